@@ -1,0 +1,263 @@
+#include "CZelkData.h"
+
+#include "CZelkDataFileIOStratety_Ver100.h"
+#include "NumberText.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+constexpr float kMinTrackerStart = 99999.0F;
+}
+
+CZelkData::CZelkData() { ClearData(); }
+
+QString CZelkData::LineText(const CLine& l) {
+    const QChar comma(u',');
+    return NumberText::FromSingle(l.FromX) + comma + NumberText::FromSingle(l.FromY) + comma +
+           NumberText::FromSingle(l.FromZ) + comma + NumberText::FromSingle(l.ToX) + comma +
+           NumberText::FromSingle(l.ToY) + comma + NumberText::FromSingle(l.ToZ);
+}
+
+QString CZelkData::GetLine(int32_t index) const {
+    if (index < 1 || index > NumberOfLines()) {
+        return QStringLiteral("0,0,0,0,0,0");
+    }
+    return LineText(lines_[static_cast<size_t>(index - 1)]);
+}
+
+bool CZelkData::ParseLine(const QString& text, CLine& line) const {
+    if (text.isEmpty()) {
+        return false;
+    }
+    if (splitter_.StringSprit(text, QStringLiteral(","), parts_, 0, 255) != 6) {
+        return false;
+    }
+    float v[6];
+    for (int i = 0; i < 6; ++i) {
+        if (!NumberText::ToSingle(parts_[i], v[i])) {
+            return false;
+        }
+    }
+    line = CLine{v[0], v[1], v[2], v[3], v[4], v[5]};
+    return true;
+}
+
+bool CZelkData::IsZeroLengthLine(const CLine& l) {
+    return l.FromX == l.ToX && l.FromY == l.ToY && l.FromZ == l.ToZ;
+}
+
+bool CZelkData::IsDuplicateLine(const CLine& line) const { return index_.contains(KeyOf(line)); }
+
+bool CZelkData::IsValidLine(const CLine& line) const {
+    return !IsZeroLengthLine(line) && !IsDuplicateLine(line);
+}
+
+CZelkData::SegmentKey CZelkData::KeyOf(const CLine& l) {
+    // +0.0F turns -0 into 0, which compares equal to it anyway.
+    std::array<float, 3> a{l.FromX + 0.0F, l.FromY + 0.0F, l.FromZ + 0.0F};
+    std::array<float, 3> b{l.ToX + 0.0F, l.ToY + 0.0F, l.ToZ + 0.0F};
+    if (b < a) {
+        std::swap(a, b);
+    }
+    return SegmentKey{{a[0], a[1], a[2], b[0], b[1], b[2]}};
+}
+
+size_t CZelkData::SegmentKeyHash::operator()(const SegmentKey& key) const {
+    uint64_t h = 1469598103934665603ULL;
+    for (const float f : key.v) {
+        uint32_t bits = 0;
+        std::memcpy(&bits, &f, sizeof bits);
+        h = (h ^ bits) * 1099511628211ULL;
+    }
+    return static_cast<size_t>(h ^ (h >> 29));
+}
+
+void CZelkData::Changed() {
+    dirty_ = true;
+    extentsValid_ = false;
+}
+
+bool CZelkData::AddLine(const CLine& line) {
+    cursor_ = NumberOfLines();
+    if (!IsValidLine(line)) {
+        return false;
+    }
+    lines_.push_back(line);
+    index_.insert(KeyOf(line));
+    cursor_ = NumberOfLines();
+    const bool wasValid = extentsValid_;
+    Changed();
+    if (wasValid && lines_.size() > 1) {
+        // Appending can only widen the box: update it without a full walk.
+        for (int axis = 0; axis < 3; ++axis) {
+            const float from = axis == 0 ? line.FromX : axis == 1 ? line.FromY : line.FromZ;
+            const float to = axis == 0 ? line.ToX : axis == 1 ? line.ToY : line.ToZ;
+            maxPos_[axis] = std::max({maxPos_[axis], from, to});
+            minPos_[axis] = std::min({minPos_[axis], from, to});
+            maxSize_[axis] = std::fabs(maxPos_[axis] - minPos_[axis]);
+        }
+        extentsValid_ = true;
+    }
+    return true;
+}
+
+bool CZelkData::AddLine(const QString& A_Line) {
+    CLine line;
+    if (!ParseLine(A_Line, line)) {
+        cursor_ = NumberOfLines();
+        return false;
+    }
+    return AddLine(line);
+}
+
+bool CZelkData::AddLineTo(int32_t index, const QString& A_Line) {
+    CLine line;
+    const bool ok = index >= 1 && ParseLine(A_Line, line) && IsValidLine(line);
+    if (ok) {
+        const int32_t n = NumberOfLines();
+        const int32_t at = index > n ? n + 1 : index;
+        lines_.insert(lines_.begin() + (at - 1), line);
+        index_.insert(KeyOf(line));
+        Changed();
+    }
+    cursor_ = NumberOfLines();
+    return ok;
+}
+
+bool CZelkData::OverWriteLine(int32_t index, const QString& NewLine) {
+    const int32_t n = NumberOfLines();
+    if (n == 0 || index > n) {
+        return AddLine(NewLine);
+    }
+    CLine line;
+    const bool ok = index >= 1 && ParseLine(NewLine, line) && IsValidLine(line);
+    if (ok) {
+        CLine& stored = lines_[static_cast<size_t>(index - 1)];
+        index_.erase(KeyOf(stored));
+        stored = line;
+        index_.insert(KeyOf(line));
+        Changed();
+    }
+    cursor_ = NumberOfLines();
+    return ok;
+}
+
+bool CZelkData::DelLine(int32_t index) {
+    const bool ok = index >= 1 && index <= NumberOfLines();
+    if (ok) {
+        const auto it = lines_.begin() + (index - 1);
+        index_.erase(KeyOf(*it));
+        lines_.erase(it);
+        Changed();
+    }
+    cursor_ = NumberOfLines();
+    return ok;
+}
+
+void CZelkData::SetComment(const QString& NewComment) {
+    if (NewComment != comment_) {
+        comment_ = NewComment;
+        dirty_ = true;
+    }
+}
+
+void CZelkData::RecalcExtents() const {
+    extentsValid_ = true;
+    if (lines_.empty()) {
+        maxSize_ = maxPos_ = minPos_ = {0.0F, 0.0F, 0.0F};
+        return;
+    }
+    std::array<float, 3> mx{0.0F, 0.0F, 0.0F};
+    std::array<float, 3> mn{kMinTrackerStart, kMinTrackerStart, kMinTrackerStart};
+    for (const CLine& l : lines_) {
+        const float values[2][3] = {{l.FromX, l.FromY, l.FromZ}, {l.ToX, l.ToY, l.ToZ}};
+        for (const auto& point : values) {
+            for (int axis = 0; axis < 3; ++axis) {
+                if (point[axis] >= mx[axis]) {
+                    mx[axis] = point[axis];
+                }
+                if (point[axis] <= mn[axis]) {
+                    mn[axis] = point[axis];
+                }
+            }
+        }
+    }
+    maxPos_ = mx;
+    minPos_ = mn;
+    for (int axis = 0; axis < 3; ++axis) {
+        maxSize_[axis] = std::fabs(mx[axis] - mn[axis]);
+    }
+}
+
+QString CZelkData::PointText(const std::array<float, 3>& p) {
+    return NumberText::FromSingle(p[0]) + u',' + NumberText::FromSingle(p[1]) + u',' +
+           NumberText::FromSingle(p[2]);
+}
+
+QString CZelkData::GetMaxSize() const {
+    if (!extentsValid_) {
+        RecalcExtents();
+    }
+    return PointText(maxSize_);
+}
+
+QString CZelkData::GetMaxPos() const {
+    if (!extentsValid_) {
+        RecalcExtents();
+    }
+    return PointText(maxPos_);
+}
+
+QString CZelkData::GetMinPos() const {
+    if (!extentsValid_) {
+        RecalcExtents();
+    }
+    return PointText(minPos_);
+}
+
+bool CZelkData::ClearData() {
+    comment_.clear();
+    fileName_.clear();
+    dirty_ = false;
+    lines_.clear();
+    index_.clear();
+    RecalcExtents();
+    cursor_ = 0;
+    return true;
+}
+
+void CZelkData::Reset() { cursor_ = cursor_ >= 1 ? 1 : 0; }
+
+bool CZelkData::HasMore() const { return cursor_ >= 1 && cursor_ <= NumberOfLines(); }
+
+QString CZelkData::More() {
+    if (!HasMore()) {
+        return QStringLiteral("0,0,0,0,0,0");
+    }
+    return GetLine(cursor_++);
+}
+
+bool CZelkData::LoadData(const QString& FileName) {
+    CZelkDataFileIOStratety_Ver100 strategy;
+    strategy.Create(this);
+    if (!strategy.LoadData(FileName)) {
+        return false;
+    }
+    dirty_ = false;
+    fileName_ = FileName;
+    cursor_ = NumberOfLines() > 0 ? 1 : 0;
+    return true;
+}
+
+bool CZelkData::SaveData(const QString& FileName) {
+    CZelkDataFileIOStratety_Ver100 strategy;
+    strategy.Create(this);
+    if (!strategy.SaveData(FileName)) {
+        return false;
+    }
+    dirty_ = false;
+    fileName_ = FileName;
+    cursor_ = NumberOfLines() > 0 ? 1 : 0;
+    return true;
+}

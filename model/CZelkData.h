@@ -1,0 +1,90 @@
+#pragma once
+
+#include "CLine.h"
+#include "CStringUtil.h"
+#include "IZelkDataFileIO.h"
+#include "IZelkDataIterator.h"
+
+#include <QList>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <unordered_set>
+#include <vector>
+
+// A figure: an ordered list of segments numbered from 1, and a comment. Refuses
+// zero-length and repeated segments, keeps its extents and its unsaved-changes mark.
+// Never shows a message: every failure is a false result.
+class CZelkData : public IZelkDataIterator, public IZelkDataFileIO {
+public:
+    CZelkData();
+
+    QString GetLine(int32_t index) const;
+    bool OverWriteLine(int32_t index, const QString& NewLine);
+    bool AddLine(const QString& A_Line);
+    // The same rules as AddLine(text), for a segment already read as numbers.
+    bool AddLine(const CLine& line);
+    bool AddLineTo(int32_t index, const QString& A_Line);
+    bool DelLine(int32_t index);
+
+    QString Comment() const { return comment_; }
+    void SetComment(const QString& NewComment);
+    int32_t NumberOfLines() const { return static_cast<int32_t>(lines_.size()); }
+
+    QString GetMaxSize() const;
+    QString GetMaxPos() const;
+    QString GetMinPos() const;
+
+    bool ClearData();
+
+    // IZelkDataIterator
+    void Reset() override;
+    QString More() override;
+    bool HasMore() const override;
+
+    // IZelkDataFileIO
+    bool LoadData(const QString& FileName) override;
+    bool SaveData(const QString& FileName) override;
+    bool IsDirty() const override { return dirty_; }
+    QString FileName() const override { return fileName_; }
+
+    // Puts the unsaved-changes mark back, e.g. after a safety copy was saved.
+    void SetDirty(bool dirty) { dirty_ = dirty; }
+
+    static QString LineText(const CLine& line);
+
+private:
+    // A segment without direction: its two end points in a fixed order, so that a
+    // segment and its reverse have the same key.
+    struct SegmentKey {
+        std::array<float, 6> v;
+        bool operator==(const SegmentKey& other) const { return v == other.v; }
+    };
+    struct SegmentKeyHash {
+        size_t operator()(const SegmentKey& key) const;
+    };
+    static SegmentKey KeyOf(const CLine& line);
+
+    bool ParseLine(const QString& text, CLine& line) const;
+    bool IsValidLine(const CLine& line) const;
+    static bool IsZeroLengthLine(const CLine& line);
+    bool IsDuplicateLine(const CLine& line) const;
+    void Changed();
+    void RecalcExtents() const;
+    static QString PointText(const std::array<float, 3>& p);
+
+    std::vector<CLine> lines_;
+    QString comment_;
+    bool dirty_ = false;
+    QString fileName_;
+    // Extents are recomputed on demand after changes that can shrink them, so that
+    // appending many segments stays linear.
+    mutable bool extentsValid_ = true;
+    mutable std::array<float, 3> maxSize_{};
+    mutable std::array<float, 3> maxPos_{};
+    mutable std::array<float, 3> minPos_{};
+    int32_t cursor_ = 0;
+    CStringUtil splitter_;
+    mutable QList<QString> parts_;
+    std::unordered_set<SegmentKey, SegmentKeyHash> index_;
+};

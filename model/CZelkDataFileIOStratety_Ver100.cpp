@@ -1,0 +1,238 @@
+#include "CZelkDataFileIOStratety_Ver100.h"
+
+#include "CStringUtil.h"
+#include "CZelkData.h"
+#include "ModelNotice.h"
+#include "NumberText.h"
+#include "TextEncoding.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cmath>
+
+namespace {
+
+constexpr int kZoneWidth = 14;
+
+// Free-format field input: blanks before a field are skipped; a field ends at a
+// comma or the end of its line, a number also at a blank; a quoted field is taken
+// verbatim; an empty line is one empty field.
+class FieldReader {
+public:
+    FieldReader(const char* begin, const char* end) : p_(begin), end_(end) {}
+
+    // False when the file has no more data.
+    bool Next(bool numeric, const char*& fieldBegin, const char*& fieldEnd) {
+        while (p_ < end_ && IsBlank(*p_)) {
+            ++p_;
+        }
+        if (p_ == end_) {
+            return false;
+        }
+        if (*p_ == '"') {
+            fieldBegin = ++p_;
+            while (p_ < end_ && *p_ != '"' && !IsLineEnd(*p_)) {
+                ++p_;
+            }
+            fieldEnd = p_;
+            if (p_ < end_ && *p_ == '"') {
+                ++p_;
+            }
+        } else {
+            fieldBegin = p_;
+            while (p_ < end_ && *p_ != ',' && !IsLineEnd(*p_) && !(numeric && IsBlank(*p_))) {
+                ++p_;
+            }
+            fieldEnd = p_;
+        }
+        SkipDelimiter();
+        return true;
+    }
+
+private:
+    static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+    static bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+    void SkipDelimiter() {
+        while (p_ < end_ && IsBlank(*p_)) {
+            ++p_;
+        }
+        if (p_ == end_) {
+            return;
+        }
+        if (*p_ == ',') {
+            ++p_;
+        } else if (*p_ == '\r') {
+            ++p_;
+            if (p_ < end_ && *p_ == '\n') {
+                ++p_;
+            }
+        } else if (*p_ == '\n') {
+            ++p_;
+        }
+    }
+
+    const char* p_;
+    const char* end_;
+};
+
+// Writes values into print zones of 14 columns, always leaving at least one blank.
+void AppendZoned(QString& out, qsizetype lineStart, const QString& value, bool last) {
+    out += value;
+    if (last) {
+        return;
+    }
+    const qsizetype column = out.size() - lineStart;
+    const qsizetype nextZone = (column / kZoneWidth + 1) * kZoneWidth;
+    out += QString(nextZone - column, u' ');
+}
+
+void LoadFailed(const QString& description) {
+    ModelNotice::Show(description, CZelkDataFileIOStratety_Ver100::LoadErrorTitle());
+}
+
+void SaveFailed(const QString& description) {
+    ModelNotice::Show(description, CZelkDataFileIOStratety_Ver100::SaveErrorTitle());
+}
+
+} // namespace
+
+QString CZelkDataFileIOStratety_Ver100::FormatHeader(const QString& maxSize, int32_t lineCount) {
+    CStringUtil splitter;
+    QList<QString> parts;
+    if (splitter.StringSprit(maxSize, QStringLiteral(","), parts, 0, 255) != 3) {
+        return QStringLiteral("0     0     0     ") + QString::number(lineCount);
+    }
+    QString out;
+    for (const QString& part : parts) {
+        AppendZoned(out, 0, part, false);
+    }
+    // A non-negative number is printed with a blank in its sign position and a blank after.
+    out += (lineCount >= 0 ? QStringLiteral(" ") : QString()) + QString::number(lineCount) + u' ';
+    return out;
+}
+
+QString CZelkDataFileIOStratety_Ver100::FormatSegment(const QString& lineText) {
+    CStringUtil splitter;
+    QList<QString> parts;
+    if (splitter.StringSprit(lineText, QStringLiteral(","), parts, 0, 255) != 6) {
+        return QStringLiteral("0  0  0  0  0  0");
+    }
+    QString out;
+    for (int i = 0; i < 6; ++i) {
+        AppendZoned(out, 0, parts[i], i == 5);
+    }
+    return out;
+}
+
+bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
+    data_->ClearData();
+
+    QFile file(FileName);
+    if (!file.exists()) {
+        LoadFailed(QStringLiteral("ファイルが見つかりません。\r\n") + FileName);
+        return false;
+    }
+    if (QFileInfo(FileName).isDir() || !file.open(QIODevice::ReadOnly)) {
+        LoadFailed(QStringLiteral("ファイルを読み込めません。\r\n") + FileName + u' ' +
+                   file.errorString());
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    FieldReader reader(bytes.constData(), bytes.constData() + bytes.size());
+    const char* fb = nullptr;
+    const char* fe = nullptr;
+    const QString pastEnd = QStringLiteral("ファイルにこれ以上データがありません。");
+
+    // The stored size is recomputed from the lines; only the count matters.
+    for (int i = 0; i < 3; ++i) {
+        if (!reader.Next(true, fb, fe)) {
+            LoadFailed(pastEnd);
+            return false;
+        }
+    }
+    if (!reader.Next(true, fb, fe)) {
+        LoadFailed(pastEnd);
+        return false;
+    }
+    float countValue = 0.0F;
+    if (!NumberText::ToSingle(fb, fe, countValue)) {
+        LoadFailed(QStringLiteral("型が一致しません。(線の数: ") + QString::fromLatin1(fb, fe - fb) +
+                   u')');
+        return false;
+    }
+    const float rounded = std::nearbyint(countValue);
+    if (rounded > 32767.0F || rounded < -32768.0F) {
+        LoadFailed(QStringLiteral("オーバーフローしました。(線の数: ") +
+                   QString::fromLatin1(fb, fe - fb) + u')');
+        return false;
+    }
+    const auto count = static_cast<int16_t>(rounded);
+
+    for (int k = 1; k <= count; ++k) {
+        float v[6];
+        bool numbers = true;
+        for (float& value : v) {
+            if (!reader.Next(true, fb, fe)) {
+                LoadFailed(pastEnd);
+                return false;
+            }
+            numbers = numbers && NumberText::ToSingle(fb, fe, value);
+        }
+        if (numbers) {
+            data_->AddLine(CLine{v[0], v[1], v[2], v[3], v[4], v[5]});
+        }
+    }
+
+    if (!reader.Next(false, fb, fe)) {
+        LoadFailed(pastEnd);
+        return false;
+    }
+    data_->SetComment(TextEncoding::FromFileBytes(fb, fe - fb));
+    return true;
+}
+
+bool CZelkDataFileIOStratety_Ver100::SaveData(const QString& FileName) {
+    if (FileName.isEmpty()) {
+        return true;
+    }
+    const int32_t n = data_->NumberOfLines();
+    if (n > 32767) {
+        SaveFailed(QStringLiteral("オーバーフローしました。(線の数 %1 は 32767 を超えています)")
+                       .arg(n));
+        return false;
+    }
+
+    QString text = FormatHeader(data_->GetMaxSize(), n) + QStringLiteral("\r\n");
+    text.reserve(text.size() + (n + 1) * 64);
+    for (int32_t k = 1; k <= n; ++k) {
+        text += FormatSegment(data_->GetLine(k));
+        text += QStringLiteral("\r\n");
+    }
+    text += data_->Comment();
+    text += QStringLiteral("\r\n");
+
+    // Written beside the old file and renamed over it, so a failed save leaves the
+    // earlier file exactly as it was.
+    QSaveFile file(FileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        SaveFailed(QStringLiteral("ファイルに書き込めません。\r\n") + FileName + u' ' +
+                   file.errorString());
+        return false;
+    }
+    const QByteArray bytes = TextEncoding::ToCp932(text);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        SaveFailed(QStringLiteral("ファイルに書き込めません。\r\n") + FileName + u' ' + why);
+        return false;
+    }
+    return true;
+}
+
+bool CZelkDataFileIOStratety_Ver100::IsDirty() const { return data_->IsDirty(); }
+
+QString CZelkDataFileIOStratety_Ver100::FileName() const { return data_->FileName(); }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "IZelkDataFileIO.h"
+
+#include <QString>
+#include <cstdint>
+
+class CZelkData;
+
+// Reads and writes the figure file format 1.00: a header with the figure's size and
+// line count, one line per segment, and the comment. Failures are told to the user
+// through ModelNotice with the titles "データ読み込みエラー" / "データ書き込みエラー".
+class CZelkDataFileIOStratety_Ver100 : public IZelkDataFileIO {
+public:
+    void Create(CZelkData* ZelkData) { data_ = ZelkData; }
+
+    bool LoadData(const QString& FileName) override;
+    bool SaveData(const QString& FileName) override;
+    bool IsDirty() const override;
+    QString FileName() const override;
+
+    // The header line (without line end) from the MaxSize text and the line count.
+    static QString FormatHeader(const QString& maxSize, int32_t lineCount);
+    // One segment line (without line end) from a line text.
+    static QString FormatSegment(const QString& lineText);
+
+    static QString LoadErrorTitle() { return QStringLiteral("データ読み込みエラー"); }
+    static QString SaveErrorTitle() { return QStringLiteral("データ書き込みエラー"); }
+
+private:
+    CZelkData* data_ = nullptr;
+};

@@ -1,0 +1,53 @@
+#include "NumberText.h"
+
+#include <charconv>
+#include <cmath>
+
+QString NumberText::FromSingle(float value) {
+    if (value == 0.0F) {
+        return QStringLiteral("0");
+    }
+    return QString::number(static_cast<double>(value), 'g', 7);
+}
+
+bool NumberText::ToSingle(const char* begin, const char* end, float& value) {
+    while (begin < end && (*begin == ' ' || *begin == '\t')) {
+        ++begin;
+    }
+    while (end > begin && (end[-1] == ' ' || end[-1] == '\t')) {
+        --end;
+    }
+    if (begin < end && *begin == '+') {
+        ++begin;
+        if (begin < end && (*begin == '-' || *begin == '+')) {
+            return false;
+        }
+    }
+    if (begin == end) {
+        return false;
+    }
+    float parsed = 0.0F;
+    const auto [ptr, ec] = std::from_chars(begin, end, parsed, std::chars_format::general);
+    if (ec != std::errc() || ptr != end || !std::isfinite(parsed)) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+bool NumberText::ToSingle(QStringView text, float& value) {
+    // Numbers are plain ASCII; anything else cannot be a number.
+    char buffer[64];
+    if (text.size() > static_cast<qsizetype>(sizeof(buffer))) {
+        const QByteArray bytes = text.toLatin1();
+        return ToSingle(bytes.constData(), bytes.constData() + bytes.size(), value);
+    }
+    qsizetype n = 0;
+    for (const QChar c : text) {
+        if (c.unicode() > 0x7F) {
+            return false;
+        }
+        buffer[n++] = static_cast<char>(c.unicode());
+    }
+    return ToSingle(buffer, buffer + n, value);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// The number form shared by line texts, point texts and figure files: the general
+// decimal text of a single-precision value with "." as decimal separator, whatever
+// the user's locale, so that files and texts mean the same number everywhere.
+class NumberText {
+public:
+    // At most 7 significant digits, no trailing zeros, whole numbers without a
+    // decimal point; -0 is written "0".
+    static QString FromSingle(float value);
+
+    // Blanks around the number are allowed, as is a leading "+". Refuses empty
+    // texts, trailing garbage, and values that are not finite single-precision numbers.
+    static bool ToSingle(QStringView text, float& value);
+    static bool ToSingle(const char* begin, const char* end, float& value);
+};

@@ -1,0 +1,138 @@
+#include "TextEncoding.h"
+
+#include <QStringDecoder>
+#include <cerrno>
+#include <iconv.h>
+
+namespace {
+
+// Owns one iconv conversion descriptor.
+class IconvHandle {
+public:
+    IconvHandle(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~IconvHandle() {
+        if (ok()) {
+            iconv_close(cd_);
+        }
+    }
+    IconvHandle(const IconvHandle&) = delete;
+    IconvHandle& operator=(const IconvHandle&) = delete;
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t get() const { return cd_; }
+
+private:
+    iconv_t cd_;
+};
+
+bool isAscii(const char* data, qsizetype size) {
+    for (qsizetype i = 0; i < size; ++i) {
+        if (static_cast<unsigned char>(data[i]) > 0x7F) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Length of the UTF-8 sequence that starts with this byte (1 for a stray byte).
+int utf8SequenceLength(unsigned char lead) {
+    if (lead >= 0xF0) {
+        return 4;
+    }
+    if (lead >= 0xE0) {
+        return 3;
+    }
+    if (lead >= 0xC0) {
+        return 2;
+    }
+    return 1;
+}
+
+} // namespace
+
+QByteArray TextEncoding::ToCp932(const QString& text) {
+    QByteArray utf8 = text.toUtf8();
+    if (isAscii(utf8.constData(), utf8.size())) {
+        return utf8;
+    }
+    IconvHandle cd("CP932", "UTF-8");
+    if (!cd.ok()) {
+        return utf8;
+    }
+    QByteArray out;
+    out.resize(utf8.size() * 2 + 8);
+    char* in = utf8.data();
+    size_t inLeft = static_cast<size_t>(utf8.size());
+    char* outPtr = out.data();
+    size_t outLeft = static_cast<size_t>(out.size());
+    while (inLeft > 0) {
+        if (iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) {
+            break;
+        }
+        if (errno == E2BIG) {
+            const qsizetype used = outPtr - out.data();
+            out.resize(out.size() * 2);
+            outPtr = out.data() + used;
+            outLeft = static_cast<size_t>(out.size() - used);
+            continue;
+        }
+        // Not representable (or broken input): write "?" and go on with the next character.
+        if (outLeft == 0) {
+            const qsizetype used = outPtr - out.data();
+            out.resize(out.size() * 2);
+            outPtr = out.data() + used;
+            outLeft = static_cast<size_t>(out.size() - used);
+        }
+        *outPtr++ = '?';
+        --outLeft;
+        const size_t skip = std::min<size_t>(
+            inLeft, static_cast<size_t>(utf8SequenceLength(static_cast<unsigned char>(*in))));
+        in += skip;
+        inLeft -= skip;
+    }
+    out.resize(outPtr - out.data());
+    return out;
+}
+
+QString TextEncoding::FromCp932(const char* data, qsizetype size) {
+    if (isAscii(data, size)) {
+        return QString::fromLatin1(data, size);
+    }
+    IconvHandle cd("UTF-8", "CP932");
+    if (!cd.ok()) {
+        return QString::fromLatin1(data, size);
+    }
+    QByteArray input(data, size);
+    QByteArray out;
+    out.resize(size * 3 + 8);
+    char* in = input.data();
+    size_t inLeft = static_cast<size_t>(input.size());
+    char* outPtr = out.data();
+    size_t outLeft = static_cast<size_t>(out.size());
+    while (inLeft > 0) {
+        if (iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) {
+            break;
+        }
+        // A byte that is not CP932 (output space always suffices): replace it and go on.
+        if (outLeft < 3) {
+            break;
+        }
+        *outPtr++ = '?';
+        --outLeft;
+        ++in;
+        --inLeft;
+    }
+    out.resize(outPtr - out.data());
+    return QString::fromUtf8(out);
+}
+
+QString TextEncoding::FromFileBytes(const char* data, qsizetype size) {
+    if (isAscii(data, size)) {
+        return QString::fromLatin1(data, size);
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(QByteArrayView(data, size));
+    if (!utf8.hasError()) {
+        return text;
+    }
+    return FromCp932(data, size);
+}

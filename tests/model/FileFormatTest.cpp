@@ -1,0 +1,248 @@
+#include "CZelkData.h"
+#include "CZelkDataFileIOStratety_Ver100.h"
+#include "CZelkInitialData_zelk01.h"
+#include "NoticeRecorder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <clocale>
+#include <csignal>
+#include "TestPrinters.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kLoadTitle = QStringLiteral("データ読み込みエラー");
+const QString kSaveTitle = QStringLiteral("データ書き込みエラー");
+
+void FillBuiltIn(CZelkData& data) {
+    CZelkInitialData_zelk01 source;
+    while (source.HasMore()) {
+        data.AddLine(source.More());
+    }
+    data.SetComment(source.Comment());
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return f.readAll();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class FileFormat : public ::testing::Test {
+protected:
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+    NoticeRecorder recorder;
+};
+
+TEST_F(FileFormat, WritesTheBuiltInFigureByteExactInShiftJisWithCrLf) {
+    CZelkData data;
+    FillBuiltIn(data);
+    ASSERT_TRUE(data.SaveData(Path("zelk01.zlk")));
+    const QByteArray bytes = ReadBytes(Path("zelk01.zlk"));
+    const QList<QByteArray> lines = bytes.split('\n');
+    ASSERT_EQ(lines.size(), 18) << "header, 15 segments, comment, and nothing after the last CR LF";
+    EXPECT_EQ(lines[0], QByteArray("80            80            40             15 \r"));
+    EXPECT_EQ(lines[1],
+              QByteArray("0             0             0             80            0             0\r"));
+    EXPECT_EQ(lines[16],
+              QByteArray::fromHex("97a791cc835b838b834e8140836683748348838b8367907d8c608366815b835e") +
+                  '\r');
+    EXPECT_TRUE(lines[17].isEmpty());
+    EXPECT_FALSE(data.IsDirty());
+    EXPECT_EQ(data.FileName(), Path("zelk01.zlk"));
+
+    CZelkData back;
+    ASSERT_TRUE(back.LoadData(Path("zelk01.zlk")));
+    ASSERT_EQ(back.NumberOfLines(), 15);
+    for (int32_t i = 1; i <= 15; ++i) {
+        EXPECT_EQ(back.GetLine(i), data.GetLine(i));
+    }
+    EXPECT_EQ(back.Comment(), data.Comment());
+    EXPECT_FALSE(back.IsDirty());
+    EXPECT_EQ(back.FileName(), Path("zelk01.zlk"));
+    EXPECT_TRUE(back.HasMore()) << "cursor on line 1 after a load";
+    EXPECT_EQ(back.More(), QStringLiteral("0,0,0,80,0,0"));
+    EXPECT_TRUE(recorder.notices.empty());
+}
+
+TEST_F(FileFormat, FallbackLinesForTextsThatDoNotSplit) {
+    EXPECT_EQ(CZelkDataFileIOStratety_Ver100::FormatHeader(QStringLiteral("1,2"), 7),
+              QStringLiteral("0     0     0     7"));
+    EXPECT_EQ(CZelkDataFileIOStratety_Ver100::FormatSegment(QStringLiteral("0,5,1,0,0")),
+              QStringLiteral("0  0  0  0  0  0"));
+    EXPECT_EQ(CZelkDataFileIOStratety_Ver100::FormatSegment(QStringLiteral("-1234.567,1,2,3,4,5")),
+              QStringLiteral("-1234.567     1             2             3             4             5"));
+}
+
+TEST_F(FileFormat, FreeFormatReadingOfHandWrittenFiles) {
+    // Commas in the header, LF line ends, blanks, a zero-length and a repeated segment,
+    // a UTF-8 comment with a comma; a line after the comment is never read.
+    WriteBytes(Path("hand.zlk"), QByteArray("1,2,3,4\n"
+                                            "0,0,0,10,0,0\n"
+                                            "  0   0 0 0 20 0\n"
+                                            "5 5 5 5 5 5\n"
+                                            "10,0,0,0,0,0\n") +
+                                     QStringLiteral("テスト, ignored\n").toUtf8() +
+                                     QByteArray("junk junk\n"));
+    CZelkData data;
+    ASSERT_TRUE(data.LoadData(Path("hand.zlk")));
+    EXPECT_EQ(data.NumberOfLines(), 2);
+    EXPECT_EQ(data.GetLine(2), QStringLiteral("0,0,0,0,20,0"));
+    EXPECT_EQ(data.Comment(), QStringLiteral("テスト"));
+    EXPECT_EQ(data.GetMaxSize(), QStringLiteral("10,20,0"));
+
+    // A CP932 comment, count 0, CR LF.
+    WriteBytes(Path("zero.zlk"),
+               QByteArray("0 0 0 0\r\n") + QByteArray::fromHex("836583588367") + "\r\n");
+    ASSERT_TRUE(data.LoadData(Path("zero.zlk")));
+    EXPECT_EQ(data.NumberOfLines(), 0);
+    EXPECT_EQ(data.Comment(), QStringLiteral("テスト"));
+    EXPECT_FALSE(data.HasMore());
+
+    // An empty comment line.
+    WriteBytes(Path("empty.zlk"), QByteArray("0 0 0 1\r\n0 0 0 1 1 1\r\n\r\n"));
+    ASSERT_TRUE(data.LoadData(Path("empty.zlk")));
+    EXPECT_EQ(data.NumberOfLines(), 1);
+    EXPECT_EQ(data.Comment(), QString());
+    EXPECT_TRUE(recorder.notices.empty());
+
+    // A saved comment with a comma comes back up to the comma.
+    data.SetComment(QStringLiteral("a,b"));
+    ASSERT_TRUE(data.SaveData(Path("comma.zlk")));
+    CZelkData back;
+    ASSERT_TRUE(back.LoadData(Path("comma.zlk")));
+    EXPECT_EQ(back.Comment(), QStringLiteral("a"));
+}
+
+TEST_F(FileFormat, ShortMissingAndOverlongFilesFailWithTheLoadMessage) {
+    WriteBytes(Path("short.zlk"), QByteArray("80 0 0 3\r\n"
+                                             "0 0 0 10 0 0\r\n"
+                                             "0 0 0 20 0 0\r\n"
+                                             "comment\r\n"));
+    CZelkData data;
+    data.AddLine(QStringLiteral("0,0,0,1,2,3"));
+    EXPECT_FALSE(data.LoadData(Path("short.zlk")));
+    ASSERT_EQ(recorder.notices.size(), 1U);
+    EXPECT_EQ(recorder.notices[0].title, kLoadTitle);
+    EXPECT_FALSE(recorder.notices[0].text.isEmpty());
+    EXPECT_EQ(data.NumberOfLines(), 2);
+    EXPECT_EQ(data.GetLine(1), QStringLiteral("0,0,0,10,0,0"));
+    EXPECT_EQ(data.Comment(), QString());
+    EXPECT_EQ(data.FileName(), QString());
+    EXPECT_TRUE(data.IsDirty());
+
+    EXPECT_FALSE(data.LoadData(Path("missing.zlk")));
+    EXPECT_EQ(recorder.notices.size(), 2U);
+    EXPECT_EQ(data.NumberOfLines(), 0);
+    EXPECT_FALSE(data.IsDirty());
+
+    WriteBytes(Path("huge.zlk"), QByteArray("0 0 0 40000\r\n0 0 0 1 1 1\r\nx\r\n"));
+    EXPECT_FALSE(data.LoadData(Path("huge.zlk")));
+    ASSERT_EQ(recorder.notices.size(), 3U);
+    EXPECT_EQ(recorder.notices[2].title, kLoadTitle);
+
+    WriteBytes(Path("text.zlk"), QByteArray("this is not a figure\r\n"));
+    EXPECT_FALSE(data.LoadData(Path("text.zlk")));
+    EXPECT_EQ(recorder.notices.size(), 4U);
+}
+
+TEST_F(FileFormat, EmptyFileNameSavesNothingButClearsTheMark) {
+    CZelkData data;
+    FillBuiltIn(data);
+    EXPECT_TRUE(data.SaveData(QString()));
+    EXPECT_FALSE(data.IsDirty());
+    EXPECT_EQ(data.FileName(), QString());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(FileFormat, FractionsUseAPointUnderACommaLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    const QLocale previousQt;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+
+    CZelkData data;
+    EXPECT_TRUE(data.AddLine(QStringLiteral("0.5,0,0,12.25,1,-3.75")));
+    EXPECT_EQ(data.GetLine(1), QStringLiteral("0.5,0,0,12.25,1,-3.75"));
+    EXPECT_FALSE(data.AddLine(QStringLiteral("0,5,0,0,12,25,1,-3,75")));
+    EXPECT_TRUE(data.SaveData(Path("frac.zlk")));
+    EXPECT_TRUE(ReadBytes(Path("frac.zlk")).contains("0.5           0             0             12.25"));
+    CZelkData back;
+    ASSERT_TRUE(back.LoadData(Path("frac.zlk")));
+    EXPECT_EQ(back.GetLine(1), QStringLiteral("0.5,0,0,12.25,1,-3.75"));
+    EXPECT_EQ(back.GetMaxSize(), QStringLiteral("11.75,1,3.75"));
+
+    QLocale::setDefault(previousQt);
+    std::setlocale(LC_ALL, previous.c_str());
+}
+
+TEST_F(FileFormat, AFailedSaveLeavesTheEarlierFileAsItWas) {
+    CZelkData small;
+    small.AddLine(QStringLiteral("0,0,0,1,0,0"));
+    ASSERT_TRUE(small.SaveData(Path("keep.zlk")));
+    const QByteArray before = ReadBytes(Path("keep.zlk"));
+
+    // 32768 lines do not fit the format's count.
+    CZelkData big;
+    for (int i = 0; i < 32768; ++i) {
+        big.AddLine(CLine{0, 0, 0, float(i % 200 + 1), float(i / 200), 0});
+    }
+    ASSERT_EQ(big.NumberOfLines(), 32768);
+    EXPECT_FALSE(big.SaveData(Path("keep.zlk")));
+    ASSERT_EQ(recorder.notices.size(), 1U);
+    EXPECT_EQ(recorder.notices[0].title, kSaveTitle);
+    EXPECT_EQ(ReadBytes(Path("keep.zlk")), before);
+    EXPECT_TRUE(big.IsDirty());
+    EXPECT_EQ(big.FileName(), QString());
+
+    // A write that fails half-way (file size limit, like a full disk).
+    CZelkData medium;
+    for (int i = 1; i <= 400; ++i) {
+        medium.AddLine(CLine{0, 0, 0, float(i), 1, 1});
+    }
+    struct rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit = old;
+    limit.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool saved = medium.SaveData(Path("keep.zlk"));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved);
+    ASSERT_EQ(recorder.notices.size(), 2U);
+    EXPECT_EQ(recorder.notices[1].title, kSaveTitle);
+    EXPECT_EQ(ReadBytes(Path("keep.zlk")), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.zlk"});
+
+    // A folder that does not exist, and a read-only folder (where permissions apply).
+    EXPECT_FALSE(medium.SaveData(Path("no/such/folder.zlk")));
+    EXPECT_EQ(recorder.notices.size(), 3U);
+    QDir(dir.path()).mkdir("ro");
+    ASSERT_TRUE(small.SaveData(Path("ro/keep.zlk")));
+    QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (access(Path("ro").toLocal8Bit().constData(), W_OK) != 0) {
+        EXPECT_FALSE(medium.SaveData(Path("ro/keep.zlk")));
+        EXPECT_EQ(recorder.notices.size(), 4U);
+        EXPECT_EQ(ReadBytes(Path("ro/keep.zlk")), before);
+    }
+    QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+}
+
+} // namespace

@@ -1,0 +1,38 @@
+#include "NumberText.h"
+
+#include "TestPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(NumberText, GeneralFormWithSevenSignificantDigits) {
+    EXPECT_EQ(NumberText::FromSingle(80.0F), QStringLiteral("80"));
+    EXPECT_EQ(NumberText::FromSingle(12.5F), QStringLiteral("12.5"));
+    EXPECT_EQ(NumberText::FromSingle(1.0F / 3.0F), QStringLiteral("0.3333333"));
+    EXPECT_EQ(NumberText::FromSingle(-0.0F), QStringLiteral("0"));
+    EXPECT_EQ(NumberText::FromSingle(-20.25F), QStringLiteral("-20.25"));
+    EXPECT_EQ(NumberText::FromSingle(0.1F), QStringLiteral("0.1"));
+    EXPECT_EQ(NumberText::FromSingle(1234.567F), QStringLiteral("1234.567"));
+}
+
+TEST(NumberText, ParsesBlanksAndSignsButRefusesGarbage) {
+    float v = 7.0F;
+    EXPECT_TRUE(NumberText::ToSingle(u"  12.5 ", v));
+    EXPECT_EQ(v, 12.5F);
+    EXPECT_TRUE(NumberText::ToSingle(u"+3", v));
+    EXPECT_EQ(v, 3.0F);
+    EXPECT_TRUE(NumberText::ToSingle(u"-1e2", v));
+    EXPECT_EQ(v, -100.0F);
+    EXPECT_TRUE(NumberText::ToSingle(u".5", v));
+    EXPECT_EQ(v, 0.5F);
+
+    v = 7.0F;
+    for (const char16_t* bad : {u"", u"  ", u"abc", u"1,5", u"12x", u"+-1", u"inf", u"nan",
+                                u"1e99", u"１２"}) {
+        EXPECT_FALSE(NumberText::ToSingle(QStringView(bad), v)) << QString::fromUtf16(bad).toStdString();
+    }
+    EXPECT_EQ(v, 7.0F);
+}
+
+} // namespace
