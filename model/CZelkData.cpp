@@ -10,7 +10,9 @@ namespace {
 constexpr float kMinTrackerStart = 99999.0F;
 }
 
-CZelkData::CZelkData() { ClearData(); }
+CZelkData::CZelkData() {
+    ClearData();
+}
 
 QString CZelkData::LineText(const CLine& l) {
     const QChar comma(u',');
@@ -47,7 +49,9 @@ bool CZelkData::IsZeroLengthLine(const CLine& l) {
     return l.FromX == l.ToX && l.FromY == l.ToY && l.FromZ == l.ToZ;
 }
 
-bool CZelkData::IsDuplicateLine(const CLine& line) const { return index_.contains(KeyOf(line)); }
+bool CZelkData::IsDuplicateLine(const CLine& line) const {
+    return index_.contains(KeyOf(line));
+}
 
 bool CZelkData::IsValidLine(const CLine& line) const {
     return !IsZeroLengthLine(line) && !IsDuplicateLine(line);
@@ -227,9 +231,13 @@ bool CZelkData::ClearData() {
     return true;
 }
 
-void CZelkData::Reset() { cursor_ = cursor_ >= 1 ? 1 : 0; }
+void CZelkData::Reset() {
+    cursor_ = cursor_ >= 1 ? 1 : 0;
+}
 
-bool CZelkData::HasMore() const { return cursor_ >= 1 && cursor_ <= NumberOfLines(); }
+bool CZelkData::HasMore() const {
+    return cursor_ >= 1 && cursor_ <= NumberOfLines();
+}
 
 QString CZelkData::More() {
     if (!HasMore()) {

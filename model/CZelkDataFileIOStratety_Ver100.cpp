@@ -160,8 +160,8 @@ bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
     }
     float countValue = 0.0F;
     if (!NumberText::ToSingle(fb, fe, countValue)) {
-        LoadFailed(QStringLiteral("型が一致しません。(線の数: ") + QString::fromLatin1(fb, fe - fb) +
-                   u')');
+        LoadFailed(QStringLiteral("型が一致しません。(線の数: ") +
+                   QString::fromLatin1(fb, fe - fb) + u')');
         return false;
     }
     const float rounded = std::nearbyint(countValue);
@@ -201,8 +201,8 @@ bool CZelkDataFileIOStratety_Ver100::SaveData(const QString& FileName) {
     }
     const int32_t n = data_->NumberOfLines();
     if (n > 32767) {
-        SaveFailed(QStringLiteral("オーバーフローしました。(線の数 %1 は 32767 を超えています)")
-                       .arg(n));
+        SaveFailed(
+            QStringLiteral("オーバーフローしました。(線の数 %1 は 32767 を超えています)").arg(n));
         return false;
     }
 
@@ -233,6 +233,10 @@ bool CZelkDataFileIOStratety_Ver100::SaveData(const QString& FileName) {
     return true;
 }
 
-bool CZelkDataFileIOStratety_Ver100::IsDirty() const { return data_->IsDirty(); }
+bool CZelkDataFileIOStratety_Ver100::IsDirty() const {
+    return data_->IsDirty();
+}
 
-QString CZelkDataFileIOStratety_Ver100::FileName() const { return data_->FileName(); }
+QString CZelkDataFileIOStratety_Ver100::FileName() const {
+    return data_->FileName();
+}

@@ -2,10 +2,10 @@
 
 namespace {
 const char* const kLines[CZelkInitialData_zelk01::kLineCount] = {
-    "0,0,0,80,0,0",     "80,0,0,80,40,0",    "80,40,0,40,40,0",   "40,40,0,0,80,0",
-    "0,80,0,0,0,0",     "0,0,0,0,0,40",      "0,0,40,0,80,40",    "0,80,40,0,80,0",
-    "0,80,40,40,40,40", "40,40,40,40,40,0",  "40,40,40,80,40,40", "80,40,40,80,0,40",
-    "80,0,40,0,0,40",   "80,0,40,80,0,0",    "80,40,0,80,40,40",
+    "0,0,0,80,0,0",     "80,0,0,80,40,0",   "80,40,0,40,40,0",   "40,40,0,0,80,0",
+    "0,80,0,0,0,0",     "0,0,0,0,0,40",     "0,0,40,0,80,40",    "0,80,40,0,80,0",
+    "0,80,40,40,40,40", "40,40,40,40,40,0", "40,40,40,80,40,40", "80,40,40,80,0,40",
+    "80,0,40,0,0,40",   "80,0,40,80,0,0",   "80,40,0,80,40,40",
 };
 } // namespace
 
@@ -26,9 +26,13 @@ QString CZelkInitialData_zelk01::Comment() const {
 
 void CZelkInitialData_zelk01::SetComment(const QString& /*NewValue*/) {}
 
-void CZelkInitialData_zelk01::Reset() { cursor_ = 1; }
+void CZelkInitialData_zelk01::Reset() {
+    cursor_ = 1;
+}
 
-bool CZelkInitialData_zelk01::HasMore() const { return cursor_ <= kLineCount; }
+bool CZelkInitialData_zelk01::HasMore() const {
+    return cursor_ <= kLineCount;
+}
 
 QString CZelkInitialData_zelk01::More() {
     if (!HasMore()) {

@@ -40,8 +40,8 @@ TEST(CZelkData, InsertOverwriteAndDeleteRenumberAndKeepTheDuplicateIndex) {
     data.AddLine(QStringLiteral("0,0,0,2,0,0"));
     data.AddLine(QStringLiteral("0,0,0,3,0,0"));
     EXPECT_TRUE(data.AddLineTo(2, QStringLiteral("0,0,0,9,0,0")));
-    EXPECT_EQ(AllLines(data), (QStringList{"0,0,0,1,0,0", "0,0,0,9,0,0", "0,0,0,2,0,0",
-                                           "0,0,0,3,0,0"}));
+    EXPECT_EQ(AllLines(data),
+              (QStringList{"0,0,0,1,0,0", "0,0,0,9,0,0", "0,0,0,2,0,0", "0,0,0,3,0,0"}));
     EXPECT_TRUE(data.AddLineTo(99, QStringLiteral("0,0,0,4,0,0")));
     EXPECT_EQ(data.GetLine(5), QStringLiteral("0,0,0,4,0,0"));
     EXPECT_FALSE(data.AddLineTo(0, QStringLiteral("0,0,0,5,0,0")));

@@ -3,13 +3,13 @@
 #include "CZelkInitialData_zelk01.h"
 #include "NoticeRecorder.h"
 
+#include "TestPrinters.h"
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <clocale>
 #include <csignal>
-#include "TestPrinters.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -57,11 +57,12 @@ TEST_F(FileFormat, WritesTheBuiltInFigureByteExactInShiftJisWithCrLf) {
     const QList<QByteArray> lines = bytes.split('\n');
     ASSERT_EQ(lines.size(), 18) << "header, 15 segments, comment, and nothing after the last CR LF";
     EXPECT_EQ(lines[0], QByteArray("80            80            40             15 \r"));
-    EXPECT_EQ(lines[1],
-              QByteArray("0             0             0             80            0             0\r"));
-    EXPECT_EQ(lines[16],
-              QByteArray::fromHex("97a791cc835b838b834e8140836683748348838b8367907d8c608366815b835e") +
-                  '\r');
+    EXPECT_EQ(
+        lines[1],
+        QByteArray("0             0             0             80            0             0\r"));
+    EXPECT_EQ(lines[16], QByteArray::fromHex(
+                             "97a791cc835b838b834e8140836683748348838b8367907d8c608366815b835e") +
+                             '\r');
     EXPECT_TRUE(lines[17].isEmpty());
     EXPECT_FALSE(data.IsDirty());
     EXPECT_EQ(data.FileName(), Path("zelk01.zlk"));
@@ -85,8 +86,9 @@ TEST_F(FileFormat, FallbackLinesForTextsThatDoNotSplit) {
               QStringLiteral("0     0     0     7"));
     EXPECT_EQ(CZelkDataFileIOStratety_Ver100::FormatSegment(QStringLiteral("0,5,1,0,0")),
               QStringLiteral("0  0  0  0  0  0"));
-    EXPECT_EQ(CZelkDataFileIOStratety_Ver100::FormatSegment(QStringLiteral("-1234.567,1,2,3,4,5")),
-              QStringLiteral("-1234.567     1             2             3             4             5"));
+    EXPECT_EQ(
+        CZelkDataFileIOStratety_Ver100::FormatSegment(QStringLiteral("-1234.567,1,2,3,4,5")),
+        QStringLiteral("-1234.567     1             2             3             4             5"));
 }
 
 TEST_F(FileFormat, FreeFormatReadingOfHandWrittenFiles) {
@@ -181,7 +183,8 @@ TEST_F(FileFormat, FractionsUseAPointUnderACommaLocale) {
     EXPECT_EQ(data.GetLine(1), QStringLiteral("0.5,0,0,12.25,1,-3.75"));
     EXPECT_FALSE(data.AddLine(QStringLiteral("0,5,0,0,12,25,1,-3,75")));
     EXPECT_TRUE(data.SaveData(Path("frac.zlk")));
-    EXPECT_TRUE(ReadBytes(Path("frac.zlk")).contains("0.5           0             0             12.25"));
+    EXPECT_TRUE(
+        ReadBytes(Path("frac.zlk")).contains("0.5           0             0             12.25"));
     CZelkData back;
     ASSERT_TRUE(back.LoadData(Path("frac.zlk")));
     EXPECT_EQ(back.GetLine(1), QStringLiteral("0.5,0,0,12.25,1,-3.75"));
@@ -241,8 +244,8 @@ TEST_F(FileFormat, AFailedSaveLeavesTheEarlierFileAsItWas) {
         EXPECT_EQ(recorder.notices.size(), 4U);
         EXPECT_EQ(ReadBytes(Path("ro/keep.zlk")), before);
     }
-    QFile::setPermissions(Path("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ExeOwner);
+    QFile::setPermissions(Path("ro"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 } // namespace

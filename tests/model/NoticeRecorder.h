@@ -14,8 +14,9 @@ public:
     };
 
     NoticeRecorder() {
-        previous_ = ModelNotice::SetHandler(
-            [this](const QString& text, const QString& title) { notices.push_back({text, title}); });
+        previous_ = ModelNotice::SetHandler([this](const QString& text, const QString& title) {
+            notices.push_back({text, title});
+        });
     }
     ~NoticeRecorder() { ModelNotice::SetHandler(previous_); }
     NoticeRecorder(const NoticeRecorder&) = delete;

@@ -28,9 +28,10 @@ TEST(NumberText, ParsesBlanksAndSignsButRefusesGarbage) {
     EXPECT_EQ(v, 0.5F);
 
     v = 7.0F;
-    for (const char16_t* bad : {u"", u"  ", u"abc", u"1,5", u"12x", u"+-1", u"inf", u"nan",
-                                u"1e99", u"１２"}) {
-        EXPECT_FALSE(NumberText::ToSingle(QStringView(bad), v)) << QString::fromUtf16(bad).toStdString();
+    for (const char16_t* bad :
+         {u"", u"  ", u"abc", u"1,5", u"12x", u"+-1", u"inf", u"nan", u"1e99", u"１２"}) {
+        EXPECT_FALSE(NumberText::ToSingle(QStringView(bad), v))
+            << QString::fromUtf16(bad).toStdString();
     }
     EXPECT_EQ(v, 7.0F);
 }

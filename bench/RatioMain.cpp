@@ -1,0 +1,43 @@
+// Runs the benchmarks of this program, then prints each named pair's time ratio
+// (measured side by side in the same run).
+#include "RatioMain.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
+                seconds[run.benchmark_name()] =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> seconds;
+};
+
+} // namespace
+
+int RunWithRatios(int argc, char** argv, const std::vector<RatioPair>& pairs) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    for (const RatioPair& pair : pairs) {
+        const auto a = reporter.seconds.find(pair.measured);
+        const auto b = reporter.seconds.find(pair.baseline);
+        if (a == reporter.seconds.end() || b == reporter.seconds.end() || b->second <= 0) {
+            continue;
+        }
+        std::printf("ratio %s / %s = %.2f (target <= %.2f)\n", pair.measured.c_str(),
+                    pair.baseline.c_str(), a->second / b->second, pair.target);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
