@@ -1,0 +1,148 @@
+#include "TestPrinters.h"
+#include "ViewTestHelpers.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ctlZelkViewSurface, FactoryAndDefaults) {
+    std::unique_ptr<ctlZelkView> view(
+        ctlZelkView::CreateControl(QStringLiteral("DevZelkViewControlProject.ctlZelkView")));
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(ctlZelkView::CreateControl(QStringLiteral("DevZelkViewControlProject.other")),
+              nullptr);
+    EXPECT_EQ(view->BackColor(), 0xFFFFFF);
+    EXPECT_EQ(view->FigColor(), 0);
+    EXPECT_EQ(view->Ratio(), 1.0F);
+    EXPECT_EQ(view->ControlScaleWidth(), 200);
+    EXPECT_EQ(view->ControlScaleHeight(), 200);
+    EXPECT_EQ(view->PointerFrom(), QStringLiteral("0,0,0"));
+    EXPECT_EQ(view->TempLine2(), QStringLiteral("0,0,0,0,0,0"));
+    EXPECT_EQ(view->PointerFromColor(), 255);
+    EXPECT_EQ(view->PointerToColor(), 0xFF00FF);
+    EXPECT_EQ(view->PointerLineSize(), 2);
+    EXPECT_EQ(view->AxisLineLength(), 200);
+    EXPECT_EQ(view->SubAxisLineLength(), 32767);
+    EXPECT_TRUE(view->ViewAxis() && view->ViewsubAxis() && view->ViewPointerFrom() &&
+                view->ViewPointerTo() && view->ViewCoordinates());
+    EXPECT_FALSE(view->ClearData());
+    EXPECT_FALSE(view->ViewTempLine(true));
+    EXPECT_TRUE(view->PointerSize(10));
+    EXPECT_TRUE(view->SetComment(QStringLiteral("x")));
+
+    // Nothing is drawn before the first Draw; a fresh Draw shows the axes and both marks.
+    EXPECT_EQ(CountColour(view->ViewImage(), view->ViewImage().rect(), Bgr(0xFFCC00)), 0);
+    view->Draw();
+    EXPECT_GT(CountColour(view->ViewImage(), view->ViewImage().rect(), Bgr(0xFFCC00)), 50);
+    EXPECT_GT(CountColour(view->ViewImage(), view->ViewImage().rect(), Bgr(0xFF00FF)), 20);
+}
+
+TEST(ctlZelkViewSurface, OnlyDrawChangesThePicture) {
+    auto view = PlainView();
+    view->SetViewAxis(true);
+    view->SetLine(QStringLiteral("0,0,0,80,30,0"));
+    view->Draw();
+    const QImage before = view->ViewImage();
+    view->SetComment(QStringLiteral("コメント"));
+    view->Draw();
+    EXPECT_EQ(view->ViewImage(), before) << "the comment is never drawn";
+
+    view->SetControlScaleWidth(100);
+    view->SetFigColor(0xFF);
+    EXPECT_EQ(view->ViewImage(), before) << "no Draw, no change";
+    view->Draw();
+    EXPECT_NE(view->ViewImage(), before);
+
+    auto fresh = PlainView();
+    fresh->SetViewAxis(true);
+    fresh->SetControlScaleWidth(100);
+    fresh->Draw();
+    view->ClearData();
+    view->Draw();
+    EXPECT_EQ(view->ViewImage(), fresh->ViewImage()) << "cleared: only axes and overlays";
+}
+
+TEST(ctlZelkViewSurface, LongitudeAndLatitudeAboveAFullTurnAreReducedInTheCallersVariable) {
+    auto view = PlainView();
+    int32_t value = 370;
+    view->SetLongitude(value);
+    EXPECT_EQ(value, 10);
+    value = 360;
+    view->SetLongitude(value);
+    EXPECT_EQ(value, 360);
+    value = -30;
+    view->SetLatitude(value);
+    EXPECT_EQ(value, -30);
+    value = 725;
+    view->SetLatitude(value);
+    EXPECT_EQ(value, 5);
+
+    // 370 draws as 10.
+    auto ten = PlainView();
+    int32_t tenDegrees = 10;
+    ten->SetLongitude(tenDegrees);
+    auto reduced = PlainView();
+    int32_t big = 370;
+    reduced->SetLongitude(big);
+    for (auto* v : {ten.get(), reduced.get()}) {
+        v->SetLine(QStringLiteral("0,0,0,80,0,40"));
+        v->Draw();
+    }
+    EXPECT_EQ(ten->ViewImage(), reduced->ViewImage());
+}
+
+TEST(ctlZelkViewSurface, CopyToClipboardPutsExactlyTheFreshPicture) {
+    auto view = PlainView(240, 160);
+    view->SetLine(QStringLiteral("0,0,0,80,0,0"));
+    QImage assigned(240, 160, QImage::Format_RGB32);
+    assigned.fill(Qt::green);
+    view->SetViewPicture(assigned);
+    EXPECT_EQ(view->ViewImage().pixelColor(5, 5), QColor(Qt::green));
+    QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
+
+    view->CopyToClipboard();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), QSize(240, 160));
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), view->ViewImage());
+    EXPECT_EQ(CountColour(copied, copied.rect(), QColor(Qt::green)), 0);
+    EXPECT_TRUE(ColourNear(copied, 150, 80, QColor(Qt::black)));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+TEST(ctlZelkViewSurface, LibraryNeedsNothingOfTheProgram) {
+    QProcess readelf;
+    readelf.start(QStringLiteral("readelf"),
+                  {QStringLiteral("-d"), QStringLiteral("-W"), QStringLiteral(CTLZELKVIEW_FILE)});
+    ASSERT_TRUE(readelf.waitForFinished(30000));
+    const QString dynamic = QString::fromLocal8Bit(readelf.readAllStandardOutput());
+    const QRegularExpression needed(QStringLiteral("\\(NEEDED\\).*\\[(.*)\\]"));
+    int count = 0;
+    for (auto it = needed.globalMatch(dynamic); it.hasNext();) {
+        const QString lib = it.next().captured(1);
+        ++count;
+        EXPECT_TRUE(QRegularExpression(
+                        QStringLiteral("^(libQt6|libstdc\\+\\+|libm\\.|libgcc_s|libc\\.|libasan|"
+                                       "libubsan|ld-linux)"))
+                        .match(lib)
+                        .hasMatch())
+            << lib.toStdString();
+    }
+    EXPECT_GT(count, 0);
+
+    QProcess nm;
+    nm.start(QStringLiteral("nm"),
+             {QStringLiteral("-D"), QStringLiteral("-C"), QStringLiteral("--undefined-only"),
+              QStringLiteral(CTLZELKVIEW_FILE)});
+    ASSERT_TRUE(nm.waitForFinished(30000));
+    const QString undefined = QString::fromLocal8Bit(nm.readAllStandardOutput());
+    EXPECT_FALSE(undefined.isEmpty());
+    for (const char* name : {"CZelk", "CAppData", "ModelNotice", "CStringUtil", "NumberText"}) {
+        EXPECT_FALSE(undefined.contains(QLatin1String(name))) << name;
+    }
+}
+
+} // namespace

@@ -1,0 +1,447 @@
+#include "ctlZelkView.h"
+
+#include "CStringUtil.h"
+#include "NumberText.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineF>
+#include <QPainter>
+#include <QResizeEvent>
+#include <cmath>
+
+namespace {
+
+constexpr int kDefaultSize = 200;
+constexpr double kPi = 3.1415; // the view's own constant, kept for identical pictures
+
+QColor ToQColor(int32_t bgr) {
+    const auto c = static_cast<uint32_t>(bgr);
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+QPen PixelPen(int32_t colour, int32_t width) {
+    QPen pen(ToQColor(colour));
+    pen.setWidth(width < 1 ? 1 : width);
+    pen.setCapStyle(Qt::RoundCap);
+    return pen;
+}
+
+// "###0": the value rounded to a whole number, "-" when negative.
+QString WholeNumber(float value) {
+    const double rounded = std::nearbyint(static_cast<double>(value));
+    return QString::number(rounded == 0.0 ? 0.0 : rounded, 'f', 0);
+}
+
+} // namespace
+
+ctlZelkView* ctlZelkView::CreateControl(const QString& identifier, QWidget* parent) {
+    if (identifier != CreationIdentifier()) {
+        return nullptr;
+    }
+    return new ctlZelkView(parent);
+}
+
+ctlZelkView::ctlZelkView(QWidget* parent) : QWidget(parent) {
+    resize(kDefaultSize, kDefaultSize);
+    splitter_ = std::make_unique<CStringUtil>();
+    segments_.clear();
+    longitude_ = -45;
+    latitude_ = 30;
+    ratio_ = 1.0F;
+    figColor_ = 0;
+    SetBackColor(0xFFFFFF);
+    bufferScaleWidth_ = static_cast<float>(width());
+    bufferScaleHeight_ = static_cast<float>(height());
+    ResizeSurfaces(width(), height());
+    figLineSize_ = 1;
+    pointerLineSize_ = 2;
+    axisLineSize_ = 1;
+    subAxisLineSize_ = 1;
+    SetAxisLineLength(200);
+    SetSubAxisLineLength(32767);
+    viewAxis_ = true;
+    viewSubAxis_ = true;
+    axisColors_ = {0xFFCC00, 0x00FFFF, 0x00FF00};
+    viewCoordinates_ = true;
+    viewPointerFrom_ = true;
+    viewPointerTo_ = true;
+    pointerSize_ = 10;
+    pointerFromColor_ = 255;
+    pointerToColor_ = 0xFF00FF;
+    tempLineSize_ = 1;
+    tempLine2Size_ = 1;
+    viewTempLine_ = true;
+    viewTempLine2_ = true;
+    tempLineColor_ = 255;
+    tempLine2Color_ = 0xFF0000;
+    SetControlScaleWidth(200);
+    SetControlScaleHeight(200);
+}
+
+ctlZelkView::~ctlZelkView() = default;
+
+bool ctlZelkView::ParseNumbers(const QString& text, float* out, int count) {
+    if (splitter_->StringSprit(text, QStringLiteral(","), parts_, 0, 255) != count) {
+        return false;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (!NumberText::ToSingle(parts_[i], out[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString ctlZelkView::PointText(const Point& p) {
+    return NumberText::FromSingle(p[0]) + u',' + NumberText::FromSingle(p[1]) + u',' +
+           NumberText::FromSingle(p[2]);
+}
+
+QString ctlZelkView::SegmentText(const Segment& s) {
+    QString out = NumberText::FromSingle(s[0]);
+    for (int i = 1; i < 6; ++i) {
+        out += u',' + NumberText::FromSingle(s[i]);
+    }
+    return out;
+}
+
+// A malformed text is ignored: the host never sends one, and a half-read segment
+// would draw something that is not in the figure.
+bool ctlZelkView::SetLine(const QString& a_line) {
+    Segment s{};
+    if (ParseNumbers(a_line, s.data(), 6)) {
+        segments_.push_back(s);
+    }
+    return true;
+}
+
+bool ctlZelkView::ClearData() {
+    segments_.clear();
+    maxSize_ = {0.0F, 0.0F, 0.0F};
+    return false;
+}
+
+bool ctlZelkView::SetMaxSize(const QString& size) {
+    Point p{};
+    if (ParseNumbers(size, p.data(), 3)) {
+        maxSize_ = p;
+    }
+    return true;
+}
+
+bool ctlZelkView::SetMaxPos(const QString& size) {
+    Point p{};
+    if (ParseNumbers(size, p.data(), 3)) {
+        maxPos_ = p;
+    }
+    return true;
+}
+
+bool ctlZelkView::SetMinPos(const QString& size) {
+    Point p{};
+    if (ParseNumbers(size, p.data(), 3)) {
+        minPos_ = p;
+    }
+    return true;
+}
+
+bool ctlZelkView::SetComment(const QString& Comment) {
+    comment_ = Comment;
+    return true;
+}
+
+void ctlZelkView::SetBackColor(int32_t colour) {
+    backColor_ = colour;
+}
+
+void ctlZelkView::SetLongitude(int32_t& val) {
+    if (val > 360) {
+        val %= 360;
+    }
+    longitude_ = val;
+}
+
+void ctlZelkView::SetLatitude(int32_t& val) {
+    if (val > 360) {
+        val %= 360;
+    }
+    latitude_ = val;
+}
+
+// A hidden widget gets its resize event only when shown; the surfaces follow at once.
+void ctlZelkView::SetControlWidth(int32_t w) {
+    resize(w, height());
+    ResizeSurfaces(width(), height());
+}
+
+void ctlZelkView::SetControlHeight(int32_t h) {
+    resize(width(), h);
+    ResizeSurfaces(width(), height());
+}
+
+void ctlZelkView::resizeEvent(QResizeEvent* event) {
+    ResizeSurfaces(event->size().width(), event->size().height());
+    QWidget::resizeEvent(event);
+}
+
+// Both surfaces follow the control's size; what was on them stays at the top left.
+void ctlZelkView::ResizeSurfaces(int w, int h) {
+    w = std::max(w, 1);
+    h = std::max(h, 1);
+    if (picView_.width() == w && picView_.height() == h) {
+        return;
+    }
+    QImage view(w, h, QImage::Format_RGB32);
+    view.fill(ToQColor(backColor_));
+    QImage buffer = view;
+    if (!picView_.isNull()) {
+        QPainter(&view).drawImage(0, 0, picView_);
+        QPainter(&buffer).drawImage(0, 0, picBuffer_);
+    }
+    picView_ = view;
+    picBuffer_ = buffer;
+}
+
+QString ctlZelkView::PointerFrom() const {
+    return PointText(pointerFrom_);
+}
+
+void ctlZelkView::SetPointerFrom(const QString& point) {
+    Point p{};
+    if (ParseNumbers(point, p.data(), 3)) {
+        pointerFrom_ = p;
+    }
+}
+
+QString ctlZelkView::PointerTo() const {
+    return PointText(pointerTo_);
+}
+
+void ctlZelkView::SetPointerTo(const QString& point) {
+    Point p{};
+    if (ParseNumbers(point, p.data(), 3)) {
+        pointerTo_ = p;
+    }
+}
+
+QString ctlZelkView::TempLine() const {
+    return SegmentText(tempLine_);
+}
+
+void ctlZelkView::SetTempLine(const QString& line) {
+    Segment s{};
+    if (ParseNumbers(line, s.data(), 6)) {
+        tempLine_ = s;
+    }
+}
+
+QString ctlZelkView::TempLine2() const {
+    return SegmentText(tempLine2_);
+}
+
+void ctlZelkView::SetTempLine2(const QString& line) {
+    Segment s{};
+    if (ParseNumbers(line, s.data(), 6)) {
+        tempLine2_ = s;
+    }
+}
+
+bool ctlZelkView::ViewTempLine(bool mode) {
+    viewTempLine_ = mode;
+    return false;
+}
+
+bool ctlZelkView::PointerSize(int32_t size) {
+    pointerSize_ = size;
+    return true;
+}
+
+void ctlZelkView::SetControlScaleWidth(int32_t value) {
+    controlScaleWidth_ = value;
+    bufferScaleWidth_ = static_cast<float>(value) / ratio_;
+}
+
+void ctlZelkView::SetControlScaleHeight(int32_t value) {
+    controlScaleHeight_ = value;
+    bufferScaleHeight_ = -static_cast<float>(value) / ratio_;
+}
+
+void ctlZelkView::SetAxisLineLength(int16_t length) {
+    axisLineLength_ = length;
+    const auto l = static_cast<float>(length);
+    axes_ = {Segment{l, 0, 0, 0, 0, 0}, Segment{0, l, 0, 0, 0, 0}, Segment{0, 0, l, 0, 0, 0}};
+}
+
+void ctlZelkView::SetSubAxisLineLength(int16_t length) {
+    subAxisLineLength_ = length;
+    const auto l = static_cast<float>(length);
+    subAxes_ = {Segment{l, 0, 0, 0, 0, 0}, Segment{0, l, 0, 0, 0, 0}, Segment{0, 0, l, 0, 0, 0}};
+}
+
+void ctlZelkView::SetViewPicture(const QImage& picture) {
+    picView_ = picture.convertToFormat(QImage::Format_RGB32)
+                   .copy(0, 0, picView_.width(), picView_.height());
+    update();
+}
+
+QString ctlZelkView::CoordinateText(float x, float y, float z) {
+    return QStringLiteral("\u3000x= ") + WholeNumber(x) + QStringLiteral(", y= ") + WholeNumber(y) +
+           QStringLiteral(", z= ") + WholeNumber(z);
+}
+
+ctlZelkView::Segment ctlZelkView::RotateLine(const Segment& s) const {
+    // Angles and every result are kept in single precision, as the pictures always were.
+    const auto alpha = static_cast<float>(longitude_ / 180.0 * kPi);
+    const auto beta = static_cast<float>(-latitude_ / 180.0 * kPi);
+    const double sa = std::sin(static_cast<double>(alpha));
+    const double ca = std::cos(static_cast<double>(alpha));
+    const double sb = std::sin(static_cast<double>(beta));
+    const double cb = std::cos(static_cast<double>(beta));
+    Segment out{};
+    for (int end = 0; end < 2; ++end) {
+        const double x = s[end * 3];
+        const double y = s[end * 3 + 1];
+        const double z = s[end * 3 + 2];
+        const auto xr = static_cast<float>(z * sa + x * ca);
+        const auto zr = static_cast<float>(-x * sa + z * ca);
+        const auto yr = static_cast<float>(y * cb + zr * sb);
+        const auto zrr = static_cast<float>(-y * sb + zr * cb);
+        out[end * 3] = xr;
+        out[end * 3 + 1] = yr;
+        out[end * 3 + 2] = zrr;
+    }
+    return out;
+}
+
+void ctlZelkView::TransformAll() {
+    for (int i = 0; i < 3; ++i) {
+        rotatedAxes_[i] = RotateLine(axes_[i]);
+    }
+    for (int i = 0; i < 3; ++i) {
+        rotatedSubAxes_[i] = RotateLine(subAxes_[i]);
+    }
+    rotated_.resize(segments_.size());
+    for (size_t i = 0; i < segments_.size(); ++i) {
+        rotated_[i] = RotateLine(segments_[i]);
+    }
+    const Segment centre{(minPos_[0] + maxPos_[0]) / 2,
+                         (minPos_[1] + maxPos_[1]) / 2,
+                         (minPos_[2] + maxPos_[2]) / 2,
+                         0,
+                         0,
+                         0};
+    const Segment rc = RotateLine(centre);
+    rotatedCentre_ = {rc[0], rc[1], rc[2]};
+    rotatedPointer_ = RotateLine(Segment{pointerFrom_[0], pointerFrom_[1], pointerFrom_[2],
+                                         pointerTo_[0], pointerTo_[1], pointerTo_[2]});
+    if (viewTempLine_) {
+        rotatedTempLine_ = RotateLine(tempLine_);
+    }
+    if (viewTempLine2_) {
+        rotatedTempLine2_ = RotateLine(tempLine2_);
+    }
+}
+
+void ctlZelkView::RenderBuffer() {
+    picBuffer_.fill(ToQColor(backColor_));
+
+    // User coordinates: the rotated centre in the middle, y growing upwards.
+    bufferScaleWidth_ = static_cast<float>(controlScaleWidth_) / ratio_;
+    bufferScaleHeight_ = -static_cast<float>(controlScaleHeight_) / ratio_;
+    const float left = -static_cast<float>(controlScaleWidth_) / (2 * ratio_) + rotatedCentre_[0];
+    const float top = static_cast<float>(controlScaleHeight_) / (2 * ratio_) + rotatedCentre_[1];
+    const double sx = picBuffer_.width() / static_cast<double>(bufferScaleWidth_);
+    const double sy = picBuffer_.height() / static_cast<double>(bufferScaleHeight_);
+    auto px = [&](float x) { return (x - left) * sx; };
+    auto py = [&](float y) { return (y - top) * sy; };
+    auto toLine = [&](const Segment& s) { return QLineF(px(s[0]), py(s[1]), px(s[3]), py(s[4])); };
+
+    QPainter painter(&picBuffer_);
+    if (viewAxis_) {
+        for (int i = 0; i < 3; ++i) {
+            painter.setPen(PixelPen(axisColors_[i], axisLineSize_));
+            painter.drawLine(toLine(rotatedAxes_[i]));
+        }
+    }
+    if (viewSubAxis_) {
+        for (int i = 0; i < 3; ++i) {
+            painter.setPen(PixelPen(axisColors_[i], subAxisLineSize_));
+            painter.drawLine(toLine(rotatedSubAxes_[i]));
+        }
+    }
+
+    // A segment seen end-on is shorter than a pixel; it shows as a dot, not as nothing.
+    std::vector<QLineF> lines;
+    std::vector<QPointF> dots;
+    lines.reserve(rotated_.size());
+    for (const Segment& s : rotated_) {
+        const QLineF line = toLine(s);
+        if (std::fabs(line.dx()) < 1.0 && std::fabs(line.dy()) < 1.0) {
+            dots.push_back(line.p1());
+        } else {
+            lines.push_back(line);
+        }
+    }
+    painter.setPen(PixelPen(figColor_, figLineSize_));
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+    painter.drawPoints(dots.data(), static_cast<int>(dots.size()));
+
+    // Pointer marks keep their size on screen: the radius shrinks with the view extent.
+    const double radius = pointerSize_ / static_cast<double>(ratio_) * std::fabs(sx);
+    const QColor textColour = ToQColor(backColor_).lightness() < 128 ? Qt::white : Qt::black;
+    auto drawPointer = [&](float rx, float ry, const Point& own, int32_t colour) {
+        const QPointF at(px(rx), py(ry));
+        painter.setPen(PixelPen(colour, pointerLineSize_));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(at, radius, radius);
+        painter.drawPoint(at);
+        if (viewCoordinates_) {
+            painter.setPen(textColour);
+            painter.drawText(QRectF(at, QSizeF(10000, 1000)), Qt::AlignLeft | Qt::AlignTop,
+                             CoordinateText(own[0], own[1], own[2]));
+        }
+    };
+    if (viewPointerFrom_) {
+        drawPointer(rotatedPointer_[0], rotatedPointer_[1], pointerFrom_, pointerFromColor_);
+    }
+    if (viewPointerTo_) {
+        drawPointer(rotatedPointer_[3], rotatedPointer_[4], pointerTo_, pointerToColor_);
+    }
+
+    if (viewTempLine_) {
+        painter.setPen(PixelPen(tempLineColor_, tempLineSize_));
+        painter.drawLine(toLine(rotatedTempLine_));
+    }
+    if (viewTempLine2_) {
+        painter.setPen(PixelPen(tempLine2Color_, tempLine2Size_));
+        painter.drawLine(toLine(rotatedTempLine2_));
+    }
+}
+
+void ctlZelkView::ShowBuffer() {
+    picView_ = picBuffer_.copy();
+    update();
+}
+
+bool ctlZelkView::Draw() {
+    TransformAll();
+    RenderBuffer();
+    ShowBuffer();
+    return true;
+}
+
+void ctlZelkView::CopyToClipboard() {
+    // Only what the control draws goes on the clipboard, never an assigned picture.
+    picView_ = QImage(picView_.size(), QImage::Format_RGB32);
+    Draw();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(picView_);
+}
+
+void ctlZelkView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, picView_);
+}
