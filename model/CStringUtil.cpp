@@ -20,25 +20,27 @@ int32_t CStringUtil::SplitString(const QString& strExpression, const QString& st
     const qsizetype step = lngDefaultMaxArray < 1 ? 1 : lngDefaultMaxArray;
     const Qt::CaseSensitivity cs = lngCompare == 1 ? Qt::CaseInsensitive : Qt::CaseSensitive;
 
+    // The array grows in steps of lngDefaultMaxArray places; places are filled in order,
+    // so the steps are reserved capacity rather than empty texts made and dropped again.
     qsizetype highest = step;
-    strArray.resize(highest + 1);
+    strArray.clear();
+    strArray.reserve(highest + 1);
     qsizetype i = 0;
     qsizetype start = 0;
     for (;;) {
         if (i > highest) {
             highest += step;
-            strArray.resize(highest + 1);
+            strArray.reserve(highest + 1);
         }
         const qsizetype p = strExpression.indexOf(strDelimiter, start, cs);
         if (p >= 0) {
-            strArray[i] = strExpression.mid(start, p - start);
+            strArray.append(strExpression.mid(start, p - start));
             start = p + strDelimiter.size();
             ++i;
             continue;
         }
-        strArray[i] = i == 0 ? strExpression : strExpression.mid(start);
+        strArray.append(i == 0 ? strExpression : strExpression.mid(start));
         break;
     }
-    strArray.resize(i + 1);
     return static_cast<int32_t>(i + 1);
 }

@@ -291,40 +291,40 @@ QString ctlZelkView::CoordinateText(float x, float y, float z) {
            QStringLiteral(", z= ") + WholeNumber(z);
 }
 
-ctlZelkView::Segment ctlZelkView::RotateLine(const Segment& s) const {
+ctlZelkView::Rotation ctlZelkView::CurrentRotation() const {
     // Angles and every result are kept in single precision, as the pictures always were.
     const auto alpha = static_cast<float>(longitude_ / 180.0 * kPi);
     const auto beta = static_cast<float>(-latitude_ / 180.0 * kPi);
-    const double sa = std::sin(static_cast<double>(alpha));
-    const double ca = std::cos(static_cast<double>(alpha));
-    const double sb = std::sin(static_cast<double>(beta));
-    const double cb = std::cos(static_cast<double>(beta));
+    return Rotation{std::sin(static_cast<double>(alpha)), std::cos(static_cast<double>(alpha)),
+                    std::sin(static_cast<double>(beta)), std::cos(static_cast<double>(beta))};
+}
+
+ctlZelkView::Segment ctlZelkView::RotateLine(const Segment& s, const Rotation& r) {
     Segment out{};
     for (int end = 0; end < 2; ++end) {
         const double x = s[end * 3];
         const double y = s[end * 3 + 1];
         const double z = s[end * 3 + 2];
-        const auto xr = static_cast<float>(z * sa + x * ca);
-        const auto zr = static_cast<float>(-x * sa + z * ca);
-        const auto yr = static_cast<float>(y * cb + zr * sb);
-        const auto zrr = static_cast<float>(-y * sb + zr * cb);
+        const auto xr = static_cast<float>(z * r.sinA + x * r.cosA);
+        const auto zr = static_cast<float>(-x * r.sinA + z * r.cosA);
         out[end * 3] = xr;
-        out[end * 3 + 1] = yr;
-        out[end * 3 + 2] = zrr;
+        out[end * 3 + 1] = static_cast<float>(y * r.cosB + zr * r.sinB);
+        out[end * 3 + 2] = static_cast<float>(-y * r.sinB + zr * r.cosB);
     }
     return out;
 }
 
 void ctlZelkView::TransformAll() {
+    const Rotation r = CurrentRotation();
     for (int i = 0; i < 3; ++i) {
-        rotatedAxes_[i] = RotateLine(axes_[i]);
+        rotatedAxes_[i] = RotateLine(axes_[i], r);
     }
     for (int i = 0; i < 3; ++i) {
-        rotatedSubAxes_[i] = RotateLine(subAxes_[i]);
+        rotatedSubAxes_[i] = RotateLine(subAxes_[i], r);
     }
     rotated_.resize(segments_.size());
     for (size_t i = 0; i < segments_.size(); ++i) {
-        rotated_[i] = RotateLine(segments_[i]);
+        rotated_[i] = RotateLine(segments_[i], r);
     }
     const Segment centre{(minPos_[0] + maxPos_[0]) / 2,
                          (minPos_[1] + maxPos_[1]) / 2,
@@ -332,15 +332,16 @@ void ctlZelkView::TransformAll() {
                          0,
                          0,
                          0};
-    const Segment rc = RotateLine(centre);
+    const Segment rc = RotateLine(centre, r);
     rotatedCentre_ = {rc[0], rc[1], rc[2]};
     rotatedPointer_ = RotateLine(Segment{pointerFrom_[0], pointerFrom_[1], pointerFrom_[2],
-                                         pointerTo_[0], pointerTo_[1], pointerTo_[2]});
+                                         pointerTo_[0], pointerTo_[1], pointerTo_[2]},
+                                 r);
     if (viewTempLine_) {
-        rotatedTempLine_ = RotateLine(tempLine_);
+        rotatedTempLine_ = RotateLine(tempLine_, r);
     }
     if (viewTempLine2_) {
-        rotatedTempLine2_ = RotateLine(tempLine2_);
+        rotatedTempLine2_ = RotateLine(tempLine2_, r);
     }
 }
 
@@ -421,7 +422,8 @@ void ctlZelkView::RenderBuffer() {
 }
 
 void ctlZelkView::ShowBuffer() {
-    picView_ = picBuffer_.copy();
+    // The buffer is cleared before every render, so handing its pixels over is a copy.
+    std::swap(picView_, picBuffer_);
     update();
 }
 

@@ -112,7 +112,11 @@ private:
     using Segment = std::array<float, 6>;
     using Point = std::array<float, 3>;
 
-    Segment RotateLine(const Segment& s) const;
+    struct Rotation {
+        double sinA, cosA, sinB, cosB;
+    };
+    Rotation CurrentRotation() const;
+    static Segment RotateLine(const Segment& s, const Rotation& r);
     void TransformAll();
     void RenderBuffer();
     void ShowBuffer();
