@@ -1,0 +1,135 @@
+#include "CFileHandling.h"
+
+#include "UserDialogs.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+const QString kInvalidPath = QStringLiteral("パス名が無効です。");
+
+QString Framed(const QString& description) {
+    return QStringLiteral("エラーメッセージは 「 ") + description + QStringLiteral(" 」でした。");
+}
+
+QString Short(const QString& description) {
+    return QStringLiteral("エラーは「 ") + description + QStringLiteral(" 」でした。");
+}
+} // namespace
+
+void CFileHandling::Fail(const QString& operation, const QString& secondLine) {
+    dialogs_.Message(QStringLiteral("CFileHandling.") + operation +
+                         QStringLiteral("で予期せぬエラーが発生しました。\r\n") + secondLine,
+                     UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+}
+
+// A NUL character would silently cut the path short in the system call.
+bool CFileHandling::IsValidPath(const QString& path) {
+    return !path.contains(QChar(0));
+}
+
+bool CFileHandling::FileExists(const QString& FileName) {
+    if (!IsValidPath(FileName)) {
+        Fail(QStringLiteral("FileExists"), Framed(kInvalidPath));
+        return false;
+    }
+    return QFileInfo(FileName).isFile();
+}
+
+bool CFileHandling::DeleteFile(const QString& FileName) {
+    if (!IsValidPath(FileName)) {
+        Fail(QStringLiteral("DeleteFile"), Framed(kInvalidPath));
+        return false;
+    }
+    if (!QFileInfo(FileName).isFile()) {
+        Fail(QStringLiteral("DeleteFile"),
+             Framed(QStringLiteral("ファイルが見つかりません。 ") + FileName));
+        return false;
+    }
+    QFile file(FileName);
+    if (!file.remove()) {
+        Fail(QStringLiteral("DeleteFile"), Framed(QStringLiteral("ファイルを削除できません。 ") +
+                                                  FileName + u' ' + file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+bool CFileHandling::FolderExists(const QString& FolderName) {
+    if (!IsValidPath(FolderName)) {
+        Fail(QStringLiteral("FolderExists"), kInvalidPath);
+        return false;
+    }
+    return QFileInfo(FolderName).isDir();
+}
+
+bool CFileHandling::CreateFolder(const QString& FolderName) {
+    const QString op = QStringLiteral("CreateFolder");
+    if (!IsValidPath(FolderName) || FolderName.isEmpty()) {
+        Fail(op, Short(kInvalidPath));
+        return false;
+    }
+    const QFileInfo info(FolderName);
+    if (info.exists()) {
+        Fail(op, Short(QStringLiteral("既に同じ名前のファイルまたはフォルダがあります。 ") +
+                       FolderName));
+        return false;
+    }
+    if (!info.absoluteDir().exists()) {
+        Fail(op, Short(QStringLiteral("パスが見つかりません。 ") + FolderName));
+        return false;
+    }
+    if (!QDir().mkdir(FolderName)) {
+        Fail(op, Short(QStringLiteral("フォルダを作成できません。 ") + FolderName));
+        return false;
+    }
+    return true;
+}
+
+QString CFileHandling::TrimUpperFoldername(const QString& Longname) {
+    const qsizetype p = Longname.lastIndexOf(u'/') + 1; // 1-based, 0 when none
+    if (p == Longname.size()) {
+        return Longname;
+    }
+    return Longname.right(Longname.size() - p);
+}
+
+QString CFileHandling::TrimExtension(const QString& FileName) {
+    const qsizetype p = FileName.lastIndexOf(u'.') + 1; // 1-based, 0 when none
+    if (p == 1) {
+        return FileName;
+    }
+    if (p > 1) {
+        return FileName.left(p - 1);
+    }
+    return QStringLiteral("ファイル名なし");
+}
+
+void CFileHandling::GetFileList(const QString& Path, QStringList& List, const QString& Mode) {
+    const QStringList none{QString()};
+    if (!IsValidPath(Path) || !IsValidPath(Mode)) {
+        Fail(QStringLiteral("GetFileList"), Short(kInvalidPath));
+        List = none;
+        return;
+    }
+    if (!QFileInfo(Path).isDir()) {
+        List = none;
+        return;
+    }
+    // Normal files only: no folders, hidden files or special files; names as listed.
+    QDirIterator it(Path, {Mode}, QDir::Files | QDir::CaseSensitive);
+    QStringList names;
+    while (it.hasNext()) {
+        it.next();
+        if (names.size() == kMaxListed) {
+            Fail(QStringLiteral("GetFileList"),
+                 Short(QStringLiteral("一致するファイルが %1 個を超えています。").arg(kMaxListed)));
+            List = none;
+            return;
+        }
+        names << it.fileName();
+    }
+    List = names.isEmpty() ? none : names;
+}

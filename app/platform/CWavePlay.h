@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class SoundBackend;
+
+// Plays a WAV cue. "ASYNC" returns at once, "SYNC" when the cue has ended; any other
+// mode plays nothing. Never reports an error.
+class CWavePlay {
+public:
+    explicit CWavePlay(SoundBackend& backend) : backend_(backend) {}
+    void Play(const QString& FileName, const QString& Mode);
+
+private:
+    SoundBackend& backend_;
+};

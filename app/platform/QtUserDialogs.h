@@ -1,0 +1,21 @@
+#pragma once
+
+#include "UserDialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The program's dialogs: QMessageBox, QFileDialog and QPrintDialog.
+class QtUserDialogs : public UserDialogs {
+public:
+    explicit QtUserDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    Answer Message(const QString& text, const QString& caption, Buttons buttons) override;
+    std::optional<QString> OpenFile(const QString& initialFolder) override;
+    std::optional<QString> SaveFile(const QString& initialFolder) override;
+    std::optional<int> Print() override;
+
+private:
+    QPointer<QWidget> parent_;
+};

@@ -1,0 +1,62 @@
+#include "ScriptedUserDialogs.h"
+
+#include <QtGlobal>
+
+void ScriptedUserDialogs::Unscripted(const QString& what) {
+    const QString message = QStringLiteral("unscripted dialog: ") + what;
+    if (onFailure_) {
+        onFailure_(message);
+        return;
+    }
+    qFatal("%s", qPrintable(message));
+}
+
+UserDialogs::Answer ScriptedUserDialogs::Message(const QString& text, const QString& caption,
+                                                 Buttons buttons) {
+    calls.append({Kind::Message, text, caption, buttons});
+    if (buttons == Buttons::Ok) {
+        return Answer::Ok;
+    }
+    if (answers_.isEmpty()) {
+        Unscripted(QStringLiteral("question \"%1\"").arg(text));
+        return Answer::No;
+    }
+    return answers_.takeFirst();
+}
+
+std::optional<QString> ScriptedUserDialogs::OpenFile(const QString& initialFolder) {
+    calls.append({Kind::OpenFile, initialFolder, QString(), Buttons::Ok});
+    if (files_.isEmpty()) {
+        Unscripted(QStringLiteral("open dialog in \"%1\"").arg(initialFolder));
+        return std::nullopt;
+    }
+    return files_.takeFirst();
+}
+
+std::optional<QString> ScriptedUserDialogs::SaveFile(const QString& initialFolder) {
+    calls.append({Kind::SaveFile, initialFolder, QString(), Buttons::Ok});
+    if (files_.isEmpty()) {
+        Unscripted(QStringLiteral("save dialog in \"%1\"").arg(initialFolder));
+        return std::nullopt;
+    }
+    return files_.takeFirst();
+}
+
+std::optional<int> ScriptedUserDialogs::Print() {
+    calls.append({Kind::Print, QString(), QString(), Buttons::Ok});
+    if (copies_.isEmpty()) {
+        Unscripted(QStringLiteral("print dialog"));
+        return std::nullopt;
+    }
+    return copies_.takeFirst();
+}
+
+QStringList ScriptedUserDialogs::MessageTexts() const {
+    QStringList texts;
+    for (const Call& call : calls) {
+        if (call.kind == Kind::Message) {
+            texts << call.text;
+        }
+    }
+    return texts;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "UserDialogs.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+#include <optional>
+
+// Dialogs answered from a script: every call is recorded; notices (OK boxes) are
+// answered at once; questions, file and print dialogs take the next scripted answer.
+// A dialog without a scripted answer is reported through the failure handler
+// (by default it aborts the program) and then answered No / cancel.
+class ScriptedUserDialogs : public UserDialogs {
+public:
+    enum class Kind { Message, OpenFile, SaveFile, Print };
+    struct Call {
+        Kind kind;
+        QString text;    // message text, or the initial folder of a file dialog
+        QString caption; // "" for the default caption
+        Buttons buttons = Buttons::Ok;
+    };
+
+    Answer Message(const QString& text, const QString& caption, Buttons buttons) override;
+    std::optional<QString> OpenFile(const QString& initialFolder) override;
+    std::optional<QString> SaveFile(const QString& initialFolder) override;
+    std::optional<int> Print() override;
+
+    void AnswerQuestion(Answer answer) { answers_.append(answer); }
+    // An empty optional cancels the dialog.
+    void ChooseFile(std::optional<QString> name) { files_.append(std::move(name)); }
+    void ChooseCopies(std::optional<int> copies) { copies_.append(copies); }
+    void SetFailureHandler(std::function<void(const QString&)> handler) {
+        onFailure_ = std::move(handler);
+    }
+
+    // Texts of the message boxes shown so far.
+    QStringList MessageTexts() const;
+    bool ScriptUsedUp() const {
+        return answers_.isEmpty() && files_.isEmpty() && copies_.isEmpty();
+    }
+
+    QList<Call> calls;
+
+private:
+    void Unscripted(const QString& what);
+
+    QList<Answer> answers_;
+    QList<std::optional<QString>> files_;
+    QList<std::optional<int>> copies_;
+    std::function<void(const QString&)> onFailure_;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Everything the program asks or tells the user in a dialog goes through here, so
+// that the program shows real dialogs and tests answer from a script.
+class UserDialogs {
+public:
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~UserDialogs() = default;
+
+    // caption: ProgramTitle(), a text of its own, or "" for the default caption.
+    virtual Answer Message(const QString& text, const QString& caption, Buttons buttons) = 0;
+    // The chosen file, or nothing when cancelled.
+    virtual std::optional<QString> OpenFile(const QString& initialFolder) = 0;
+    virtual std::optional<QString> SaveFile(const QString& initialFolder) = 0;
+    // The number of copies to print, or nothing when cancelled.
+    virtual std::optional<int> Print() = 0;
+
+    // The model's notices (failed loads and saves) become OK boxes of this object.
+    void RouteModelNoticesHere();
+
+    static QString ProgramTitle() {
+        return QStringLiteral("超簡易3D editor 立体ゼルク Version 3.3");
+    }
+    // The filter of the open and save dialogs.
+    static QString FileFilter() {
+        return QStringLiteral("立体ゼルクデータファイル(*.zlk);;すべてのファイル(*.*)");
+    }
+};

@@ -1,0 +1,152 @@
+#include "CWavePlay.h"
+#include "CZelkData.h"
+#include "ModelNotice.h"
+#include "QtSoundBackend.h"
+#include "QtUserDialogs.h"
+#include "RecordingSoundBackend.h"
+#include "ScriptedUserDialogs.h"
+#include "TestPrinters.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A mono 8-bit PCM WAV of the given length with a soft tone.
+QByteArray MakeWav(int milliseconds) {
+    const quint32 rate = 8000;
+    const quint32 samples = rate * milliseconds / 1000;
+    QByteArray data(samples, char(128));
+    for (quint32 i = 0; i < samples; ++i) {
+        data[i] = char(128 + ((i / 8) % 2 ? 20 : -20));
+    }
+    QByteArray wav("RIFF");
+    auto put32 = [&wav](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        wav.append(b, 4);
+    };
+    auto put16 = [&wav](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        wav.append(b, 2);
+    };
+    put32(36 + samples);
+    wav.append("WAVEfmt ");
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(rate);
+    put32(rate);
+    put16(1);
+    put16(8);
+    wav.append("data");
+    put32(samples);
+    wav.append(data);
+    return wav;
+}
+
+TEST(CWavePlay, OnlyTheTwoUpperCaseModesPlay) {
+    RecordingSoundBackend backend;
+    CWavePlay player(backend);
+    player.Play("/p/sound/Turn.wav", "ASYNC");
+    player.Play("/p/sound/Fin.wav", "SYNC");
+    player.Play("/p/sound/Turn.wav", "async");
+    player.Play("/p/sound/Turn.wav", "");
+    player.Play("/p/sound/Turn.wav", "SYNCHRONOUS");
+    EXPECT_EQ(backend.cues, (QList<RecordingSoundBackend::Cue>{{"/p/sound/Turn.wav", "ASYNC"},
+                                                               {"/p/sound/Fin.wav", "SYNC"}}));
+}
+
+TEST(QtSoundBackend, ReadsCueLengthsAndNeverHangs) {
+    QTemporaryDir dir;
+    const QString wav = dir.filePath("cue.wav");
+    QFile f(wav);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(MakeWav(200));
+    f.close();
+    EXPECT_EQ(QtSoundBackend::WavDurationMs(wav), 200);
+    EXPECT_EQ(QtSoundBackend::WavDurationMs(dir.filePath("missing.wav")), 0);
+
+    // Returns when the cue has played, or at once without an audio device; a missing
+    // file is silent. Reaching the end of this test is the check.
+    QtSoundBackend backend;
+    CWavePlay player(backend);
+    player.Play(wav, "SYNC");
+    player.Play(wav, "ASYNC");
+    player.Play(wav, "ASYNC");
+    player.Play(dir.filePath("missing.wav"), "SYNC");
+    player.Play(dir.filePath("missing.wav"), "ASYNC");
+    SUCCEED();
+}
+
+TEST(ScriptedUserDialogs, RecordsEveryCallAndAnswersFromItsScript) {
+    ScriptedUserDialogs dialogs;
+    QStringList failures;
+    dialogs.SetFailureHandler([&failures](const QString& m) { failures << m; });
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    dialogs.ChooseFile(QStringLiteral("/d/a.zlk"));
+    dialogs.ChooseFile(std::nullopt);
+    dialogs.ChooseCopies(3);
+
+    EXPECT_EQ(dialogs.Message("notice", "", UserDialogs::Buttons::Ok), UserDialogs::Answer::Ok);
+    EXPECT_EQ(dialogs.Message("q?", UserDialogs::ProgramTitle(), UserDialogs::Buttons::YesNo),
+              UserDialogs::Answer::Yes);
+    EXPECT_EQ(dialogs.OpenFile("/d"), std::optional<QString>("/d/a.zlk"));
+    EXPECT_EQ(dialogs.SaveFile("/d"), std::nullopt);
+    EXPECT_EQ(dialogs.Print(), std::optional<int>(3));
+    EXPECT_TRUE(dialogs.ScriptUsedUp());
+    EXPECT_TRUE(failures.isEmpty());
+    EXPECT_EQ(dialogs.MessageTexts(), (QStringList{"notice", "q?"}));
+    ASSERT_EQ(dialogs.calls.size(), 5);
+    EXPECT_EQ(dialogs.calls[1].caption, UserDialogs::ProgramTitle());
+    EXPECT_EQ(dialogs.calls[2].text, QStringLiteral("/d"));
+
+    EXPECT_EQ(dialogs.Message("again?", "", UserDialogs::Buttons::YesNo), UserDialogs::Answer::No);
+    EXPECT_EQ(dialogs.OpenFile("/d"), std::nullopt);
+    EXPECT_EQ(failures.size(), 2) << "unscripted questions are reported";
+}
+
+TEST(UserDialogs, ModelNoticesBecomeOkBoxes) {
+    ScriptedUserDialogs dialogs;
+    dialogs.RouteModelNoticesHere();
+    CZelkData figure;
+    EXPECT_FALSE(figure.LoadData(QStringLiteral("/no/such/file.zlk")));
+    ModelNotice::SetHandler({});
+    ASSERT_EQ(dialogs.calls.size(), 1);
+    EXPECT_EQ(dialogs.calls[0].caption, QStringLiteral("データ読み込みエラー"));
+    EXPECT_EQ(dialogs.calls[0].buttons, UserDialogs::Buttons::Ok);
+}
+
+TEST(QtUserDialogs, MessageBoxIsShownAndAnswered) {
+    QtUserDialogs dialogs;
+    QString seenText;
+    QString seenTitle;
+    auto answer = [&](QMessageBox::StandardButton which) {
+        QTimer::singleShot(0, [&, which] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            seenText = box->text();
+            seenTitle = box->windowTitle();
+            box->button(which)->click();
+        });
+    };
+    answer(QMessageBox::No);
+    EXPECT_EQ(
+        dialogs.Message("続けますか？", UserDialogs::ProgramTitle(), UserDialogs::Buttons::YesNo),
+        UserDialogs::Answer::No);
+    EXPECT_EQ(seenText, QStringLiteral("続けますか？"));
+    EXPECT_EQ(seenTitle, UserDialogs::ProgramTitle());
+    answer(QMessageBox::Yes);
+    EXPECT_EQ(dialogs.Message("q", "", UserDialogs::Buttons::YesNo), UserDialogs::Answer::Yes);
+    answer(QMessageBox::Ok);
+    EXPECT_EQ(dialogs.Message("n", "", UserDialogs::Buttons::Ok), UserDialogs::Answer::Ok);
+}
+
+} // namespace
