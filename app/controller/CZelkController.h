@@ -1,0 +1,108 @@
+#pragma once
+
+#include "AppContext.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CKeyHandler;
+class CStringUtil;
+class CWavePlay;
+
+// The application controller: every user action reaches the program as a command
+// string through SetCommand, which looks it up in the command table (in
+// CZelkControllerDispatch.cpp), runs its handler and refreshes the window title.
+// Handlers keep CAppData as the one record of state and push it into the figure, the
+// main view control and the main window.
+class CZelkController {
+public:
+    explicit CZelkController(AppContext& context);
+    ~CZelkController();
+    CZelkController(const CZelkController&) = delete;
+    CZelkController& operator=(const CZelkController&) = delete;
+
+    // True when the command is in the table (exact comparison).
+    bool SetCommand(const QString& command);
+    void SetKeyCommand(int16_t KeyCode, int16_t Shift);
+
+    void UpdateTitle();
+    void UpdateRecentMenu();
+    void ShowCondition(const QString& text);
+    void ShowViewAngle(int longitude, int latitude);
+    float FitRatio() const;
+
+    // The controller's sound cues.
+    QString SoundFile(const QString& name) const;
+
+private:
+    enum class FollowUp { None, TurnSound, FileLoadSound };
+    struct CommandEntry {
+        const char* command;
+        void (*handler)(CZelkController&);
+        FollowUp followUp;
+    };
+    static const std::vector<CommandEntry>& CommandTable();
+
+    // Start-up and shut-down (CZelkControllerLife.cpp).
+    void Boot();
+    void Finish();
+    void LoadBuiltInFigure();
+    void DeleteAutosaveFile();
+    QString AutosavePath() const;
+
+    // Files (CZelkControllerFiles.cpp).
+    void NewFigure();
+    void ClearFigure();
+
+    // View and mode commands (CZelkControllerView.cpp).
+    void EnterViewMode();
+    void EnterDrawMode();
+    void ChangeMode();
+    void TurnUp();
+    void TurnDown();
+    void TurnRight();
+    void TurnLeft();
+    void StartContinuousTurn();
+    void StopContinuousTurn();
+    void TurningTick();
+    void TurnToView(int longitude, int latitude);
+    void ToggleThirdAngleProjection();
+    void Magnify();
+    void Reduce();
+    void ApplyDifficulty(const QString& level, int16_t step, int16_t limit);
+    void EnterProInterface();
+    void EnterNormalInterface();
+    void ToggleDataPathFixed();
+    void RebuildView();
+    void ApplyFormSize(const QString& size);
+    void SetContinuousTurnEnabled(bool enabled);
+
+    // Output commands (CZelkControllerOutput.cpp).
+    void NormalCopy();
+    void MonochromeCopy();
+    void ShowHelp();
+
+    // Pointer and line construction (app/editing/CZelkControllerDrawing.cpp).
+    void MovePointer(const QString& command);
+    void ReturnPointerToOrigin();
+    void ApplyPointer();
+    void DeleteTail();
+    bool DeleteLineBetweenPointers();
+    QString FromPointerText() const;
+    QString ToPointerText() const;
+    QString TempLineText() const;
+    void ShowFromCondition();
+    void ShowToCondition();
+
+    void PlayTurnSound();
+    void PlayFileLoadSound();
+    void PlayFinSound();
+    static void LetEventsRun();
+
+    AppContext& context_;
+    std::unique_ptr<CWavePlay> wavePlay_;
+    std::unique_ptr<CKeyHandler> keyHandler_;
+    std::unique_ptr<CStringUtil> splitter_;
+};

@@ -1,0 +1,181 @@
+// The command table and the services that follow every command.
+#include "CAppData.h"
+#include "CKeyHandler.h"
+#include "CStringUtil.h"
+#include "CWavePlay.h"
+#include "CZelkController.h"
+#include "CZelkData.h"
+#include "UserDialogs.h"
+#include "frmZelkWin.h"
+
+#include <QAction>
+#include <QCoreApplication>
+
+CZelkController::CZelkController(AppContext& context) : context_(context) {}
+
+CZelkController::~CZelkController() = default;
+
+// Compared in this order; the first equal entry wins.
+const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable() {
+    using C = CZelkController;
+    static const std::vector<CommandEntry> table = {
+        {"BOOT_ZELK", [](C& c) { c.Boot(); }, FollowUp::None},
+        {"FIN", [](C& c) { c.Finish(); }, FollowUp::None},
+        {"CHANGE_MODE", [](C& c) { c.ChangeMode(); }, FollowUp::None},
+        {"VIEW_MODE", [](C& c) { c.EnterViewMode(); }, FollowUp::None},
+        {"DRAW_MODE", [](C& c) { c.EnterDrawMode(); }, FollowUp::None},
+        {"NEW_FIGURE", [](C& c) { c.NewFigure(); }, FollowUp::FileLoadSound},
+        {"NORMAL_COPY", [](C& c) { c.NormalCopy(); }, FollowUp::None},
+        {"MONOCHROME_COPY", [](C& c) { c.MonochromeCopy(); }, FollowUp::None},
+        {"CONTINUOUS_TURN", [](C& c) { c.StartContinuousTurn(); }, FollowUp::None},
+        {"CONTINUOUS_TURN_STOP", [](C& c) { c.StopContinuousTurn(); }, FollowUp::None},
+        {"TURNING_TIMER_CALL", [](C& c) { c.TurningTick(); }, FollowUp::None},
+        {"FRONT_VIEW", [](C& c) { c.TurnToView(0, 0); }, FollowUp::None},
+        {"TOP_VIEW", [](C& c) { c.TurnToView(0, 90); }, FollowUp::None},
+        {"SIDE_VIEW", [](C& c) { c.TurnToView(-90, 0); }, FollowUp::None},
+        {"EQUAL_ANGLE_VIEW", [](C& c) { c.TurnToView(-45, 35); }, FollowUp::None},
+        {"THIRD_ANGLE_PROJECTION_METHOD", [](C& c) { c.ToggleThirdAngleProjection(); },
+         FollowUp::None},
+        {"DIFFICULTY_BEGINNER",
+         [](C& c) { c.ApplyDifficulty(QStringLiteral("DIFFICULTY_BEGINNER"), 20, 100); },
+         FollowUp::None},
+        {"DIFFICULTY_MIDIUM",
+         [](C& c) { c.ApplyDifficulty(QStringLiteral("DIFFICULTY_MIDIUM"), 10, 200); },
+         FollowUp::None},
+        {"DIFFICULTY_SENIOR",
+         [](C& c) { c.ApplyDifficulty(QStringLiteral("DIFFICULTY_SENIOR"), 10, 1000); },
+         FollowUp::None},
+        {"DIFFICULTY_SPECIAL",
+         [](C& c) { c.ApplyDifficulty(QStringLiteral("DIFFICULTY_SPECIAL"), 5, 1000); },
+         FollowUp::None},
+        {"DIFFICULTY_SUPER_SPECIAL",
+         [](C& c) { c.ApplyDifficulty(QStringLiteral("DIFFICULTY_SUPER_SPECIAL"), 1, 1000); },
+         FollowUp::None},
+        {"PRO_INTERFACE", [](C& c) { c.EnterProInterface(); }, FollowUp::None},
+        {"NORMAL_INTERFACE", [](C& c) { c.EnterNormalInterface(); }, FollowUp::None},
+        {"DATA_PATH_FIXED", [](C& c) { c.ToggleDataPathFixed(); }, FollowUp::None},
+        {"SHOW_HELP", [](C& c) { c.ShowHelp(); }, FollowUp::None},
+        {"TURN_UP", [](C& c) { c.TurnUp(); }, FollowUp::None},
+        {"TURN_DOWN", [](C& c) { c.TurnDown(); }, FollowUp::None},
+        {"TURN_RIGHT", [](C& c) { c.TurnRight(); }, FollowUp::None},
+        {"TURN_LEFT", [](C& c) { c.TurnLeft(); }, FollowUp::None},
+        {"MAGNIFY", [](C& c) { c.Magnify(); }, FollowUp::None},
+        {"REDUCE", [](C& c) { c.Reduce(); }, FollowUp::None},
+        {"POINTER_MOVE_X", [](C& c) { c.MovePointer(QStringLiteral("POINTER_MOVE_X")); },
+         FollowUp::TurnSound},
+        {"POINTER_MOVE_MX", [](C& c) { c.MovePointer(QStringLiteral("POINTER_MOVE_MX")); },
+         FollowUp::TurnSound},
+        {"POINTER_MOVE_Y", [](C& c) { c.MovePointer(QStringLiteral("POINTER_MOVE_Y")); },
+         FollowUp::TurnSound},
+        {"POINTER_MOVE_MY", [](C& c) { c.MovePointer(QStringLiteral("POINTER_MOVE_MY")); },
+         FollowUp::TurnSound},
+        {"POINTER_MOVE_Z", [](C& c) { c.MovePointer(QStringLiteral("POINTER_MOVE_Z")); },
+         FollowUp::TurnSound},
+        {"POINTER_MOVE_MZ", [](C& c) { c.MovePointer(QStringLiteral("POINTER_MOVE_MZ")); },
+         FollowUp::TurnSound},
+        {"RETURN_POINTER_TO_ORIGIN", [](C& c) { c.ReturnPointerToOrigin(); }, FollowUp::TurnSound},
+        {"DEL_TAIL", [](C& c) { c.DeleteTail(); }, FollowUp::TurnSound},
+        {"APPLY", [](C& c) { c.ApplyPointer(); }, FollowUp::TurnSound},
+        {"800x400", [](C& c) { c.ApplyFormSize(QStringLiteral("800x400")); }, FollowUp::None},
+        {"640x480", [](C& c) { c.ApplyFormSize(QStringLiteral("640x480")); }, FollowUp::None},
+        {"800x600", [](C& c) { c.ApplyFormSize(QStringLiteral("800x600")); }, FollowUp::None},
+        {"1024x768", [](C& c) { c.ApplyFormSize(QStringLiteral("1024x768")); }, FollowUp::None},
+        {"REDRAW", [](C& c) { c.RebuildView(); }, FollowUp::None},
+    };
+    return table;
+}
+
+bool CZelkController::SetCommand(const QString& command) {
+    bool known = false;
+    for (const CommandEntry& entry : CommandTable()) {
+        if (command == QLatin1String(entry.command)) {
+            entry.handler(*this);
+            if (entry.followUp == FollowUp::TurnSound) {
+                PlayTurnSound();
+            } else if (entry.followUp == FollowUp::FileLoadSound) {
+                PlayFileLoadSound();
+            }
+            known = true;
+            break;
+        }
+    }
+    UpdateTitle();
+    return known;
+}
+
+void CZelkController::SetKeyCommand(int16_t KeyCode, int16_t Shift) {
+    if (keyHandler_) {
+        keyHandler_->KeyDown(KeyCode, Shift);
+    }
+}
+
+// Window sizes are handled here: the size, then the normal layout.
+void CZelkController::ApplyFormSize(const QString& size) {
+    context_.appData->SetFormSize(size);
+    context_.window->SetFormSize(context_.appData->FormSize());
+    if (context_.appData->ThirdAngleProjectionMethodMode()) {
+        SetCommand(QStringLiteral("THIRD_ANGLE_PROJECTION_METHOD"));
+    }
+}
+
+void CZelkController::UpdateTitle() {
+    if (context_.window == nullptr || context_.appData == nullptr || context_.figure == nullptr) {
+        return;
+    }
+    context_.window->setWindowTitle(
+        UserDialogs::ProgramTitle() + u'[' + context_.appData->FileName() +
+        (context_.figure->IsDirty() ? QStringLiteral("] 変更あり") : QStringLiteral("]")));
+}
+
+void CZelkController::UpdateRecentMenu() {
+    frmZelkWin* window = context_.window;
+    QAction* separator = window->Action(QStringLiteral("mnuFileHyphenForThumbNail"));
+    if (context_.appData->GetHistory(0).isEmpty()) {
+        separator->setVisible(false);
+        return;
+    }
+    for (int16_t i = 0; i < context_.appData->FileNameHistoryNum(); ++i) {
+        const QString entry = context_.appData->GetHistory(i);
+        QAction* item = window->RecentItem(i);
+        item->setText(entry);
+        item->setVisible(!entry.isEmpty());
+        if (!entry.isEmpty()) {
+            separator->setVisible(true);
+        }
+    }
+}
+
+void CZelkController::ShowCondition(const QString& text) {
+    context_.window->SetStatusText(1, text);
+}
+
+void CZelkController::ShowViewAngle(int longitude, int latitude) {
+    context_.window->SetStatusText(
+        2, QStringLiteral("視点の角度[%1° , %2°]").arg(longitude).arg(latitude));
+}
+
+QString CZelkController::SoundFile(const QString& name) const {
+    return context_.programFolder + QStringLiteral("/sound/") + name;
+}
+
+void CZelkController::PlayTurnSound() {
+    if (wavePlay_) {
+        wavePlay_->Play(SoundFile(QStringLiteral("Turn.wav")), QStringLiteral("ASYNC"));
+    }
+}
+
+void CZelkController::PlayFileLoadSound() {
+    if (wavePlay_) {
+        wavePlay_->Play(SoundFile(QStringLiteral("FileLoad.wav")), QStringLiteral("ASYNC"));
+    }
+}
+
+void CZelkController::PlayFinSound() {
+    if (wavePlay_) {
+        wavePlay_->Play(SoundFile(QStringLiteral("Fin.wav")), QStringLiteral("SYNC"));
+    }
+}
+
+void CZelkController::LetEventsRun() {
+    QCoreApplication::processEvents();
+}

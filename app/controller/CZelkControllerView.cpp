@@ -1,0 +1,323 @@
+// View and mode commands: modes, turning, standard views, the three-view layout,
+// zoom, difficulty levels, the detailed-input switch and data-folder pinning.
+#include "CAppData.h"
+#include "CStringUtil.h"
+#include "CZelkController.h"
+#include "CZelkData.h"
+#include "CZelkProController.h"
+#include "NumberText.h"
+#include "ctlZelkView.h"
+#include "frmZelkWin.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QTimer>
+
+void CZelkController::EnterViewMode() {
+    CAppData& app = *context_.appData;
+    ctlZelkView& view = *context_.view;
+    app.SetMode(QStringLiteral("VIEW_MODE"));
+    ShowCondition(QStringLiteral("閲覧モードです。"));
+    view.SetBackColor(app.VIEW_MODE_BackColor());
+    view.SetFigColor(app.VIEW_MODE_FigColor());
+    view.PointerSize(app.PointerSize());
+    view.SetViewAxis(false);
+    view.SetViewsubAxis(false);
+    view.SetViewPointerFrom(false);
+    view.SetViewPointerTo(false);
+    view.ViewTempLine(false);
+    app.SetDrawingCondition(QStringLiteral("FROM"));
+    app.SetPointerToX(app.PointerFromX());
+    app.SetPointerToY(app.PointerFromY());
+    app.SetPointerToZ(app.PointerFromZ());
+    LetEventsRun();
+    context_.window->SetViewMode();
+    SetCommand(QStringLiteral("REDRAW"));
+}
+
+void CZelkController::EnterDrawMode() {
+    CAppData& app = *context_.appData;
+    ctlZelkView& view = *context_.view;
+    app.SetMode(QStringLiteral("DRAW_MODE"));
+    ShowCondition(QStringLiteral("作図モードです。"));
+    view.SetRatio(app.Ratio());
+    view.SetBackColor(app.DRAW_MODE_BackColor());
+    view.SetFigColor(app.DRAW_MODE_FigColor());
+    view.PointerSize(app.PointerSize());
+    view.SetAxisLineSize(app.AxisLineSize());
+    view.SetSubAxisLineSize(app.SubAxisLineSize());
+    view.SetViewAxis(true);
+    view.SetViewPointerFrom(true);
+    view.SetViewPointerTo(app.ProInterface());
+    if (app.DrawingCondition() == QLatin1String("TO")) {
+        view.ViewTempLine(true);
+        view.SetViewPointerTo(true);
+    }
+    context_.window->SetDrawMode();
+    SetCommand(QStringLiteral("REDRAW"));
+}
+
+void CZelkController::ChangeMode() {
+    const QString mode = context_.appData->Mode();
+    if (mode == QLatin1String("VIEW_MODE")) {
+        EnterDrawMode();
+    } else if (mode == QLatin1String("DRAW_MODE")) {
+        EnterViewMode();
+    }
+    LetEventsRun();
+    context_.view->Draw();
+}
+
+void CZelkController::TurnUp() {
+    CAppData& app = *context_.appData;
+    PlayTurnSound();
+    app.SetLongitude(app.Longitude());
+    app.SetLatitude(app.Latitude() + app.UnitAngle());
+    int32_t latitude = app.Latitude();
+    context_.view->SetLatitude(latitude);
+    context_.view->Draw();
+    ShowViewAngle(app.Longitude(), app.Latitude());
+}
+
+void CZelkController::TurnDown() {
+    CAppData& app = *context_.appData;
+    PlayTurnSound();
+    app.SetLongitude(app.Longitude());
+    app.SetLatitude(app.Latitude() - app.UnitAngle());
+    int32_t latitude = app.Latitude();
+    context_.view->SetLatitude(latitude);
+    context_.view->Draw();
+    ShowViewAngle(app.Longitude(), app.Latitude());
+}
+
+void CZelkController::TurnRight() {
+    CAppData& app = *context_.appData;
+    PlayTurnSound();
+    app.SetLongitude(app.Longitude() - app.UnitAngle());
+    int32_t longitude = app.Longitude();
+    context_.view->SetLongitude(longitude);
+    context_.view->Draw();
+    ShowViewAngle(app.Longitude(), app.Latitude());
+}
+
+void CZelkController::TurnLeft() {
+    CAppData& app = *context_.appData;
+    PlayTurnSound();
+    app.SetLongitude(app.Longitude() + app.UnitAngle());
+    int32_t longitude = app.Longitude();
+    context_.view->SetLongitude(longitude);
+    context_.view->Draw();
+    ShowViewAngle(app.Longitude(), app.Latitude());
+}
+
+void CZelkController::SetContinuousTurnEnabled(bool enabled) {
+    context_.window->Action(QStringLiteral("mnuContinuousTurn"))->setEnabled(enabled);
+    context_.window->ToolBarButton(19)->setEnabled(enabled);
+}
+
+void CZelkController::StartContinuousTurn() {
+    CAppData& app = *context_.appData;
+    context_.window->TurningTimer()->start();
+    const QString direction = app.ContinuousTurningDirection();
+    static const QStringList cycle{QStringLiteral("UP"), QStringLiteral("DOWN"),
+                                   QStringLiteral("LEFT"), QStringLiteral("RIGHT")};
+    const qsizetype at = cycle.indexOf(direction);
+    if (at >= 0) {
+        app.SetContinuousTurningDirection(cycle[(at + 1) % cycle.size()]);
+    }
+    SetContinuousTurnEnabled(false);
+}
+
+void CZelkController::StopContinuousTurn() {
+    context_.window->TurningTimer()->stop();
+    context_.appData->SetContinuousTurningDirection(QStringLiteral("DOWN"));
+    SetContinuousTurnEnabled(true);
+}
+
+void CZelkController::TurningTick() {
+    const QString direction = context_.appData->ContinuousTurningDirection();
+    if (direction == QLatin1String("UP")) {
+        SetCommand(QStringLiteral("TURN_UP"));
+    } else if (direction == QLatin1String("DOWN")) {
+        SetCommand(QStringLiteral("TURN_DOWN"));
+    } else if (direction == QLatin1String("RIGHT")) {
+        SetCommand(QStringLiteral("TURN_RIGHT"));
+    } else if (direction == QLatin1String("LEFT")) {
+        SetCommand(QStringLiteral("TURN_LEFT"));
+    }
+}
+
+void CZelkController::TurnToView(int longitude, int latitude) {
+    CAppData& app = *context_.appData;
+    ctlZelkView& view = *context_.view;
+    CZelkData& figure = *context_.figure;
+    if (app.Longitude() == longitude && app.Latitude() == latitude) {
+        int32_t lon = app.Longitude();
+        int32_t lat = app.Latitude();
+        view.SetLongitude(lon);
+        view.SetLatitude(lat);
+        view.SetMaxPos(figure.GetMaxPos());
+        view.SetMinPos(figure.GetMinPos());
+        view.Draw();
+    } else if (!context_.window->TurningTimer()->isActive()) {
+        const int step = app.UnitAngle();
+        // Both angles stay multiples of the step, so the walk always arrives.
+        while (app.Longitude() != longitude || app.Latitude() != latitude) {
+            PlayTurnSound();
+            if (app.Latitude() > latitude) {
+                app.SetLatitude(app.Latitude() - step);
+            } else if (app.Latitude() < latitude) {
+                app.SetLatitude(app.Latitude() + step);
+            }
+            if (app.Longitude() > longitude) {
+                app.SetLongitude(app.Longitude() - step);
+            } else if (app.Longitude() < longitude) {
+                app.SetLongitude(app.Longitude() + step);
+            }
+            ShowViewAngle(app.Longitude(), app.Latitude());
+            int32_t lon = app.Longitude();
+            int32_t lat = app.Latitude();
+            view.SetLongitude(lon);
+            view.SetLatitude(lat);
+            view.SetMaxSize(figure.GetMaxSize());
+            view.SetMaxPos(figure.GetMaxPos());
+            view.SetMinPos(figure.GetMinPos());
+            view.Draw();
+        }
+    }
+    ShowViewAngle(app.Longitude(), app.Latitude());
+}
+
+void CZelkController::ToggleThirdAngleProjection() {
+    CAppData& app = *context_.appData;
+    frmZelkWin& window = *context_.window;
+    if (app.ThirdAngleProjectionMethodMode()) {
+        window.ResetTAPMMode();
+        app.SetThirdAngleProjectionMethodMode(false);
+    } else {
+        window.SetTAPMMode();
+        SetCommand(QStringLiteral("FRONT_VIEW"));
+        SetCommand(QStringLiteral("NORMAL_COPY"));
+        window.ClipboardToFrontView();
+        SetCommand(QStringLiteral("TOP_VIEW"));
+        SetCommand(QStringLiteral("NORMAL_COPY"));
+        window.ClipboardToTopView();
+        SetCommand(QStringLiteral("SIDE_VIEW"));
+        SetCommand(QStringLiteral("NORMAL_COPY"));
+        window.ClipboardToSideView();
+        SetCommand(QStringLiteral("EQUAL_ANGLE_VIEW"));
+        app.SetThirdAngleProjectionMethodMode(true);
+    }
+    context_.view->Draw();
+}
+
+void CZelkController::Magnify() {
+    CAppData& app = *context_.appData;
+    const double ratio = app.Ratio();
+    app.SetRatio(static_cast<float>(ratio + ratio * 0.1));
+    context_.view->SetRatio(app.Ratio());
+    context_.view->Draw();
+}
+
+void CZelkController::Reduce() {
+    CAppData& app = *context_.appData;
+    const double ratio = app.Ratio();
+    app.SetRatio(static_cast<float>(ratio - ratio * 0.1));
+    context_.view->SetRatio(app.Ratio());
+    context_.view->Draw();
+}
+
+void CZelkController::ApplyDifficulty(const QString& level, int16_t step, int16_t limit) {
+    CAppData& app = *context_.appData;
+    app.SetDifficulty(level);
+    app.SetUnitLength(step);
+    app.SetMaxSize(limit);
+    context_.view->SetAxisLineLength(app.MaxSize());
+    if (app.Mode() == QLatin1String("DRAW_MODE")) {
+        app.SetRatio(static_cast<float>(context_.view->ControlScaleHeight()) /
+                     static_cast<float>(app.MaxSize() * 2));
+        context_.view->SetRatio(app.Ratio());
+    }
+    context_.view->Draw();
+}
+
+void CZelkController::EnterProInterface() {
+    context_.appData->SetProInterface(true);
+    context_.proController->SetCommand(QStringLiteral("REFLESH_PRO_INTERFACE"));
+    SetCommand(QStringLiteral("REDRAW"));
+}
+
+void CZelkController::EnterNormalInterface() {
+    CAppData& app = *context_.appData;
+    app.SetProInterface(false);
+    const bool drawing = app.Mode() == QLatin1String("DRAW_MODE");
+    if (drawing) {
+        app.SetDrawingCondition(QStringLiteral("FROM"));
+    }
+    context_.view->SetViewPointerFrom(drawing);
+    context_.view->SetViewPointerTo(false);
+    context_.view->ViewTempLine(false);
+    SetCommand(QStringLiteral("REDRAW"));
+}
+
+void CZelkController::ToggleDataPathFixed() {
+    CAppData& app = *context_.appData;
+    const bool pinned = !app.DataPathFixed();
+    app.SetDataPathFixed(pinned);
+    context_.window->Action(QStringLiteral("mnuDataPathFixed"))->setChecked(pinned);
+}
+
+void CZelkController::RebuildView() {
+    CAppData& app = *context_.appData;
+    ctlZelkView& view = *context_.view;
+    CZelkData& figure = *context_.figure;
+    view.ClearData();
+    view.SetMaxSize(figure.GetMaxSize());
+    view.SetMaxPos(figure.GetMaxPos());
+    view.SetMinPos(figure.GetMinPos());
+    figure.Reset();
+    while (figure.HasMore()) {
+        view.SetLine(figure.More());
+    }
+    int32_t lon = app.Longitude();
+    int32_t lat = app.Latitude();
+    view.SetLongitude(lon);
+    view.SetLatitude(lat);
+    view.PointerSize(app.PointerSize());
+    view.SetRatio(app.Ratio());
+    const bool drawing = app.Mode() == QLatin1String("DRAW_MODE");
+    if ((drawing && app.ProInterface()) || app.Mode() == QLatin1String("VIEW_MODE")) {
+        const bool on = drawing;
+        view.SetViewAxis(on);
+        view.SetViewPointerFrom(on);
+        view.SetViewPointerTo(on);
+        view.ViewTempLine(on);
+    }
+    view.Draw();
+}
+
+float CZelkController::FitRatio() const {
+    QList<QString> parts;
+    if (splitter_->StringSprit(context_.figure->GetMaxSize(), QStringLiteral(","), parts, 0, 255) !=
+        3) {
+        return 1.0F;
+    }
+    float x = 0;
+    float y = 0;
+    float z = 0;
+    NumberText::ToSingle(parts[0], x);
+    NumberText::ToSingle(parts[1], y);
+    NumberText::ToSingle(parts[2], z);
+    float m = x;
+    if (z > y) {
+        if (z > m) {
+            m = z;
+        }
+    } else if (y > m) {
+        m = y;
+    }
+    if (m == 0.0F) {
+        m = 1.0F;
+    }
+    return static_cast<float>(context_.view->ControlScaleHeight()) / (m * 1.8F);
+}

@@ -1,0 +1,215 @@
+#include "CZelkProController.h"
+
+#include "CAppData.h"
+#include "CStringUtil.h"
+#include "CZelkController.h"
+#include "CZelkData.h"
+#include "NumberText.h"
+#include "UserDialogs.h"
+#include "ctlZelkView.h"
+#include "frmZelkWin.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <cmath>
+
+namespace {
+int32_t RoundHalfEven(float value) {
+    const double rounded = std::nearbyint(static_cast<double>(value));
+    return static_cast<int32_t>(std::clamp(rounded, -2147483648.0, 2147483647.0));
+}
+} // namespace
+
+bool CZelkProController::SetCommand(const QString& command) {
+    if (command == QLatin1String("TURN_UP") || command == QLatin1String("TURN_DOWN") ||
+        command == QLatin1String("TURN_LEFT") || command == QLatin1String("TURN_RIGHT")) {
+        context_.controller->SetCommand(command);
+    } else if (command == QLatin1String("APPLY_LINE")) {
+        ApplyLine();
+    } else if (command == QLatin1String("DELETE_LINE")) {
+        DeleteCurrentLine();
+    } else if (command == QLatin1String("NEW_LINE")) {
+        PrepareNewLine();
+    } else if (command == QLatin1String("REFLESH_PRO_INTERFACE")) {
+        RefreshProInterface();
+    } else if (command == QLatin1String("PRO_INTERFACE_CHANGE")) {
+        ShowEditedLine();
+    } else if (command == QLatin1String("SETUP_VSCROLL_BAR")) {
+        SetUpScrollBar();
+    } else if (command == QLatin1String("SETUP_LINE_NUMBER_LABEL")) {
+        ShowLineNumber();
+    } else if (command == QLatin1String("VSCR_LINE_NUMBER_CHANGE")) {
+        ChangeLineNumber();
+    } else if (command == QLatin1String("SET_TEMP_LINE")) {
+        TakePointersFromFields();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void CZelkProController::SetPointerCoordinate(int part, int32_t value) {
+    CAppData& app = *context_.appData;
+    switch (part) {
+    case 0:
+        app.SetPointerFromX(value);
+        break;
+    case 1:
+        app.SetPointerFromY(value);
+        break;
+    case 2:
+        app.SetPointerFromZ(value);
+        break;
+    case 3:
+        app.SetPointerToX(value);
+        break;
+    case 4:
+        app.SetPointerToY(value);
+        break;
+    default:
+        app.SetPointerToZ(value);
+        break;
+    }
+}
+
+void CZelkProController::RefreshProInterface() {
+    CAppData& app = *context_.appData;
+    CZelkData& figure = *context_.figure;
+    frmZelkWin& window = *context_.window;
+    ctlZelkView& view = *context_.view;
+    if (figure.NumberOfLines() > 0) {
+        CStringUtil splitter;
+        QList<QString> parts;
+        splitter.StringSprit(figure.GetLine(app.ProIF_LineNumber()), QStringLiteral(","), parts, 0,
+                             255);
+        for (int k = 0; k < 6; ++k) {
+            window.PosField(kFieldOrder[static_cast<size_t>(k)])->setText(parts[k]);
+            float value = 0;
+            NumberText::ToSingle(parts[k], value);
+            SetPointerCoordinate(k, RoundHalfEven(value));
+        }
+        view.SetPointerFrom(parts[0] + u',' + parts[1] + u',' + parts[2]);
+        view.SetPointerTo(parts[3] + u',' + parts[4] + u',' + parts[5]);
+    } else {
+        for (int i = 0; i < 6; ++i) {
+            window.PosField(i)->setText(QStringLiteral("0"));
+        }
+        view.SetPointerFrom(QStringLiteral("0,0,0"));
+        view.SetPointerTo(QStringLiteral("0,0,0"));
+    }
+    view.SetTempLine(view.PointerFrom() + u',' + view.PointerTo());
+    const bool drawing = app.Mode() == QLatin1String("DRAW_MODE");
+    view.SetViewPointerFrom(drawing);
+    view.SetViewPointerTo(drawing);
+    view.ViewTempLine(drawing);
+    context_.controller->SetCommand(QStringLiteral("REDRAW"));
+    ShowLineNumber();
+}
+
+void CZelkProController::SetUpScrollBar() {
+    const int32_t lines = context_.figure->NumberOfLines();
+    QScrollBar* bar = context_.window->LineNumberScrollBar();
+    bar->setMaximum(lines);
+    bar->setMinimum(lines > 0 ? 1 : 0);
+}
+
+void CZelkProController::ShowLineNumber() {
+    context_.window->LineNumberLabel()->setText(QStringLiteral("LineNo. %1 / %2")
+                                                    .arg(context_.appData->ProIF_LineNumber())
+                                                    .arg(context_.figure->NumberOfLines()));
+}
+
+void CZelkProController::ChangeLineNumber() {
+    context_.appData->SetProIF_LineNumber(context_.window->LineNumberScrollBar()->value());
+    RefreshProInterface();
+}
+
+void CZelkProController::PrepareNewLine() {
+    SetUpScrollBar();
+    RefreshProInterface();
+}
+
+void CZelkProController::Notice(const QString& text) {
+    context_.dialogs->Message(text, UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+}
+
+void CZelkProController::ApplyLine() {
+    CZelkData& figure = *context_.figure;
+    const int32_t position = figure.NumberOfLines() > 0 ? context_.appData->ProIF_LineNumber() : 1;
+    QStringList fields;
+    for (int index : kFieldOrder) {
+        fields << context_.window->PosField(index)->text();
+    }
+    if (figure.AddLineTo(position, fields.join(u','))) {
+        Notice(QStringLiteral("Apply Succeeded"));
+        SetUpScrollBar();
+    } else {
+        Notice(QStringLiteral("Apply Failed"));
+    }
+    RefreshProInterface();
+}
+
+void CZelkProController::DeleteCurrentLine() {
+    CAppData& app = *context_.appData;
+    CZelkData& figure = *context_.figure;
+    const int32_t line = app.ProIF_LineNumber();
+    if (context_.dialogs->Message(
+            QString::number(line) +
+                QStringLiteral(" 番目の線を削除しようとしています。\r\n本当によろしいですか？"),
+            UserDialogs::ProgramTitle(), UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
+        return;
+    }
+    if (!figure.DelLine(line)) {
+        Notice(QStringLiteral("エラー、または削除されませんでした。"));
+        return;
+    }
+    Notice(QStringLiteral("削除完了"));
+    if (figure.NumberOfLines() < line) {
+        app.SetProIF_LineNumber(figure.NumberOfLines());
+    }
+    SetUpScrollBar();
+    RefreshProInterface();
+}
+
+int16_t CZelkProController::ToPointerCoordinate(const QString& text) const {
+    float value = 0;
+    if (!NumberText::ToSingle(text, value) || value <= 0) {
+        return 0;
+    }
+    const int16_t limit = context_.appData->MaxSize();
+    if (value >= limit) {
+        return limit;
+    }
+    return static_cast<int16_t>(RoundHalfEven(value));
+}
+
+void CZelkProController::TakePointersFromFields() {
+    for (int k = 0; k < 6; ++k) {
+        SetPointerCoordinate(
+            k, ToPointerCoordinate(
+                   context_.window->PosField(kFieldOrder[static_cast<size_t>(k)])->text()));
+    }
+}
+
+void CZelkProController::ShowEditedLine() {
+    CAppData& app = *context_.appData;
+    frmZelkWin& window = *context_.window;
+    ctlZelkView& view = *context_.view;
+    const int16_t values[6] = {app.PointerFromX(), app.PointerFromY(), app.PointerFromZ(),
+                               app.PointerToX(),   app.PointerToY(),   app.PointerToZ()};
+    for (int k = 0; k < 6; ++k) {
+        window.PosField(kFieldOrder[static_cast<size_t>(k)])->setText(QString::number(values[k]));
+    }
+    auto text = [&window](int a, int b, int c) {
+        return window.PosField(a)->text() + u',' + window.PosField(b)->text() + u',' +
+               window.PosField(c)->text();
+    };
+    view.SetPointerFrom(text(0, 2, 4));
+    view.SetPointerTo(text(1, 3, 5));
+    view.SetTempLine(view.PointerFrom() + u',' + view.PointerTo());
+    view.SetViewPointerFrom(true);
+    view.SetViewPointerTo(true);
+    view.ViewTempLine(true);
+    context_.controller->SetCommand(QStringLiteral("REDRAW"));
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "AppContext.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+// The logic of the detailed-input panel: six number fields for the two end points of
+// one line, a scroll bar over the lines and a line-number read-out. Fields are
+// addressed in the order 0, 2, 4, 1, 3, 5: from x, y, z, then to x, y, z.
+class CZelkProController {
+public:
+    explicit CZelkProController(AppContext& context) : context_(context) {}
+
+    // True for every command of the panel's vocabulary (exact comparison).
+    bool SetCommand(const QString& command);
+
+    static constexpr std::array<int, 6> kFieldOrder{0, 2, 4, 1, 3, 5};
+
+private:
+    void RefreshProInterface();
+    void SetUpScrollBar();
+    void ShowLineNumber();
+    void ChangeLineNumber();
+    void PrepareNewLine();
+    void ApplyLine();
+    void DeleteCurrentLine();
+    void TakePointersFromFields();
+    void ShowEditedLine();
+    int16_t ToPointerCoordinate(const QString& text) const;
+    void SetPointerCoordinate(int part, int32_t value);
+    void Notice(const QString& text);
+
+    AppContext& context_;
+};

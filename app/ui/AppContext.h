@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class CAppData;
+class CZelkController;
+class CZelkData;
+class CZelkProController;
+class Clock;
+class SoundBackend;
+class UserDialogs;
+class ctlZelkView;
+class frmZelkWin;
+
+// The process-wide single instances and the platform seams, handed to every part
+// that needs them. The start-up module fills it; tests build their own.
+struct AppContext {
+    // The folder holding the program, without a trailing "/".
+    QString programFolder;
+    // The command line after the program name (at most one figure file name).
+    QStringList arguments;
+
+    UserDialogs* dialogs = nullptr;
+    SoundBackend* sound = nullptr;
+    Clock* clock = nullptr;
+
+    // The six shared instances, in the order they are created.
+    CZelkController* controller = nullptr;
+    CZelkProController* proController = nullptr;
+    CAppData* appData = nullptr;
+    frmZelkWin* window = nullptr;
+    CZelkData* figure = nullptr;
+    ctlZelkView* view = nullptr;
+
+    // Asks the start-up module to end the program (its end procedure).
+    std::function<void()> endProgram;
+};

@@ -1,0 +1,73 @@
+#include "Main_TheApp.h"
+
+#include "CAppData.h"
+#include "CZelkController.h"
+#include "CZelkData.h"
+#include "CZelkProController.h"
+#include "UserDialogs.h"
+#include "frmZelkWin.h"
+
+#include <QCoreApplication>
+
+Main_TheApp::Main_TheApp(const QString& programFolder, const QStringList& arguments,
+                         UserDialogs& dialogs, SoundBackend& sound, Clock& clock,
+                         std::function<void()> quit)
+    : quit_(std::move(quit)) {
+    context_.programFolder = programFolder;
+    context_.arguments = arguments;
+    context_.dialogs = &dialogs;
+    context_.sound = &sound;
+    context_.clock = &clock;
+    context_.endProgram = [this] { End(); };
+}
+
+Main_TheApp::~Main_TheApp() {
+    Release();
+}
+
+bool Main_TheApp::Start() {
+    context_.dialogs->RouteModelNoticesHere();
+    controller_ = std::make_unique<CZelkController>(context_);
+    context_.controller = controller_.get();
+    proController_ = std::make_unique<CZelkProController>(context_);
+    context_.proController = proController_.get();
+    appData_ = std::make_unique<CAppData>(context_.programFolder);
+    context_.appData = appData_.get();
+    window_ = std::make_unique<frmZelkWin>(context_);
+    context_.window = window_.get();
+    figure_ = std::make_unique<CZelkData>();
+    context_.figure = figure_.get();
+    appData_->SetFigure(figure_.get());
+    context_.view = window_->View();
+    return controller_->SetCommand(QStringLiteral("BOOT_ZELK"));
+}
+
+void Main_TheApp::End() {
+    if (ended_) {
+        return;
+    }
+    ended_ = true;
+    if (window_) {
+        window_->Detach();
+    }
+    if (quit_) {
+        quit_();
+    }
+}
+
+void Main_TheApp::Release() {
+    if (window_) {
+        window_->Detach();
+    }
+    context_.controller = nullptr;
+    controller_.reset();
+    context_.proController = nullptr;
+    proController_.reset();
+    context_.appData = nullptr;
+    appData_.reset();
+    context_.window = nullptr;
+    context_.view = nullptr;
+    window_.reset();
+    context_.figure = nullptr;
+    figure_.reset();
+}

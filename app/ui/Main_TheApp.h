@@ -1,0 +1,39 @@
+#pragma once
+
+#include "AppContext.h"
+
+#include <functional>
+#include <memory>
+
+// The program's start-up module: creates the six shared instances in their order,
+// boots the controller, and at the end releases them in the same order. After the
+// end procedure no timer tick or window event reaches the controller.
+class Main_TheApp {
+public:
+    // quit: what ending the program means for this host (leave the event loop).
+    Main_TheApp(const QString& programFolder, const QStringList& arguments, UserDialogs& dialogs,
+                SoundBackend& sound, Clock& clock, std::function<void()> quit);
+    ~Main_TheApp();
+    Main_TheApp(const Main_TheApp&) = delete;
+    Main_TheApp& operator=(const Main_TheApp&) = delete;
+
+    // Creates the instances and sends "BOOT_ZELK"; false when the boot failed.
+    bool Start();
+    // Stops every event source and ends the program; the instances are released
+    // when this object goes (after the controller's own call has returned).
+    void End();
+    bool Ended() const { return ended_; }
+    AppContext& Context() { return context_; }
+
+private:
+    void Release();
+
+    AppContext context_;
+    std::function<void()> quit_;
+    bool ended_ = false;
+    std::unique_ptr<CZelkController> controller_;
+    std::unique_ptr<CZelkProController> proController_;
+    std::unique_ptr<CAppData> appData_;
+    std::unique_ptr<frmZelkWin> window_;
+    std::unique_ptr<CZelkData> figure_;
+};

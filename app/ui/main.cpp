@@ -1,0 +1,30 @@
+// The program's entry: the platform's dialogs, sound and clock, then the start-up
+// module, which creates the shared instances and boots the controller.
+#include "Main_TheApp.h"
+#include "QtSoundBackend.h"
+#include "QtUserDialogs.h"
+#include "SystemClock.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zelk"));
+    QApplication::setApplicationDisplayName(QStringLiteral("立体ゼルク"));
+    // Only the controller's shut-down ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+
+    QtUserDialogs dialogs;
+    QtSoundBackend sound;
+    SystemClock clock;
+    Main_TheApp app(QApplication::applicationDirPath(), arguments, dialogs, sound, clock,
+                    [] { QApplication::exit(0); });
+    if (!app.Start()) {
+        qFatal("BOOT_ZELK failed");
+    }
+    dialogs.SetParent(reinterpret_cast<QWidget*>(app.Context().window));
+    return QApplication::exec();
+}
