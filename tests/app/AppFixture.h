@@ -1,0 +1,65 @@
+#pragma once
+
+#include "CAppData.h"
+#include "CZelkController.h"
+#include "CZelkData.h"
+#include "CZelkProController.h"
+#include "FixedClock.h"
+#include "Main_TheApp.h"
+#include "RecordingSoundBackend.h"
+#include "ScriptedUserDialogs.h"
+#include "TestPrinters.h"
+#include "ctlZelkView.h"
+#include "frmZelkWin.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A whole program in a fresh temporary program folder, offscreen, with scripted
+// dialogs, recorded sound and a fixed clock. Booted in SetUp unless told otherwise.
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(programDir.isValid());
+        QDir(programDir.path()).mkpath(QStringLiteral("data"));
+        dialogs.SetFailureHandler([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
+        if (bootInSetUp) {
+            Boot();
+        }
+    }
+
+    void Boot() {
+        app = std::make_unique<Main_TheApp>(programDir.path(), arguments, dialogs, sound, clock,
+                                            [this] { ++quitCalls; });
+        ASSERT_TRUE(app->Start());
+    }
+
+    AppContext& Ctx() { return app->Context(); }
+    CZelkController& Controller() { return *Ctx().controller; }
+    CAppData& AppData() { return *Ctx().appData; }
+    CZelkData& Figure() { return *Ctx().figure; }
+    frmZelkWin& Window() { return *Ctx().window; }
+    ctlZelkView& View() { return *Ctx().view; }
+    CZelkProController& Pro() { return *Ctx().proController; }
+    bool Send(const char* command) { return Controller().SetCommand(QString::fromLatin1(command)); }
+    QString Folder() const { return programDir.path(); }
+
+    int CountCues(const QString& file) const {
+        int n = 0;
+        for (const auto& cue : sound.cues) {
+            n += cue.file.endsWith(file) ? 1 : 0;
+        }
+        return n;
+    }
+
+    bool bootInSetUp = true;
+    QStringList arguments;
+    QTemporaryDir programDir;
+    ScriptedUserDialogs dialogs;
+    RecordingSoundBackend sound;
+    FixedClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 5, 9)), QLocale(QLocale::English)};
+    int quitCalls = 0;
+    std::unique_ptr<Main_TheApp> app;
+};

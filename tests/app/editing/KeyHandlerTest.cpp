@@ -1,0 +1,97 @@
+#include "AppFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class Keys : public AppFixture {
+protected:
+    // Keys go where the user's keys go: to the widget with the focus.
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target != nullptr ? target : &Window(), key, modifiers);
+    }
+    int FromX() { return AppData().PointerFromX(); }
+};
+
+TEST_F(Keys, ViewingModeTurnsButDoesNotDraw) {
+    Press(Qt::Key_Left);
+    EXPECT_EQ(AppData().Longitude(), -40);
+    Press(Qt::Key_Up);
+    EXPECT_EQ(AppData().Latitude(), 40);
+    Press(Qt::Key_X);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(FromX(), 0);
+    EXPECT_EQ(AppData().DrawingCondition(), QStringLiteral("FROM"));
+    Press(Qt::Key_Space);
+    EXPECT_TRUE(Window().TurningTimer()->isActive());
+    Press(Qt::Key_Escape);
+    EXPECT_FALSE(Window().TurningTimer()->isActive());
+}
+
+TEST_F(Keys, DrawingModeMovesThePointerWithShiftCtrlAndNotAlt) {
+    Send("DRAW_MODE");
+    Send("DIFFICULTY_MIDIUM");
+    Press(Qt::Key_X);
+    EXPECT_EQ(FromX(), 10);
+    Press(Qt::Key_X, Qt::ShiftModifier);
+    EXPECT_EQ(FromX(), 0);
+    const int cues = CountCues("Turn.wav");
+    Press(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(FromX(), 100);
+    EXPECT_EQ(CountCues("Turn.wav"), cues + 10) << "ten separate commands";
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    Press(Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(AppData().PointerFromZ(), 0);
+    Press(Qt::Key_Y, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(AppData().PointerFromY(), 0) << "clamped at 0";
+    for (Qt::KeyboardModifiers alt :
+         {Qt::KeyboardModifiers(Qt::AltModifier), Qt::AltModifier | Qt::ShiftModifier,
+          Qt::AltModifier | Qt::ControlModifier}) {
+        Press(Qt::Key_X, alt);
+        EXPECT_EQ(FromX(), 100);
+    }
+    Press(Qt::Key_Left);
+    EXPECT_EQ(FromX(), 100) << "arrows turn, they do not move the pointer";
+    EXPECT_EQ(AppData().Longitude(), -40);
+
+    const int32_t lines = Figure().NumberOfLines();
+    Press(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(AppData().DrawingCondition(), QStringLiteral("TO"));
+    Press(Qt::Key_Y);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Figure().NumberOfLines(), lines + 1);
+    Press(Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(Figure().NumberOfLines(), lines);
+    Press(Qt::Key_O);
+    EXPECT_EQ(FromX(), 0);
+}
+
+TEST_F(Keys, DetailedInputLeavesOnlyTheTurningKeys) {
+    Send("DRAW_MODE");
+    Window().Action(QStringLiteral("mnuOptionProInterface"))->trigger();
+    ASSERT_TRUE(AppData().ProInterface());
+    const int fromX = FromX();
+    Press(Qt::Key_X);
+    EXPECT_EQ(FromX(), fromX);
+    Press(Qt::Key_Right);
+    EXPECT_EQ(AppData().Longitude(), -50);
+
+    // Whatever has the focus, the window sees the key first; text fields keep theirs.
+    Window().activateWindow();
+    Window().PosField(3)->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), Window().PosField(3));
+    {
+        QTest::keyClick(Window().PosField(3), Qt::Key_Down);
+        EXPECT_EQ(AppData().Latitude(), 30);
+        QTest::keyClick(Window().PosField(3), Qt::Key_7);
+        EXPECT_TRUE(Window().PosField(3)->text().contains(u'7'));
+    }
+}
+
+} // namespace

@@ -1,0 +1,116 @@
+#include "AppFixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace {
+
+class Detailed : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        Send("DRAW_MODE");
+        Window().Action(QStringLiteral("mnuOptionProInterface"))->trigger();
+    }
+    void SetFields(const QStringList& texts) {
+        for (int i = 0; i < 6; ++i) {
+            Window().PosField(i)->setText(texts[i]);
+        }
+    }
+    QStringList Fields() {
+        QStringList out;
+        for (int i = 0; i < 6; ++i) {
+            out << Window().PosField(i)->text();
+        }
+        return out;
+    }
+    bool Pro(const char* command) { return Ctx().proController->SetCommand(command); }
+    QString Label() { return Window().LineNumberLabel()->text(); }
+};
+
+TEST_F(Detailed, InsertsTypedLinesAndRefusesRepeats) {
+    EXPECT_TRUE(Window().ProInterfacePanel()->isVisible());
+    EXPECT_FALSE(Window().SecondaryTools()->isVisible());
+    EXPECT_TRUE(Window().Action(QStringLiteral("mnuOptionProInterface"))->isChecked());
+    Send("NEW_FIGURE");
+    EXPECT_EQ(Fields(), QStringList(6, QStringLiteral("0")));
+    EXPECT_EQ(Label(), QStringLiteral("LineNo. 0 / 0"));
+
+    // Fields 0, 2, 4 are the start point, 1, 3, 5 the end point.
+    SetFields({"0", "10", "0", "0", "0", "0"});
+    EXPECT_TRUE(Pro("APPLY_LINE"));
+    EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("Apply Succeeded"));
+    EXPECT_EQ(dialogs.calls.last().caption, UserDialogs::ProgramTitle());
+    ASSERT_EQ(Figure().NumberOfLines(), 1);
+    EXPECT_EQ(Figure().GetLine(1), QStringLiteral("0,0,0,10,0,0"));
+    EXPECT_EQ(Label(), QStringLiteral("LineNo. 1 / 1"));
+
+    EXPECT_TRUE(Pro("APPLY_LINE"));
+    EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("Apply Failed"));
+    EXPECT_EQ(Figure().NumberOfLines(), 1);
+    SetFields({"0", "x", "0", "0", "0", "0"});
+    Pro("APPLY_LINE");
+    EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("Apply Failed"));
+    EXPECT_FALSE(Pro("apply_line"));
+}
+
+TEST_F(Detailed, EditedLineIsInsertedAtTheCurrentNumber) {
+    ASSERT_EQ(Figure().NumberOfLines(), 15);
+    Window().LineNumberScrollBar()->setValue(3);
+    EXPECT_EQ(AppData().ProIF_LineNumber(), 3);
+    EXPECT_EQ(Fields(), (QStringList{"80", "40", "40", "40", "0", "0"}));
+    EXPECT_EQ(Label(), QStringLiteral("LineNo. 3 / 15"));
+    EXPECT_EQ(View().PointerFrom(), QStringLiteral("80,40,0"));
+
+    Window().PosField(5)->setText(QStringLiteral("-20"));
+    Pro("APPLY_LINE");
+    EXPECT_EQ(Figure().NumberOfLines(), 16);
+    EXPECT_EQ(Figure().GetLine(3), QStringLiteral("80,40,0,40,40,-20")) << "stored as typed";
+    EXPECT_EQ(Figure().GetLine(4), QStringLiteral("80,40,0,40,40,0"));
+    EXPECT_EQ(Label(), QStringLiteral("LineNo. 3 / 16"));
+    EXPECT_EQ(Window().LineNumberScrollBar()->maximum(), 16);
+}
+
+TEST_F(Detailed, FocusNormalisesTheFieldsIntoThePointers) {
+    SetFields({"12.5", "5000", "13.5", "abc", "-20", "7"});
+    EXPECT_TRUE(Pro("SET_TEMP_LINE"));
+    EXPECT_TRUE(Pro("PRO_INTERFACE_CHANGE"));
+    EXPECT_EQ(Fields(), (QStringList{"12", "200", "14", "0", "0", "7"}));
+    EXPECT_EQ(AppData().PointerToX(), 200);
+    EXPECT_EQ(View().TempLine(), QStringLiteral("12,14,0,200,0,7"));
+    EXPECT_TRUE(View().ViewPointerTo());
+    EXPECT_EQ(Figure().NumberOfLines(), 15) << "the figure is not touched";
+}
+
+TEST_F(Detailed, DeleteAsksAndReports) {
+    Send("NEW_FIGURE");
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    Pro("DELETE_LINE");
+    ASSERT_GE(dialogs.calls.size(), 2);
+    EXPECT_EQ(dialogs.calls[dialogs.calls.size() - 2].text,
+              QStringLiteral("0 番目の線を削除しようとしています。\r\n本当によろしいですか？"));
+    EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("エラー、または削除されませんでした。"));
+
+    for (int i = 1; i <= 5; ++i) {
+        SetFields({"0", QString::number(i), "0", "0", "0", "0"});
+        Pro("APPLY_LINE");
+    }
+    ASSERT_EQ(Figure().NumberOfLines(), 5);
+    Window().LineNumberScrollBar()->setValue(5);
+    dialogs.AnswerQuestion(UserDialogs::Answer::No);
+    Pro("DELETE_LINE");
+    EXPECT_EQ(Figure().NumberOfLines(), 5);
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    Pro("DELETE_LINE");
+    EXPECT_EQ(dialogs.calls[dialogs.calls.size() - 2].text,
+              QStringLiteral("5 番目の線を削除しようとしています。\r\n本当によろしいですか？"));
+    EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("削除完了"));
+    EXPECT_EQ(Figure().NumberOfLines(), 4);
+    EXPECT_EQ(AppData().ProIF_LineNumber(), 4);
+    EXPECT_EQ(Label(), QStringLiteral("LineNo. 4 / 4"));
+    EXPECT_TRUE(dialogs.ScriptUsedUp());
+}
+
+} // namespace
