@@ -36,6 +36,13 @@ public:
     // The controller's sound cues.
     QString SoundFile(const QString& name) const;
 
+    // Loads a named file into the figure and the view; the caller sets the file name.
+    bool LoadFigureFile(const QString& FileName);
+    // Stamps the comment and saves the figure under the name.
+    bool SaveFigureFile(const QString& FileName);
+    // The dated safety copy of the current figure, taken now.
+    QString DatedCopyName() const;
+
 private:
     enum class FollowUp { None, TurnSound, FileLoadSound };
     struct CommandEntry {
@@ -50,11 +57,23 @@ private:
     void Finish();
     void LoadBuiltInFigure();
     void DeleteAutosaveFile();
+    void AutoSave();
+    void ReadSettings();
+    void WriteSettings();
+    void ShowVersionDialog();
     QString AutosavePath() const;
+    QString DataFolder() const;
 
     // Files (CZelkControllerFiles.cpp).
+    void LoadWithDialog();
+    void LoadByThumbnail();
+    void SaveWithDialog();
+    void LoadRecent(int index);
     void NewFigure();
     void ClearFigure();
+    bool ConfirmDiscard();
+    void RefreshProInterfaceAfterLoad();
+    void PlayFileSaveSound();
 
     // View and mode commands (CZelkControllerView.cpp).
     void EnterViewMode();

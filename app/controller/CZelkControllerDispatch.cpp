@@ -20,6 +20,14 @@ const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable(
     using C = CZelkController;
     static const std::vector<CommandEntry> table = {
         {"BOOT_ZELK", [](C& c) { c.Boot(); }, FollowUp::None},
+        {"LOAD", [](C& c) { c.LoadWithDialog(); }, FollowUp::None},
+        {"LOAD_BY_THUMNAIL", [](C& c) { c.LoadByThumbnail(); }, FollowUp::FileLoadSound},
+        {"SAVE", [](C& c) { c.SaveWithDialog(); }, FollowUp::None},
+        {"LOAD_RECENT_0", [](C& c) { c.LoadRecent(0); }, FollowUp::None},
+        {"LOAD_RECENT_1", [](C& c) { c.LoadRecent(1); }, FollowUp::None},
+        {"LOAD_RECENT_2", [](C& c) { c.LoadRecent(2); }, FollowUp::None},
+        {"LOAD_RECENT_3", [](C& c) { c.LoadRecent(3); }, FollowUp::None},
+        {"LOAD_RECENT_4", [](C& c) { c.LoadRecent(4); }, FollowUp::None},
         {"FIN", [](C& c) { c.Finish(); }, FollowUp::None},
         {"CHANGE_MODE", [](C& c) { c.ChangeMode(); }, FollowUp::None},
         {"VIEW_MODE", [](C& c) { c.EnterViewMode(); }, FollowUp::None},
@@ -54,6 +62,7 @@ const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable(
         {"PRO_INTERFACE", [](C& c) { c.EnterProInterface(); }, FollowUp::None},
         {"NORMAL_INTERFACE", [](C& c) { c.EnterNormalInterface(); }, FollowUp::None},
         {"DATA_PATH_FIXED", [](C& c) { c.ToggleDataPathFixed(); }, FollowUp::None},
+        {"SHOW_VERSION_DIALOG", [](C& c) { c.ShowVersionDialog(); }, FollowUp::None},
         {"SHOW_HELP", [](C& c) { c.ShowHelp(); }, FollowUp::None},
         {"TURN_UP", [](C& c) { c.TurnUp(); }, FollowUp::None},
         {"TURN_DOWN", [](C& c) { c.TurnDown(); }, FollowUp::None},
@@ -76,6 +85,7 @@ const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable(
         {"RETURN_POINTER_TO_ORIGIN", [](C& c) { c.ReturnPointerToOrigin(); }, FollowUp::TurnSound},
         {"DEL_TAIL", [](C& c) { c.DeleteTail(); }, FollowUp::TurnSound},
         {"APPLY", [](C& c) { c.ApplyPointer(); }, FollowUp::TurnSound},
+        {"AUTOSAVE", [](C& c) { c.AutoSave(); }, FollowUp::None},
         {"800x400", [](C& c) { c.ApplyFormSize(QStringLiteral("800x400")); }, FollowUp::None},
         {"640x480", [](C& c) { c.ApplyFormSize(QStringLiteral("640x480")); }, FollowUp::None},
         {"800x600", [](C& c) { c.ApplyFormSize(QStringLiteral("800x600")); }, FollowUp::None},
@@ -167,6 +177,12 @@ void CZelkController::PlayTurnSound() {
 void CZelkController::PlayFileLoadSound() {
     if (wavePlay_) {
         wavePlay_->Play(SoundFile(QStringLiteral("FileLoad.wav")), QStringLiteral("ASYNC"));
+    }
+}
+
+void CZelkController::PlayFileSaveSound() {
+    if (wavePlay_) {
+        wavePlay_->Play(SoundFile(QStringLiteral("FileSave.wav")), QStringLiteral("ASYNC"));
     }
 }
 

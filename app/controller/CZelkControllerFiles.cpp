@@ -1,10 +1,188 @@
-// Figure file commands.
+// Figure file commands: open, save with safety copies, recent files, new figure.
 #include "CAppData.h"
+#include "CFileHandling.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
 #include "CZelkProController.h"
+#include "Clock.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
+#include "frmZelkWin.h"
+
+#include <QAction>
+
+namespace {
+const QString kDiscardWarning =
+    QStringLiteral("！警告！\u3000編集中のデータがなくなりますが、処理を続けますか？");
+const QString kOverwriteWarning = QStringLiteral(
+    "！警告！\u3000既にあるデータを上書きしようとしています。保存しているデータがなくなりますが、"
+    "処理を続けますか？");
+// The credit line of the comment stamp.
+const QString kCredit = QStringLiteral("zelk 開発チーム");
+} // namespace
+
+bool CZelkController::ConfirmDiscard() {
+    return !context_.figure->IsDirty() ||
+           context_.dialogs->Message(kDiscardWarning, UserDialogs::ProgramTitle(),
+                                     UserDialogs::Buttons::YesNo) == UserDialogs::Answer::Yes;
+}
+
+void CZelkController::RefreshProInterfaceAfterLoad() {
+    if (context_.appData->ProInterface()) {
+        context_.proController->SetCommand(QStringLiteral("REFLESH_PRO_INTERFACE"));
+        context_.proController->SetCommand(QStringLiteral("SETUP_VSCROLL_BAR"));
+        context_.proController->SetCommand(QStringLiteral("SETUP_LINE_NUMBER_LABEL"));
+    }
+}
+
+bool CZelkController::LoadFigureFile(const QString& FileName) {
+    if (FileName.isEmpty() || !context_.figure->LoadData(FileName)) {
+        return false;
+    }
+    context_.appData->SetRatio(FitRatio());
+    context_.view->SetRatio(context_.appData->Ratio());
+    RebuildView();
+    RefreshProInterfaceAfterLoad();
+    return true;
+}
+
+bool CZelkController::SaveFigureFile(const QString& FileName) {
+    CAppData& app = *context_.appData;
+    const QString remembered = app.FileName();
+    context_.figure->SetComment(UserDialogs::ProgramTitle() + u' ' + kCredit +
+                                QStringLiteral("  ") + context_.clock->ShortDate() +
+                                QStringLiteral(" 保存"));
+    if (context_.figure->SaveData(FileName)) {
+        return true;
+    }
+    context_.dialogs->Message(
+        QStringLiteral("エラーが発生しました。データは正しく保存されませんでした。\r\n"
+                       "エラーの内容は「ファイルに書き込めませんでした。」です。\r\n\r\n"
+                       "ファイルネームを次のように復旧します。\r\n") +
+            remembered,
+        QString(), UserDialogs::Buttons::Ok);
+    app.SetFileName(remembered);
+    return false;
+}
+
+QString CZelkController::DatedCopyName() const {
+    const QDateTime now = context_.clock->Now();
+    const QLocale locale = context_.clock->Locale();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    // An unnamed figure has the base name "" (the extension trimmer would say "no name").
+    const QString fileName = context_.appData->FileName();
+    const QString base =
+        fileName.isEmpty()
+            ? QString()
+            : CFileHandling::TrimUpperFoldername(CFileHandling::TrimExtension(fileName));
+    return DataFolder() + QStringLiteral("/DataHistory/") +
+           QStringLiteral("%1_%2_%3_%4")
+               .arg(date.year())
+               .arg(locale.monthName(date.month(), QLocale::ShortFormat))
+               .arg(date.day())
+               .arg(locale.dayName(date.dayOfWeek(), QLocale::LongFormat)) +
+           u'_' +
+           QStringLiteral("%1_%2：%3：%4")
+               .arg(time.hour() < 12 ? locale.amText() : locale.pmText())
+               .arg(hour12, 2, 10, QChar(u'0'))
+               .arg(time.minute(), 2, 10, QChar(u'0'))
+               .arg(time.second(), 2, 10, QChar(u'0')) +
+           u'＿' + base + QStringLiteral(".zlk");
+}
+
+void CZelkController::LoadWithDialog() {
+    CAppData& app = *context_.appData;
+    const QString rememberedName = app.FileName();
+    const QString rememberedFolder = app.DataPath();
+    if (!ConfirmDiscard()) {
+        return;
+    }
+    const std::optional<QString> chosen = context_.dialogs->OpenFile(app.DataPath());
+    if (chosen && LoadFigureFile(*chosen)) {
+        PlayFileLoadSound();
+        app.SetFileName(*chosen);
+        UpdateTitle();
+        UpdateRecentMenu();
+        return;
+    }
+    // Cancelled or unreadable: the previous file and folder come back.
+    app.SetFileName(rememberedName);
+    app.SetDataPath(rememberedFolder);
+    LoadFigureFile(rememberedName);
+}
+
+void CZelkController::LoadByThumbnail() {
+    CAppData& app = *context_.appData;
+    const QString remembered = app.FileName();
+    if (!ConfirmDiscard()) {
+        return;
+    }
+    const QString selected = context_.selectedFile;
+    if (LoadFigureFile(selected)) {
+        app.SetFileName(selected);
+        UpdateTitle();
+        UpdateRecentMenu();
+        RefreshProInterfaceAfterLoad();
+        return;
+    }
+    app.SetFileName(remembered);
+    LoadFigureFile(remembered);
+}
+
+void CZelkController::LoadRecent(int index) {
+    CAppData& app = *context_.appData;
+    // Choosing a recent file must not silently drop unsaved work.
+    if (!ConfirmDiscard()) {
+        return;
+    }
+    const QString name = context_.window->RecentItem(index)->text();
+    if (!LoadFigureFile(name)) {
+        LoadFigureFile(app.FileName());
+        return;
+    }
+    app.SetFileName(name);
+    UpdateRecentMenu();
+}
+
+void CZelkController::SaveWithDialog() {
+    CAppData& app = *context_.appData;
+    CZelkData& figure = *context_.figure;
+    const QString rememberedName = app.FileName();
+    const bool changed = figure.IsDirty();
+
+    // Safety copies first, as they are; the changed mark stays as it was.
+    figure.SaveData(AutosavePath());
+    CFileHandling files(*context_.dialogs);
+    const QString history = DataFolder() + QStringLiteral("/DataHistory");
+    if (!files.FolderExists(history)) {
+        files.CreateFolder(history);
+    }
+    figure.SaveData(DatedCopyName());
+    figure.SetDirty(changed);
+
+    const std::optional<QString> chosen = context_.dialogs->SaveFile(app.DataPath());
+    if (!chosen || chosen->isEmpty()) {
+        return;
+    }
+    if (files.FileExists(*chosen) &&
+        context_.dialogs->Message(kOverwriteWarning, UserDialogs::ProgramTitle(),
+                                  UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
+        return;
+    }
+    if (!SaveFigureFile(*chosen)) {
+        context_.dialogs->Message(QStringLiteral("データは保存されませんでした。"),
+                                  QStringLiteral("エラーです。ファイル名を元の状態に復旧します。"),
+                                  UserDialogs::Buttons::Ok);
+        app.SetFileName(rememberedName);
+        return;
+    }
+    PlayFileSaveSound();
+    app.SetFileName(*chosen);
+    UpdateTitle();
+    UpdateRecentMenu();
+}
 
 void CZelkController::NewFigure() {
     if (!context_.figure->IsDirty() ||
@@ -14,11 +192,7 @@ void CZelkController::NewFigure() {
         ClearFigure();
     }
     RebuildView();
-    if (context_.appData->ProInterface()) {
-        context_.proController->SetCommand(QStringLiteral("REFLESH_PRO_INTERFACE"));
-        context_.proController->SetCommand(QStringLiteral("SETUP_VSCROLL_BAR"));
-        context_.proController->SetCommand(QStringLiteral("SETUP_LINE_NUMBER_LABEL"));
-    }
+    RefreshProInterfaceAfterLoad();
 }
 
 void CZelkController::ClearFigure() {

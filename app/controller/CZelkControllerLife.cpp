@@ -6,17 +6,23 @@
 #include "CWavePlay.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
+#include "CZelkIniFileHandler.h"
 #include "CZelkInitialData_zelk01.h"
 #include "Clock.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
+#include "frmAbout.h"
 #include "frmZelkWin.h"
 
 #include <QAction>
 #include <QTimer>
 
+QString CZelkController::DataFolder() const {
+    return context_.programFolder + QStringLiteral("/data");
+}
+
 QString CZelkController::AutosavePath() const {
-    return context_.programFolder + QStringLiteral("/data/autosave.zlk");
+    return DataFolder() + QStringLiteral("/autosave.zlk");
 }
 
 void CZelkController::Boot() {
@@ -27,6 +33,13 @@ void CZelkController::Boot() {
     wavePlay_ = std::make_unique<CWavePlay>(*context_.sound);
     keyHandler_ = std::make_unique<CKeyHandler>(context_);
     splitter_ = std::make_unique<CStringUtil>();
+
+    frmAbout splash(*context_.sound, *context_.dialogs);
+    splash.ShowWithModePicSound(QStringLiteral("SPLASH"),
+                                context_.programFolder + QStringLiteral("/pic/ZelkSplash.bmp"),
+                                SoundFile(QStringLiteral("Splash.wav")));
+
+    ReadSettings();
 
     window.SetFormSize(app.FormSize());
     window.SetDifficulty(app.Difficulty());
@@ -48,10 +61,34 @@ void CZelkController::Boot() {
     view.SetAxisLineSize(app.AxisLineSize());
     view.SetSubAxisLineSize(app.SubAxisLineSize());
 
-    LoadBuiltInFigure();
-    // The built-in figure as it comes is not a change of the user's.
-    context_.figure->SetDirty(false);
-    app.SetFileName(QString());
+    CFileHandling files(*context_.dialogs);
+    QString commandLine = context_.arguments.join(u' ');
+    if (commandLine.startsWith(u'"')) {
+        commandLine.remove(0, 1);
+    }
+    if (commandLine.endsWith(u'"')) {
+        commandLine.chop(1);
+    }
+    if (!context_.arguments.isEmpty()) {
+        app.SetFileName(commandLine);
+        LoadFigureFile(commandLine);
+        UpdateTitle();
+    } else if (files.FileExists(AutosavePath()) && !context_.previousInstance) {
+        const QString folder = app.DataPath();
+        context_.dialogs->Message(
+            QStringLiteral("前回異常終了したようです。autosave.zlkを読み込みます。"), QString(),
+            UserDialogs::Buttons::Ok);
+        app.SetFileName(AutosavePath());
+        LoadFigureFile(AutosavePath());
+        app.SetDataPath(folder);
+        UpdateTitle();
+    } else {
+        const QString folder = app.DataPath();
+        LoadBuiltInFigure();
+        SaveFigureFile(DataFolder() + QStringLiteral("/zelk01.zlk"));
+        app.SetFileName(QString());
+        app.SetDataPath(folder);
+    }
 
     SetCommand(QStringLiteral("VIEW_MODE"));
     SetCommand(QStringLiteral("EQUAL_ANGLE_VIEW"));
@@ -60,6 +97,7 @@ void CZelkController::Boot() {
     view.SetRatio(app.Ratio());
     view.Draw();
 
+    splash.Terminate();
     ShowCondition(QStringLiteral("さあ、立体ゼルクをはじめましょう！   <") +
                   context_.clock->ShortDate() + u'>');
     window.show();
@@ -87,6 +125,7 @@ void CZelkController::Finish() {
             UserDialogs::ProgramTitle(), UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
         return;
     }
+    WriteSettings();
     DeleteAutosaveFile();
     LetEventsRun();
     PlayFinSound();
@@ -103,4 +142,36 @@ void CZelkController::DeleteAutosaveFile() {
             QStringLiteral("問題発生！\r\nautosave.zlk\u3000が削除できませんでした。"), QString(),
             UserDialogs::Buttons::Ok);
     }
+}
+
+void CZelkController::AutoSave() {
+    const bool changed = context_.figure->IsDirty();
+    SaveFigureFile(AutosavePath());
+    // The autosave is never the user's save: the changed mark and its warnings stay.
+    if (changed) {
+        context_.figure->SetDirty(true);
+    }
+}
+
+void CZelkController::ReadSettings() {
+    CZelkIniFileHandler(context_).ReadSetting();
+}
+
+// A settings file that cannot be written must not keep the program from ending.
+void CZelkController::WriteSettings() {
+    CZelkIniFileHandler handler(context_);
+    if (!handler.WriteSetting()) {
+        context_.dialogs->Message(QStringLiteral("設定ファイルに書き込めませんでした。\r\n") +
+                                      handler.FilePath() +
+                                      QStringLiteral("\r\n今回の設定は保存されません。"),
+                                  QString(), UserDialogs::Buttons::Ok);
+    }
+}
+
+void CZelkController::ShowVersionDialog() {
+    auto* dialog = new frmAbout(*context_.sound, *context_.dialogs, context_.window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->ShowWithModePicSound(QStringLiteral("VERSION"),
+                                 context_.programFolder + QStringLiteral("/pic/ZelkVersion.bmp"),
+                                 SoundFile(QStringLiteral("Splash.wav")));
 }

@@ -21,6 +21,10 @@ struct AppContext {
     QString programFolder;
     // The command line after the program name (at most one figure file name).
     QStringList arguments;
+    // Another copy of the program was already running at start.
+    bool previousInstance = false;
+    // The file chosen in the thumbnail browser (its SelectedFile).
+    QString selectedFile;
 
     UserDialogs* dialogs = nullptr;
     SoundBackend* sound = nullptr;

@@ -4,10 +4,12 @@
 #include "CZelkController.h"
 #include "CZelkData.h"
 #include "CZelkProController.h"
+#include "InstanceLock.h"
 #include "UserDialogs.h"
 #include "frmZelkWin.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 Main_TheApp::Main_TheApp(const QString& programFolder, const QStringList& arguments,
                          UserDialogs& dialogs, SoundBackend& sound, Clock& clock,
@@ -27,6 +29,12 @@ Main_TheApp::~Main_TheApp() {
 
 bool Main_TheApp::Start() {
     context_.dialogs->RouteModelNoticesHere();
+    // The data folder is where figures, the autosave file and the lock live; a fresh
+    // program folder gets one, so that saving never fails for want of it.
+    const QString data = context_.programFolder + QStringLiteral("/data");
+    QDir().mkpath(data);
+    instanceLock_ = std::make_unique<InstanceLock>(data + QStringLiteral("/.zelk.lock"));
+    context_.previousInstance = !instanceLock_->Acquire();
     controller_ = std::make_unique<CZelkController>(context_);
     context_.controller = controller_.get();
     proController_ = std::make_unique<CZelkProController>(context_);
@@ -70,4 +78,5 @@ void Main_TheApp::Release() {
     window_.reset();
     context_.figure = nullptr;
     figure_.reset();
+    instanceLock_.reset();
 }

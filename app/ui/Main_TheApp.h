@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+class InstanceLock;
+
 // The program's start-up module: creates the six shared instances in their order,
 // boots the controller, and at the end releases them in the same order. After the
 // end procedure no timer tick or window event reaches the controller.
@@ -36,4 +38,5 @@ private:
     std::unique_ptr<CAppData> appData_;
     std::unique_ptr<frmZelkWin> window_;
     std::unique_ptr<CZelkData> figure_;
+    std::unique_ptr<InstanceLock> instanceLock_;
 };

@@ -9,8 +9,9 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zelk"));
-    QApplication::setApplicationDisplayName(QStringLiteral("立体ゼルク"));
+    // The default caption of message boxes; no display name, which would be appended
+    // to every window title.
+    QApplication::setApplicationName(QStringLiteral("立体ゼルク"));
     // Only the controller's shut-down ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -13,6 +13,7 @@
 #include "frmZelkWin.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -23,7 +24,7 @@ class AppFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(programDir.isValid());
-        QDir(programDir.path()).mkpath(QStringLiteral("data"));
+        InstallDataFiles();
         dialogs.SetFailureHandler([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
         if (bootInSetUp) {
             Boot();
@@ -34,6 +35,19 @@ protected:
         app = std::make_unique<Main_TheApp>(programDir.path(), arguments, dialogs, sound, clock,
                                             [this] { ++quitCalls; });
         ASSERT_TRUE(app->Start());
+    }
+
+    // The pictures, sounds and help beside the built program, as an installation has them.
+    void InstallDataFiles() {
+        const QDir built(QStringLiteral(ZELK_PROGRAM_DIR));
+        for (const char* sub : {"pic", "sound", "help"}) {
+            QDir().mkpath(programDir.filePath(QString::fromLatin1(sub)));
+            const QDir from(built.filePath(QString::fromLatin1(sub)));
+            for (const QString& name : from.entryList(QDir::Files)) {
+                QFile::copy(from.filePath(name),
+                            programDir.filePath(QString::fromLatin1(sub) + u'/' + name));
+            }
+        }
     }
 
     AppContext& Ctx() { return app->Context(); }

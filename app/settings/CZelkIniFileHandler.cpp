@@ -1,0 +1,168 @@
+#include "CZelkIniFileHandler.h"
+
+#include "CAppData.h"
+#include "CSystemInfo.h"
+#include "Clock.h"
+#include "TextEncoding.h"
+#include "UserDialogs.h"
+#include "frmZelkWin.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// "True", "False" (any case) or a number (non-zero is true); anything else is not a Boolean.
+bool ToBoolean(const QString& text, bool& value) {
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
+        value = true;
+        return true;
+    }
+    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) {
+        value = false;
+        return true;
+    }
+    bool isNumber = false;
+    const double number = t.toDouble(&isNumber);
+    if (isNumber) {
+        value = number != 0.0;
+    }
+    return isNumber;
+}
+
+// A number as the formatted print writes it: a blank for the sign, a blank after.
+QString PrintNumber(int value) {
+    return (value >= 0 ? QStringLiteral(" ") : QString()) + QString::number(value) + u' ';
+}
+
+} // namespace
+
+QString CZelkIniFileHandler::FilePath() const {
+    return context_.programFolder + QStringLiteral("/ZelkWin33.ini");
+}
+
+bool CZelkIniFileHandler::IniFileExists() const {
+    return QFileInfo(FilePath()).isFile();
+}
+
+void CZelkIniFileHandler::ReadSetting() {
+    if (!IniFileExists()) {
+        return;
+    }
+    QFile file(FilePath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    const QString text = TextEncoding::FromFileBytes(bytes.constData(), bytes.size());
+    for (QString line : text.split(u'\n')) {
+        if (line.endsWith(u'\r')) {
+            line.chop(1);
+        }
+        ApplyLine(line);
+    }
+}
+
+void CZelkIniFileHandler::ApplyLine(const QString& line) {
+    CAppData& app = *context_.appData;
+    if (line.startsWith(u'[')) {
+        return;
+    }
+    auto valueAfter = [&line](const QString& prefix) { return line.mid(prefix.size()); };
+    const QString pinned = QStringLiteral("DataFolderPathFixed=");
+    const QString folder = QStringLiteral("DataFolderPath=");
+    const QString difficulty = QStringLiteral("Difficulty=");
+    const QString size = QStringLiteral("FormSize=");
+    const QString history = QStringLiteral("History");
+    if (line.startsWith(pinned)) {
+        bool value = false;
+        if (ToBoolean(valueAfter(pinned), value)) {
+            app.SetDataPathFixed(value);
+        }
+    } else if (line.startsWith(folder)) {
+        // A pinned folder is restored by unpinning it for the moment.
+        if (app.DataPathFixed()) {
+            app.SetDataPathFixed(false);
+            app.SetDataPath(valueAfter(folder));
+            app.SetDataPathFixed(true);
+        } else {
+            app.SetDataPath(valueAfter(folder));
+        }
+    } else if (line.startsWith(difficulty)) {
+        app.SetDifficulty(valueAfter(difficulty));
+    } else if (line.startsWith(size)) {
+        app.SetFormSize(valueAfter(size));
+    } else if (line.startsWith(history)) {
+        const QChar place = line.size() > history.size() ? line[history.size()] : QChar();
+        if (place >= u'0' && place <= u'9') {
+            app.SetHistory(static_cast<int16_t>(place.digitValue()), line.mid(history.size() + 2));
+        }
+    }
+}
+
+QStringList CZelkIniFileHandler::Lines() const {
+    const CAppData& app = *context_.appData;
+    const QDateTime now = context_.clock->Now();
+    const QLocale locale = context_.clock->Locale();
+    QStringList lines;
+    lines << QStringLiteral("[Version]") << QStringLiteral("Version=") + UserDialogs::ProgramTitle()
+          << QStringLiteral("[Last]")
+          << QStringLiteral("Last=") + locale.toString(now.date(), QLocale::ShortFormat) + u' ' +
+                 locale.toString(now.time(), QLocale::LongFormat)
+          << QString() << QStringLiteral("[DataFolderPathFixed]")
+          << QStringLiteral("DataFolderPathFixed=") +
+                 (app.DataPathFixed() ? QStringLiteral("True") : QStringLiteral("False"))
+          << QStringLiteral("[DataFolderPath]")
+          << QStringLiteral("DataFolderPath=") + app.DataPath() << QString()
+          << QStringLiteral("[Difficulty]") << QStringLiteral("Difficulty=") + app.Difficulty()
+          << QString() << QStringLiteral("[FromSize]")
+          << QStringLiteral("FormSize=") + app.FormSize() << QString()
+          << QStringLiteral("[History]");
+    for (int16_t i = 0; i < app.FileNameHistoryNum(); ++i) {
+        if (!app.GetHistory(i).isEmpty()) {
+            lines << QStringLiteral("History%1=").arg(i) + app.GetHistory(i);
+        }
+    }
+    lines << QString() << QStringLiteral("[Miscellaneous]") << QString();
+
+    QWidget* window = context_.window;
+    const auto section = [&lines](const char* name, const char* key, const QString& value) {
+        lines << QStringLiteral("[%1]").arg(QLatin1String(name))
+              << QLatin1String(key) + QStringLiteral("=") + value;
+    };
+    section("WindowsType", "WindowsType", CSystemInfo().GetOSVersionString());
+    section("WindowsVersion", "WindowsVersion", CSystemInfo().GetOSVersionNumber());
+    section("Processor", "Processor", CSystemInfo().GetProcessorInfo());
+    section("MemoryInfo", "MemoryInof", CSystemInfo().GetMemoryInfo());
+    section("WindowsFolder", "WindowsFolder", CSystemInfo().GetWindowsFolder(window));
+    section("SystemFolder", "SystemFolder", CSystemInfo().GetSystemFolder(window));
+    section("ProgramFilesFolder", "ProgramFilesFolder",
+            CSystemInfo().GetProgramFilesFolder(window));
+    section("ZelkPath", "ZelkPath", context_.programFolder);
+    section("ComputerName", "ComputerName", CSystemInfo().GetThisComputerName());
+    section("UserName", "UserName", CSystemInfo().GetCurrentUserName());
+    lines << QStringLiteral("[Processes]");
+    QStringList processes;
+    if (CSystemInfo().GetProcessList(processes)) {
+        for (int i = 0; i < processes.size() - 1; ++i) {
+            lines << QStringLiteral("Process(") + PrintNumber(i) + QStringLiteral(")=") +
+                         processes[i];
+        }
+    }
+    return lines;
+}
+
+bool CZelkIniFileHandler::WriteSetting() {
+    QSaveFile file(FilePath());
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const QByteArray bytes = Lines().join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "AppContext.h"
+
+#include <QString>
+#include <QStringList>
+
+// The settings file "ZelkWin33.ini" beside the program: five values and the recent-file
+// list carried from one run to the next, and below them a report on the computer that
+// is never read back. Written in UTF-8 (paths may hold any character); read in UTF-8
+// or Shift-JIS.
+class CZelkIniFileHandler {
+public:
+    explicit CZelkIniFileHandler(AppContext& context) : context_(context) {}
+
+    // Applies the file to the settings; nothing when there is no file. Lines it cannot
+    // use are ignored.
+    void ReadSetting();
+    // Rewrites the whole file; false when it could not be written (the earlier file
+    // then stays as it was).
+    bool WriteSetting();
+
+    QString FilePath() const;
+    // The lines WriteSetting writes.
+    QStringList Lines() const;
+    // One line of the file applied to the settings.
+    void ApplyLine(const QString& line);
+
+private:
+    bool IniFileExists() const;
+    AppContext& context_;
+};

@@ -1,0 +1,191 @@
+// Makes the program's pictures and sound cues from code at build time, so that the
+// repository holds no binary artwork:
+//   pic/ZelkSplash.bmp, pic/ZelkVersion.bmp (320 × 240)
+//   sound/Splash.wav, Turn.wav, FileLoad.wav, FileSave.wav, Fin.wav
+#include "CStringUtil.h"
+#include "CZelkInitialData_zelk01.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QtEndian>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kRate = 22050;
+constexpr double kPi = 3.14159265358979323846;
+
+// One note: a sine with a soft attack and an exponential decay.
+struct Note {
+    double frequency;
+    double start;  // seconds
+    double length; // seconds
+    double volume; // 0..1
+};
+
+bool WriteWav(const QString& path, const std::vector<Note>& notes, double total) {
+    const int samples = static_cast<int>(total * kRate);
+    std::vector<double> mix(static_cast<size_t>(samples), 0.0);
+    for (const Note& n : notes) {
+        const int first = static_cast<int>(n.start * kRate);
+        const int count = static_cast<int>(n.length * kRate);
+        for (int i = 0; i < count && first + i < samples; ++i) {
+            const double t = static_cast<double>(i) / kRate;
+            const double attack = std::min(1.0, t / 0.004);
+            const double decay = std::exp(-4.0 * t / n.length);
+            const double tone =
+                std::sin(2 * kPi * n.frequency * t) + 0.25 * std::sin(4 * kPi * n.frequency * t);
+            mix[static_cast<size_t>(first + i)] += n.volume * attack * decay * tone / 1.25;
+        }
+    }
+    QByteArray data;
+    data.reserve(samples * 2);
+    for (double v : mix) {
+        const auto s = static_cast<qint16>(std::clamp(v, -1.0, 1.0) * 30000);
+        char b[2];
+        qToLittleEndian(s, b);
+        data.append(b, 2);
+    }
+    QByteArray wav("RIFF");
+    auto put32 = [&wav](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        wav.append(b, 4);
+    };
+    auto put16 = [&wav](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        wav.append(b, 2);
+    };
+    put32(static_cast<quint32>(36 + data.size()));
+    wav.append("WAVEfmt ");
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(kRate);
+    put32(kRate * 2);
+    put16(2);
+    put16(16);
+    wav.append("data");
+    put32(static_cast<quint32>(data.size()));
+    wav.append(data);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(wav) == wav.size();
+}
+
+// The built-in prism seen from longitude -45, latitude 35, scaled into a box.
+void DrawPrism(QPainter& p, const QPointF& centre, double scale, const QColor& colour) {
+    const double a = -45 / 180.0 * kPi;
+    const double b = -35 / 180.0 * kPi;
+    auto project = [&](double x, double y, double z) {
+        x -= 40;
+        y -= 40;
+        z -= 20;
+        const double xr = z * std::sin(a) + x * std::cos(a);
+        const double zr = -x * std::sin(a) + z * std::cos(a);
+        const double yr = y * std::cos(b) + zr * std::sin(b);
+        return QPointF(centre.x() + xr * scale, centre.y() - yr * scale);
+    };
+    p.setPen(QPen(colour, 1.6));
+    CZelkInitialData_zelk01 source;
+    CStringUtil splitter;
+    QList<QString> parts;
+    while (source.HasMore()) {
+        splitter.StringSprit(source.More(), QStringLiteral(","), parts, 0, 255);
+        double v[6];
+        for (int i = 0; i < 6; ++i) {
+            v[i] = parts[i].toDouble();
+        }
+        p.drawLine(project(v[0], v[1], v[2]), project(v[3], v[4], v[5]));
+    }
+}
+
+QImage Picture(bool version) {
+    QImage image(320, 240, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QLinearGradient sky(0, 0, 0, 240);
+    sky.setColorAt(0, QColor(0, 70, 30));
+    sky.setColorAt(1, QColor(0, 25, 10));
+    p.fillRect(image.rect(), sky);
+
+    // Faint axes, then the figure.
+    const QPointF origin(version ? 90 : 160, version ? 95 : 112);
+    p.setPen(QPen(QColor(0, 204, 255, 140), 1));
+    p.drawLine(origin, origin + QPointF(70, 40));
+    p.setPen(QPen(QColor(255, 255, 0, 140), 1));
+    p.drawLine(origin, origin + QPointF(0, -80));
+    p.setPen(QPen(QColor(0, 255, 0, 140), 1));
+    p.drawLine(origin, origin + QPointF(-70, 40));
+    DrawPrism(p, origin, version ? 0.9 : 1.15, QColor(255, 255, 255));
+
+    QFont title(QStringLiteral("IPAGothic"));
+    title.setPixelSize(version ? 26 : 34);
+    title.setBold(true);
+    p.setFont(title);
+    p.setPen(QColor(255, 250, 220));
+    QFont small(QStringLiteral("IPAGothic"));
+    small.setPixelSize(13);
+    if (version) {
+        p.drawText(QRectF(160, 40, 150, 40), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("立体ゼルク"));
+        p.setFont(small);
+        p.drawText(
+            QRectF(160, 82, 155, 100), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+            QStringLiteral("超簡易3D editor\nVersion 3.3\n\n線をつないで立体を\nつくりましょう"));
+        // The bottom strip stays plain for the OK button.
+        p.fillRect(QRectF(0, 192, 320, 48), QColor(0, 20, 8));
+    } else {
+        p.drawText(QRectF(0, 168, 320, 40), Qt::AlignCenter, QStringLiteral("立体ゼルク"));
+        p.setFont(small);
+        p.drawText(QRectF(0, 206, 320, 24), Qt::AlignCenter,
+                   QStringLiteral("超簡易3D editor  Version 3.3"));
+    }
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: zelk_assets <program folder>\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder + QStringLiteral("/pic"));
+    QDir().mkpath(folder + QStringLiteral("/sound"));
+    bool ok = Picture(false).save(folder + QStringLiteral("/pic/ZelkSplash.bmp"), "BMP");
+    ok = Picture(true).save(folder + QStringLiteral("/pic/ZelkVersion.bmp"), "BMP") && ok;
+
+    const QString sound = folder + QStringLiteral("/sound/");
+    // C major: C5 523, E5 659, G5 784, C6 1047.
+    ok = WriteWav(sound + QStringLiteral("Splash.wav"),
+                  {{523.25, 0.00, 0.50, 0.45},
+                   {659.26, 0.12, 0.50, 0.40},
+                   {783.99, 0.24, 0.55, 0.40},
+                   {1046.5, 0.36, 0.70, 0.35}},
+                  1.1) &&
+         ok;
+    ok = WriteWav(sound + QStringLiteral("Turn.wav"), {{1760.0, 0.0, 0.035, 0.25}}, 0.04) && ok;
+    ok = WriteWav(sound + QStringLiteral("FileLoad.wav"),
+                  {{783.99, 0.0, 0.14, 0.4}, {1046.5, 0.09, 0.20, 0.4}}, 0.3) &&
+         ok;
+    ok = WriteWav(sound + QStringLiteral("FileSave.wav"),
+                  {{1046.5, 0.0, 0.14, 0.4}, {783.99, 0.09, 0.22, 0.4}}, 0.32) &&
+         ok;
+    ok = WriteWav(sound + QStringLiteral("Fin.wav"),
+                  {{783.99, 0.0, 0.35, 0.4}, {659.26, 0.15, 0.35, 0.4}, {523.25, 0.30, 0.60, 0.4}},
+                  0.95) &&
+         ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,191 @@
+#include "AppFixture.h"
+#include "CFileHandling.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+class FileCommands : public AppFixture {
+protected:
+    QString Data(const QString& name) const { return programDir.filePath("data/" + name); }
+    void WriteFigure(const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray Read(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QString Title() { return Window().windowTitle(); }
+    const QString stampDate =
+        QLocale(QLocale::English).toString(QDate(2026, 12, 7), QLocale::ShortFormat);
+};
+
+TEST_F(FileCommands, OpenCancelledOnAChangedUnnamedFigureKeepsIt) {
+    Figure().AddLine(QStringLiteral("1,2,3,4,5,6"));
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    dialogs.ChooseFile(std::nullopt);
+    EXPECT_TRUE(Send("LOAD"));
+    EXPECT_EQ(dialogs.calls[dialogs.calls.size() - 2].text,
+              QStringLiteral("！警告！\u3000編集中のデータがなくなりますが、処理を続けますか？"));
+    EXPECT_EQ(dialogs.calls.last().kind, ScriptedUserDialogs::Kind::OpenFile);
+    EXPECT_EQ(dialogs.calls.last().text, AppData().DataPath());
+    EXPECT_EQ(Figure().NumberOfLines(), 16);
+    EXPECT_EQ(AppData().FileName(), QString());
+    EXPECT_TRUE(Title().endsWith(QStringLiteral("[] 変更あり")));
+
+    // Unchanged: the dialog opens without a question.
+    Figure().SetDirty(false);
+    const int calls = dialogs.calls.size();
+    dialogs.ChooseFile(std::nullopt);
+    Send("LOAD");
+    EXPECT_EQ(dialogs.calls.size(), calls + 1);
+}
+
+TEST_F(FileCommands, FailedLoadPutsBackThePreviousFileAndFolder) {
+    Send("DATA_PATH_FIXED"); // unpinned: loading moves the data folder
+    QDir(programDir.path()).mkpath("figs");
+    QDir(programDir.path()).mkpath("broken");
+    const QString good = programDir.filePath("figs/good.zlk");
+    WriteFigure(good, "0 0 0 2\r\n0 0 0 10 0 0\r\n0 0 0 0 10 0\r\nok\r\n");
+    dialogs.ChooseFile(good);
+    EXPECT_TRUE(Send("LOAD"));
+    EXPECT_EQ(AppData().FileName(), good);
+    EXPECT_EQ(AppData().DataPath(), programDir.filePath("figs"));
+    EXPECT_EQ(Figure().NumberOfLines(), 2);
+    EXPECT_EQ(Title(), UserDialogs::ProgramTitle() + "[" + good + "]");
+    EXPECT_EQ(CountCues("FileLoad.wav"), 1);
+    EXPECT_EQ(AppData().GetHistory(0), good);
+    EXPECT_TRUE(Window().RecentItem(0)->isVisible());
+
+    const QString bad = programDir.filePath("broken/bad.zlk");
+    WriteFigure(bad, "0 0 0 3\r\n0 0 0 1 1 1\r\n");
+    dialogs.ChooseFile(bad);
+    Send("LOAD");
+    EXPECT_EQ(dialogs.calls.last().caption, QStringLiteral("データ読み込みエラー"));
+    EXPECT_EQ(AppData().FileName(), good);
+    EXPECT_EQ(AppData().DataPath(), programDir.filePath("figs"));
+    EXPECT_EQ(Figure().NumberOfLines(), 2) << "the previous file is read again";
+    EXPECT_EQ(CountCues("FileLoad.wav"), 1);
+}
+
+TEST_F(FileCommands, CancelledSaveStillLeavesTheSafetyCopies) {
+    Figure().AddLine(QStringLiteral("1,2,3,4,5,6"));
+    dialogs.ChooseFile(std::nullopt);
+    EXPECT_TRUE(Send("SAVE"));
+    EXPECT_EQ(dialogs.calls.last().kind, ScriptedUserDialogs::Kind::SaveFile);
+    CZelkData autosave;
+    ASSERT_TRUE(autosave.LoadData(Data("autosave.zlk")));
+    EXPECT_EQ(autosave.NumberOfLines(), 16);
+    const QString dated = Data(QStringLiteral("DataHistory/2026_Dec_7_Monday_PM_02：05：09＿.zlk"));
+    EXPECT_TRUE(QFile::exists(dated)) << "an unnamed figure's copy ends in ＿.zlk";
+    EXPECT_TRUE(Title().endsWith(QStringLiteral("] 変更あり")));
+    EXPECT_TRUE(Figure().IsDirty());
+    EXPECT_EQ(Figure().Comment(), autosave.Comment()) << "copies do not touch the comment";
+
+    AppData().SetFileName(QStringLiteral("/x/house.zlk"));
+    EXPECT_TRUE(Controller().DatedCopyName().endsWith(
+        QStringLiteral("/data/DataHistory/2026_Dec_7_Monday_PM_02：05：09＿house.zlk")));
+}
+
+TEST_F(FileCommands, SaveAsksBeforeOverwritingAndStampsTheComment) {
+    const QString target = Data("mine.zlk");
+    WriteFigure(target, "keep me");
+    dialogs.ChooseFile(target);
+    dialogs.AnswerQuestion(UserDialogs::Answer::No);
+    Send("SAVE");
+    EXPECT_EQ(dialogs.calls.last().text,
+              QStringLiteral(
+                  "！警告！\u3000既にあるデータを上書きしようとしています。保存しているデータが"
+                  "なくなりますが、処理を続けますか？"));
+    EXPECT_EQ(Read(target), QByteArray("keep me"));
+
+    dialogs.ChooseFile(target);
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    Send("SAVE");
+    EXPECT_EQ(Figure().Comment(),
+              QStringLiteral("超簡易3D editor 立体ゼルク Version 3.3 zelk 開発チーム  ") +
+                  stampDate + QStringLiteral(" 保存"));
+    CZelkData saved;
+    ASSERT_TRUE(saved.LoadData(target));
+    EXPECT_EQ(saved.NumberOfLines(), 15);
+    EXPECT_EQ(saved.Comment(), Figure().Comment());
+    EXPECT_EQ(AppData().FileName(), target);
+    EXPECT_EQ(Title(), UserDialogs::ProgramTitle() + "[" + target + "]");
+    EXPECT_EQ(CountCues("FileSave.wav"), 1);
+    EXPECT_EQ(AppData().GetHistory(0), target);
+
+    // A save that fails: both messages, and the earlier name comes back.
+    dialogs.ChooseFile(programDir.filePath("no/such/folder/x.zlk"));
+    Send("SAVE");
+    const QStringList texts = dialogs.MessageTexts();
+    EXPECT_TRUE(texts[texts.size() - 2].startsWith(
+        QStringLiteral("エラーが発生しました。データは正しく保存されませんでした。\r\n")));
+    EXPECT_TRUE(texts[texts.size() - 2].endsWith(QStringLiteral("\r\n") + target));
+    EXPECT_EQ(dialogs.calls.last().caption,
+              QStringLiteral("エラーです。ファイル名を元の状態に復旧します。"));
+    EXPECT_EQ(AppData().FileName(), target);
+}
+
+TEST_F(FileCommands, AutosaveKeepsTheChangedMark) {
+    Figure().AddLine(QStringLiteral("1,2,3,4,5,6"));
+    EXPECT_TRUE(Send("AUTOSAVE"));
+    EXPECT_TRUE(QFile::exists(Data("autosave.zlk")));
+    EXPECT_TRUE(Title().endsWith(QStringLiteral("] 変更あり")));
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    dialogs.AnswerQuestion(UserDialogs::Answer::No);
+    Send("FIN");
+    EXPECT_EQ(dialogs.calls.last().text,
+              QStringLiteral("！警告！\u3000編集中のデータがなくなりますが、処理を続けますか？"));
+    EXPECT_EQ(quitCalls, 0);
+    EXPECT_FALSE(QFile::exists(programDir.filePath("ZelkWin33.ini"))) << "nothing written";
+    EXPECT_TRUE(QFile::exists(Data("autosave.zlk")));
+
+    // An unchanged figure stays unchanged after the autosave.
+    Figure().SetDirty(false);
+    Send("AUTOSAVE");
+    EXPECT_FALSE(Figure().IsDirty());
+
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    Send("FIN");
+    EXPECT_EQ(quitCalls, 1);
+    EXPECT_FALSE(QFile::exists(Data("autosave.zlk"))) << "a clean end removes the crash marker";
+    EXPECT_TRUE(QFile::exists(programDir.filePath("ZelkWin33.ini")));
+}
+
+TEST_F(FileCommands, RecentFilesAskBeforeDiscardingAndSurviveAMissingFile) {
+    const QString one = Data("one.zlk");
+    const QString two = Data("two.zlk");
+    WriteFigure(one, "0 0 0 1\r\n0 0 0 1 0 0\r\none\r\n");
+    WriteFigure(two, "0 0 0 2\r\n0 0 0 1 0 0\r\n0 0 0 0 1 0\r\ntwo\r\n");
+    dialogs.ChooseFile(one);
+    Send("LOAD");
+    dialogs.ChooseFile(two);
+    Send("LOAD");
+    EXPECT_EQ(Window().RecentItem(1)->text(), one);
+    Window().RecentItem(1)->trigger();
+    EXPECT_EQ(AppData().FileName(), one);
+    EXPECT_EQ(Figure().Comment(), QStringLiteral("one"));
+    EXPECT_EQ(Window().RecentItem(0)->text(), one);
+
+    // Unsaved changes: the same warning as for opening; No keeps them.
+    Figure().AddLine(QStringLiteral("5,5,5,6,6,6"));
+    dialogs.AnswerQuestion(UserDialogs::Answer::No);
+    EXPECT_TRUE(Send("LOAD_RECENT_1"));
+    EXPECT_EQ(Figure().NumberOfLines(), 2);
+    EXPECT_EQ(AppData().FileName(), one);
+    EXPECT_TRUE(dialogs.ScriptUsedUp());
+
+    // A file that has gone: the current file is read again and the entry stays.
+    Figure().SetDirty(false);
+    QFile::remove(two);
+    Send("LOAD_RECENT_1");
+    EXPECT_EQ(AppData().FileName(), one);
+    EXPECT_EQ(Figure().NumberOfLines(), 1);
+    EXPECT_EQ(Window().RecentItem(1)->text(), two);
+}
+
+} // namespace

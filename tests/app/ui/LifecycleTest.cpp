@@ -1,0 +1,96 @@
+#include "AppFixture.h"
+#include "InstanceLock.h"
+
+#include <QFile>
+
+namespace {
+
+class Lifecycle : public AppFixture {
+protected:
+    Lifecycle() { bootInSetUp = false; }
+    QString Data(const QString& name) const { return programDir.filePath("data/" + name); }
+    void WriteFigure(const QString& path, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    const QString recovery =
+        QStringLiteral("前回異常終了したようです。autosave.zlkを読み込みます。");
+};
+
+TEST_F(Lifecycle, QuotedCommandLineNameOpensThatFile) {
+    const QString name = programDir.filePath("my figs/a box.zlk");
+    WriteFigure(name, "0 0 0 1\r\n0 0 0 5 5 5\r\nbox\r\n");
+    WriteFigure(Data("autosave.zlk"), "0 0 0 1\r\n0 0 0 9 9 9\r\ncrash\r\n");
+    arguments = {QStringLiteral("\"") + name + QStringLiteral("\"")};
+    Boot();
+    EXPECT_EQ(AppData().FileName(), name);
+    EXPECT_EQ(Figure().Comment(), QStringLiteral("box"));
+    EXPECT_FALSE(dialogs.MessageTexts().contains(recovery)) << "the crash marker is not looked at";
+    EXPECT_EQ(Window().windowTitle(), UserDialogs::ProgramTitle() + "[" + name + "]");
+}
+
+TEST_F(Lifecycle, AutosaveAfterACrashIsRecovered) {
+    WriteFigure(Data("autosave.zlk"), "0 0 0 2\r\n0 0 0 9 9 9\r\n1 1 1 2 2 2\r\ncrash\r\n");
+    Boot();
+    ASSERT_TRUE(dialogs.MessageTexts().contains(recovery));
+    EXPECT_EQ(dialogs.calls.first().caption, QString());
+    EXPECT_EQ(Figure().NumberOfLines(), 2);
+    EXPECT_EQ(AppData().FileName(), Data("autosave.zlk"));
+    EXPECT_EQ(Window().windowTitle(),
+              UserDialogs::ProgramTitle() + "[" + Data("autosave.zlk") + "]");
+    EXPECT_EQ(AppData().GetHistory(0), Data("autosave.zlk"));
+    EXPECT_EQ(AppData().DataPath(), Folder() + "/data");
+}
+
+TEST_F(Lifecycle, SecondCopyStartsWithTheBuiltInFigure) {
+    QDir().mkpath(Data(""));
+    InstanceLock first(Data(".zelk.lock"));
+    ASSERT_TRUE(first.Acquire());
+    WriteFigure(Data("autosave.zlk"), "0 0 0 1\r\n0 0 0 9 9 9\r\ncrash\r\n");
+    Boot();
+    EXPECT_TRUE(Ctx().previousInstance);
+    EXPECT_FALSE(dialogs.MessageTexts().contains(recovery));
+    EXPECT_EQ(Figure().NumberOfLines(), 15);
+    EXPECT_EQ(AppData().FileName(), QString());
+}
+
+TEST_F(Lifecycle, NormalStartRewritesTheBuiltInFigureInAFreshDataFolder) {
+    ASSERT_FALSE(QDir(Data("")).exists());
+    Boot();
+    EXPECT_FALSE(Ctx().previousInstance);
+    EXPECT_TRUE(dialogs.calls.isEmpty()) << "no failed save for want of a data folder";
+    CZelkData written;
+    ASSERT_TRUE(written.LoadData(Data("zelk01.zlk")));
+    EXPECT_EQ(written.NumberOfLines(), 15);
+    EXPECT_TRUE(written.Comment().startsWith(UserDialogs::ProgramTitle()));
+    EXPECT_EQ(AppData().FileName(), QString());
+    EXPECT_TRUE(Window().windowTitle().endsWith(QStringLiteral("[]")));
+    EXPECT_EQ(CountCues("Splash.wav"), 1);
+    EXPECT_EQ(sound.cues.first(),
+              (RecordingSoundBackend::Cue{Folder() + "/sound/Splash.wav", "SYNC"}));
+
+    // Every normal start writes it again.
+    app.reset();
+    WriteFigure(Data("zelk01.zlk"), "0 0 0 0\r\nold\r\n");
+    Boot();
+    ASSERT_TRUE(written.LoadData(Data("zelk01.zlk")));
+    EXPECT_EQ(written.NumberOfLines(), 15);
+}
+
+TEST(InstanceLock, ALockOfADeadCopyDoesNotCount) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(".zelk.lock");
+    // A lock file as a crashed copy leaves it: a process id that is not running.
+    QFile stale(path);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("999999\nzelk\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    stale.close();
+    InstanceLock lock(path);
+    EXPECT_TRUE(lock.Acquire());
+    InstanceLock second(path);
+    EXPECT_FALSE(second.Acquire());
+}
+
+} // namespace
