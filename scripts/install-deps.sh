@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic
-    xvfb xauth imagemagick poppler-utils locales
+    xvfb xauth xdotool imagemagick poppler-utils locales
 )
 
 missing=()
