@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -10,6 +11,7 @@
 class CKeyHandler;
 class CStringUtil;
 class CWavePlay;
+class frmPreView;
 
 // The application controller: every user action reaches the program as a command
 // string through SetCommand, which looks it up in the command table (in
@@ -32,6 +34,8 @@ public:
     void ShowCondition(const QString& text);
     void ShowViewAngle(int longitude, int latitude);
     float FitRatio() const;
+    // The open thumbnail browser, if any.
+    frmPreView* ThumbnailBrowser() const;
 
     // The controller's sound cues.
     QString SoundFile(const QString& name) const;
@@ -99,8 +103,14 @@ private:
     void SetContinuousTurnEnabled(bool enabled);
 
     // Output commands (CZelkControllerOutput.cpp).
+    void ShowDataFileInfo();
     void NormalCopy();
     void MonochromeCopy();
+    void MakeParaParaAnime();
+    void PrintEntireForm();
+    void PrintMonochromePicture();
+    void PrintPicture(bool entireForm);
+    void ShowThumbnailBrowser();
     void ShowHelp();
 
     // Pointer and line construction (app/editing/CZelkControllerDrawing.cpp).
@@ -124,4 +134,5 @@ private:
     std::unique_ptr<CWavePlay> wavePlay_;
     std::unique_ptr<CKeyHandler> keyHandler_;
     std::unique_ptr<CStringUtil> splitter_;
+    QPointer<frmPreView> preview_;
 };

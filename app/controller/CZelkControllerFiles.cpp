@@ -7,6 +7,7 @@
 #include "Clock.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
+#include "frmPreView.h"
 #include "frmZelkWin.h"
 
 #include <QAction>
@@ -119,7 +120,7 @@ void CZelkController::LoadByThumbnail() {
     if (!ConfirmDiscard()) {
         return;
     }
-    const QString selected = context_.selectedFile;
+    const QString selected = preview_ ? preview_->SelectedFile() : QString();
     if (LoadFigureFile(selected)) {
         app.SetFileName(selected);
         UpdateTitle();

@@ -45,11 +45,12 @@ std::optional<QString> QtUserDialogs::SaveFile(const QString& initialFolder) {
     return name;
 }
 
-std::optional<int> QtUserDialogs::Print() {
+std::optional<UserDialogs::PrintChoice> QtUserDialogs::Print() {
     QPrinter printer;
     QPrintDialog dialog(&printer, parent_);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return printer.copyCount();
+    return PrintChoice{printer.copyCount(), printer.printerName(), printer.outputFileName()};
 }

@@ -14,7 +14,7 @@ public:
     Answer Message(const QString& text, const QString& caption, Buttons buttons) override;
     std::optional<QString> OpenFile(const QString& initialFolder) override;
     std::optional<QString> SaveFile(const QString& initialFolder) override;
-    std::optional<int> Print() override;
+    std::optional<PrintChoice> Print() override;
 
 private:
     QPointer<QWidget> parent_;

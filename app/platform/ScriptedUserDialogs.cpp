@@ -42,13 +42,13 @@ std::optional<QString> ScriptedUserDialogs::SaveFile(const QString& initialFolde
     return files_.takeFirst();
 }
 
-std::optional<int> ScriptedUserDialogs::Print() {
+std::optional<UserDialogs::PrintChoice> ScriptedUserDialogs::Print() {
     calls.append({Kind::Print, QString(), QString(), Buttons::Ok});
-    if (copies_.isEmpty()) {
+    if (prints_.isEmpty()) {
         Unscripted(QStringLiteral("print dialog"));
         return std::nullopt;
     }
-    return copies_.takeFirst();
+    return prints_.takeFirst();
 }
 
 QStringList ScriptedUserDialogs::MessageTexts() const {

@@ -24,12 +24,12 @@ public:
     Answer Message(const QString& text, const QString& caption, Buttons buttons) override;
     std::optional<QString> OpenFile(const QString& initialFolder) override;
     std::optional<QString> SaveFile(const QString& initialFolder) override;
-    std::optional<int> Print() override;
+    std::optional<PrintChoice> Print() override;
 
     void AnswerQuestion(Answer answer) { answers_.append(answer); }
     // An empty optional cancels the dialog.
     void ChooseFile(std::optional<QString> name) { files_.append(std::move(name)); }
-    void ChooseCopies(std::optional<int> copies) { copies_.append(copies); }
+    void ChoosePrint(std::optional<PrintChoice> choice) { prints_.append(std::move(choice)); }
     void SetFailureHandler(std::function<void(const QString&)> handler) {
         onFailure_ = std::move(handler);
     }
@@ -37,7 +37,7 @@ public:
     // Texts of the message boxes shown so far.
     QStringList MessageTexts() const;
     bool ScriptUsedUp() const {
-        return answers_.isEmpty() && files_.isEmpty() && copies_.isEmpty();
+        return answers_.isEmpty() && files_.isEmpty() && prints_.isEmpty();
     }
 
     QList<Call> calls;
@@ -47,6 +47,6 @@ private:
 
     QList<Answer> answers_;
     QList<std::optional<QString>> files_;
-    QList<std::optional<int>> copies_;
+    QList<std::optional<PrintChoice>> prints_;
     std::function<void(const QString&)> onFailure_;
 };

@@ -9,6 +9,12 @@ class UserDialogs {
 public:
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
+    // What the print dialog settled: how many copies, and where they go.
+    struct PrintChoice {
+        int copies = 1;
+        QString printerName; // "" for the default printer
+        QString outputFile;  // a file to print into (PDF), "" for a printer
+    };
 
     virtual ~UserDialogs() = default;
 
@@ -17,8 +23,8 @@ public:
     // The chosen file, or nothing when cancelled.
     virtual std::optional<QString> OpenFile(const QString& initialFolder) = 0;
     virtual std::optional<QString> SaveFile(const QString& initialFolder) = 0;
-    // The number of copies to print, or nothing when cancelled.
-    virtual std::optional<int> Print() = 0;
+    // The print settings chosen, or nothing when cancelled.
+    virtual std::optional<PrintChoice> Print() = 0;
 
     // The model's notices (failed loads and saves) become OK boxes of this object.
     void RouteModelNoticesHere();

@@ -23,8 +23,6 @@ struct AppContext {
     QStringList arguments;
     // Another copy of the program was already running at start.
     bool previousInstance = false;
-    // The file chosen in the thumbnail browser (its SelectedFile).
-    QString selectedFile;
 
     UserDialogs* dialogs = nullptr;
     SoundBackend* sound = nullptr;

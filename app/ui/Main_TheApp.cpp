@@ -8,7 +8,7 @@
 #include "UserDialogs.h"
 #include "frmZelkWin.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 
 Main_TheApp::Main_TheApp(const QString& programFolder, const QStringList& arguments,
@@ -58,6 +58,8 @@ void Main_TheApp::End() {
     if (window_) {
         window_->Detach();
     }
+    // Every window of the program goes: the browser, help and version dialogs too.
+    QApplication::closeAllWindows();
     if (quit_) {
         quit_();
     }

@@ -93,14 +93,17 @@ TEST(ScriptedUserDialogs, RecordsEveryCallAndAnswersFromItsScript) {
     dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
     dialogs.ChooseFile(QStringLiteral("/d/a.zlk"));
     dialogs.ChooseFile(std::nullopt);
-    dialogs.ChooseCopies(3);
+    dialogs.ChoosePrint(UserDialogs::PrintChoice{3, QString(), QStringLiteral("/tmp/x.pdf")});
 
     EXPECT_EQ(dialogs.Message("notice", "", UserDialogs::Buttons::Ok), UserDialogs::Answer::Ok);
     EXPECT_EQ(dialogs.Message("q?", UserDialogs::ProgramTitle(), UserDialogs::Buttons::YesNo),
               UserDialogs::Answer::Yes);
     EXPECT_EQ(dialogs.OpenFile("/d"), std::optional<QString>("/d/a.zlk"));
     EXPECT_EQ(dialogs.SaveFile("/d"), std::nullopt);
-    EXPECT_EQ(dialogs.Print(), std::optional<int>(3));
+    const auto print = dialogs.Print();
+    ASSERT_TRUE(print.has_value());
+    EXPECT_EQ(print->copies, 3);
+    EXPECT_EQ(print->outputFile, QStringLiteral("/tmp/x.pdf"));
     EXPECT_TRUE(dialogs.ScriptUsedUp());
     EXPECT_TRUE(failures.isEmpty());
     EXPECT_EQ(dialogs.MessageTexts(), (QStringList{"notice", "q?"}));
