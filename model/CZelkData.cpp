@@ -15,10 +15,16 @@ CZelkData::CZelkData() {
 }
 
 QString CZelkData::LineText(const CLine& l) {
-    const QChar comma(u',');
-    return NumberText::FromSingle(l.FromX) + comma + NumberText::FromSingle(l.FromY) + comma +
-           NumberText::FromSingle(l.FromZ) + comma + NumberText::FromSingle(l.ToX) + comma +
-           NumberText::FromSingle(l.ToY) + comma + NumberText::FromSingle(l.ToZ);
+    // Written into one buffer: this text is made for every line at every redraw.
+    char buffer[6 * (NumberText::kMaxChars + 1)];
+    int n = 0;
+    for (const float v : {l.FromX, l.FromY, l.FromZ, l.ToX, l.ToY, l.ToZ}) {
+        if (n > 0) {
+            buffer[n++] = ',';
+        }
+        n += NumberText::FromSingle(v, buffer + n);
+    }
+    return QString::fromLatin1(buffer, n);
 }
 
 QString CZelkData::GetLine(int32_t index) const {

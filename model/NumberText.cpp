@@ -3,11 +3,25 @@
 #include <charconv>
 #include <cmath>
 
-QString NumberText::FromSingle(float value) {
+int NumberText::FromSingle(float value, char* buffer) {
     if (value == 0.0F) {
-        return QStringLiteral("0");
+        buffer[0] = '0';
+        return 1;
     }
-    return QString::number(static_cast<double>(value), 'g', 7);
+    // Whole millimetres, the common case: "%.7g" writes them as plain integers.
+    if (std::fabs(value) < 1e7F && value == std::trunc(value)) {
+        const auto [end, ec] = std::to_chars(buffer, buffer + kMaxChars, static_cast<long>(value));
+        return ec == std::errc() ? static_cast<int>(end - buffer) : 0;
+    }
+    // The "%.7g" form, written without the locale and without a slow bignum path.
+    const auto [end, ec] = std::to_chars(buffer, buffer + kMaxChars, static_cast<double>(value),
+                                         std::chars_format::general, 7);
+    return ec == std::errc() ? static_cast<int>(end - buffer) : 0;
+}
+
+QString NumberText::FromSingle(float value) {
+    char buffer[kMaxChars];
+    return QString::fromLatin1(buffer, FromSingle(value, buffer));
 }
 
 bool NumberText::ToSingle(const char* begin, const char* end, float& value) {

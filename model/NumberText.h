@@ -11,6 +11,9 @@ public:
     // At most 7 significant digits, no trailing zeros, whole numbers without a
     // decimal point; -0 is written "0".
     static QString FromSingle(float value);
+    // The same text written into buffer (at least kMaxChars long); returns its length.
+    static int FromSingle(float value, char* buffer);
+    static constexpr int kMaxChars = 24;
 
     // Blanks around the number are allowed, as is a leading "+". Refuses empty
     // texts, trailing garbage, and values that are not finite single-precision numbers.

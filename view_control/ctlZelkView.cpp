@@ -108,10 +108,25 @@ QString ctlZelkView::SegmentText(const Segment& s) {
 }
 
 // A malformed text is ignored: the host never sends one, and a half-read segment
-// would draw something that is not in the figure.
+// would draw something that is not in the figure. Every redraw of the host sends the
+// whole figure through here, so the six fields are read in place, without making a
+// text for each (the pieces and the result are those of the splitter).
 bool ctlZelkView::SetLine(const QString& a_line) {
     Segment s{};
-    if (ParseNumbers(a_line, s.data(), 6)) {
+    const QStringView text(a_line);
+    qsizetype start = 0;
+    int field = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != u',') {
+            continue;
+        }
+        if (field == 6 || !NumberText::ToSingle(text.mid(start, i - start), s[field])) {
+            return true;
+        }
+        ++field;
+        start = i + 1;
+    }
+    if (field == 6) {
         segments_.push_back(s);
     }
     return true;

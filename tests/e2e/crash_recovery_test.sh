@@ -46,7 +46,7 @@ wait_window() {
 # First run: draw one line, so the figure is changed, and wait for the autosave.
 "$work/zelk" >"$work/run1.log" 2>&1 &
 zelk_pid=$!
-main=$(wait_window '超簡易3D editor') || fail "the main window did not appear"
+main=$(wait_window 'Version 3\.3\[') || fail "the main window did not appear"
 xdotool windowfocus --sync "$main"
 xdotool key --delay 150 alt+e Return        # 編集 → 作図: drawing mode
 sleep 0.5

@@ -2,6 +2,8 @@
 
 #include "TestPrinters.h"
 
+#include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,6 +16,25 @@ TEST(NumberText, GeneralFormWithSevenSignificantDigits) {
     EXPECT_EQ(NumberText::FromSingle(-20.25F), QStringLiteral("-20.25"));
     EXPECT_EQ(NumberText::FromSingle(0.1F), QStringLiteral("0.1"));
     EXPECT_EQ(NumberText::FromSingle(1234.567F), QStringLiteral("1234.567"));
+}
+
+TEST(NumberText, AgreesWithTheGeneralFormatForManyValues) {
+    // The fast writer must say exactly what the C library's "%.7g" says.
+    uint32_t state = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        state = state * 1664525U + 1013904223U;
+        const float magnitude = std::pow(10.0F, float(int(state % 16) - 6));
+        const float value = (float(state >> 8) / float(1U << 24) - 0.5F) * magnitude;
+        char text[64];
+        std::snprintf(text, sizeof text, "%.7g", double(value));
+        const QString expected = value == 0.0F ? QStringLiteral("0") : QString::fromLatin1(text);
+        ASSERT_EQ(NumberText::FromSingle(value), expected) << double(value);
+    }
+    EXPECT_EQ(NumberText::FromSingle(12345678.0F), QStringLiteral("1.234568e+07"));
+    EXPECT_EQ(NumberText::FromSingle(9999999.0F), QStringLiteral("9999999"));
+    EXPECT_EQ(NumberText::FromSingle(-1234567.0F), QStringLiteral("-1234567"));
+    EXPECT_EQ(NumberText::FromSingle(10000000.0F), QStringLiteral("1e+07"));
+    EXPECT_EQ(NumberText::FromSingle(0.00001F), QStringLiteral("1e-05"));
 }
 
 TEST(NumberText, ParsesBlanksAndSignsButRefusesGarbage) {
