@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 int NumberText::FromSingle(float value, char* buffer) {
     if (value == 0.0F) {
@@ -39,6 +40,21 @@ bool NumberText::ToSingle(const char* begin, const char* end, float& value) {
     }
     if (begin == end) {
         return false;
+    }
+    // Whole numbers of up to 7 digits, the common case, are exact without from_chars.
+    const bool negative = *begin == '-';
+    const char* digits = negative ? begin + 1 : begin;
+    if (digits < end && end - digits <= 7) {
+        int32_t whole = 0;
+        const char* p = digits;
+        while (p < end && *p >= '0' && *p <= '9') {
+            whole = whole * 10 + (*p - '0');
+            ++p;
+        }
+        if (p == end) {
+            value = negative ? -static_cast<float>(whole) : static_cast<float>(whole);
+            return true;
+        }
     }
     float parsed = 0.0F;
     const auto [ptr, ec] = std::from_chars(begin, end, parsed, std::chars_format::general);

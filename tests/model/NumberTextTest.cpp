@@ -47,6 +47,12 @@ TEST(NumberText, ParsesBlanksAndSignsButRefusesGarbage) {
     EXPECT_EQ(v, -100.0F);
     EXPECT_TRUE(NumberText::ToSingle(u".5", v));
     EXPECT_EQ(v, 0.5F);
+    EXPECT_TRUE(NumberText::ToSingle(u"-0", v));
+    EXPECT_TRUE(v == 0.0F && std::signbit(v));
+    EXPECT_TRUE(NumberText::ToSingle(u"9999999", v));
+    EXPECT_EQ(v, 9999999.0F);
+    EXPECT_TRUE(NumberText::ToSingle(u"123456789", v));
+    EXPECT_EQ(v, 123456789.0F);
 
     v = 7.0F;
     for (const char16_t* bad :
