@@ -11,6 +11,8 @@
 class CKeyHandler;
 class CStringUtil;
 class CWavePlay;
+class CZelkData;
+class ctlZelkView;
 class frmPreView;
 
 // The application controller: every user action reaches the program as a command
@@ -34,6 +36,8 @@ public:
     void ShowCondition(const QString& text);
     void ShowViewAngle(int longitude, int latitude);
     float FitRatio() const;
+    // Hands a figure to a view control as texts: its extents, then every line.
+    static void SendFigure(CZelkData& figure, ctlZelkView& view);
     // The open thumbnail browser, if any.
     frmPreView* ThumbnailBrowser() const;
 

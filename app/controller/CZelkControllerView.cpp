@@ -267,10 +267,7 @@ void CZelkController::ToggleDataPathFixed() {
     context_.window->Action(QStringLiteral("mnuDataPathFixed"))->setChecked(pinned);
 }
 
-void CZelkController::RebuildView() {
-    CAppData& app = *context_.appData;
-    ctlZelkView& view = *context_.view;
-    CZelkData& figure = *context_.figure;
+void CZelkController::SendFigure(CZelkData& figure, ctlZelkView& view) {
     view.ClearData();
     view.SetMaxSize(figure.GetMaxSize());
     view.SetMaxPos(figure.GetMaxPos());
@@ -279,6 +276,12 @@ void CZelkController::RebuildView() {
     while (figure.HasMore()) {
         view.SetLine(figure.More());
     }
+}
+
+void CZelkController::RebuildView() {
+    CAppData& app = *context_.appData;
+    ctlZelkView& view = *context_.view;
+    SendFigure(*context_.figure, view);
     int32_t lon = app.Longitude();
     int32_t lat = app.Latitude();
     view.SetLongitude(lon);

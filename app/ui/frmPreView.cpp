@@ -106,7 +106,6 @@ QImage frmPreView::DrawThumbnail(const QString& path) {
     view.SetViewPointerTo(false);
     view.ViewTempLine(false);
     view.ViewTempLine2(false);
-    view.ClearData();
 
     if (!figure.LoadData(path)) {
         context_.dialogs->Message(QStringLiteral("ERROR! データファイル") + path +
@@ -128,13 +127,7 @@ QImage frmPreView::DrawThumbnail(const QString& path) {
         }
     }
     const int m = static_cast<int>(largest);
-    view.SetMaxSize(figure.GetMaxSize());
-    view.SetMaxPos(figure.GetMaxPos());
-    view.SetMinPos(figure.GetMinPos());
-    figure.Reset();
-    while (figure.HasMore()) {
-        view.SetLine(figure.More());
-    }
+    CZelkController::SendFigure(figure, view);
     int32_t latitude = 35;
     int32_t longitude = -45;
     view.SetLatitude(latitude);
