@@ -87,6 +87,7 @@ private:
     void EnterViewMode();
     void EnterDrawMode();
     void ChangeMode();
+    void Turn(int longitudeStep, int latitudeStep);
     void TurnUp();
     void TurnDown();
     void TurnRight();

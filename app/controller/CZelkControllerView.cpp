@@ -68,47 +68,31 @@ void CZelkController::ChangeMode() {
     context_.view->Draw();
 }
 
-void CZelkController::TurnUp() {
+// One turning step: the cue, the new angles (wrapped by the settings), the view.
+void CZelkController::Turn(int longitudeStep, int latitudeStep) {
     CAppData& app = *context_.appData;
     PlayTurnSound();
-    app.SetLongitude(app.Longitude());
-    app.SetLatitude(app.Latitude() + app.UnitAngle());
-    int32_t latitude = app.Latitude();
-    context_.view->SetLatitude(latitude);
-    context_.view->Draw();
-    ShowViewAngle(app.Longitude(), app.Latitude());
-}
-
-void CZelkController::TurnDown() {
-    CAppData& app = *context_.appData;
-    PlayTurnSound();
-    app.SetLongitude(app.Longitude());
-    app.SetLatitude(app.Latitude() - app.UnitAngle());
-    int32_t latitude = app.Latitude();
-    context_.view->SetLatitude(latitude);
-    context_.view->Draw();
-    ShowViewAngle(app.Longitude(), app.Latitude());
-}
-
-void CZelkController::TurnRight() {
-    CAppData& app = *context_.appData;
-    PlayTurnSound();
-    app.SetLongitude(app.Longitude() - app.UnitAngle());
+    app.SetLongitude(app.Longitude() + longitudeStep * app.UnitAngle());
+    app.SetLatitude(app.Latitude() + latitudeStep * app.UnitAngle());
     int32_t longitude = app.Longitude();
-    context_.view->SetLongitude(longitude);
+    int32_t latitude = app.Latitude();
+    if (longitudeStep != 0) {
+        context_.view->SetLongitude(longitude);
+    }
+    if (latitudeStep != 0) {
+        context_.view->SetLatitude(latitude);
+    }
     context_.view->Draw();
     ShowViewAngle(app.Longitude(), app.Latitude());
 }
 
-void CZelkController::TurnLeft() {
-    CAppData& app = *context_.appData;
-    PlayTurnSound();
-    app.SetLongitude(app.Longitude() + app.UnitAngle());
-    int32_t longitude = app.Longitude();
-    context_.view->SetLongitude(longitude);
-    context_.view->Draw();
-    ShowViewAngle(app.Longitude(), app.Latitude());
-}
+void CZelkController::TurnUp() { Turn(0, 1); }
+
+void CZelkController::TurnDown() { Turn(0, -1); }
+
+void CZelkController::TurnRight() { Turn(-1, 0); }
+
+void CZelkController::TurnLeft() { Turn(1, 0); }
 
 void CZelkController::SetContinuousTurnEnabled(bool enabled) {
     context_.window->Action(QStringLiteral("mnuContinuousTurn"))->setEnabled(enabled);
