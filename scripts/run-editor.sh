@@ -6,5 +6,5 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j2 --target zelk
+cmake --build build -j2 --target zelk zelk_data
 exec ./build/bin/zelk "$@"
