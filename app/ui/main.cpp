@@ -6,6 +6,8 @@
 #include "SystemClock.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -14,6 +16,13 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("立体ゼルク"));
     // Only the controller's shut-down ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // Qt's own dialogs (file, print, message box buttons) speak Japanese too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
