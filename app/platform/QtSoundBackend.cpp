@@ -21,6 +21,10 @@ QtSoundBackend::QtSoundBackend() = default;
 
 QtSoundBackend::~QtSoundBackend() = default;
 
+QString QtSoundBackend::CurrentSource() const {
+    return effect_ ? effect_->source().toLocalFile() : QString();
+}
+
 bool QtSoundBackend::HasAudioOutput() {
     return !QMediaDevices::audioOutputs().isEmpty();
 }
@@ -61,23 +65,27 @@ int QtSoundBackend::WavDurationMs(const QString& fileName) {
     return 0;
 }
 
-void QtSoundBackend::PlayAsync(const QString& fileName) {
-    if (!QFileInfo(fileName).isFile() || !HasAudioOutput()) {
-        return;
+bool QtSoundBackend::Prepare(const QString& fileName) {
+    if (!QFileInfo(fileName).isFile()) {
+        return false;
     }
     QSoundEffect* effect = Effect();
     effect->stop();
     effect->setSource(QUrl::fromLocalFile(fileName));
-    effect->play();
+    return HasAudioOutput();
+}
+
+void QtSoundBackend::PlayAsync(const QString& fileName) {
+    if (Prepare(fileName)) {
+        Effect()->play();
+    }
 }
 
 void QtSoundBackend::PlaySync(const QString& fileName) {
-    if (!QFileInfo(fileName).isFile() || !HasAudioOutput()) {
+    if (!Prepare(fileName)) {
         return;
     }
     QSoundEffect* effect = Effect();
-    effect->stop();
-    effect->setSource(QUrl::fromLocalFile(fileName));
 
     // Wait for the end of the cue, but never longer than the cue itself and a grace
     // period: a device that never reports the end must not hang the program.

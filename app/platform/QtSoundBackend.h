@@ -20,7 +20,12 @@ public:
     // Playing time of a PCM WAV file from its header; 0 when it cannot be told.
     static int WavDurationMs(const QString& fileName);
 
+    // The cue last given to the sound effect ("" before the first).
+    QString CurrentSource() const;
+
 private:
+    // Stops the playing cue and loads the file; false when nothing can be heard.
+    bool Prepare(const QString& fileName);
     QSoundEffect* Effect();
     std::unique_ptr<QSoundEffect> effect_;
 };

@@ -38,16 +38,17 @@ TEST(QtSoundBackend, ReadsCueLengthsAndNeverHangs) {
               100);
     EXPECT_EQ(QtSoundBackend::WavDurationMs(dir.filePath("missing.wav")), 0);
 
-    // Returns when the cue has played, or at once without an audio device; a missing
-    // file is silent. Reaching the end of this test is the check.
+    // "SYNC" returns when the cue has played, or at once without an audio device (a
+    // hang would end this test by its time limit).
     QtSoundBackend backend;
     CWavePlay player(backend);
     player.Play(wav, "SYNC");
     player.Play(wav, "ASYNC");
     player.Play(wav, "ASYNC");
+    EXPECT_EQ(backend.CurrentSource(), wav) << "the cue went to the sound effect";
     player.Play(dir.filePath("missing.wav"), "SYNC");
     player.Play(dir.filePath("missing.wav"), "ASYNC");
-    SUCCEED();
+    EXPECT_EQ(backend.CurrentSource(), wav) << "a missing file is silent";
 }
 
 TEST(ScriptedUserDialogs, RecordsEveryCallAndAnswersFromItsScript) {
