@@ -23,10 +23,10 @@ public:
     QString FilePath() const;
     // The lines WriteSetting writes.
     QStringList Lines() const;
-    // One line of the file applied to the settings.
-    void ApplyLine(const QString& line);
 
 private:
+    // One line of the file applied to the settings.
+    void ApplyLine(const QString& line);
     bool IniFileExists() const;
     AppContext& context_;
 };

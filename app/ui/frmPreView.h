@@ -13,6 +13,7 @@ class QListWidget;
 class QListWidgetItem;
 class QProgressBar;
 class QPushButton;
+class ctlZelkView;
 
 // The thumbnail browser: every figure file of the data folder as a 100 × 100 picture
 // seen from longitude -45, latitude 35, black on white, drawn by a hidden view
@@ -67,5 +68,5 @@ private:
     QPushButton* cmdCancel_;
     QPushButton* cmdRefresh_;
     QPushButton* cmdApply_;
-    class ctlZelkView* view_;
+    ctlZelkView* view_;
 };
