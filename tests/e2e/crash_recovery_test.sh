@@ -43,19 +43,26 @@ wait_window() {
     return 1
 }
 
+# Waits until the main window's title ends as given.
+wait_title() {
+    for _ in $(seq 50); do
+        case "$(xdotool getwindowname "$main" 2>/dev/null)" in
+        *"$1") return 0 ;;
+        esac
+        sleep 0.2
+    done
+    return 1
+}
+
 # First run: draw one line, so the figure is changed, and wait for the autosave.
 "$work/zelk" >"$work/run1.log" 2>&1 &
 zelk_pid=$!
 main=$(wait_window 'Version 3\.3\[') || fail "the main window did not appear"
 xdotool windowfocus --sync "$main"
 xdotool key --delay 150 alt+e Return        # 編集 → 作図: drawing mode
-sleep 0.5
+sleep 1
 xdotool key --delay 150 Return x x Return   # a line from the origin along x
-sleep 0.5
-case "$(xdotool getwindowname "$main")" in
-*"] 変更あり") ;;
-*) fail "the figure did not change: $(xdotool getwindowname "$main")" ;;
-esac
+wait_title "] 変更あり" || fail "the figure did not change: $(xdotool getwindowname "$main")"
 
 for _ in $(seq 90); do [ -s "$work/data/autosave.zlk" ] && break; sleep 1; done
 [ -s "$work/data/autosave.zlk" ] || fail "no autosave within 90 s"
