@@ -28,7 +28,7 @@ cp -a "$program"/pic "$program"/sound "$program"/help "$work"/
 Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "no X display"
+[ -s "$work/display" ] || { echo "SKIP: Xvfb did not start here"; exit 77; }
 export DISPLAY=":$(head -n 1 "$work/display")"
 export QT_QPA_PLATFORM=xcb
 export ASAN_OPTIONS=detect_leaks=0
