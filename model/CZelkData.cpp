@@ -35,17 +35,9 @@ QString CZelkData::GetLine(int32_t index) const {
 }
 
 bool CZelkData::ParseLine(const QString& text, CLine& line) const {
-    if (text.isEmpty()) {
-        return false;
-    }
-    if (splitter_.StringSprit(text, QStringLiteral(","), parts_, 0, 255) != 6) {
-        return false;
-    }
     float v[6];
-    for (int i = 0; i < 6; ++i) {
-        if (!NumberText::ToSingle(parts_[i], v[i])) {
-            return false;
-        }
+    if (!NumberText::ToSingles(text, v, 6)) {
+        return false;
     }
     line = CLine{v[0], v[1], v[2], v[3], v[4], v[5]};
     return true;

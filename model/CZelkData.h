@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CLine.h"
-#include "CStringUtil.h"
 #include "IZelkDataFileIO.h"
 #include "IZelkDataIterator.h"
 
@@ -84,7 +83,5 @@ private:
     mutable std::array<float, 3> maxPos_{};
     mutable std::array<float, 3> minPos_{};
     int32_t cursor_ = 0;
-    CStringUtil splitter_;
-    mutable QList<QString> parts_;
     std::unordered_set<SegmentKey, SegmentKeyHash> index_;
 };

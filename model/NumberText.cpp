@@ -1,5 +1,8 @@
 #include "NumberText.h"
 
+#include "CStringUtil.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -62,6 +65,29 @@ bool NumberText::ToSingle(const char* begin, const char* end, float& value) {
         return false;
     }
     value = parsed;
+    return true;
+}
+
+int32_t NumberText::RoundHalfEven(float value) {
+    const double rounded = std::nearbyint(static_cast<double>(value));
+    return static_cast<int32_t>(std::clamp(rounded, -2147483648.0, 2147483647.0));
+}
+
+bool NumberText::ToSingles(const QString& text, float* values, int count) {
+    QList<QString> parts;
+    if (CStringUtil().StringSprit(text, QStringLiteral(","), parts, 0, 255) != count) {
+        return false;
+    }
+    float read[16];
+    if (count > 16) {
+        return false;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (!ToSingle(parts[i], read[i])) {
+            return false;
+        }
+    }
+    std::copy(read, read + count, values);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <cstdint>
 
 // The number form shared by line texts, point texts and figure files: the general
 // decimal text of a single-precision value with "." as decimal separator, whatever
@@ -19,4 +20,9 @@ public:
     // texts, trailing garbage, and values that are not finite single-precision numbers.
     static bool ToSingle(QStringView text, float& value);
     static bool ToSingle(const char* begin, const char* end, float& value);
+    // A text of exactly count numbers joined by "," (a point or a line text) into values;
+    // false, with values untouched, for any other text.
+    static bool ToSingles(const QString& text, float* values, int count);
+    // The nearest whole number, halves to the even neighbour, kept inside 32 bits.
+    static int32_t RoundHalfEven(float value);
 };

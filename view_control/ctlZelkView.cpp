@@ -1,6 +1,5 @@
 #include "ctlZelkView.h"
 
-#include "CStringUtil.h"
 #include "NumberText.h"
 
 #include <QClipboard>
@@ -45,7 +44,6 @@ ctlZelkView* ctlZelkView::CreateControl(const QString& identifier, QWidget* pare
 
 ctlZelkView::ctlZelkView(QWidget* parent) : QWidget(parent) {
     resize(kDefaultSize, kDefaultSize);
-    splitter_ = std::make_unique<CStringUtil>();
     segments_.clear();
     longitude_ = -45;
     latitude_ = 30;
@@ -80,18 +78,11 @@ ctlZelkView::ctlZelkView(QWidget* parent) : QWidget(parent) {
     SetControlScaleHeight(200);
 }
 
-ctlZelkView::~ctlZelkView() = default;
-
-bool ctlZelkView::ParseNumbers(const QString& text, float* out, int count) {
-    if (splitter_->StringSprit(text, QStringLiteral(","), parts_, 0, 255) != count) {
-        return false;
+template <size_t N> void ctlZelkView::Assign(const QString& text, std::array<float, N>& target) {
+    std::array<float, N> values{};
+    if (NumberText::ToSingles(text, values.data(), static_cast<int>(N))) {
+        target = values;
     }
-    for (int i = 0; i < count; ++i) {
-        if (!NumberText::ToSingle(parts_[i], out[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 QString ctlZelkView::PointText(const Point& p) {
@@ -139,26 +130,17 @@ bool ctlZelkView::ClearData() {
 }
 
 bool ctlZelkView::SetMaxSize(const QString& size) {
-    Point p{};
-    if (ParseNumbers(size, p.data(), 3)) {
-        maxSize_ = p;
-    }
+    Assign(size, maxSize_);
     return true;
 }
 
 bool ctlZelkView::SetMaxPos(const QString& size) {
-    Point p{};
-    if (ParseNumbers(size, p.data(), 3)) {
-        maxPos_ = p;
-    }
+    Assign(size, maxPos_);
     return true;
 }
 
 bool ctlZelkView::SetMinPos(const QString& size) {
-    Point p{};
-    if (ParseNumbers(size, p.data(), 3)) {
-        minPos_ = p;
-    }
+    Assign(size, minPos_);
     return true;
 }
 
@@ -224,10 +206,7 @@ QString ctlZelkView::PointerFrom() const {
 }
 
 void ctlZelkView::SetPointerFrom(const QString& point) {
-    Point p{};
-    if (ParseNumbers(point, p.data(), 3)) {
-        pointerFrom_ = p;
-    }
+    Assign(point, pointerFrom_);
 }
 
 QString ctlZelkView::PointerTo() const {
@@ -235,10 +214,7 @@ QString ctlZelkView::PointerTo() const {
 }
 
 void ctlZelkView::SetPointerTo(const QString& point) {
-    Point p{};
-    if (ParseNumbers(point, p.data(), 3)) {
-        pointerTo_ = p;
-    }
+    Assign(point, pointerTo_);
 }
 
 QString ctlZelkView::TempLine() const {
@@ -246,10 +222,7 @@ QString ctlZelkView::TempLine() const {
 }
 
 void ctlZelkView::SetTempLine(const QString& line) {
-    Segment s{};
-    if (ParseNumbers(line, s.data(), 6)) {
-        tempLine_ = s;
-    }
+    Assign(line, tempLine_);
 }
 
 QString ctlZelkView::TempLine2() const {
@@ -257,10 +230,7 @@ QString ctlZelkView::TempLine2() const {
 }
 
 void ctlZelkView::SetTempLine2(const QString& line) {
-    Segment s{};
-    if (ParseNumbers(line, s.data(), 6)) {
-        tempLine2_ = s;
-    }
+    Assign(line, tempLine2_);
 }
 
 bool ctlZelkView::ViewTempLine(bool mode) {

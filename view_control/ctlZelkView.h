@@ -8,10 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <vector>
-
-class CStringUtil;
 
 // The 3D view control: draws a figure as a parallel projection from a longitude and a
 // latitude, with axes, two pointer marks, their coordinate read-outs and two temporary
@@ -30,7 +27,6 @@ public:
     static ctlZelkView* CreateControl(const QString& identifier, QWidget* parent = nullptr);
 
     explicit ctlZelkView(QWidget* parent = nullptr);
-    ~ctlZelkView() override;
 
     // Members in interface order.
     bool SetLine(const QString& a_line);
@@ -121,60 +117,60 @@ private:
     void RenderBuffer();
     void ShowBuffer();
     void ResizeSurfaces(int w, int h);
-    bool ParseNumbers(const QString& text, float* out, int count);
+    // Stores the numbers of a point or line text; a malformed text changes nothing.
+    template <size_t N> static void Assign(const QString& text, std::array<float, N>& target);
     static QString PointText(const Point& p);
     static QString SegmentText(const Segment& s);
 
-    std::unique_ptr<CStringUtil> splitter_;
-    QList<QString> parts_;
     QString comment_;
 
+    // Every default is set by the constructor, in the listed order.
     std::vector<Segment> segments_;
     std::vector<Segment> rotated_;
-    int32_t longitude_ = -45;
-    int32_t latitude_ = 30;
-    float ratio_ = 1.0F;
-    int32_t controlScaleWidth_ = 200;
-    int32_t controlScaleHeight_ = 200;
+    int32_t longitude_{};
+    int32_t latitude_{};
+    float ratio_{};
+    int32_t controlScaleWidth_{};
+    int32_t controlScaleHeight_{};
     Point maxPos_{};
     Point minPos_{};
     Point maxSize_{};
     Point rotatedCentre_{};
-    int32_t figColor_ = 0;
-    int32_t backColor_ = 0xFFFFFF;
-    int32_t figLineSize_ = 1;
+    int32_t figColor_{};
+    int32_t backColor_{};
+    int32_t figLineSize_{};
 
     std::array<Segment, 3> axes_{};
     std::array<Segment, 3> subAxes_{};
     std::array<Segment, 3> rotatedAxes_{};
     std::array<Segment, 3> rotatedSubAxes_{};
-    int32_t axisLineLength_ = 200;
-    int32_t subAxisLineLength_ = 32767;
+    int32_t axisLineLength_{};
+    int32_t subAxisLineLength_{};
     std::array<int32_t, 3> axisColors_{};
-    bool viewAxis_ = true;
-    bool viewSubAxis_ = true;
-    int32_t axisLineSize_ = 1;
-    int32_t subAxisLineSize_ = 1;
+    bool viewAxis_{};
+    bool viewSubAxis_{};
+    int32_t axisLineSize_{};
+    int32_t subAxisLineSize_{};
     Point pointerFrom_{};
     Point pointerTo_{};
     Segment rotatedPointer_{};
-    bool viewPointerFrom_ = true;
-    bool viewPointerTo_ = true;
-    int32_t pointerFromColor_ = 255;
-    int32_t pointerToColor_ = 0xFF00FF;
-    int32_t pointerSize_ = 10;
-    int16_t pointerLineSize_ = 2;
-    bool viewCoordinates_ = true;
+    bool viewPointerFrom_{};
+    bool viewPointerTo_{};
+    int32_t pointerFromColor_{};
+    int32_t pointerToColor_{};
+    int32_t pointerSize_{};
+    int16_t pointerLineSize_{};
+    bool viewCoordinates_{};
     Segment tempLine_{};
     Segment rotatedTempLine_{};
-    bool viewTempLine_ = true;
-    int32_t tempLineSize_ = 1;
-    int32_t tempLineColor_ = 255;
+    bool viewTempLine_{};
+    int32_t tempLineSize_{};
+    int32_t tempLineColor_{};
     Segment tempLine2_{};
     Segment rotatedTempLine2_{};
-    bool viewTempLine2_ = true;
-    int32_t tempLine2Size_ = 1;
-    int32_t tempLine2Color_ = 0xFF0000;
+    bool viewTempLine2_{};
+    int32_t tempLine2Size_{};
+    int32_t tempLine2Color_{};
 
     // The two surfaces and the buffer's user scale.
     QImage picView_;

@@ -9,7 +9,6 @@
 #include <vector>
 
 class CKeyHandler;
-class CStringUtil;
 class CWavePlay;
 class CZelkData;
 class ctlZelkView;
@@ -138,6 +137,5 @@ private:
     AppContext& context_;
     std::unique_ptr<CWavePlay> wavePlay_;
     std::unique_ptr<CKeyHandler> keyHandler_;
-    std::unique_ptr<CStringUtil> splitter_;
     QPointer<frmPreView> preview_;
 };

@@ -2,7 +2,6 @@
 #include "CAppData.h"
 #include "CFileHandling.h"
 #include "CKeyHandler.h"
-#include "CStringUtil.h"
 #include "CWavePlay.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
@@ -32,7 +31,6 @@ void CZelkController::Boot() {
 
     wavePlay_ = std::make_unique<CWavePlay>(*context_.sound);
     keyHandler_ = std::make_unique<CKeyHandler>(context_);
-    splitter_ = std::make_unique<CStringUtil>();
 
     frmAbout splash(*context_.sound, *context_.dialogs);
     splash.ShowWithModePicSound(QStringLiteral("SPLASH"),

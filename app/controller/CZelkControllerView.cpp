@@ -86,13 +86,21 @@ void CZelkController::Turn(int longitudeStep, int latitudeStep) {
     ShowViewAngle(app.Longitude(), app.Latitude());
 }
 
-void CZelkController::TurnUp() { Turn(0, 1); }
+void CZelkController::TurnUp() {
+    Turn(0, 1);
+}
 
-void CZelkController::TurnDown() { Turn(0, -1); }
+void CZelkController::TurnDown() {
+    Turn(0, -1);
+}
 
-void CZelkController::TurnRight() { Turn(-1, 0); }
+void CZelkController::TurnRight() {
+    Turn(-1, 0);
+}
 
-void CZelkController::TurnLeft() { Turn(1, 0); }
+void CZelkController::TurnLeft() {
+    Turn(1, 0);
+}
 
 void CZelkController::SetContinuousTurnEnabled(bool enabled) {
     context_.window->Action(QStringLiteral("mnuContinuousTurn"))->setEnabled(enabled);
@@ -284,17 +292,13 @@ void CZelkController::RebuildView() {
 }
 
 float CZelkController::FitRatio() const {
-    QList<QString> parts;
-    if (splitter_->StringSprit(context_.figure->GetMaxSize(), QStringLiteral(","), parts, 0, 255) !=
-        3) {
+    float size[3];
+    if (!NumberText::ToSingles(context_.figure->GetMaxSize(), size, 3)) {
         return 1.0F;
     }
-    float x = 0;
-    float y = 0;
-    float z = 0;
-    NumberText::ToSingle(parts[0], x);
-    NumberText::ToSingle(parts[1], y);
-    NumberText::ToSingle(parts[2], z);
+    const float x = size[0];
+    const float y = size[1];
+    const float z = size[2];
     float m = x;
     if (z > y) {
         if (z > m) {

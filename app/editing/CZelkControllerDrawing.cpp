@@ -1,12 +1,12 @@
 // Pointer movement and line construction: the two pointers, "APPLY" and "DEL_TAIL",
 // and the pointer read-out of the status bar.
 #include "CAppData.h"
-#include "CStringUtil.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
 #include "NumberText.h"
 #include "ctlZelkView.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -21,14 +21,16 @@ QString PointText(int x, int y, int z) {
     return SignPosition(x) + u',' + SignPosition(y) + u',' + SignPosition(z);
 }
 
-// A line text field as a 16-bit whole number, rounded half to even.
-int16_t ToInteger(const QString& field) {
-    float value = 0;
-    if (!NumberText::ToSingle(field, value)) {
-        return 0;
+// The six coordinates of a line text as 16-bit whole numbers, rounded half to even.
+std::array<int16_t, 6> LineIntegers(const QString& lineText) {
+    float values[6] = {0, 0, 0, 0, 0, 0};
+    NumberText::ToSingles(lineText, values, 6);
+    std::array<int16_t, 6> out{};
+    for (size_t i = 0; i < 6; ++i) {
+        out[i] =
+            static_cast<int16_t>(std::clamp(NumberText::RoundHalfEven(values[i]), -32768, 32767));
     }
-    const double rounded = std::nearbyint(static_cast<double>(value));
-    return static_cast<int16_t>(std::clamp(rounded, -32768.0, 32767.0));
+    return out;
 }
 
 } // namespace
@@ -156,15 +158,10 @@ bool CZelkController::DeleteLineBetweenPointers() {
     CZelkData& figure = *context_.figure;
     const std::array<int16_t, 3> from{app.PointerFromX(), app.PointerFromY(), app.PointerFromZ()};
     const std::array<int16_t, 3> to{app.PointerToX(), app.PointerToY(), app.PointerToZ()};
-    QList<QString> parts;
     for (int32_t index = 1; index <= figure.NumberOfLines(); ++index) {
-        splitter_->StringSprit(figure.GetLine(index), QStringLiteral(","), parts, 0, 255);
-        std::array<int16_t, 3> a{};
-        std::array<int16_t, 3> b{};
-        for (int i = 0; i < 3; ++i) {
-            a[static_cast<size_t>(i)] = ToInteger(parts[i]);
-            b[static_cast<size_t>(i)] = ToInteger(parts[i + 3]);
-        }
+        const std::array<int16_t, 6> line = LineIntegers(figure.GetLine(index));
+        const std::array<int16_t, 3> a{line[0], line[1], line[2]};
+        const std::array<int16_t, 3> b{line[3], line[4], line[5]};
         if ((a == from && b == to) || (a == to && b == from)) {
             return figure.DelLine(index);
         }
@@ -189,12 +186,10 @@ void CZelkController::DeleteTail() {
         view.ViewTempLine(false);
     } else {
         figure.DelLine(figure.NumberOfLines());
-        QList<QString> parts;
-        splitter_->StringSprit(figure.GetLine(figure.NumberOfLines()), QStringLiteral(","), parts,
-                               0, 255);
-        const int16_t x = ToInteger(parts[3]);
-        const int16_t y = ToInteger(parts[4]);
-        const int16_t z = ToInteger(parts[5]);
+        const std::array<int16_t, 6> last = LineIntegers(figure.GetLine(figure.NumberOfLines()));
+        const int16_t x = last[3];
+        const int16_t y = last[4];
+        const int16_t z = last[5];
         app.SetPointerFromX(x);
         app.SetPointerFromY(y);
         app.SetPointerFromZ(z);

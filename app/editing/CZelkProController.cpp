@@ -14,13 +14,6 @@
 #include <QScrollBar>
 #include <cmath>
 
-namespace {
-int32_t RoundHalfEven(float value) {
-    const double rounded = std::nearbyint(static_cast<double>(value));
-    return static_cast<int32_t>(std::clamp(rounded, -2147483648.0, 2147483647.0));
-}
-} // namespace
-
 bool CZelkProController::SetCommand(const QString& command) {
     if (command == QLatin1String("TURN_UP") || command == QLatin1String("TURN_DOWN") ||
         command == QLatin1String("TURN_LEFT") || command == QLatin1String("TURN_RIGHT")) {
@@ -87,7 +80,7 @@ void CZelkProController::RefreshProInterface() {
             window.PosField(kFieldOrder[static_cast<size_t>(k)])->setText(parts[k]);
             float value = 0;
             NumberText::ToSingle(parts[k], value);
-            SetPointerCoordinate(k, RoundHalfEven(value));
+            SetPointerCoordinate(k, NumberText::RoundHalfEven(value));
         }
         view.SetPointerFrom(parts[0] + u',' + parts[1] + u',' + parts[2]);
         view.SetPointerTo(parts[3] + u',' + parts[4] + u',' + parts[5]);
@@ -181,7 +174,7 @@ int16_t CZelkProController::ToPointerCoordinate(const QString& text) const {
     if (value >= limit) {
         return limit;
     }
-    return static_cast<int16_t>(RoundHalfEven(value));
+    return static_cast<int16_t>(NumberText::RoundHalfEven(value));
 }
 
 void CZelkProController::TakePointersFromFields() {

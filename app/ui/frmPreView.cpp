@@ -1,7 +1,6 @@
 #include "frmPreView.h"
 
 #include "CFileHandling.h"
-#include "CStringUtil.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
 #include "NumberText.h"
@@ -116,16 +115,9 @@ QImage frmPreView::DrawThumbnail(const QString& path) {
         figure.ClearData();
     }
     // The largest extent sets the zoom; an empty figure is a blank picture.
-    CStringUtil splitter;
-    QList<QString> parts;
-    float largest = 0;
-    if (splitter.StringSprit(figure.GetMaxSize(), QStringLiteral(","), parts, 0, 255) == 3) {
-        for (const QString& part : parts) {
-            float v = 0;
-            NumberText::ToSingle(part, v);
-            largest = std::max(largest, v);
-        }
-    }
+    float size[3] = {0, 0, 0};
+    NumberText::ToSingles(figure.GetMaxSize(), size, 3);
+    const float largest = std::max({0.0F, size[0], size[1], size[2]});
     const int m = static_cast<int>(largest);
     CZelkController::SendFigure(figure, view);
     int32_t latitude = 35;

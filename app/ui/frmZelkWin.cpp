@@ -448,10 +448,16 @@ void frmZelkWin::LayoutStatusBar() {
     panels_[1]->setGeometry(scaleWidth_ - side, 0, side, kStatusBarHeight);
 }
 
-void frmZelkWin::LayoutSidePanel() {
+// Both side panels: the room between tool bar and status bar, at most 300 high.
+int frmZelkWin::PlaceSidePanel(QWidget* panel) {
     const int toolBar = ToolBarHeight();
     const int p = std::min(scaleHeight_ - toolBar - kStatusBarHeight, kSidePanelMaxHeight);
-    picSecondaryTools_->setGeometry(scaleWidth_ - kSidePanelWidth, toolBar, kSidePanelWidth, p);
+    panel->setGeometry(scaleWidth_ - kSidePanelWidth, toolBar, kSidePanelWidth, p);
+    return p;
+}
+
+void frmZelkWin::LayoutSidePanel() {
+    const int p = PlaceSidePanel(picSecondaryTools_);
     const int r = Round(p / 10.0);
     const double b = Round(kSidePanelWidth * 0.7);
     const int m = Round(r / 4.0);
@@ -493,9 +499,7 @@ void frmZelkWin::LayoutSidePanel() {
 }
 
 void frmZelkWin::LayoutProInterface() {
-    const int toolBar = ToolBarHeight();
-    const int p = std::min(scaleHeight_ - toolBar - kStatusBarHeight, kSidePanelMaxHeight);
-    picProInterface_->setGeometry(scaleWidth_ - kSidePanelWidth, toolBar, kSidePanelWidth, p);
+    const int p = PlaceSidePanel(picProInterface_);
     const int r = Round(p / 11.0);
     const double b = Round(kSidePanelWidth * 0.7);
     const int m = Round(r / 4.0);

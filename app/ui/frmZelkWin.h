@@ -90,6 +90,7 @@ private:
     void BuildSidePanel();
     void BuildProInterface();
     void LayoutStatusBar();
+    int PlaceSidePanel(QWidget* panel);
     void LayoutSidePanel();
     void LayoutProInterface();
     void SizeViewSingle();
