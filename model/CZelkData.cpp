@@ -39,8 +39,14 @@ bool CZelkData::ParseLine(const QString& text, CLine& line) const {
     if (!NumberText::ToSingles(text, v, 6)) {
         return false;
     }
-    line = CLine{v[0], v[1], v[2], v[3], v[4], v[5]};
+    line = Canonical(CLine{v[0], v[1], v[2], v[3], v[4], v[5]});
     return true;
+}
+
+CLine CZelkData::Canonical(const CLine& l) {
+    return CLine{NumberText::Canonical(l.FromX), NumberText::Canonical(l.FromY),
+                 NumberText::Canonical(l.FromZ), NumberText::Canonical(l.ToX),
+                 NumberText::Canonical(l.ToY),   NumberText::Canonical(l.ToZ)};
 }
 
 bool CZelkData::IsZeroLengthLine(const CLine& l) {
@@ -80,7 +86,10 @@ void CZelkData::Changed() {
     extentsValid_ = false;
 }
 
-bool CZelkData::AddLine(const CLine& line) {
+bool CZelkData::AddLine(const CLine& given) {
+    // Stored as the file will keep it, so that lines differing only beyond the seventh
+    // digit are refused now rather than merged silently by the next load.
+    const CLine line = Canonical(given);
     cursor_ = NumberOfLines();
     if (!IsValidLine(line)) {
         return false;

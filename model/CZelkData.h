@@ -65,6 +65,7 @@ private:
     static SegmentKey KeyOf(const CLine& line);
 
     bool ParseLine(const QString& text, CLine& line) const;
+    static CLine Canonical(const CLine& line);
     bool IsValidLine(const CLine& line) const;
     static bool IsZeroLengthLine(const CLine& line);
     bool IsDuplicateLine(const CLine& line) const;

@@ -4,11 +4,9 @@
 #include "CZelkData.h"
 #include "ModelNotice.h"
 #include "NumberText.h"
+#include "SafeFile.h"
 #include "TextEncoding.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <cmath>
 
 namespace {
@@ -129,20 +127,32 @@ QString CZelkDataFileIOStratety_Ver100::FormatSegment(const QString& lineText) {
 bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
     data_->ClearData();
 
-    QFile file(FileName);
-    if (!file.exists()) {
+    QByteArray bytes;
+    QString why;
+    switch (SafeFile::Read(FileName, SafeFile::kFigureSizeLimit, bytes, why)) {
+    case SafeFile::ReadResult::Ok:
+        break;
+    case SafeFile::ReadResult::Missing:
         LoadFailed(QStringLiteral("ファイルが見つかりません。\r\n") + FileName);
         return false;
-    }
-    if (QFileInfo(FileName).isDir() || !file.open(QIODevice::ReadOnly)) {
-        LoadFailed(QStringLiteral("ファイルを読み込めません。\r\n") + FileName + u' ' +
-                   file.errorString());
+    case SafeFile::ReadResult::NotRegular:
+        LoadFailed(QStringLiteral("通常のファイルではないため読み込めません。\r\n") + FileName);
+        return false;
+    case SafeFile::ReadResult::TooLarge:
+        LoadFailed(QStringLiteral("ファイルが大きすぎるため読み込めません（図形ファイルは %1 MB "
+                                  "までです）。\r\n")
+                       .arg(SafeFile::kFigureSizeLimit / (1024 * 1024)) +
+                   FileName);
+        return false;
+    case SafeFile::ReadResult::Failed:
+        LoadFailed(QStringLiteral("ファイルを読み込めません。\r\n") + FileName + u' ' + why);
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
+    // A byte order mark says UTF-8 (written so when Shift-JIS cannot hold the comment).
+    const bool utf8Marked = bytes.startsWith("\xEF\xBB\xBF");
+    const qsizetype skip = utf8Marked ? 3 : 0;
 
-    FieldReader reader(bytes.constData(), bytes.constData() + bytes.size());
+    FieldReader reader(bytes.constData() + skip, bytes.constData() + bytes.size());
     const char* fb = nullptr;
     const char* fe = nullptr;
     const QString pastEnd = QStringLiteral("ファイルにこれ以上データがありません。");
@@ -191,7 +201,7 @@ bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
         LoadFailed(pastEnd);
         return false;
     }
-    data_->SetComment(TextEncoding::FromFileBytes(fb, fe - fb));
+    data_->SetComment(TextEncoding::FromFigureBytes(fb, fe - fb, utf8Marked));
     return true;
 }
 
@@ -215,18 +225,10 @@ bool CZelkDataFileIOStratety_Ver100::SaveData(const QString& FileName) {
     text += data_->Comment();
     text += QStringLiteral("\r\n");
 
-    // Written beside the old file and renamed over it, so a failed save leaves the
-    // earlier file exactly as it was.
-    QSaveFile file(FileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        SaveFailed(QStringLiteral("ファイルに書き込めません。\r\n") + FileName + u' ' +
-                   file.errorString());
-        return false;
-    }
-    const QByteArray bytes = TextEncoding::ToCp932(text);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
+    bool utf8Marked = false;
+    const QByteArray bytes = TextEncoding::ToFigureBytes(text, utf8Marked);
+    QString why;
+    if (!SafeFile::Write(FileName, bytes, why)) {
         SaveFailed(QStringLiteral("ファイルに書き込めません。\r\n") + FileName + u' ' + why);
         return false;
     }

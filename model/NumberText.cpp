@@ -68,6 +68,23 @@ bool NumberText::ToSingle(const char* begin, const char* end, float& value) {
     return true;
 }
 
+float NumberText::Canonical(float value) {
+    if (std::fabs(value) < 1e7F && value == std::trunc(value)) {
+        return value + 0.0F;
+    }
+    // A few rounds reach the fixed point even where seven digits are finer than a float.
+    for (int round = 0; round < 4; ++round) {
+        char buffer[kMaxChars];
+        const int n = FromSingle(value, buffer);
+        float back = 0.0F;
+        if (n == 0 || !ToSingle(buffer, buffer + n, back) || back == value) {
+            break;
+        }
+        value = back;
+    }
+    return value + 0.0F;
+}
+
 int32_t NumberText::RoundHalfEven(float value) {
     const double rounded = std::nearbyint(static_cast<double>(value));
     return static_cast<int32_t>(std::clamp(rounded, -2147483648.0, 2147483647.0));

@@ -23,6 +23,8 @@ public:
     // A text of exactly count numbers joined by "," (a point or a line text) into values;
     // false, with values untouched, for any other text.
     static bool ToSingles(const QString& text, float* values, int count);
+    // The value whose text (FromSingle) reads back as itself: what a file keeps of value.
+    static float Canonical(float value);
     // The nearest whole number, halves to the even neighbour, kept inside 32 bits.
     static int32_t RoundHalfEven(float value);
 };

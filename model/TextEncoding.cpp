@@ -125,7 +125,7 @@ QString TextEncoding::FromCp932(const char* data, qsizetype size) {
     return QString::fromUtf8(out);
 }
 
-QString TextEncoding::FromFileBytes(const char* data, qsizetype size) {
+QString TextEncoding::FromUtf8OrCp932(const char* data, qsizetype size) {
     if (isAscii(data, size)) {
         return QString::fromLatin1(data, size);
     }
@@ -135,4 +135,80 @@ QString TextEncoding::FromFileBytes(const char* data, qsizetype size) {
         return text;
     }
     return FromCp932(data, size);
+}
+
+bool TextEncoding::StrictCp932(const char* data, qsizetype size, QString& text) {
+    IconvHandle cd("UTF-8", "CP932");
+    if (!cd.ok()) {
+        return false;
+    }
+    QByteArray input(data, size);
+    QByteArray out;
+    out.resize(size * 3 + 8);
+    char* in = input.data();
+    size_t inLeft = static_cast<size_t>(input.size());
+    char* outPtr = out.data();
+    size_t outLeft = static_cast<size_t>(out.size());
+    if (iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) ||
+        iconv(cd.get(), nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1)) {
+        return false;
+    }
+    out.resize(outPtr - out.data());
+    text = QString::fromUtf8(out);
+    return true;
+}
+
+bool TextEncoding::LooksLikeJapaneseUtf8(const QString& text) {
+    bool wide = false;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80) {
+            continue;
+        }
+        if (u >= 0x800) {
+            wide = true;
+        }
+        const bool usual = (u >= 0x00A0 && u <= 0x00FF) || (u >= 0x2000 && u <= 0x27BF) ||
+                           (u >= 0x3000 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) ||
+                           (u >= 0xFF00 && u <= 0xFFEF);
+        if (!usual) {
+            return false;
+        }
+    }
+    return wide;
+}
+
+QString TextEncoding::FromFigureBytes(const char* data, qsizetype size, bool utf8Marked) {
+    if (utf8Marked) {
+        return QString::fromUtf8(data, size);
+    }
+    if (isAscii(data, size)) {
+        return QString::fromLatin1(data, size);
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString asUtf8 = utf8(QByteArrayView(data, size));
+    if (utf8.hasError()) {
+        return FromCp932(data, size);
+    }
+    QString asCp932;
+    if (!StrictCp932(data, size, asCp932)) {
+        return asUtf8;
+    }
+    // Both readings are possible. Shift-JIS is the format's own encoding; a hand-written
+    // UTF-8 text shows itself by three-byte characters that are all usual in Japanese text
+    // (half-width katakana pairs of Shift-JIS only ever make two-byte ones).
+    return LooksLikeJapaneseUtf8(asUtf8) ? asUtf8 : asCp932;
+}
+
+QByteArray TextEncoding::ToFigureBytes(const QString& text, bool& utf8Marked) {
+    const QByteArray cp932 = ToCp932(text);
+    QString back;
+    if (StrictCp932(cp932.constData(), cp932.size(), back) && back == text) {
+        utf8Marked = false;
+        return cp932;
+    }
+    // Shift-JIS cannot hold some character: the file is written in UTF-8 with a byte
+    // order mark instead, so that it still reads back exactly.
+    utf8Marked = true;
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }

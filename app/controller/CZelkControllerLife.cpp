@@ -160,7 +160,7 @@ void CZelkController::WriteSettings() {
     CZelkIniFileHandler handler(context_);
     if (!handler.WriteSetting()) {
         context_.dialogs->Message(QStringLiteral("設定ファイルに書き込めませんでした。\r\n") +
-                                      handler.FilePath() +
+                                      handler.FilePath() + u' ' + handler.LastError() +
                                       QStringLiteral("\r\n今回の設定は保存されません。"),
                                   QString(), UserDialogs::Buttons::Ok);
     }

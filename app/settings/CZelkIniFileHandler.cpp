@@ -3,13 +3,12 @@
 #include "CAppData.h"
 #include "CSystemInfo.h"
 #include "Clock.h"
+#include "SafeFile.h"
 #include "TextEncoding.h"
 #include "UserDialogs.h"
 #include "frmZelkWin.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -32,6 +31,23 @@ bool ToBoolean(const QString& text, bool& value) {
     return isNumber;
 }
 
+// A value never breaks its line: a line break would start a line of its own, which the
+// next start would read as a setting.
+QString OneLine(QString value) {
+    value.replace(u'\r', u' ');
+    value.replace(u'\n', u' ');
+    return value;
+}
+
+// A setting counts in its own section, or before any section (a hand-written file).
+bool InSection(const QString& current, const char* own) {
+    return current.isEmpty() || current == QLatin1String(own);
+}
+
+bool HasLineBreak(const QString& value) {
+    return value.contains(u'\r') || value.contains(u'\n');
+}
+
 // A number as the formatted print writes it: a blank for the sign, a blank after.
 QString PrintNumber(int value) {
     return (value >= 0 ? QStringLiteral(" ") : QString()) + QString::number(value) + u' ';
@@ -51,25 +67,29 @@ void CZelkIniFileHandler::ReadSetting() {
     if (!IniFileExists()) {
         return;
     }
-    QFile file(FilePath());
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    QString why;
+    if (SafeFile::Read(FilePath(), kSizeLimit, bytes, why) != SafeFile::ReadResult::Ok) {
         return;
     }
-    const QByteArray bytes = file.readAll();
-    const QString text = TextEncoding::FromFileBytes(bytes.constData(), bytes.size());
+    const QString text = TextEncoding::FromUtf8OrCp932(bytes.constData(), bytes.size());
+    QString section;
     for (QString line : text.split(u'\n')) {
         if (line.endsWith(u'\r')) {
             line.chop(1);
         }
-        ApplyLine(line);
+        if (line.startsWith(u'[')) {
+            section = line;
+            continue;
+        }
+        ApplyLine(section, line);
     }
 }
 
-void CZelkIniFileHandler::ApplyLine(const QString& line) {
+// Each setting is taken from its own section only, so that nothing in the machine
+// report (a process name, a folder) can pose as a setting.
+void CZelkIniFileHandler::ApplyLine(const QString& section, const QString& line) {
     CAppData& app = *context_.appData;
-    if (line.startsWith(u'[')) {
-        return;
-    }
     auto valueAfter = [&line](const QString& prefix) { return line.mid(prefix.size()); };
     const QString pinned = QStringLiteral("DataFolderPathFixed=");
     const QString folder = QStringLiteral("DataFolderPath=");
@@ -78,10 +98,13 @@ void CZelkIniFileHandler::ApplyLine(const QString& line) {
     const QString history = QStringLiteral("History");
     if (line.startsWith(pinned)) {
         bool value = false;
-        if (ToBoolean(valueAfter(pinned), value)) {
+        if (InSection(section, "[DataFolderPathFixed]") && ToBoolean(valueAfter(pinned), value)) {
             app.SetDataPathFixed(value);
         }
     } else if (line.startsWith(folder)) {
+        if (!InSection(section, "[DataFolderPath]")) {
+            return;
+        }
         // A pinned folder is restored by unpinning it for the moment.
         if (app.DataPathFixed()) {
             app.SetDataPathFixed(false);
@@ -91,12 +114,16 @@ void CZelkIniFileHandler::ApplyLine(const QString& line) {
             app.SetDataPath(valueAfter(folder));
         }
     } else if (line.startsWith(difficulty)) {
-        app.SetDifficulty(valueAfter(difficulty));
+        if (InSection(section, "[Difficulty]")) {
+            app.SetDifficulty(valueAfter(difficulty));
+        }
     } else if (line.startsWith(size)) {
-        app.SetFormSize(valueAfter(size));
+        if (InSection(section, "[FromSize]")) {
+            app.SetFormSize(valueAfter(size));
+        }
     } else if (line.startsWith(history)) {
         const QChar place = line.size() > history.size() ? line[history.size()] : QChar();
-        if (place >= u'0' && place <= u'9') {
+        if (InSection(section, "[History]") && place >= u'0' && place <= u'9') {
             app.SetHistory(static_cast<int16_t>(place.digitValue()), line.mid(history.size() + 2));
         }
     }
@@ -115,13 +142,17 @@ QStringList CZelkIniFileHandler::Lines() const {
           << QStringLiteral("DataFolderPathFixed=") +
                  (app.DataPathFixed() ? QStringLiteral("True") : QStringLiteral("False"))
           << QStringLiteral("[DataFolderPath]")
-          << QStringLiteral("DataFolderPath=") + app.DataPath() << QString()
-          << QStringLiteral("[Difficulty]") << QStringLiteral("Difficulty=") + app.Difficulty()
-          << QString() << QStringLiteral("[FromSize]")
-          << QStringLiteral("FormSize=") + app.FormSize() << QString()
-          << QStringLiteral("[History]");
+          // A folder that cannot stand on one line is not stored (it would point
+          // elsewhere): the program's own data folder takes its place.
+          << QStringLiteral("DataFolderPath=") +
+                 (HasLineBreak(app.DataPath()) ? context_.programFolder + QStringLiteral("/data")
+                                               : app.DataPath())
+          << QString() << QStringLiteral("[Difficulty]")
+          << QStringLiteral("Difficulty=") + app.Difficulty() << QString()
+          << QStringLiteral("[FromSize]") << QStringLiteral("FormSize=") + app.FormSize()
+          << QString() << QStringLiteral("[History]");
     for (int16_t i = 0; i < app.FileNameHistoryNum(); ++i) {
-        if (!app.GetHistory(i).isEmpty()) {
+        if (!app.GetHistory(i).isEmpty() && !HasLineBreak(app.GetHistory(i))) {
             lines << QStringLiteral("History%1=").arg(i) + app.GetHistory(i);
         }
     }
@@ -130,7 +161,7 @@ QStringList CZelkIniFileHandler::Lines() const {
     QWidget* window = context_.window;
     const auto section = [&lines](const char* name, const char* key, const QString& value) {
         lines << QStringLiteral("[%1]").arg(QLatin1String(name))
-              << QLatin1String(key) + QStringLiteral("=") + value;
+              << QLatin1String(key) + QStringLiteral("=") + OneLine(value);
     };
     section("WindowsType", "WindowsType", CSystemInfo().GetOSVersionString());
     section("WindowsVersion", "WindowsVersion", CSystemInfo().GetOSVersionNumber());
@@ -148,21 +179,18 @@ QStringList CZelkIniFileHandler::Lines() const {
     if (CSystemInfo().GetProcessList(processes)) {
         for (int i = 0; i < processes.size() - 1; ++i) {
             lines << QStringLiteral("Process(") + PrintNumber(i) + QStringLiteral(")=") +
-                         processes[i];
+                         OneLine(processes[i]);
         }
     }
     return lines;
 }
 
 bool CZelkIniFileHandler::WriteSetting() {
-    QSaveFile file(FilePath());
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
     const QByteArray bytes = Lines().join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    QString why;
+    if (!SafeFile::Write(FilePath(), bytes, why)) {
+        lastError_ = why;
         return false;
     }
-    return file.commit();
+    return true;
 }

@@ -21,12 +21,17 @@ public:
     bool WriteSetting();
 
     QString FilePath() const;
+    // The system's reason for the last failed WriteSetting.
+    QString LastError() const { return lastError_; }
     // The lines WriteSetting writes.
     QStringList Lines() const;
 
 private:
-    // One line of the file applied to the settings.
-    void ApplyLine(const QString& line);
+    // One line of the file, in the given section, applied to the settings.
+    void ApplyLine(const QString& section, const QString& line);
+    // No settings file is this large; anything bigger is not one.
+    static constexpr qint64 kSizeLimit = 16LL * 1024 * 1024;
     bool IniFileExists() const;
     AppContext& context_;
+    QString lastError_;
 };

@@ -5,6 +5,7 @@
 #include "CZelkData.h"
 #include "CZelkProController.h"
 #include "InstanceLock.h"
+#include "SafeFile.h"
 #include "UserDialogs.h"
 #include "frmZelkWin.h"
 
@@ -35,6 +36,13 @@ bool Main_TheApp::Start() {
     QDir().mkpath(data);
     instanceLock_ = std::make_unique<InstanceLock>(data + QStringLiteral("/.zelk.lock"));
     context_.previousInstance = !instanceLock_->Acquire();
+    if (!context_.previousInstance) {
+        // Temporaries of saves that were killed half-way; no other copy is writing them.
+        const QStringList suffixes{QStringLiteral(".zlk")};
+        SafeFile::RemoveLeftovers(data, suffixes);
+        SafeFile::RemoveLeftovers(data + QStringLiteral("/DataHistory"), suffixes);
+        SafeFile::RemoveLeftovers(context_.programFolder, {QStringLiteral(".ini")});
+    }
     controller_ = std::make_unique<CZelkController>(context_);
     context_.controller = controller_.get();
     proController_ = std::make_unique<CZelkProController>(context_);

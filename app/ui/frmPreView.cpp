@@ -118,7 +118,8 @@ QImage frmPreView::DrawThumbnail(const QString& path) {
     float size[3] = {0, 0, 0};
     NumberText::ToSingles(figure.GetMaxSize(), size, 3);
     const float largest = std::max({0.0F, size[0], size[1], size[2]});
-    const int m = static_cast<int>(largest);
+    // Kept inside int: a figure may span more than 2^31 mm, and the zoom only needs the size.
+    const int m = static_cast<int>(std::min(largest, 2.0e9F));
     CZelkController::SendFigure(figure, view);
     int32_t latitude = 35;
     int32_t longitude = -45;

@@ -8,8 +8,11 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <csignal>
 
 int main(int argc, char** argv) {
+    // A file-size limit must make a save fail with a message, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     // The default caption of message boxes; no display name, which would be appended
     // to every window title.

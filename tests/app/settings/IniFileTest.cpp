@@ -31,10 +31,10 @@ TEST_F(IniFile, WithoutAFileTheDefaultsStay) {
 }
 
 TEST_F(IniFile, ReadsPinningFolderLevelSizeAndHistory) {
-    WriteIni("[DataFolderPathFixed]\r\nDataFolderPathFixed=False\r\n"
+    WriteIni("[DataFolderPathFixed]\r\nDataFolderPathFixed=False\r\n[DataFolderPath]\r\n"
              "DataFolderPath=/home/u/figs\r\n[Difficulty]\r\nDifficulty=DIFFICULTY_BEGINER\r\n"
-             "FormSize=640x480\r\nHistory0=/a.zlk\r\nHistory3=/d.zlk\r\nHistory7=/x.zlk\r\n"
-             "Version=ignored\r\nHistoryX=/bad.zlk\r\n");
+             "[FromSize]\r\nFormSize=640x480\r\n[History]\r\nHistory0=/a.zlk\r\n"
+             "History3=/d.zlk\r\nHistory7=/x.zlk\r\nVersion=ignored\r\nHistoryX=/bad.zlk\r\n");
     Read();
     EXPECT_FALSE(AppData().DataPathFixed());
     EXPECT_EQ(AppData().DataPath(), QStringLiteral("/home/u/figs"));

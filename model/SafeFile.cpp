@@ -1,0 +1,263 @@
+#include "SafeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString Reason(int code) {
+    return qt_error_string(code);
+}
+
+// Closes a descriptor once; keeps the first failure's errno.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    bool ok() const { return fd_ >= 0; }
+    // close() reports delayed write errors (NFS, some full disks): it must be checked.
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool WriteAll(int fd, const char* data, qint64 size, qint64 offset) {
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n =
+            ::pwrite(fd, data + done, static_cast<size_t>(size - done), offset + done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+// Rewrites an existing file in place (its folder takes no new files).
+bool WriteInPlace(const QByteArray& path, const QByteArray& bytes, QString& error) {
+    Descriptor fd(::open(path.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
+    if (!fd.ok()) {
+        error = Reason(errno);
+        return false;
+    }
+    QByteArray old;
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        error = Reason(errno);
+        return false;
+    }
+    old.resize(static_cast<qsizetype>(info.st_size));
+    qint64 got = 0;
+    while (got < old.size()) {
+        const ssize_t n =
+            ::pread(fd.get(), old.data() + got, static_cast<size_t>(old.size() - got), got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            error = Reason(n < 0 ? errno : EIO);
+            return false;
+        }
+        got += n;
+    }
+    if (WriteAll(fd.get(), bytes.constData(), bytes.size(), 0) &&
+        ::ftruncate(fd.get(), bytes.size()) == 0 && ::fsync(fd.get()) == 0 && fd.Close()) {
+        return true;
+    }
+    error = Reason(errno);
+    if (fd.ok()) {
+        // Put the old bytes back: they fitted before, so they fit again.
+        WriteAll(fd.get(), old.constData(), old.size(), 0);
+        (void)::ftruncate(fd.get(), old.size());
+        (void)::fsync(fd.get());
+    }
+    return false;
+}
+
+void SyncFolder(const QByteArray& folder) {
+    Descriptor fd(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.ok()) {
+        (void)::fsync(fd.get());
+    }
+}
+
+} // namespace
+
+SafeFile::ReadResult SafeFile::Read(const QString& path, qint64 limit, QByteArray& bytes,
+                                    QString& error) {
+    bytes.clear();
+    const QByteArray name = QFile::encodeName(path);
+    if (path.isEmpty() || name.contains('\0')) {
+        error = Reason(ENOENT);
+        return ReadResult::Missing;
+    }
+    // Non-blocking, so that a FIFO never stalls the program before it is refused.
+    Descriptor fd(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!fd.ok()) {
+        const int code = errno;
+        error = Reason(code);
+        return code == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        error = Reason(errno);
+        return ReadResult::Failed;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = Reason(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+        return ReadResult::NotRegular;
+    }
+    if (info.st_size > limit) {
+        error = Reason(EFBIG);
+        return ReadResult::TooLarge;
+    }
+    // Read up to one byte past the limit: a file that grows meanwhile is still refused.
+    bytes.resize(static_cast<qsizetype>(info.st_size));
+    qint64 got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            if (bytes.size() > limit) {
+                bytes.clear();
+                error = Reason(EFBIG);
+                return ReadResult::TooLarge;
+            }
+            bytes.resize(bytes.size() + 4096);
+        }
+        const ssize_t n =
+            ::read(fd.get(), bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            error = Reason(errno);
+            bytes.clear();
+            return ReadResult::Failed;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += n;
+    }
+    bytes.resize(static_cast<qsizetype>(got));
+    return ReadResult::Ok;
+}
+
+bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& error) {
+    QByteArray target = QFile::encodeName(path);
+    if (path.isEmpty() || target.contains('\0')) {
+        error = Reason(ENOENT);
+        return false;
+    }
+    struct stat info {};
+    const bool exists = ::stat(target.constData(), &info) == 0;
+    if (exists && S_ISDIR(info.st_mode)) {
+        error = Reason(EISDIR);
+        return false;
+    }
+    if (exists && !S_ISREG(info.st_mode)) {
+        // A FIFO or device would block or swallow the figure.
+        error = Reason(EINVAL);
+        return false;
+    }
+    // A link is followed: the file it names is replaced, the link stays.
+    char resolved[PATH_MAX];
+    if (exists && ::realpath(target.constData(), resolved) != nullptr) {
+        target = QByteArray(resolved);
+    }
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = slash < 0    ? QByteArray(".")
+                              : slash == 0 ? QByteArray("/")
+                                           : target.left(slash);
+
+    QByteArray temporary = target + ".XXXXXX";
+    const int fdNumber = ::mkstemp(temporary.data());
+    if (fdNumber < 0) {
+        const int code = errno;
+        if ((code == EACCES || code == EPERM || code == EROFS) && exists &&
+            ::access(target.constData(), W_OK) == 0) {
+            return WriteInPlace(target, bytes, error);
+        }
+        error = Reason(code);
+        return false;
+    }
+    Descriptor fd(fdNumber);
+    // The new file gets the old one's permissions, or the usual ones under the umask.
+    mode_t mode = 0;
+    if (exists) {
+        mode = info.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    (void)::fchmod(fd.get(), mode);
+
+    const bool written = WriteAll(fd.get(), bytes.constData(), bytes.size(), 0) &&
+                         ::fsync(fd.get()) == 0 && fd.Close();
+    if (!written) {
+        error = Reason(errno);
+        ::unlink(temporary.constData());
+        return false;
+    }
+    if (::rename(temporary.constData(), target.constData()) != 0) {
+        error = Reason(errno);
+        ::unlink(temporary.constData());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
+}
+
+bool SafeFile::IsLeftoverName(const QString& fileName, const QStringList& suffixes) {
+    static const QRegularExpression pattern(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    if (!match.hasMatch()) {
+        return false;
+    }
+    const QString original = match.captured(1);
+    for (const QString& suffix : suffixes) {
+        if (original.endsWith(suffix, Qt::CaseInsensitive) && original.size() > suffix.size()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int SafeFile::RemoveLeftovers(const QString& folder, const QStringList& suffixes) {
+    int removed = 0;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (IsLeftoverName(name, suffixes) && QFile::remove(dir.filePath(name))) {
+            ++removed;
+        }
+    }
+    return removed;
+}

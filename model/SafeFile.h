@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reading and replacing the program's own files without ever leaving a short or
+// empty file behind. Written on POSIX calls rather than QSaveFile: QSaveFile
+// opened buffered renames a short temporary over the target when the final flush
+// fails for lack of space, ignores a failing fsync and loses the system's reason.
+class SafeFile {
+public:
+    // Large enough for any figure (32767 segments of six 13-character values) with a
+    // long comment; anything larger is not a figure.
+    static constexpr qint64 kFigureSizeLimit = 64LL * 1024 * 1024;
+
+    enum class ReadResult { Ok, Missing, NotRegular, TooLarge, Failed };
+
+    // Reads a regular file of at most limit bytes (FIFOs and devices are refused
+    // without blocking). error holds the system's reason on failure.
+    static ReadResult Read(const QString& path, qint64 limit, QByteArray& bytes, QString& error);
+
+    // Replaces path with bytes: afterwards the file holds either exactly bytes (true)
+    // or exactly what it held before (false, with the system's reason in error).
+    // The new file is written beside the old one and renamed over it; where the
+    // folder refuses new files but the file itself is writable, it is rewritten in
+    // place, and its old bytes are put back if that fails.
+    static bool Write(const QString& path, const QByteArray& bytes, QString& error);
+
+    // Temporaries of writes that were killed half-way ("<name>.XXXXXX" beside a file
+    // whose name ends in one of suffixes, e.g. ".zlk"); removes them and returns how many.
+    static int RemoveLeftovers(const QString& folder, const QStringList& suffixes);
+
+    // The temporary name pattern used by Write, so that leftovers can be recognised.
+    static bool IsLeftoverName(const QString& fileName, const QStringList& suffixes);
+};
