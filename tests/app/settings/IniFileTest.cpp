@@ -2,6 +2,8 @@
 #include "CZelkIniFileHandler.h"
 
 #include <QFile>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -13,6 +15,9 @@ protected:
         f.write(text.toUtf8());
     }
     void Read() { CZelkIniFileHandler(Ctx()).ReadSetting(); }
+    static QByteArray Lines(const QStringList& lines) {
+        return lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+    }
     QStringList History() {
         QStringList list;
         for (int16_t i = 0; i < 5; ++i) {
@@ -92,6 +97,86 @@ TEST_F(IniFile, UnwritableSettingsDoNotStopTheEnd) {
     EXPECT_EQ(quitCalls, 1);
     EXPECT_TRUE(dialogs.MessageTexts().join("|").contains(
         QStringLiteral("設定ファイルに書き込めませんでした")));
+}
+
+// Under a file-size limit the settings file is either wholly new or wholly old, and a
+// failure is told at the end.
+TEST_F(IniFile, AFileSizeLimitLeavesTheOldSettingsFile) {
+    const QString path = programDir.filePath("ZelkWin33.ini");
+    const QByteArray old = "[Difficulty]\r\nDifficulty=DIFFICULTY_SENIOR\r\n";
+    const QByteArray complete = Lines(CZelkIniFileHandler(Ctx()).Lines());
+    for (const rlim_t limit : {rlim_t(1024), rlim_t(4096), rlim_t(65536)}) {
+        SCOPED_TRACE(limit);
+        WriteIni(QString::fromUtf8(old));
+        struct rlimit saved {};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = saved;
+        small.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &small);
+        CZelkIniFileHandler handler(Ctx());
+        const bool written = handler.WriteSetting();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray now = f.readAll();
+        if (static_cast<rlim_t>(complete.size()) > limit) {
+            EXPECT_FALSE(written);
+        }
+        if (written) {
+            EXPECT_TRUE(now.startsWith("[Version]\r\n"));
+            EXPECT_TRUE(now.endsWith("\r\n"));
+            EXPECT_TRUE(now.contains("[Processes]\r\n"));
+        } else {
+            EXPECT_EQ(now, old);
+            EXPECT_EQ(handler.LastError(), qt_error_string(EFBIG));
+        }
+        EXPECT_EQ(QDir(Folder()).entryList({"ZelkWin33.ini*"}, QDir::Files),
+                  QStringList{"ZelkWin33.ini"});
+    }
+    // At shut-down the notice names the reason.
+    struct rlimit saved {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 512;
+    setrlimit(RLIMIT_FSIZE, &small);
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    Send("FIN");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(quitCalls, 1);
+    EXPECT_TRUE(dialogs.MessageTexts().join("|").contains(qt_error_string(EFBIG)));
+}
+
+// Nothing written into a value can become a setting of the next start.
+TEST_F(IniFile, LineBreaksInValuesCannotPoseAsSettings) {
+    AppData().SetDataPathFixed(false);
+    AppData().SetDataPath(QStringLiteral("/figs\r\nDifficulty=DIFFICULTY_SENIOR"));
+    AppData().SetHistory(1, QStringLiteral("/a\nHistory0=/evil.zlk"));
+    AppData().SetHistory(2, QStringLiteral("/fine.zlk"));
+    const QStringList lines = CZelkIniFileHandler(Ctx()).Lines();
+    for (const QString& line : lines) {
+        EXPECT_FALSE(line.contains(u'\r') || line.contains(u'\n')) << line.toStdString();
+    }
+    EXPECT_FALSE(lines.contains(QStringLiteral("History0=/evil.zlk")));
+    ASSERT_TRUE(CZelkIniFileHandler(Ctx()).WriteSetting());
+    AppData().SetHistory(2, QStringLiteral("/other.zlk"));
+    CZelkIniFileHandler(Ctx()).ReadSetting();
+    EXPECT_EQ(AppData().Difficulty(), QStringLiteral("DIFFICULTY_MIDIUM"));
+    EXPECT_EQ(AppData().GetHistory(0), QString());
+    EXPECT_EQ(AppData().GetHistory(2), QStringLiteral("/fine.zlk"));
+
+    // Settings found in other sections (the machine report) are not taken.
+    WriteIni("[Difficulty]\r\nDifficulty=DIFFICULTY_BEGINNER\r\n[History]\r\nHistory0=/ok.zlk\r\n"
+             "[Processes]\r\nProcess( 0 )=x\r\nHistory1=/evil.zlk\r\n"
+             "Difficulty=DIFFICULTY_SENIOR\r\n[ZelkPath]\r\nFormSize=1024x768\r\n");
+    Read();
+    EXPECT_EQ(AppData().Difficulty(), QStringLiteral("DIFFICULTY_BEGINNER"));
+    EXPECT_EQ(AppData().GetHistory(0), QStringLiteral("/ok.zlk"));
+    EXPECT_NE(AppData().GetHistory(1), QStringLiteral("/evil.zlk"));
+    EXPECT_EQ(AppData().FormSize(), QStringLiteral("800x400"));
 }
 
 TEST_F(IniFile, SettingsSurviveARestart) {

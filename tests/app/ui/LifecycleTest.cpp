@@ -1,6 +1,8 @@
 #include "AppFixture.h"
 #include "InstanceLock.h"
 
+#include <QFileInfo>
+
 #include <QFile>
 
 namespace {
@@ -77,6 +79,34 @@ TEST_F(Lifecycle, NormalStartRewritesTheBuiltInFigureInAFreshDataFolder) {
     Boot();
     ASSERT_TRUE(written.LoadData(Data("zelk01.zlk")));
     EXPECT_EQ(written.NumberOfLines(), 15);
+}
+
+// Temporaries of saves killed half-way are cleared by the next start, unless another
+// copy runs (it may be writing one of them at this moment).
+TEST_F(Lifecycle, LeftoversOfKilledSavesAreRemovedAtStart) {
+    WriteFigure(Data("keep.zlk"), "0 0 0 0\r\nkeep\r\n");
+    const QStringList leftovers{Data("fig.zlk.Ab12Cd"), Data("DataHistory/old.zlk.x9Y8z7"),
+                                programDir.filePath("ZelkWin33.ini.QwErTy")};
+    const auto writeLeftovers = [&] {
+        for (const QString& path : leftovers) {
+            WriteFigure(path, "half");
+        }
+    };
+    writeLeftovers();
+    {
+        InstanceLock other(Data(".zelk.lock"));
+        ASSERT_TRUE(other.Acquire());
+        Boot();
+        for (const QString& path : leftovers) {
+            EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+        }
+        app.reset();
+    }
+    Boot();
+    for (const QString& path : leftovers) {
+        EXPECT_FALSE(QFile::exists(path)) << path.toStdString();
+    }
+    EXPECT_TRUE(QFile::exists(Data("keep.zlk")));
 }
 
 TEST(InstanceLock, ALockOfADeadCopyDoesNotCount) {

@@ -101,6 +101,17 @@ TEST_F(Thumbnails, DamagedFilesAreToldAndEmptyFiguresAreBlank) {
     }
 }
 
+// A figure larger than an int can count still gets its (clamped) picture.
+TEST_F(Thumbnails, HugeExtentsAreDrawnWithoutOverflow) {
+    WriteFile("huge.zlk", "0 0 0 2\r\n0 0 0 3e9 0 0\r\n-3e9 0 0 0 4e9 0\r\nhuge\r\n");
+    EXPECT_TRUE(Send("VIEW_THUMBNAIL"));
+    ASSERT_NE(Browser(), nullptr);
+    QListWidget* list = Browser()->findChild<QListWidget*>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->findItems(QStringLiteral("huge.zlk"), Qt::MatchExactly).size(), 1);
+    EXPECT_FALSE(dialogs.MessageTexts().join("|").contains(QStringLiteral("破損")));
+}
+
 TEST_F(Thumbnails, ChoosingOpeningAndCancelling) {
     WriteFigures();
     Send("VIEW_THUMBNAIL");
