@@ -202,8 +202,8 @@ QString TextEncoding::FromFigureBytes(const char* data, qsizetype size, bool utf
 
 QByteArray TextEncoding::ToFigureBytes(const QString& text, bool& utf8Marked) {
     const QByteArray cp932 = ToCp932(text);
-    QString back;
-    if (StrictCp932(cp932.constData(), cp932.size(), back) && back == text) {
+    // Shift-JIS only where the reader will take these very bytes back as this text.
+    if (FromFigureBytes(cp932.constData(), cp932.size(), false) == text) {
         utf8Marked = false;
         return cp932;
     }

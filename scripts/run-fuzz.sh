@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang (build-fuzz/), replays the committed seeds
+# (tests/fuzz/corpus/<target>/) and fuzzes each target for ZELK_FUZZ_SECONDS (60).
+# Skipped, not failed, where clang is missing. New findings are written to
+# build-fuzz/findings/; the committed seeds are never changed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${ZELK_FUZZ_SECONDS:-60}
+if ! command -v clang++ >/dev/null 2>&1; then
+    echo "run-fuzz: clang++ not found, fuzzing skipped"
+    exit 0
+fi
+
+export QT_QPA_PLATFORM=offscreen
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DZELK_FUZZ=ON -DZELK_BUILD_TESTS=OFF
+cmake --build build-fuzz -j2 --target fuzz_zlk_reader fuzz_model_edits fuzz_view_draw fuzz_settings
+
+mkdir -p build-fuzz/findings
+export ASAN_OPTIONS=detect_leaks=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+for target in fuzz_zlk_reader fuzz_model_edits fuzz_view_draw fuzz_settings; do
+    seeds=tests/fuzz/corpus/${target#fuzz_}
+    work=build-fuzz/corpus/$target
+    mkdir -p "$work"
+    echo "== $target: replaying $(ls "$seeds" | wc -l) seeds, then ${seconds} s of fuzzing"
+    "build-fuzz/tests/fuzz/$target" -runs=0 "$seeds"
+    "build-fuzz/tests/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
+        -artifact_prefix="build-fuzz/findings/$target-" "$work" "$seeds"
+done
+echo "run-fuzz: no crash, hang or sanitizer report"
