@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds zelk twice (plain, and with AddressSanitizer +
-# UndefinedBehaviorSanitizer) and runs every test in both builds.
+# UndefinedBehaviorSanitizer) and runs every test in both builds, then fuzzes the
+# file readers, the figure and the view briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,3 +18,6 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZELK_SANITIZE=ON
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+# Fuzzing: the committed seeds and a minute of fresh inputs per target (skipped without clang).
+./scripts/run-fuzz.sh

@@ -332,6 +332,11 @@ void ctlZelkView::TransformAll() {
 
 void ctlZelkView::RenderBuffer() {
     picBuffer_.fill(ToQColor(backColor_));
+    // A zoom of zero (or a scale of zero) maps the figure nowhere: only the background shows.
+    if (!(ratio_ > 0.0F) || !std::isfinite(ratio_) || controlScaleWidth_ == 0 ||
+        controlScaleHeight_ == 0) {
+        return;
+    }
 
     // User coordinates: the rotated centre in the middle, y growing upwards.
     bufferScaleWidth_ = static_cast<float>(controlScaleWidth_) / ratio_;

@@ -46,6 +46,17 @@ TEST(ctlZelkViewDrawing, SegmentIsProjectedFromTheCentreAtTheCurrentScale) {
         << "collapsed to the centre";
 }
 
+// A zoom of zero or below (found by fuzzing: a division by zero) shows the background only.
+TEST(ctlZelkViewDrawing, ZeroOrNegativeZoomDrawsOnlyTheBackground) {
+    auto view = PlainView();
+    view->SetLine(QStringLiteral("0,0,0,80,0,0"));
+    for (const float ratio : {0.0F, -1.0F}) {
+        view->SetRatio(ratio);
+        view->Draw();
+        EXPECT_EQ(CountColour(view->ViewImage(), view->ViewImage().rect(), kBlack), 0) << ratio;
+    }
+}
+
 TEST(ctlZelkViewDrawing, BoxCentreIsTheMiddleOfTheView) {
     auto view = PlainView();
     view->SetMaxPos(QStringLiteral("80,40,0"));

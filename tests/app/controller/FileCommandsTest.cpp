@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -128,6 +130,32 @@ TEST_F(FileCommands, SaveAsksBeforeOverwritingAndStampsTheComment) {
     EXPECT_EQ(dialogs.calls.last().caption,
               QStringLiteral("エラーです。ファイル名を元の状態に復旧します。"));
     EXPECT_EQ(AppData().FileName(), target);
+}
+
+// On a full disk (here: a file-size limit) neither the autosave nor a save leaves a short
+// file, and neither passes for a success.
+TEST_F(FileCommands, AFullDiskNeitherEmptiesNorFakesASave) {
+    WriteFigure(Data("autosave.zlk"), "0 0 0 1\r\n0 0 0 9 9 9\r\nearlier\r\n");
+    WriteFigure(Data("mine.zlk"), "0 0 0 1\r\n0 0 0 7 7 7\r\nmine\r\n");
+    const QByteArray autosaveBefore = Read(Data("autosave.zlk"));
+    const QByteArray mineBefore = Read(Data("mine.zlk"));
+    Figure().AddLine(QStringLiteral("1,2,3,4,5,6"));
+    struct rlimit saved {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 256;
+    setrlimit(RLIMIT_FSIZE, &small);
+    Send("AUTOSAVE");
+    const bool savedMine = Controller().SaveFigureFile(Data("mine.zlk"));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(savedMine);
+    EXPECT_EQ(Read(Data("autosave.zlk")), autosaveBefore);
+    EXPECT_EQ(Read(Data("mine.zlk")), mineBefore);
+    EXPECT_TRUE(Figure().IsDirty());
+    EXPECT_TRUE(Title().endsWith(QStringLiteral("変更あり")));
+    EXPECT_TRUE(dialogs.MessageTexts().join("|").contains(qt_error_string(EFBIG)));
 }
 
 TEST_F(FileCommands, AutosaveKeepsTheChangedMark) {
