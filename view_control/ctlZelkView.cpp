@@ -425,12 +425,17 @@ bool ctlZelkView::Draw() {
 }
 
 void ctlZelkView::CopyToClipboard() {
-    // Only what the control draws goes on the clipboard, never an assigned picture.
-    picView_ = QImage(picView_.size(), QImage::Format_RGB32);
-    Draw();
+    const QImage picture = CopyPicture();
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setImage(picView_);
+    clipboard->setImage(picture);
+}
+
+QImage ctlZelkView::CopyPicture() {
+    // Only what the control draws is copied, never an assigned picture.
+    picView_ = QImage(picView_.size(), QImage::Format_RGB32);
+    Draw();
+    return picView_;
 }
 
 void ctlZelkView::paintEvent(QPaintEvent* /*event*/) {

@@ -87,6 +87,8 @@ public:
     int16_t SubAxisLineLength() const { return static_cast<int16_t>(subAxisLineLength_); }
     void SetSubAxisLineLength(int16_t length);
     void CopyToClipboard();
+    // The picture CopyToClipboard puts on the clipboard, without touching the clipboard.
+    QImage CopyPicture();
     bool ViewCoordinates() const { return viewCoordinates_; }
     void SetViewCoordinates(bool on) { viewCoordinates_ = on; }
     bool SetMaxPos(const QString& size);

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "AppContext.h"
+#include "ZelkStates.h"
 
-#include <QPointer>
+#include <QImage>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -12,7 +13,6 @@ class CKeyHandler;
 class CWavePlay;
 class CZelkData;
 class ctlZelkView;
-class frmPreView;
 
 // The application controller: every user action reaches the program as a command
 // string through SetCommand, which looks it up in the command table (in
@@ -21,6 +21,9 @@ class frmPreView;
 // main view control and the main window.
 class CZelkController {
 public:
+    // The minute between two autosaves.
+    static constexpr int kAutosaveInterval = 60000;
+
     explicit CZelkController(AppContext& context);
     ~CZelkController();
     CZelkController(const CZelkController&) = delete;
@@ -37,9 +40,6 @@ public:
     float FitRatio() const;
     // Hands a figure to a view control as texts: its extents, then every line.
     static void SendFigure(CZelkData& figure, ctlZelkView& view);
-    // The open thumbnail browser, if any.
-    frmPreView* ThumbnailBrowser() const;
-
     // The controller's sound cues.
     QString SoundFile(const QString& name) const;
 
@@ -87,6 +87,7 @@ private:
     void EnterDrawMode();
     void ChangeMode();
     void Turn(int longitudeStep, int latitudeStep);
+    void Turn(TurnDirection direction);
     void TurnUp();
     void TurnDown();
     void TurnRight();
@@ -98,7 +99,7 @@ private:
     void ToggleThirdAngleProjection();
     void Magnify();
     void Reduce();
-    void ApplyDifficulty(const QString& level, int16_t step, int16_t limit);
+    void ApplyDifficulty(DifficultyLevel level);
     void EnterProInterface();
     void EnterNormalInterface();
     void ToggleDataPathFixed();
@@ -116,9 +117,13 @@ private:
     void PrintPicture(bool entireForm);
     void ShowThumbnailBrowser();
     void ShowHelp();
+    // The view's picture as a copy command makes it, without touching the clipboard.
+    QImage ViewPicture();
+    // The same in black on white, the mode and colours put back afterwards.
+    QImage MonochromePicture();
 
     // Pointer and line construction (app/editing/CZelkControllerDrawing.cpp).
-    void MovePointer(const QString& command);
+    void MovePointer(int axis, int sign);
     void ReturnPointerToOrigin();
     void ApplyPointer();
     void DeleteTail();
@@ -137,5 +142,4 @@ private:
     AppContext& context_;
     std::unique_ptr<CWavePlay> wavePlay_;
     std::unique_ptr<CKeyHandler> keyHandler_;
-    QPointer<frmPreView> preview_;
 };

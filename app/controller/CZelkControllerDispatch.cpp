@@ -5,10 +5,9 @@
 #include "CWavePlay.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
+#include "IMainWindow.h"
 #include "UserDialogs.h"
-#include "frmZelkWin.h"
 
-#include <QAction>
 #include <QCoreApplication>
 
 CZelkController::CZelkController(AppContext& context) : context_(context) {}
@@ -49,20 +48,15 @@ const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable(
         {"EQUAL_ANGLE_VIEW", [](C& c) { c.TurnToView(-45, 35); }, FollowUp::None},
         {"THIRD_ANGLE_PROJECTION_METHOD", [](C& c) { c.ToggleThirdAngleProjection(); },
          FollowUp::None},
-        {"DIFFICULTY_BEGINNER",
-         [](C& c) { c.ApplyDifficulty(QStringLiteral("DIFFICULTY_BEGINNER"), 20, 100); },
+        {"DIFFICULTY_BEGINNER", [](C& c) { c.ApplyDifficulty(DifficultyLevel::Beginner); },
          FollowUp::None},
-        {"DIFFICULTY_MIDIUM",
-         [](C& c) { c.ApplyDifficulty(QStringLiteral("DIFFICULTY_MIDIUM"), 10, 200); },
+        {"DIFFICULTY_MIDIUM", [](C& c) { c.ApplyDifficulty(DifficultyLevel::Midium); },
          FollowUp::None},
-        {"DIFFICULTY_SENIOR",
-         [](C& c) { c.ApplyDifficulty(QStringLiteral("DIFFICULTY_SENIOR"), 10, 1000); },
+        {"DIFFICULTY_SENIOR", [](C& c) { c.ApplyDifficulty(DifficultyLevel::Senior); },
          FollowUp::None},
-        {"DIFFICULTY_SPECIAL",
-         [](C& c) { c.ApplyDifficulty(QStringLiteral("DIFFICULTY_SPECIAL"), 5, 1000); },
+        {"DIFFICULTY_SPECIAL", [](C& c) { c.ApplyDifficulty(DifficultyLevel::Special); },
          FollowUp::None},
-        {"DIFFICULTY_SUPER_SPECIAL",
-         [](C& c) { c.ApplyDifficulty(QStringLiteral("DIFFICULTY_SUPER_SPECIAL"), 1, 1000); },
+        {"DIFFICULTY_SUPER_SPECIAL", [](C& c) { c.ApplyDifficulty(DifficultyLevel::SuperSpecial); },
          FollowUp::None},
         {"PRO_INTERFACE", [](C& c) { c.EnterProInterface(); }, FollowUp::None},
         {"NORMAL_INTERFACE", [](C& c) { c.EnterNormalInterface(); }, FollowUp::None},
@@ -75,18 +69,12 @@ const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable(
         {"TURN_LEFT", [](C& c) { c.TurnLeft(); }, FollowUp::None},
         {"MAGNIFY", [](C& c) { c.Magnify(); }, FollowUp::None},
         {"REDUCE", [](C& c) { c.Reduce(); }, FollowUp::None},
-        {"POINTER_MOVE_X", [](C& c) { c.MovePointer(QStringLiteral("POINTER_MOVE_X")); },
-         FollowUp::TurnSound},
-        {"POINTER_MOVE_MX", [](C& c) { c.MovePointer(QStringLiteral("POINTER_MOVE_MX")); },
-         FollowUp::TurnSound},
-        {"POINTER_MOVE_Y", [](C& c) { c.MovePointer(QStringLiteral("POINTER_MOVE_Y")); },
-         FollowUp::TurnSound},
-        {"POINTER_MOVE_MY", [](C& c) { c.MovePointer(QStringLiteral("POINTER_MOVE_MY")); },
-         FollowUp::TurnSound},
-        {"POINTER_MOVE_Z", [](C& c) { c.MovePointer(QStringLiteral("POINTER_MOVE_Z")); },
-         FollowUp::TurnSound},
-        {"POINTER_MOVE_MZ", [](C& c) { c.MovePointer(QStringLiteral("POINTER_MOVE_MZ")); },
-         FollowUp::TurnSound},
+        {"POINTER_MOVE_X", [](C& c) { c.MovePointer(0, +1); }, FollowUp::TurnSound},
+        {"POINTER_MOVE_MX", [](C& c) { c.MovePointer(0, -1); }, FollowUp::TurnSound},
+        {"POINTER_MOVE_Y", [](C& c) { c.MovePointer(1, +1); }, FollowUp::TurnSound},
+        {"POINTER_MOVE_MY", [](C& c) { c.MovePointer(1, -1); }, FollowUp::TurnSound},
+        {"POINTER_MOVE_Z", [](C& c) { c.MovePointer(2, +1); }, FollowUp::TurnSound},
+        {"POINTER_MOVE_MZ", [](C& c) { c.MovePointer(2, -1); }, FollowUp::TurnSound},
         {"RETURN_POINTER_TO_ORIGIN", [](C& c) { c.ReturnPointerToOrigin(); }, FollowUp::TurnSound},
         {"DEL_TAIL", [](C& c) { c.DeleteTail(); }, FollowUp::TurnSound},
         {"APPLY", [](C& c) { c.ApplyPointer(); }, FollowUp::TurnSound},
@@ -137,25 +125,22 @@ void CZelkController::UpdateTitle() {
     if (context_.window == nullptr || context_.appData == nullptr || context_.figure == nullptr) {
         return;
     }
-    context_.window->setWindowTitle(
+    context_.window->SetTitle(
         UserDialogs::ProgramTitle() + u'[' + context_.appData->FileName() +
         (context_.figure->IsDirty() ? QStringLiteral("] 変更あり") : QStringLiteral("]")));
 }
 
 void CZelkController::UpdateRecentMenu() {
-    frmZelkWin* window = context_.window;
-    QAction* separator = window->Action(QStringLiteral("mnuFileHyphenForThumbNail"));
+    IMainWindow& window = *context_.window;
     if (context_.appData->GetHistory(0).isEmpty()) {
-        separator->setVisible(false);
+        window.SetRecentSeparatorVisible(false);
         return;
     }
     for (int16_t i = 0; i < context_.appData->FileNameHistoryNum(); ++i) {
         const QString entry = context_.appData->GetHistory(i);
-        QAction* item = window->RecentItem(i);
-        item->setText(entry);
-        item->setVisible(!entry.isEmpty());
+        window.SetRecentItem(i, entry);
         if (!entry.isEmpty()) {
-            separator->setVisible(true);
+            window.SetRecentSeparatorVisible(true);
         }
     }
 }

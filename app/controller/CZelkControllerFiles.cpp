@@ -5,12 +5,10 @@
 #include "CZelkData.h"
 #include "CZelkProController.h"
 #include "Clock.h"
+#include "IMainWindow.h"
+#include "IWindowFactory.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
-#include "frmPreView.h"
-#include "frmZelkWin.h"
-
-#include <QAction>
 
 namespace {
 const QString kDiscardWarning =
@@ -120,7 +118,7 @@ void CZelkController::LoadByThumbnail() {
     if (!ConfirmDiscard()) {
         return;
     }
-    const QString selected = preview_ ? preview_->SelectedFile() : QString();
+    const QString selected = context_.windows->ThumbnailSelection();
     if (LoadFigureFile(selected)) {
         app.SetFileName(selected);
         UpdateTitle();
@@ -138,7 +136,7 @@ void CZelkController::LoadRecent(int index) {
     if (!ConfirmDiscard()) {
         return;
     }
-    const QString name = context_.window->RecentItem(index)->text();
+    const QString name = context_.window->RecentItemText(index);
     if (!LoadFigureFile(name)) {
         LoadFigureFile(app.FileName());
         return;

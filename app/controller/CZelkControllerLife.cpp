@@ -8,13 +8,10 @@
 #include "CZelkIniFileHandler.h"
 #include "CZelkInitialData_zelk01.h"
 #include "Clock.h"
+#include "IMainWindow.h"
+#include "IWindowFactory.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
-#include "frmAbout.h"
-#include "frmZelkWin.h"
-
-#include <QAction>
-#include <QTimer>
 
 QString CZelkController::DataFolder() const {
     return context_.programFolder + QStringLiteral("/data");
@@ -26,31 +23,27 @@ QString CZelkController::AutosavePath() const {
 
 void CZelkController::Boot() {
     CAppData& app = *context_.appData;
-    frmZelkWin& window = *context_.window;
+    IMainWindow& window = *context_.window;
     ctlZelkView& view = *context_.view;
 
     wavePlay_ = std::make_unique<CWavePlay>(*context_.sound);
     keyHandler_ = std::make_unique<CKeyHandler>(context_);
 
-    frmAbout splash(*context_.sound, *context_.dialogs);
-    splash.ShowWithModePicSound(QStringLiteral("SPLASH"),
-                                context_.programFolder + QStringLiteral("/pic/ZelkSplash.bmp"),
-                                SoundFile(QStringLiteral("Splash.wav")));
+    context_.windows->ShowSplash(context_.programFolder + QStringLiteral("/pic/ZelkSplash.bmp"),
+                                 SoundFile(QStringLiteral("Splash.wav")));
 
     ReadSettings();
 
     window.SetFormSize(app.FormSize());
-    window.SetDifficulty(app.Difficulty());
+    window.SetDifficulty(app.Level());
     window.SetFormSize(app.FormSize());
 
-    window.Action(QStringLiteral("mnuDataPathFixed"))->setChecked(app.DataPathFixed());
-    window.ProInterfacePanel()->setVisible(app.ProInterface());
-    window.SecondaryTools()->setVisible(!app.ProInterface());
-    window.Action(QStringLiteral("mnuOptionProInterface"))->setChecked(app.ProInterface());
+    window.SetChecked(IMainWindow::CheckItem::DataPathFixed, app.DataPathFixed());
+    window.ShowProInterfacePanel(app.ProInterface());
+    window.SetChecked(IMainWindow::CheckItem::ProInterface, app.ProInterface());
 
-    window.TurningTimer()->setInterval(app.TickTime());
-    window.AutosaveTimer()->setInterval(60000);
-    window.AutosaveTimer()->start();
+    window.SetTurningInterval(app.TickTime());
+    window.StartAutosaveTimer(kAutosaveInterval);
 
     UpdateRecentMenu();
 
@@ -95,10 +88,10 @@ void CZelkController::Boot() {
     view.SetRatio(app.Ratio());
     view.Draw();
 
-    splash.Terminate();
+    context_.windows->CloseSplash();
     ShowCondition(QStringLiteral("さあ、立体ゼルクをはじめましょう！   <") +
                   context_.clock->ShortDate() + u'>');
-    window.show();
+    window.ShowWindow();
 }
 
 void CZelkController::LoadBuiltInFigure() {
@@ -167,9 +160,7 @@ void CZelkController::WriteSettings() {
 }
 
 void CZelkController::ShowVersionDialog() {
-    auto* dialog = new frmAbout(*context_.sound, *context_.dialogs, context_.window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->ShowWithModePicSound(QStringLiteral("VERSION"),
-                                 context_.programFolder + QStringLiteral("/pic/ZelkVersion.bmp"),
-                                 SoundFile(QStringLiteral("Splash.wav")));
+    context_.windows->ShowVersionDialog(context_.programFolder +
+                                            QStringLiteral("/pic/ZelkVersion.bmp"),
+                                        SoundFile(QStringLiteral("Splash.wav")));
 }

@@ -2,20 +2,14 @@
 // printing, the thumbnail browser, and help.
 #include "CAppData.h"
 #include "CFileHandling.h"
-#include "CHelp.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
+#include "Clipboard.h"
+#include "IMainWindow.h"
+#include "IWindowFactory.h"
+#include "Printer.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
-#include "frmPreView.h"
-#include "frmZelkWin.h"
-
-#include <QApplication>
-#include <QClipboard>
-#include <QFileInfo>
-#include <QPainter>
-#include <QPrinter>
-#include <cmath>
 
 void CZelkController::ShowDataFileInfo() {
     context_.dialogs->Message(QStringLiteral("現在のデータに関する情報\r\n\r\nファイル名 ") +
@@ -25,15 +19,18 @@ void CZelkController::ShowDataFileInfo() {
                               QString(), UserDialogs::Buttons::Ok);
 }
 
-void CZelkController::NormalCopy() {
-    QApplication::clipboard()->clear();
-    context_.view->CopyToClipboard();
+QImage CZelkController::ViewPicture() {
+    return context_.view->CopyPicture();
 }
 
-void CZelkController::MonochromeCopy() {
-    QApplication::clipboard()->clear();
-    const QString mode = context_.appData->Mode();
-    if (mode == QLatin1String("DRAW_MODE")) {
+void CZelkController::NormalCopy() {
+    context_.clipboard->Clear();
+    context_.clipboard->SetImage(ViewPicture());
+}
+
+QImage CZelkController::MonochromePicture() {
+    const bool drawing = context_.appData->Drawing();
+    if (drawing) {
         EnterViewMode();
     }
     ctlZelkView& view = *context_.view;
@@ -43,20 +40,26 @@ void CZelkController::MonochromeCopy() {
     view.SetFigColor(0);
     view.Draw();
     LetEventsRun();
-    view.CopyToClipboard();
+    const QImage picture = ViewPicture();
     LetEventsRun();
     view.SetFigColor(fig);
     view.SetBackColor(back);
-    if (mode == QLatin1String("DRAW_MODE")) {
+    if (drawing) {
         EnterDrawMode();
     }
     view.Draw();
+    return picture;
+}
+
+void CZelkController::MonochromeCopy() {
+    context_.clipboard->Clear();
+    context_.clipboard->SetImage(MonochromePicture());
 }
 
 void CZelkController::MakeParaParaAnime() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
-    frmZelkWin& window = *context_.window;
+    IMainWindow& window = *context_.window;
     context_.dialogs->Message(
         QStringLiteral("データの保存されているフォルダにデータ名のフォルダを作り、\r\n"
                        "その中にANIME001.bmp～ANIME036.bmpとして出力します。\r\n"
@@ -83,10 +86,10 @@ void CZelkController::MakeParaParaAnime() {
     CFileHandling files(*context_.dialogs);
     bool ok = files.FolderExists(folder) || files.CreateFolder(folder);
     for (int frame = 1; ok && frame <= 36; ++frame) {
-        SetCommand(QStringLiteral("NORMAL_COPY"));
+        // Each frame comes straight from the view; the user's clipboard is left alone.
         const QString path =
             folder + u'/' + name + QStringLiteral("_ANIME%1.bmp").arg(frame, 3, 10, QChar(u'0'));
-        if (!QApplication::clipboard()->image().save(path, "BMP")) {
+        if (!ViewPicture().save(path, "BMP")) {
             context_.dialogs->Message(
                 QStringLiteral("アニメーションの画像を保存できませんでした。\r\n") + path,
                 QString(), UserDialogs::Buttons::Ok);
@@ -125,77 +128,28 @@ void CZelkController::PrintPicture(bool entireForm) {
     if (!choice) {
         return;
     }
-    QSize size;
+    Printer::Page page;
     if (entireForm) {
         LetEventsRun();
-        context_.window->SetEntireFormToClipboard();
-        size = context_.window->frameGeometry().size();
+        page.picture = context_.window->EntireFormPicture();
+        page.size = context_.window->EntireFormSize();
     } else {
-        SetCommand(QStringLiteral("MONOCHROME_COPY"));
-        size = context_.view->size();
+        page.picture = MonochromePicture();
+        page.size = context_.view->size();
     }
-    const QImage picture = QApplication::clipboard()->image();
-
-    for (int copy = 1; copy <= choice->copies; ++copy) {
-        // One job per copy; copies printed into a file each get a file of their own.
-        QPrinter printer;
-        printer.setDocName(UserDialogs::ProgramTitle());
-        if (!choice->outputFile.isEmpty()) {
-            const QFileInfo out(choice->outputFile);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(copy == 1
-                                          ? choice->outputFile
-                                          : out.path() + u'/' + out.completeBaseName() +
-                                                QStringLiteral("-%1.").arg(copy) + out.suffix());
-        } else if (!choice->printerName.isEmpty()) {
-            printer.setPrinterName(choice->printerName);
-        }
-        QPainter painter;
-        if (!painter.begin(&printer)) {
-            context_.dialogs->Message(
-                QStringLiteral("印刷できませんでした。プリンタの設定を確かめてください。"),
-                QString(), UserDialogs::Buttons::Ok);
-            return;
-        }
-        // 1200 units across the page, square units.
-        const QRect page = painter.viewport();
-        const int height = static_cast<int>(std::nearbyint(1200.0 * page.height() / page.width()));
-        painter.setWindow(0, 0, 1200, height);
-        painter.drawImage(QRectF((1200.0 - size.width()) / 2, 100, size.width(), size.height()),
-                          picture);
-        QFont font = painter.font();
-        font.setPixelSize(24);
-        painter.setFont(font);
-        const double line = 36;
-        double y = size.height() + 100 + line; // an empty line first
-        painter.drawText(
-            QPointF(100, y + line),
-            QStringLiteral("\u3000\u3000\u3000\u3000\u3000\u3000\u3000ファイル名：\u3000") +
-                context_.appData->FileName());
-        painter.drawText(
-            QPointF(100, y + 2 * line),
-            QStringLiteral("\u3000\u3000\u3000\u3000\u3000\u3000\u3000コメント\u3000：\u3000") +
-                context_.figure->Comment());
-        painter.end();
+    page.fileName = context_.appData->FileName();
+    page.comment = context_.figure->Comment();
+    if (!context_.printer->Print(*choice, page)) {
+        context_.dialogs->Message(
+            QStringLiteral("印刷できませんでした。プリンタの設定を確かめてください。"), QString(),
+            UserDialogs::Buttons::Ok);
     }
-}
-
-frmPreView* CZelkController::ThumbnailBrowser() const {
-    return preview_;
 }
 
 void CZelkController::ShowThumbnailBrowser() {
-    if (preview_) {
-        preview_->close();
-    }
-    auto* browser = new frmPreView(context_);
-    browser->setAttribute(Qt::WA_DeleteOnClose);
-    preview_ = browser;
-    browser->show();
-    browser->SetDataPath(context_.appData->DataPath());
+    context_.windows->OpenThumbnailBrowser(context_.appData->DataPath());
 }
 
 void CZelkController::ShowHelp() {
-    CHelp().ShowHTMLHelpUsingAPI(context_.window,
-                                 context_.programFolder + QStringLiteral("/help/ZW33.html"));
+    context_.windows->ShowHelp(context_.programFolder + QStringLiteral("/help/ZW33.html"));
 }

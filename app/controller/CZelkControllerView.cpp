@@ -5,18 +5,14 @@
 #include "CZelkController.h"
 #include "CZelkData.h"
 #include "CZelkProController.h"
+#include "IMainWindow.h"
 #include "NumberText.h"
 #include "ctlZelkView.h"
-#include "frmZelkWin.h"
-
-#include <QAbstractButton>
-#include <QAction>
-#include <QTimer>
 
 void CZelkController::EnterViewMode() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
-    app.SetMode(QStringLiteral("VIEW_MODE"));
+    app.SetMode(AppMode::View);
     ShowCondition(QStringLiteral("閲覧モードです。"));
     view.SetBackColor(app.VIEW_MODE_BackColor());
     view.SetFigColor(app.VIEW_MODE_FigColor());
@@ -26,7 +22,7 @@ void CZelkController::EnterViewMode() {
     view.SetViewPointerFrom(false);
     view.SetViewPointerTo(false);
     view.ViewTempLine(false);
-    app.SetDrawingCondition(QStringLiteral("FROM"));
+    app.SetPointer(DrawingPointer::From);
     app.SetPointerToX(app.PointerFromX());
     app.SetPointerToY(app.PointerFromY());
     app.SetPointerToZ(app.PointerFromZ());
@@ -38,7 +34,7 @@ void CZelkController::EnterViewMode() {
 void CZelkController::EnterDrawMode() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
-    app.SetMode(QStringLiteral("DRAW_MODE"));
+    app.SetMode(AppMode::Draw);
     ShowCondition(QStringLiteral("作図モードです。"));
     view.SetRatio(app.Ratio());
     view.SetBackColor(app.DRAW_MODE_BackColor());
@@ -49,7 +45,7 @@ void CZelkController::EnterDrawMode() {
     view.SetViewAxis(true);
     view.SetViewPointerFrom(true);
     view.SetViewPointerTo(app.ProInterface());
-    if (app.DrawingCondition() == QLatin1String("TO")) {
+    if (app.Pointer() == DrawingPointer::To) {
         view.ViewTempLine(true);
         view.SetViewPointerTo(true);
     }
@@ -58,10 +54,10 @@ void CZelkController::EnterDrawMode() {
 }
 
 void CZelkController::ChangeMode() {
-    const QString mode = context_.appData->Mode();
-    if (mode == QLatin1String("VIEW_MODE")) {
+    const AppMode mode = context_.appData->ModeKind();
+    if (mode == AppMode::View) {
         EnterDrawMode();
-    } else if (mode == QLatin1String("DRAW_MODE")) {
+    } else if (mode == AppMode::Draw) {
         EnterViewMode();
     }
     LetEventsRun();
@@ -86,56 +82,71 @@ void CZelkController::Turn(int longitudeStep, int latitudeStep) {
     ShowViewAngle(app.Longitude(), app.Latitude());
 }
 
+void CZelkController::Turn(TurnDirection direction) {
+    switch (direction) {
+    case TurnDirection::Up:
+        Turn(0, 1);
+        break;
+    case TurnDirection::Down:
+        Turn(0, -1);
+        break;
+    case TurnDirection::Right:
+        Turn(-1, 0);
+        break;
+    case TurnDirection::Left:
+        Turn(1, 0);
+        break;
+    }
+}
+
 void CZelkController::TurnUp() {
-    Turn(0, 1);
+    Turn(TurnDirection::Up);
 }
 
 void CZelkController::TurnDown() {
-    Turn(0, -1);
+    Turn(TurnDirection::Down);
 }
 
 void CZelkController::TurnRight() {
-    Turn(-1, 0);
+    Turn(TurnDirection::Right);
 }
 
 void CZelkController::TurnLeft() {
-    Turn(1, 0);
+    Turn(TurnDirection::Left);
 }
 
 void CZelkController::SetContinuousTurnEnabled(bool enabled) {
-    context_.window->Action(QStringLiteral("mnuContinuousTurn"))->setEnabled(enabled);
-    context_.window->ToolBarButton(19)->setEnabled(enabled);
+    context_.window->SetContinuousTurnEnabled(enabled);
 }
 
 void CZelkController::StartContinuousTurn() {
     CAppData& app = *context_.appData;
-    context_.window->TurningTimer()->start();
-    const QString direction = app.ContinuousTurningDirection();
-    static const QStringList cycle{QStringLiteral("UP"), QStringLiteral("DOWN"),
-                                   QStringLiteral("LEFT"), QStringLiteral("RIGHT")};
-    const qsizetype at = cycle.indexOf(direction);
-    if (at >= 0) {
-        app.SetContinuousTurningDirection(cycle[(at + 1) % cycle.size()]);
-    }
+    context_.window->StartTurningTimer();
+    app.SetTurningDirection(ZelkStates::NextDirection(app.TurningDirection()));
     SetContinuousTurnEnabled(false);
 }
 
 void CZelkController::StopContinuousTurn() {
-    context_.window->TurningTimer()->stop();
-    context_.appData->SetContinuousTurningDirection(QStringLiteral("DOWN"));
+    context_.window->StopTurningTimer();
+    context_.appData->SetTurningDirection(TurnDirection::Down);
     SetContinuousTurnEnabled(true);
 }
 
+// Each tick is the turning command of the current direction, as if the user gave it.
 void CZelkController::TurningTick() {
-    const QString direction = context_.appData->ContinuousTurningDirection();
-    if (direction == QLatin1String("UP")) {
+    switch (context_.appData->TurningDirection()) {
+    case TurnDirection::Up:
         SetCommand(QStringLiteral("TURN_UP"));
-    } else if (direction == QLatin1String("DOWN")) {
+        break;
+    case TurnDirection::Down:
         SetCommand(QStringLiteral("TURN_DOWN"));
-    } else if (direction == QLatin1String("RIGHT")) {
+        break;
+    case TurnDirection::Right:
         SetCommand(QStringLiteral("TURN_RIGHT"));
-    } else if (direction == QLatin1String("LEFT")) {
+        break;
+    case TurnDirection::Left:
         SetCommand(QStringLiteral("TURN_LEFT"));
+        break;
     }
 }
 
@@ -151,7 +162,7 @@ void CZelkController::TurnToView(int longitude, int latitude) {
         view.SetMaxPos(figure.GetMaxPos());
         view.SetMinPos(figure.GetMinPos());
         view.Draw();
-    } else if (!context_.window->TurningTimer()->isActive()) {
+    } else if (!context_.window->TurningTimerActive()) {
         const int step = app.UnitAngle();
         // Both angles stay multiples of the step, so the walk always arrives.
         while (app.Longitude() != longitude || app.Latitude() != latitude) {
@@ -182,21 +193,20 @@ void CZelkController::TurnToView(int longitude, int latitude) {
 
 void CZelkController::ToggleThirdAngleProjection() {
     CAppData& app = *context_.appData;
-    frmZelkWin& window = *context_.window;
+    IMainWindow& window = *context_.window;
     if (app.ThirdAngleProjectionMethodMode()) {
         window.ResetTAPMMode();
         app.SetThirdAngleProjectionMethodMode(false);
     } else {
+        // Each pane takes its picture straight from the view: the user's clipboard is
+        // left alone.
         window.SetTAPMMode();
         SetCommand(QStringLiteral("FRONT_VIEW"));
-        SetCommand(QStringLiteral("NORMAL_COPY"));
-        window.ClipboardToFrontView();
+        window.SetPanePicture(IMainWindow::Pane::Front, ViewPicture());
         SetCommand(QStringLiteral("TOP_VIEW"));
-        SetCommand(QStringLiteral("NORMAL_COPY"));
-        window.ClipboardToTopView();
+        window.SetPanePicture(IMainWindow::Pane::Top, ViewPicture());
         SetCommand(QStringLiteral("SIDE_VIEW"));
-        SetCommand(QStringLiteral("NORMAL_COPY"));
-        window.ClipboardToSideView();
+        window.SetPanePicture(IMainWindow::Pane::Side, ViewPicture());
         SetCommand(QStringLiteral("EQUAL_ANGLE_VIEW"));
         app.SetThirdAngleProjectionMethodMode(true);
     }
@@ -219,13 +229,14 @@ void CZelkController::Reduce() {
     context_.view->Draw();
 }
 
-void CZelkController::ApplyDifficulty(const QString& level, int16_t step, int16_t limit) {
+void CZelkController::ApplyDifficulty(DifficultyLevel level) {
     CAppData& app = *context_.appData;
-    app.SetDifficulty(level);
-    app.SetUnitLength(step);
-    app.SetMaxSize(limit);
+    const DifficultyEntry& entry = ZelkStates::Level(level);
+    app.SetLevel(level);
+    app.SetUnitLength(entry.step);
+    app.SetMaxSize(entry.space);
     context_.view->SetAxisLineLength(app.MaxSize());
-    if (app.Mode() == QLatin1String("DRAW_MODE")) {
+    if (app.Drawing()) {
         app.SetRatio(static_cast<float>(context_.view->ControlScaleHeight()) /
                      static_cast<float>(app.MaxSize() * 2));
         context_.view->SetRatio(app.Ratio());
@@ -242,9 +253,9 @@ void CZelkController::EnterProInterface() {
 void CZelkController::EnterNormalInterface() {
     CAppData& app = *context_.appData;
     app.SetProInterface(false);
-    const bool drawing = app.Mode() == QLatin1String("DRAW_MODE");
+    const bool drawing = app.Drawing();
     if (drawing) {
-        app.SetDrawingCondition(QStringLiteral("FROM"));
+        app.SetPointer(DrawingPointer::From);
     }
     context_.view->SetViewPointerFrom(drawing);
     context_.view->SetViewPointerTo(false);
@@ -256,7 +267,7 @@ void CZelkController::ToggleDataPathFixed() {
     CAppData& app = *context_.appData;
     const bool pinned = !app.DataPathFixed();
     app.SetDataPathFixed(pinned);
-    context_.window->Action(QStringLiteral("mnuDataPathFixed"))->setChecked(pinned);
+    context_.window->SetChecked(IMainWindow::CheckItem::DataPathFixed, pinned);
 }
 
 void CZelkController::SendFigure(CZelkData& figure, ctlZelkView& view) {
@@ -280,8 +291,8 @@ void CZelkController::RebuildView() {
     view.SetLatitude(lat);
     view.PointerSize(app.PointerSize());
     view.SetRatio(app.Ratio());
-    const bool drawing = app.Mode() == QLatin1String("DRAW_MODE");
-    if ((drawing && app.ProInterface()) || app.Mode() == QLatin1String("VIEW_MODE")) {
+    const bool drawing = app.Drawing();
+    if ((drawing && app.ProInterface()) || app.ModeKind() == AppMode::View) {
         const bool on = drawing;
         view.SetViewAxis(on);
         view.SetViewPointerFrom(on);

@@ -2,6 +2,7 @@
 
 #include "CAppData.h"
 #include "CZelkController.h"
+#include "KeyCodes.h"
 
 #include <QCoreApplication>
 
@@ -13,23 +14,24 @@ void CKeyHandler::Send(const char* command, int times) {
 
 void CKeyHandler::KeyDown(int16_t KeyCode, int16_t Shift) {
     // Turning works in every mode and interface, whatever the modifiers.
+    using namespace KeyCodes;
     switch (KeyCode) {
-    case 27:
+    case kEscape:
         Send("CONTINUOUS_TURN_STOP");
         break;
-    case 32:
+    case kSpace:
         Send("CONTINUOUS_TURN");
         break;
-    case 37:
+    case kLeft:
         Send("TURN_LEFT");
         break;
-    case 38:
+    case kUp:
         Send("TURN_UP");
         break;
-    case 39:
+    case kRight:
         Send("TURN_RIGHT");
         break;
-    case 40:
+    case kDown:
         Send("TURN_DOWN");
         break;
     default:
@@ -38,32 +40,32 @@ void CKeyHandler::KeyDown(int16_t KeyCode, int16_t Shift) {
 
     // Drawing keys only in drawing mode with the normal interface.
     const CAppData& app = *context_.appData;
-    if (app.Mode() == QLatin1String("DRAW_MODE") && !app.ProInterface()) {
+    if (app.Drawing() && !app.ProInterface()) {
         // Shift gives the minus direction, Ctrl ten steps; with Alt nothing moves.
-        const bool minus = Shift == 1 || Shift == 3;
-        const int times = Shift == 2 || Shift == 3 ? 10 : 1;
-        const bool move = Shift >= 0 && Shift <= 3;
+        const bool minus = (Shift & kShiftMask) != 0;
+        const int times = (Shift & kCtrlMask) != 0 ? 10 : 1;
+        const bool move = Shift >= 0 && Shift <= (kShiftMask | kCtrlMask);
         switch (KeyCode) {
-        case 8:
+        case kBackspace:
             Send("DEL_TAIL");
             break;
-        case 13:
+        case kEnter:
             Send("APPLY");
             break;
-        case 79:
+        case kO:
             Send("RETURN_POINTER_TO_ORIGIN");
             break;
-        case 88:
+        case kX:
             if (move) {
                 Send(minus ? "POINTER_MOVE_MX" : "POINTER_MOVE_X", times);
             }
             break;
-        case 89:
+        case kY:
             if (move) {
                 Send(minus ? "POINTER_MOVE_MY" : "POINTER_MOVE_Y", times);
             }
             break;
-        case 90:
+        case kZ:
             if (move) {
                 Send(minus ? "POINTER_MOVE_MZ" : "POINTER_MOVE_Z", times);
             }

@@ -68,20 +68,19 @@ void CZelkController::ShowToCondition() {
                       .arg(app.PointerToZ()));
 }
 
-void CZelkController::MovePointer(const QString& command) {
+// axis 0, 1, 2 for x, y, z; sign +1 or -1.
+void CZelkController::MovePointer(int axis, int sign) {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
-    const bool minus = command.startsWith(QLatin1String("POINTER_MOVE_M"));
-    const QChar axis = command.back();
-    const int step = minus ? -app.UnitLength() : app.UnitLength();
-    const bool to = app.DrawingCondition() == QLatin1String("TO");
+    const int step = sign * app.UnitLength();
+    const bool to = app.Pointer() == DrawingPointer::To;
 
     view.SetViewPointerTo(to);
     view.SetViewPointerFrom(true);
     if (to) {
-        if (axis == u'X') {
+        if (axis == 0) {
             app.SetPointerToX(app.PointerToX() + step);
-        } else if (axis == u'Y') {
+        } else if (axis == 1) {
             app.SetPointerToY(app.PointerToY() + step);
         } else {
             app.SetPointerToZ(app.PointerToZ() + step);
@@ -91,9 +90,9 @@ void CZelkController::MovePointer(const QString& command) {
         view.ViewTempLine(true);
         ShowToCondition();
     } else {
-        if (axis == u'X') {
+        if (axis == 0) {
             app.SetPointerFromX(app.PointerFromX() + step);
-        } else if (axis == u'Y') {
+        } else if (axis == 1) {
             app.SetPointerFromY(app.PointerFromY() + step);
         } else {
             app.SetPointerFromZ(app.PointerFromZ() + step);
@@ -108,7 +107,7 @@ void CZelkController::MovePointer(const QString& command) {
 void CZelkController::ReturnPointerToOrigin() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
-    if (app.DrawingCondition() == QLatin1String("FROM")) {
+    if (app.Pointer() == DrawingPointer::From) {
         app.SetPointerFromX(0);
         app.SetPointerFromY(0);
         app.SetPointerFromZ(0);
@@ -129,8 +128,8 @@ void CZelkController::ReturnPointerToOrigin() {
 void CZelkController::ApplyPointer() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
-    if (app.DrawingCondition() == QLatin1String("FROM")) {
-        app.SetDrawingCondition(QStringLiteral("TO"));
+    if (app.Pointer() == DrawingPointer::From) {
+        app.SetPointer(DrawingPointer::To);
         app.SetPointerToX(app.PointerFromX());
         app.SetPointerToY(app.PointerFromY());
         app.SetPointerToZ(app.PointerFromZ());
@@ -138,7 +137,7 @@ void CZelkController::ApplyPointer() {
         view.SetPointerTo(view.PointerFrom());
         view.SetViewPointerTo(true);
     } else {
-        app.SetDrawingCondition(QStringLiteral("FROM"));
+        app.SetPointer(DrawingPointer::From);
         // A refused line (zero length or already drawn) is dropped without a word.
         context_.figure->AddLine(FromPointerText() + u',' + ToPointerText());
         app.SetPointerFromX(app.PointerToX());
@@ -173,9 +172,9 @@ void CZelkController::DeleteTail() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
     CZelkData& figure = *context_.figure;
-    if (app.DrawingCondition() == QLatin1String("TO")) {
+    if (app.Pointer() == DrawingPointer::To) {
         const bool deleted = DeleteLineBetweenPointers();
-        app.SetDrawingCondition(QStringLiteral("FROM"));
+        app.SetPointer(DrawingPointer::From);
         if (deleted) {
             app.SetPointerFromX(app.PointerToX());
             app.SetPointerFromY(app.PointerToY());
@@ -196,7 +195,7 @@ void CZelkController::DeleteTail() {
         app.SetPointerToX(x);
         app.SetPointerToY(y);
         app.SetPointerToZ(z);
-        app.SetDrawingCondition(QStringLiteral("FROM"));
+        app.SetPointer(DrawingPointer::From);
         view.SetViewPointerFrom(true);
         view.SetViewPointerTo(false);
         view.SetPointerFrom(FromPointerText());

@@ -4,42 +4,47 @@
 #include "CStringUtil.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
+#include "IMainWindow.h"
 #include "NumberText.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
-#include "frmZelkWin.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QScrollBar>
 #include <cmath>
 
+// The panel's vocabulary, compared in this order.
+const std::vector<CZelkProController::CommandEntry>& CZelkProController::CommandTable() {
+    using P = CZelkProController;
+    static const std::vector<CommandEntry> table = {
+        {"TURN_UP", [](P& p) { p.Forward("TURN_UP"); }},
+        {"TURN_DOWN", [](P& p) { p.Forward("TURN_DOWN"); }},
+        {"TURN_LEFT", [](P& p) { p.Forward("TURN_LEFT"); }},
+        {"TURN_RIGHT", [](P& p) { p.Forward("TURN_RIGHT"); }},
+        {"APPLY_LINE", [](P& p) { p.ApplyLine(); }},
+        {"DELETE_LINE", [](P& p) { p.DeleteCurrentLine(); }},
+        {"NEW_LINE", [](P& p) { p.PrepareNewLine(); }},
+        {"REFLESH_PRO_INTERFACE", [](P& p) { p.RefreshProInterface(); }},
+        {"PRO_INTERFACE_CHANGE", [](P& p) { p.ShowEditedLine(); }},
+        {"SETUP_VSCROLL_BAR", [](P& p) { p.SetUpScrollBar(); }},
+        {"SETUP_LINE_NUMBER_LABEL", [](P& p) { p.ShowLineNumber(); }},
+        {"VSCR_LINE_NUMBER_CHANGE", [](P& p) { p.ChangeLineNumber(); }},
+        {"SET_TEMP_LINE", [](P& p) { p.TakePointersFromFields(); }},
+    };
+    return table;
+}
+
+// The turning keys of the panel are the main controller's commands.
+void CZelkProController::Forward(const char* command) {
+    context_.controller->SetCommand(QString::fromLatin1(command));
+}
+
 bool CZelkProController::SetCommand(const QString& command) {
-    if (command == QLatin1String("TURN_UP") || command == QLatin1String("TURN_DOWN") ||
-        command == QLatin1String("TURN_LEFT") || command == QLatin1String("TURN_RIGHT")) {
-        context_.controller->SetCommand(command);
-    } else if (command == QLatin1String("APPLY_LINE")) {
-        ApplyLine();
-    } else if (command == QLatin1String("DELETE_LINE")) {
-        DeleteCurrentLine();
-    } else if (command == QLatin1String("NEW_LINE")) {
-        PrepareNewLine();
-    } else if (command == QLatin1String("REFLESH_PRO_INTERFACE")) {
-        RefreshProInterface();
-    } else if (command == QLatin1String("PRO_INTERFACE_CHANGE")) {
-        ShowEditedLine();
-    } else if (command == QLatin1String("SETUP_VSCROLL_BAR")) {
-        SetUpScrollBar();
-    } else if (command == QLatin1String("SETUP_LINE_NUMBER_LABEL")) {
-        ShowLineNumber();
-    } else if (command == QLatin1String("VSCR_LINE_NUMBER_CHANGE")) {
-        ChangeLineNumber();
-    } else if (command == QLatin1String("SET_TEMP_LINE")) {
-        TakePointersFromFields();
-    } else {
-        return false;
+    for (const CommandEntry& entry : CommandTable()) {
+        if (command == QLatin1String(entry.command)) {
+            entry.handler(*this);
+            return true;
+        }
     }
-    return true;
+    return false;
 }
 
 void CZelkProController::SetPointerCoordinate(int part, int32_t value) {
@@ -69,7 +74,7 @@ void CZelkProController::SetPointerCoordinate(int part, int32_t value) {
 void CZelkProController::RefreshProInterface() {
     CAppData& app = *context_.appData;
     CZelkData& figure = *context_.figure;
-    frmZelkWin& window = *context_.window;
+    IMainWindow& window = *context_.window;
     ctlZelkView& view = *context_.view;
     if (figure.NumberOfLines() > 0) {
         CStringUtil splitter;
@@ -77,7 +82,7 @@ void CZelkProController::RefreshProInterface() {
         splitter.StringSprit(figure.GetLine(app.ProIF_LineNumber()), QStringLiteral(","), parts, 0,
                              255);
         for (int k = 0; k < 6; ++k) {
-            window.PosField(kFieldOrder[static_cast<size_t>(k)])->setText(parts[k]);
+            window.SetPosFieldText(kFieldOrder[static_cast<size_t>(k)], parts[k]);
             float value = 0;
             NumberText::ToSingle(parts[k], value);
             SetPointerCoordinate(k, NumberText::RoundHalfEven(value));
@@ -86,13 +91,13 @@ void CZelkProController::RefreshProInterface() {
         view.SetPointerTo(parts[3] + u',' + parts[4] + u',' + parts[5]);
     } else {
         for (int i = 0; i < 6; ++i) {
-            window.PosField(i)->setText(QStringLiteral("0"));
+            window.SetPosFieldText(i, QStringLiteral("0"));
         }
         view.SetPointerFrom(QStringLiteral("0,0,0"));
         view.SetPointerTo(QStringLiteral("0,0,0"));
     }
     view.SetTempLine(view.PointerFrom() + u',' + view.PointerTo());
-    const bool drawing = app.Mode() == QLatin1String("DRAW_MODE");
+    const bool drawing = app.Drawing();
     view.SetViewPointerFrom(drawing);
     view.SetViewPointerTo(drawing);
     view.ViewTempLine(drawing);
@@ -102,19 +107,17 @@ void CZelkProController::RefreshProInterface() {
 
 void CZelkProController::SetUpScrollBar() {
     const int32_t lines = context_.figure->NumberOfLines();
-    QScrollBar* bar = context_.window->LineNumberScrollBar();
-    bar->setMaximum(lines);
-    bar->setMinimum(lines > 0 ? 1 : 0);
+    context_.window->SetLineScrollRange(lines > 0 ? 1 : 0, lines);
 }
 
 void CZelkProController::ShowLineNumber() {
-    context_.window->LineNumberLabel()->setText(QStringLiteral("LineNo. %1 / %2")
-                                                    .arg(context_.appData->ProIF_LineNumber())
-                                                    .arg(context_.figure->NumberOfLines()));
+    context_.window->SetLineNumberText(QStringLiteral("LineNo. %1 / %2")
+                                           .arg(context_.appData->ProIF_LineNumber())
+                                           .arg(context_.figure->NumberOfLines()));
 }
 
 void CZelkProController::ChangeLineNumber() {
-    context_.appData->SetProIF_LineNumber(context_.window->LineNumberScrollBar()->value());
+    context_.appData->SetProIF_LineNumber(context_.window->LineScrollValue());
     RefreshProInterface();
 }
 
@@ -132,7 +135,7 @@ void CZelkProController::ApplyLine() {
     const int32_t position = figure.NumberOfLines() > 0 ? context_.appData->ProIF_LineNumber() : 1;
     QStringList fields;
     for (int index : kFieldOrder) {
-        fields << context_.window->PosField(index)->text();
+        fields << context_.window->PosFieldText(index);
     }
     if (figure.AddLineTo(position, fields.join(u','))) {
         Notice(QStringLiteral("Apply Succeeded"));
@@ -179,24 +182,23 @@ int16_t CZelkProController::ToPointerCoordinate(const QString& text) const {
 
 void CZelkProController::TakePointersFromFields() {
     for (int k = 0; k < 6; ++k) {
-        SetPointerCoordinate(
-            k, ToPointerCoordinate(
-                   context_.window->PosField(kFieldOrder[static_cast<size_t>(k)])->text()));
+        SetPointerCoordinate(k, ToPointerCoordinate(context_.window->PosFieldText(
+                                    kFieldOrder[static_cast<size_t>(k)])));
     }
 }
 
 void CZelkProController::ShowEditedLine() {
     CAppData& app = *context_.appData;
-    frmZelkWin& window = *context_.window;
+    IMainWindow& window = *context_.window;
     ctlZelkView& view = *context_.view;
     const int16_t values[6] = {app.PointerFromX(), app.PointerFromY(), app.PointerFromZ(),
                                app.PointerToX(),   app.PointerToY(),   app.PointerToZ()};
     for (int k = 0; k < 6; ++k) {
-        window.PosField(kFieldOrder[static_cast<size_t>(k)])->setText(QString::number(values[k]));
+        window.SetPosFieldText(kFieldOrder[static_cast<size_t>(k)], QString::number(values[k]));
     }
     auto text = [&window](int a, int b, int c) {
-        return window.PosField(a)->text() + u',' + window.PosField(b)->text() + u',' +
-               window.PosField(c)->text();
+        return window.PosFieldText(a) + u',' + window.PosFieldText(b) + u',' +
+               window.PosFieldText(c);
     };
     view.SetPointerFrom(text(0, 2, 4));
     view.SetPointerTo(text(1, 3, 5));

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 // The logic of the detailed-input panel: six number fields for the two end points of
 // one line, a scroll bar over the lines and a line-number read-out. Fields are
@@ -19,6 +20,13 @@ public:
     static constexpr std::array<int, 6> kFieldOrder{0, 2, 4, 1, 3, 5};
 
 private:
+    struct CommandEntry {
+        const char* command;
+        void (*handler)(CZelkProController&);
+    };
+    static const std::vector<CommandEntry>& CommandTable();
+
+    void Forward(const char* command);
     void RefreshProInterface();
     void SetUpScrollBar();
     void ShowLineNumber();

@@ -4,16 +4,20 @@
 #include <QClipboard>
 #include <QPixmap>
 
-void CKeyEventsForClipboardHandling::CopyEntireFormToClipboard() {
-    QClipboard* clipboard = QApplication::clipboard();
-    clipboard->clear();
+QImage CKeyEventsForClipboardHandling::GrabEntireForm() {
     QWidget* window = window_ ? window_->window() : QApplication::activeWindow();
     QApplication::processEvents();
     if (window == nullptr) {
-        return;
+        return {};
     }
-    const QPixmap picture = window->grab();
+    return window->grab().toImage();
+}
+
+void CKeyEventsForClipboardHandling::CopyEntireFormToClipboard() {
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    const QImage picture = GrabEntireForm();
     if (!picture.isNull()) {
-        clipboard->setImage(picture.toImage());
+        clipboard->setImage(picture);
     }
 }

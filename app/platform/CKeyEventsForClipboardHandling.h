@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPointer>
 #include <QWidget>
 
@@ -10,6 +11,8 @@ public:
     // window: the main window; without one the active window is taken.
     explicit CKeyEventsForClipboardHandling(QWidget* window = nullptr) : window_(window) {}
     void CopyEntireFormToClipboard();
+    // The same picture, without touching the clipboard (null without a window).
+    QImage GrabEntireForm();
 
 private:
     QPointer<QWidget> window_;

@@ -47,9 +47,7 @@ void CAppData::SetRatio(float value) {
 }
 
 void CAppData::SetContinuousTurningDirection(const QString& value) {
-    const bool known = value == QLatin1String("RIGHT") || value == QLatin1String("LEFT") ||
-                       value == QLatin1String("UP") || value == QLatin1String("DOWN");
-    continuousTurningDirection_ = known ? value : QStringLiteral("LEFT");
+    direction_ = ZelkStates::DirectionFrom(value).value_or(TurnDirection::Left);
 }
 
 void CAppData::SetTickTime(int32_t value) {
@@ -69,15 +67,11 @@ int16_t CAppData::ClampPointer(int32_t value) const {
 }
 
 void CAppData::SetDrawingCondition(const QString& value) {
-    drawingCondition_ = value == QLatin1String("TO") ? value : QStringLiteral("FROM");
+    pointer_ = ZelkStates::PointerFrom(value).value_or(DrawingPointer::From);
 }
 
 void CAppData::SetDifficulty(const QString& value) {
-    static const QStringList levels{
-        QStringLiteral("DIFFICULTY_MIDIUM"), QStringLiteral("DIFFICULTY_BEGINNER"),
-        QStringLiteral("DIFFICULTY_SENIOR"), QStringLiteral("DIFFICULTY_SPECIAL"),
-        QStringLiteral("DIFFICULTY_SUPER_SPECIAL")};
-    difficulty_ = levels.contains(value) ? value : levels.first();
+    level_ = ZelkStates::LevelFrom(value).value_or(DifficultyLevel::Midium);
 }
 
 int32_t CAppData::FigureLines() const {
@@ -96,7 +90,7 @@ void CAppData::SetProIF_LineNumber(int32_t value) {
 
 void CAppData::ClearData() {
     SetFileName(QString());
-    SetDrawingCondition(QStringLiteral("FROM"));
+    SetPointer(DrawingPointer::From);
     SetPointerFromX(0);
     SetPointerFromY(0);
     SetPointerFromZ(0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ZelkStates.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -32,6 +34,9 @@ public:
     void SetRatio(float value);
     QString Mode() const { return mode_; }
     void SetMode(const QString& value) { mode_ = value; }
+    AppMode ModeKind() const { return ZelkStates::ModeFrom(mode_); }
+    void SetMode(AppMode mode) { mode_ = ZelkStates::Text(mode); }
+    bool Drawing() const { return ModeKind() == AppMode::Draw; }
     int16_t UnitLength() const { return unitLength_; }
     void SetUnitLength(int16_t value) { unitLength_ = value; }
     int16_t UnitAngle() const { return unitAngle_; }
@@ -56,8 +61,10 @@ public:
     void SetPointerFromColor(int32_t value) { pointerFromColor_ = value; }
     int32_t PointerToColor() const { return pointerToColor_; }
     void SetPointerToColor(int32_t value) { pointerToColor_ = value; }
-    QString ContinuousTurningDirection() const { return continuousTurningDirection_; }
+    QString ContinuousTurningDirection() const { return ZelkStates::Text(direction_); }
     void SetContinuousTurningDirection(const QString& value);
+    TurnDirection TurningDirection() const { return direction_; }
+    void SetTurningDirection(TurnDirection direction) { direction_ = direction; }
     int16_t TickTime() const { return tickTime_; }
     void SetTickTime(int32_t value);
     int16_t PointerFromX() const { return pointerFrom_[0]; }
@@ -72,10 +79,14 @@ public:
     void SetPointerToY(int32_t value) { pointerTo_[1] = ClampPointer(value); }
     int16_t PointerToZ() const { return pointerTo_[2]; }
     void SetPointerToZ(int32_t value) { pointerTo_[2] = ClampPointer(value); }
-    QString DrawingCondition() const { return drawingCondition_; }
+    QString DrawingCondition() const { return ZelkStates::Text(pointer_); }
     void SetDrawingCondition(const QString& value);
-    QString Difficulty() const { return difficulty_; }
+    DrawingPointer Pointer() const { return pointer_; }
+    void SetPointer(DrawingPointer pointer) { pointer_ = pointer; }
+    QString Difficulty() const { return ZelkStates::Text(level_); }
     void SetDifficulty(const QString& value);
+    DifficultyLevel Level() const { return level_; }
+    void SetLevel(DifficultyLevel level) { level_ = level; }
     bool ThirdAngleProjectionMethodMode() const { return thirdAngleProjectionMethodMode_; }
     void SetThirdAngleProjectionMethodMode(bool value) { thirdAngleProjectionMethodMode_ = value; }
     int16_t FileNameHistoryNum() const { return kHistoryPlaces; }
@@ -129,12 +140,12 @@ private:
     int32_t tempLineColor_ = 0x0000FF;
     int32_t pointerFromColor_ = 0x0000FF;
     int32_t pointerToColor_ = 0x000000;
-    QString continuousTurningDirection_ = QStringLiteral("DOWN");
+    TurnDirection direction_ = TurnDirection::Down;
     int16_t tickTime_ = 100;
     std::array<int16_t, 3> pointerFrom_{};
     std::array<int16_t, 3> pointerTo_{};
-    QString drawingCondition_ = QStringLiteral("FROM");
-    QString difficulty_ = QStringLiteral("DIFFICULTY_MIDIUM");
+    DrawingPointer pointer_ = DrawingPointer::From;
+    DifficultyLevel level_ = DifficultyLevel::Midium;
     bool thirdAngleProjectionMethodMode_ = false;
     int16_t axisLineLength_ = 200;
     int16_t axisLineSize_ = 2;

@@ -6,7 +6,6 @@
 #include "SafeFile.h"
 #include "TextEncoding.h"
 #include "UserDialogs.h"
-#include "frmZelkWin.h"
 
 #include <QFileInfo>
 
@@ -158,7 +157,8 @@ QStringList CZelkIniFileHandler::Lines() const {
     }
     lines << QString() << QStringLiteral("[Miscellaneous]") << QString();
 
-    QWidget* window = context_.window;
+    // The report's folder questions take a window on Windows; here they need none.
+    QWidget* const window = nullptr;
     const auto section = [&lines](const char* name, const char* key, const QString& value) {
         lines << QStringLiteral("[%1]").arg(QLatin1String(name))
               << QLatin1String(key) + QStringLiteral("=") + OneLine(value);

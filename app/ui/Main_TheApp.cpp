@@ -5,8 +5,11 @@
 #include "CZelkData.h"
 #include "CZelkProController.h"
 #include "InstanceLock.h"
+#include "QtClipboard.h"
+#include "QtPrinter.h"
 #include "SafeFile.h"
 #include "UserDialogs.h"
+#include "WindowFactory.h"
 #include "frmZelkWin.h"
 
 #include <QApplication>
@@ -14,8 +17,18 @@
 
 Main_TheApp::Main_TheApp(const QString& programFolder, const QStringList& arguments,
                          UserDialogs& dialogs, SoundBackend& sound, Clock& clock,
-                         std::function<void()> quit)
+                         std::function<void()> quit, Clipboard* clipboard, Printer* printer)
     : quit_(std::move(quit)) {
+    if (clipboard == nullptr) {
+        systemClipboard_ = std::make_unique<QtClipboard>();
+        clipboard = systemClipboard_.get();
+    }
+    if (printer == nullptr) {
+        systemPrinter_ = std::make_unique<QtPrinter>();
+        printer = systemPrinter_.get();
+    }
+    context_.clipboard = clipboard;
+    context_.printer = printer;
     context_.programFolder = programFolder;
     context_.arguments = arguments;
     context_.dialogs = &dialogs;
@@ -51,6 +64,8 @@ bool Main_TheApp::Start() {
     context_.appData = appData_.get();
     window_ = std::make_unique<frmZelkWin>(context_);
     context_.window = window_.get();
+    windows_ = std::make_unique<WindowFactory>(context_, window_.get());
+    context_.windows = windows_.get();
     figure_ = std::make_unique<CZelkData>();
     context_.figure = figure_.get();
     appData_->SetFigure(figure_.get());
@@ -83,6 +98,8 @@ void Main_TheApp::Release() {
     proController_.reset();
     context_.appData = nullptr;
     appData_.reset();
+    context_.windows = nullptr;
+    windows_.reset();
     context_.window = nullptr;
     context_.view = nullptr;
     window_.reset();

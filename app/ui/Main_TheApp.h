@@ -6,6 +6,10 @@
 #include <memory>
 
 class InstanceLock;
+class QtClipboard;
+class QtPrinter;
+class WindowFactory;
+class frmZelkWin;
 
 // The program's start-up module: creates the six shared instances in their order,
 // boots the controller, and at the end releases them in the same order. After the
@@ -13,8 +17,10 @@ class InstanceLock;
 class Main_TheApp {
 public:
     // quit: what ending the program means for this host (leave the event loop).
+    // Without a clipboard or printer of its own the system's are used.
     Main_TheApp(const QString& programFolder, const QStringList& arguments, UserDialogs& dialogs,
-                SoundBackend& sound, Clock& clock, std::function<void()> quit);
+                SoundBackend& sound, Clock& clock, std::function<void()> quit,
+                Clipboard* clipboard = nullptr, Printer* printer = nullptr);
     ~Main_TheApp();
     Main_TheApp(const Main_TheApp&) = delete;
     Main_TheApp& operator=(const Main_TheApp&) = delete;
@@ -26,6 +32,9 @@ public:
     void End();
     bool Ended() const { return ended_; }
     AppContext& Context() { return context_; }
+    // The concrete windows, for the program's entry and for tests.
+    frmZelkWin* Window() const { return window_.get(); }
+    WindowFactory* Windows() const { return windows_.get(); }
 
 private:
     void Release();
@@ -37,6 +46,9 @@ private:
     std::unique_ptr<CZelkProController> proController_;
     std::unique_ptr<CAppData> appData_;
     std::unique_ptr<frmZelkWin> window_;
+    std::unique_ptr<WindowFactory> windows_;
+    std::unique_ptr<QtClipboard> systemClipboard_;
+    std::unique_ptr<QtPrinter> systemPrinter_;
     std::unique_ptr<CZelkData> figure_;
     std::unique_ptr<InstanceLock> instanceLock_;
 };

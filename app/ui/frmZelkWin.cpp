@@ -32,29 +32,6 @@ int Round(double value) {
     return static_cast<int>(std::nearbyint(value));
 }
 
-struct SizeEntry {
-    const char* name;
-    int width;
-    int height;
-    const char* menuItem;
-};
-const SizeEntry kSizes[] = {{"800x400", 800, 400, "mnuVAIOC1Size"},
-                            {"640x480", 640, 480, "mnuNormalSize"},
-                            {"800x600", 800, 600, "mnuExpansion1"},
-                            {"1024x768", 1024, 768, "mnuExpansion2"}};
-
-struct DifficultyEntry {
-    const char* command;
-    const char* menuItem;
-    const char* caption;
-};
-const DifficultyEntry kDifficulties[] = {
-    {"DIFFICULTY_BEGINNER", "mnuBeginner", "初級　Step20mm　MAX 100mm"},
-    {"DIFFICULTY_MIDIUM", "mnuMidClass", "中級　Step10mm　MAX 200mm"},
-    {"DIFFICULTY_SENIOR", "mnuSenior", "上級　Step10mm　MAX1000mm"},
-    {"DIFFICULTY_SPECIAL", "mnuSpecial", "特級　Step 5mm　MAX1000mm"},
-    {"DIFFICULTY_SUPER_SPECIAL", "mnuSuperSpecial", "超特級　Step 1mm　Max1000mm"}};
-
 struct ToolBarEntry {
     const char* key; // nullptr for a separator
     const char* toolTip;
@@ -249,7 +226,7 @@ void frmZelkWin::BuildMenus() {
     option->setObjectName(QStringLiteral("mnuOption"));
     QMenu* difficulty = option->addMenu(QStringLiteral("操作の難易度"));
     difficulty->setObjectName(QStringLiteral("mnuDifficulty"));
-    for (const DifficultyEntry& entry : kDifficulties) {
+    for (const DifficultyEntry& entry : ZelkStates::Levels()) {
         QAction* level =
             item(difficulty, entry.menuItem, QString::fromUtf8(entry.caption), nullptr, true);
         connect(level, &QAction::triggered, this, [this, level] { OnDifficultyMenu(level); });
@@ -262,8 +239,9 @@ void frmZelkWin::BuildMenus() {
     sizes->setObjectName(QStringLiteral("mnuWiindowSize"));
     const char* sizeCaptions[4] = {"モバイル用(800×400)", "ノーマル(640×480)", "拡張１(800×600)",
                                    "拡張２(1024×768)"};
-    for (int i = 0; i < 4; ++i) {
-        item(sizes, kSizes[i].menuItem, QString::fromUtf8(sizeCaptions[i]), kSizes[i].name, true);
+    for (size_t i = 0; i < ZelkStates::FormSizes().size(); ++i) {
+        const FormSizeEntry& size = ZelkStates::FormSizes()[i];
+        item(sizes, size.menuItem, QString::fromUtf8(sizeCaptions[i]), size.command, true);
     }
     separator(option, "mnuHifun2");
     QAction* pro =
@@ -310,7 +288,6 @@ void frmZelkWin::BuildToolBar() {
         const QString command = QString::fromLatin1(entry.command);
         connect(button, &QToolButton::clicked, this, [this, command] { Send(command); });
         tlbToolBar_->addWidget(button);
-        toolBarButtons_[static_cast<size_t>(i + 1)] = button;
     }
 }
 
@@ -395,15 +372,13 @@ int frmZelkWin::ToolBarHeight() const {
 
 void frmZelkWin::SetFormSize(const QString& size) {
     formSize_ = size;
-    const SizeEntry* chosen = &kSizes[0];
-    for (const SizeEntry& entry : kSizes) {
+    for (const FormSizeEntry& entry : ZelkStates::FormSizes()) {
         Action(QString::fromLatin1(entry.menuItem))->setChecked(false);
-        if (size == QLatin1String(entry.name)) {
-            chosen = &entry;
-        }
     }
-    if (size != QLatin1String(chosen->name)) {
-        formSize_ = QString::fromLatin1(chosen->name);
+    const FormSizeEntry* chosen = ZelkStates::FormSize(size);
+    if (chosen == nullptr) {
+        chosen = &ZelkStates::FormSizes()[0];
+        formSize_ = QString::fromLatin1(chosen->command);
     }
     Action(QString::fromLatin1(chosen->menuItem))->setChecked(true);
     nominalWidth_ = chosen->width;
@@ -564,26 +539,21 @@ void frmZelkWin::ResetTAPMMode() {
     view_->Draw();
 }
 
-void frmZelkWin::ClipboardToFrontView() {
-    picFrontView_->setPixmap(QPixmap::fromImage(QApplication::clipboard()->image()));
+void frmZelkWin::SetPanePicture(Pane pane, const QImage& picture) {
+    QLabel* box = pane == Pane::Front ? picFrontView_
+                  : pane == Pane::Top ? picTopView_
+                                      : picSideView_;
+    box->setPixmap(QPixmap::fromImage(picture));
 }
 
-void frmZelkWin::ClipboardToTopView() {
-    picTopView_->setPixmap(QPixmap::fromImage(QApplication::clipboard()->image()));
-}
-
-void frmZelkWin::ClipboardToSideView() {
-    picSideView_->setPixmap(QPixmap::fromImage(QApplication::clipboard()->image()));
-}
-
-void frmZelkWin::SetEntireFormToClipboard() {
-    CKeyEventsForClipboardHandling(this).CopyEntireFormToClipboard();
+QImage frmZelkWin::EntireFormPicture() {
+    return CKeyEventsForClipboardHandling(this).GrabEntireForm();
 }
 
 void frmZelkWin::SetDrawingControlsEnabled(bool enabled) {
-    toolBarButtons_[7]->setEnabled(enabled);
+    ToolBarButton(QStringLiteral("cmdNewFig"))->setEnabled(enabled);
     Action(QStringLiteral("mnuNewFig"))->setEnabled(enabled);
-    for (const DifficultyEntry& entry : kDifficulties) {
+    for (const DifficultyEntry& entry : ZelkStates::Levels()) {
         Action(QString::fromLatin1(entry.menuItem))->setEnabled(enabled);
     }
     for (int i = 4; i <= 18; ++i) {
@@ -611,18 +581,16 @@ void frmZelkWin::SetDrawMode() {
 
 // ---------------------------------------------------------------- difficulty, interface
 
-void frmZelkWin::SetDifficulty(const QString& difficulty) {
-    QString item = QStringLiteral("mnuBeginner");
-    for (const DifficultyEntry& entry : kDifficulties) {
-        if (difficulty == QLatin1String(entry.command)) {
-            item = QString::fromLatin1(entry.menuItem);
-        }
+void frmZelkWin::SetDifficulty(DifficultyLevel level) {
+    for (const DifficultyEntry& entry : ZelkStates::Levels()) {
+        Action(QString::fromLatin1(entry.menuItem))->setChecked(entry.level == level);
     }
-    for (const DifficultyEntry& entry : kDifficulties) {
-        Action(QString::fromLatin1(entry.menuItem))
-            ->setChecked(item == QLatin1String(entry.menuItem));
-    }
-    Send(difficulty);
+    Send(ZelkStates::Text(level));
+}
+
+void frmZelkWin::ShowProInterfacePanel(bool shown) {
+    picProInterface_->setVisible(shown);
+    picSecondaryTools_->setVisible(!shown);
 }
 
 void frmZelkWin::ChangeToProInterface() {
@@ -639,8 +607,7 @@ void frmZelkWin::ChangeToEasyInterface() {
 
 void frmZelkWin::OnDrawMenu() {
     Send(QStringLiteral("CHANGE_MODE"));
-    const bool drawing =
-        context_.appData != nullptr && context_.appData->Mode() == QLatin1String("DRAW_MODE");
+    const bool drawing = context_.appData != nullptr && context_.appData->Drawing();
     Action(QStringLiteral("mnuDraw"))->setChecked(drawing);
     for (const char* name : {"mnuBeginner", "mnuMidClass", "mnuSenior"}) {
         Action(QString::fromLatin1(name))->setEnabled(drawing);
@@ -649,7 +616,7 @@ void frmZelkWin::OnDrawMenu() {
 
 void frmZelkWin::OnDifficultyMenu(QAction* level) {
     QString command;
-    for (const DifficultyEntry& entry : kDifficulties) {
+    for (const DifficultyEntry& entry : ZelkStates::Levels()) {
         QAction* a = Action(QString::fromLatin1(entry.menuItem));
         a->setChecked(a == level);
         if (a == level) {
@@ -701,8 +668,76 @@ QAction* frmZelkWin::Action(const QString& name) const {
     return findChild<QAction*>(name);
 }
 
-QAbstractButton* frmZelkWin::ToolBarButton(int index) const {
-    return index >= 1 && index <= 19 ? toolBarButtons_[static_cast<size_t>(index)] : nullptr;
+QAbstractButton* frmZelkWin::ToolBarButton(const QString& key) const {
+    return tlbToolBar_->findChild<QToolButton*>(key);
+}
+
+void frmZelkWin::SetRecentItem(int index, const QString& text) {
+    QAction* item = recent_[static_cast<size_t>(index)];
+    item->setText(text);
+    item->setVisible(!text.isEmpty());
+}
+
+QString frmZelkWin::RecentItemText(int index) const {
+    return recent_[static_cast<size_t>(index)]->text();
+}
+
+void frmZelkWin::SetRecentSeparatorVisible(bool visible) {
+    Action(QStringLiteral("mnuFileHyphenForThumbNail"))->setVisible(visible);
+}
+
+void frmZelkWin::SetChecked(CheckItem item, bool checked) {
+    Action(item == CheckItem::DataPathFixed ? QStringLiteral("mnuDataPathFixed")
+                                            : QStringLiteral("mnuOptionProInterface"))
+        ->setChecked(checked);
+}
+
+void frmZelkWin::SetContinuousTurnEnabled(bool enabled) {
+    Action(QStringLiteral("mnuContinuousTurn"))->setEnabled(enabled);
+    ToolBarButton(QStringLiteral("cmdThirdAngleProjectionMethod"))->setEnabled(enabled);
+}
+
+void frmZelkWin::SetTurningInterval(int milliseconds) {
+    turningTimer_->setInterval(milliseconds);
+}
+
+void frmZelkWin::StartTurningTimer() {
+    turningTimer_->start();
+}
+
+void frmZelkWin::StopTurningTimer() {
+    turningTimer_->stop();
+}
+
+bool frmZelkWin::TurningTimerActive() const {
+    return turningTimer_->isActive();
+}
+
+void frmZelkWin::StartAutosaveTimer(int milliseconds) {
+    autosaveTimer_->setInterval(milliseconds);
+    autosaveTimer_->start();
+}
+
+QString frmZelkWin::PosFieldText(int index) const {
+    return txtPos_[static_cast<size_t>(index)]->text();
+}
+
+void frmZelkWin::SetPosFieldText(int index, const QString& text) {
+    txtPos_[static_cast<size_t>(index)]->setText(text);
+}
+
+void frmZelkWin::SetLineScrollRange(int minimum, int maximum) {
+    // Maximum first, then minimum, as the panel has always set them.
+    vscrLineNumber_->setMaximum(maximum);
+    vscrLineNumber_->setMinimum(minimum);
+}
+
+int frmZelkWin::LineScrollValue() const {
+    return vscrLineNumber_->value();
+}
+
+void frmZelkWin::SetLineNumberText(const QString& text) {
+    lblLineNumber_->setText(text);
 }
 
 QAbstractButton* frmZelkWin::ToolBoxButton(int index) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppContext.h"
+#include "IMainWindow.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -19,7 +20,7 @@ class QToolButton;
 // panel of drawing buttons or the detailed-input panel, and the three picture boxes
 // of the third-angle arrangement. It turns every user action into a command string
 // for the controllers and only arranges its controls; the logic is theirs.
-class frmZelkWin : public QMainWindow {
+class frmZelkWin : public QMainWindow, public IMainWindow {
     Q_OBJECT
 
 public:
@@ -32,31 +33,50 @@ public:
 
     ctlZelkView* View() const { return view_; }
 
-    // Layouts.
-    void SetFormSize(const QString& size);
+    // IMainWindow: layouts.
+    void SetFormSize(const QString& size) override;
     QString GetFormSize() const { return formSize_; }
-    void SetTAPMMode();
-    void ResetTAPMMode();
-    void ClipboardToFrontView();
-    void ClipboardToTopView();
-    void ClipboardToSideView();
-    void SetEntireFormToClipboard();
-    void SetViewMode();
-    void SetDrawMode();
+    void SetTAPMMode() override;
+    void ResetTAPMMode() override;
+    void SetViewMode() override;
+    void SetDrawMode() override;
+    void SetDifficulty(DifficultyLevel level) override;
+    void ShowProInterfacePanel(bool shown) override;
+    void ShowWindow() override { show(); }
+    void SetPanePicture(Pane pane, const QImage& picture) override;
+    QImage EntireFormPicture() override;
+    QSize EntireFormSize() const override { return frameGeometry().size(); }
 
-    // Difficulty and interface switching.
-    void SetDifficulty(const QString& difficulty);
+    // IMainWindow: title, status, menus, timers, detailed-input panel.
+    void SetTitle(const QString& title) override { setWindowTitle(title); }
+    // Status bar panels: 1 "sbrExplanation", 2 "sbrAngle".
+    void SetStatusText(int panel, const QString& text) override;
+    QString StatusText(int panel) const;
+    void SetRecentItem(int index, const QString& text) override;
+    QString RecentItemText(int index) const override;
+    void SetRecentSeparatorVisible(bool visible) override;
+    void SetChecked(CheckItem item, bool checked) override;
+    void SetContinuousTurnEnabled(bool enabled) override;
+    void SetTurningInterval(int milliseconds) override;
+    void StartTurningTimer() override;
+    void StopTurningTimer() override;
+    bool TurningTimerActive() const override;
+    void StartAutosaveTimer(int milliseconds) override;
+    QString PosFieldText(int index) const override;
+    void SetPosFieldText(int index, const QString& text) override;
+    void SetLineScrollRange(int minimum, int maximum) override;
+    int LineScrollValue() const override;
+    void SetLineNumberText(const QString& text) override;
+
+    // Interface switching.
     void ChangeToProInterface();
     void ChangeToEasyInterface();
 
-    // Status bar panels: 1 "sbrExplanation", 2 "sbrAngle".
-    void SetStatusText(int panel, const QString& text);
-    QString StatusText(int panel) const;
-
-    // Controls the controllers reach directly.
+    // The controls themselves, for the window's own code and its tests.
     QAction* Action(const QString& name) const;
     QAction* RecentItem(int index) const { return recent_[static_cast<size_t>(index)]; }
-    QAbstractButton* ToolBarButton(int index) const; // 1-based; nullptr for separators
+    // By key, e.g. "cmdNewFig"; nullptr for an unknown key.
+    QAbstractButton* ToolBarButton(const QString& key) const;
     QAbstractButton* ToolBoxButton(int index) const;
     QAbstractButton* ProInterfaceButton(int index) const;
     QLineEdit* PosField(int index) const { return txtPos_[static_cast<size_t>(index)]; }
@@ -115,7 +135,6 @@ private:
     QWidget* client_;
     ctlZelkView* view_;
     QToolBar* tlbToolBar_ = nullptr;
-    std::array<QToolButton*, 20> toolBarButtons_{};
     QWidget* sbrCurrentCondition_ = nullptr;
     std::array<QLabel*, 2> panels_{};
     QWidget* picSecondaryTools_ = nullptr;

@@ -4,6 +4,7 @@
 #include "QtSoundBackend.h"
 #include "QtUserDialogs.h"
 #include "SystemClock.h"
+#include "frmZelkWin.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -38,6 +39,6 @@ int main(int argc, char** argv) {
     if (!app.Start()) {
         qFatal("BOOT_ZELK failed");
     }
-    dialogs.SetParent(reinterpret_cast<QWidget*>(app.Context().window));
+    dialogs.SetParent(app.Window());
     return QApplication::exec();
 }

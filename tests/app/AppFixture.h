@@ -6,9 +6,11 @@
 #include "CZelkProController.h"
 #include "FixedClock.h"
 #include "Main_TheApp.h"
+#include "MemoryClipboard.h"
 #include "RecordingSoundBackend.h"
 #include "ScriptedUserDialogs.h"
 #include "TestPrinters.h"
+#include "WindowFactory.h"
 #include "ctlZelkView.h"
 #include "frmZelkWin.h"
 
@@ -32,8 +34,9 @@ protected:
     }
 
     void Boot() {
-        app = std::make_unique<Main_TheApp>(programDir.path(), arguments, dialogs, sound, clock,
-                                            [this] { ++quitCalls; });
+        app = std::make_unique<Main_TheApp>(
+            programDir.path(), arguments, dialogs, sound, clock, [this] { ++quitCalls; },
+            &clipboard);
         ASSERT_TRUE(app->Start());
     }
 
@@ -54,7 +57,8 @@ protected:
     CZelkController& Controller() { return *Ctx().controller; }
     CAppData& AppData() { return *Ctx().appData; }
     CZelkData& Figure() { return *Ctx().figure; }
-    frmZelkWin& Window() { return *Ctx().window; }
+    frmZelkWin& Window() { return *app->Window(); }
+    WindowFactory& Windows() { return *app->Windows(); }
     ctlZelkView& View() { return *Ctx().view; }
     CZelkProController& Pro() { return *Ctx().proController; }
     bool Send(const char* command) { return Controller().SetCommand(QString::fromLatin1(command)); }
@@ -73,6 +77,7 @@ protected:
     QTemporaryDir programDir;
     ScriptedUserDialogs dialogs;
     RecordingSoundBackend sound;
+    MemoryClipboard clipboard;
     FixedClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 5, 9)), QLocale(QLocale::English)};
     int quitCalls = 0;
     std::unique_ptr<Main_TheApp> app;

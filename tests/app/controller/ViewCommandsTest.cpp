@@ -44,7 +44,7 @@ TEST_F(ViewCommands, ContinuousTurningCyclesAndBlocksStandardViews) {
     EXPECT_TRUE(Window().TurningTimer()->isActive());
     EXPECT_EQ(AppData().ContinuousTurningDirection(), QStringLiteral("LEFT"));
     EXPECT_FALSE(item->isEnabled());
-    EXPECT_FALSE(Window().ToolBarButton(19)->isEnabled());
+    EXPECT_FALSE(Window().ToolBarButton("cmdThirdAngleProjectionMethod")->isEnabled());
 
     EXPECT_TRUE(Send("TURNING_TIMER_CALL"));
     EXPECT_EQ(AppData().Longitude(), -40);
@@ -61,7 +61,7 @@ TEST_F(ViewCommands, ContinuousTurningCyclesAndBlocksStandardViews) {
     EXPECT_FALSE(Window().TurningTimer()->isActive());
     EXPECT_EQ(AppData().ContinuousTurningDirection(), QStringLiteral("DOWN"));
     EXPECT_TRUE(item->isEnabled());
-    EXPECT_TRUE(Window().ToolBarButton(19)->isEnabled());
+    EXPECT_TRUE(Window().ToolBarButton("cmdThirdAngleProjectionMethod")->isEnabled());
 }
 
 TEST_F(ViewCommands, TurningWrapsAndZoomIsClamped) {
@@ -113,7 +113,7 @@ TEST_F(ViewCommands, DifficultySetsStepLimitAndDrawingRatio) {
 
 TEST_F(ViewCommands, ModesSwitchControlsColoursAndPointers) {
     EXPECT_EQ(AppData().Mode(), QStringLiteral("VIEW_MODE"));
-    EXPECT_FALSE(Window().ToolBarButton(7)->isEnabled());
+    EXPECT_FALSE(Window().ToolBarButton("cmdNewFig")->isEnabled());
     EXPECT_FALSE(Window().Action(QStringLiteral("mnuNewFig"))->isEnabled());
     EXPECT_FALSE(Window().ToolBoxButton(4)->isEnabled());
     EXPECT_TRUE(Window().ToolBoxButton(3)->isEnabled());
@@ -122,7 +122,7 @@ TEST_F(ViewCommands, ModesSwitchControlsColoursAndPointers) {
     EXPECT_TRUE(Send("CHANGE_MODE"));
     EXPECT_EQ(AppData().Mode(), QStringLiteral("DRAW_MODE"));
     EXPECT_EQ(Window().StatusText(1), QStringLiteral("作図モードです。"));
-    EXPECT_TRUE(Window().ToolBarButton(7)->isEnabled());
+    EXPECT_TRUE(Window().ToolBarButton("cmdNewFig")->isEnabled());
     EXPECT_TRUE(Window().ToolBoxButton(18)->isEnabled());
     EXPECT_TRUE(Window().Action(QStringLiteral("mnuSuperSpecial"))->isEnabled());
     EXPECT_EQ(View().BackColor(), AppData().DRAW_MODE_BackColor());
@@ -164,18 +164,33 @@ TEST_F(ViewCommands, ThreeViewLayoutFillsThePanesAndComesBack) {
 
 TEST_F(ViewCommands, CopiesPutTheViewOnTheClipboard) {
     EXPECT_TRUE(Send("NORMAL_COPY"));
-    EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-              View().ViewImage());
+    EXPECT_EQ(clipboard.image.convertToFormat(QImage::Format_RGB32), View().ViewImage());
 
     Send("DRAW_MODE");
     Send("APPLY");
     EXPECT_TRUE(Send("MONOCHROME_COPY"));
-    const QImage mono = QApplication::clipboard()->image();
+    const QImage mono = clipboard.image;
     EXPECT_EQ(mono.pixelColor(2, 2), QColor(Qt::white));
     EXPECT_EQ(AppData().Mode(), QStringLiteral("DRAW_MODE"));
     EXPECT_TRUE(View().ViewPointerFrom());
     EXPECT_EQ(View().BackColor(), AppData().DRAW_MODE_BackColor());
     EXPECT_EQ(View().FigColor(), AppData().DRAW_MODE_FigColor());
+}
+
+// The panes of the three-view layout get their pictures from the view directly: the
+// user's clipboard is neither cleared nor replaced.
+TEST_F(ViewCommands, ThreeViewLayoutLeavesTheClipboardAlone) {
+    QImage mine(4, 4, QImage::Format_RGB32);
+    mine.fill(Qt::magenta);
+    clipboard.image = mine;
+    EXPECT_TRUE(Send("THIRD_ANGLE_PROJECTION_METHOD"));
+    EXPECT_EQ(clipboard.image, mine);
+    EXPECT_EQ(clipboard.clears, 0);
+    for (QLabel* pane : {Window().FrontView(), Window().TopView(), Window().SideView()}) {
+        EXPECT_FALSE(pane->pixmap().isNull()) << pane->objectName().toStdString();
+    }
+    // The front pane shows the front view: different from the side view's picture.
+    EXPECT_NE(Window().FrontView()->pixmap().toImage(), Window().SideView()->pixmap().toImage());
 }
 
 TEST_F(ViewCommands, DataFolderPinningTogglesWithItsCheckMark) {

@@ -30,7 +30,7 @@ protected:
         WriteFile("notes.txt", "not a figure");
         QDir().mkpath(Data("folder.zlk"));
     }
-    frmPreView* Browser() { return Controller().ThumbnailBrowser(); }
+    frmPreView* Browser() { return Windows().ThumbnailBrowser(); }
     static QImage Picture(QListWidgetItem* item) {
         return item->icon().pixmap(100, 100).toImage().convertToFormat(QImage::Format_RGB32);
     }

@@ -80,9 +80,9 @@ TEST_F(MainWindow, ButtonsAndMenusSendTheirCommands) {
     EXPECT_TRUE(senior->isEnabled());
 
     const float ratio = AppData().Ratio();
-    Window().ToolBarButton(9)->click();
+    Window().ToolBarButton("cmdMagnify")->click();
     EXPECT_GT(AppData().Ratio(), ratio);
-    EXPECT_EQ(Window().ToolBarButton(2), nullptr) << "a separator";
+    EXPECT_EQ(Window().ToolBarButton("cmdNoSuchButton"), nullptr);
 }
 
 TEST_F(MainWindow, ClosingAsksAndOnlyFinEnds) {

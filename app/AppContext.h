@@ -8,11 +8,14 @@ class CAppData;
 class CZelkController;
 class CZelkData;
 class CZelkProController;
+class Clipboard;
 class Clock;
+class IMainWindow;
+class IWindowFactory;
+class Printer;
 class SoundBackend;
 class UserDialogs;
 class ctlZelkView;
-class frmZelkWin;
 
 // The process-wide single instances and the platform seams, handed to every part
 // that needs them. The start-up module fills it; tests build their own.
@@ -27,12 +30,16 @@ struct AppContext {
     UserDialogs* dialogs = nullptr;
     SoundBackend* sound = nullptr;
     Clock* clock = nullptr;
+    Clipboard* clipboard = nullptr;
+    Printer* printer = nullptr;
+    // The splash, version dialog, thumbnail browser and help.
+    IWindowFactory* windows = nullptr;
 
     // The six shared instances, in the order they are created.
     CZelkController* controller = nullptr;
     CZelkProController* proController = nullptr;
     CAppData* appData = nullptr;
-    frmZelkWin* window = nullptr;
+    IMainWindow* window = nullptr;
     CZelkData* figure = nullptr;
     ctlZelkView* view = nullptr;
 

@@ -1,0 +1,126 @@
+#include "ZelkStates.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<DifficultyEntry, 5> kLevels{{
+    {DifficultyLevel::Beginner, "DIFFICULTY_BEGINNER", 20, 100, "mnuBeginner",
+     "初級　Step20mm　MAX 100mm"},
+    {DifficultyLevel::Midium, "DIFFICULTY_MIDIUM", 10, 200, "mnuMidClass",
+     "中級　Step10mm　MAX 200mm"},
+    {DifficultyLevel::Senior, "DIFFICULTY_SENIOR", 10, 1000, "mnuSenior",
+     "上級　Step10mm　MAX1000mm"},
+    {DifficultyLevel::Special, "DIFFICULTY_SPECIAL", 5, 1000, "mnuSpecial",
+     "特級　Step 5mm　MAX1000mm"},
+    {DifficultyLevel::SuperSpecial, "DIFFICULTY_SUPER_SPECIAL", 1, 1000, "mnuSuperSpecial",
+     "超特級　Step 1mm　Max1000mm"},
+}};
+
+constexpr std::array<FormSizeEntry, 4> kSizes{{{"800x400", 800, 400, "mnuVAIOC1Size"},
+                                               {"640x480", 640, 480, "mnuNormalSize"},
+                                               {"800x600", 800, 600, "mnuExpansion1"},
+                                               {"1024x768", 1024, 768, "mnuExpansion2"}}};
+
+struct DirectionText {
+    TurnDirection direction;
+    const char* text;
+};
+// Also the order continuous turning cycles through.
+constexpr std::array<DirectionText, 4> kDirections{{{TurnDirection::Up, "UP"},
+                                                    {TurnDirection::Down, "DOWN"},
+                                                    {TurnDirection::Left, "LEFT"},
+                                                    {TurnDirection::Right, "RIGHT"}}};
+
+} // namespace
+
+QString ZelkStates::Text(AppMode mode) {
+    return mode == AppMode::Draw ? QStringLiteral("DRAW_MODE") : QStringLiteral("VIEW_MODE");
+}
+
+QString ZelkStates::Text(DrawingPointer pointer) {
+    return pointer == DrawingPointer::To ? QStringLiteral("TO") : QStringLiteral("FROM");
+}
+
+QString ZelkStates::Text(TurnDirection direction) {
+    for (const DirectionText& entry : kDirections) {
+        if (entry.direction == direction) {
+            return QLatin1String(entry.text);
+        }
+    }
+    return QStringLiteral("DOWN");
+}
+
+QString ZelkStates::Text(DifficultyLevel level) {
+    return QLatin1String(Level(level).command);
+}
+
+AppMode ZelkStates::ModeFrom(const QString& text) {
+    if (text == QLatin1String("VIEW_MODE")) {
+        return AppMode::View;
+    }
+    return text == QLatin1String("DRAW_MODE") ? AppMode::Draw : AppMode::Other;
+}
+
+std::optional<DrawingPointer> ZelkStates::PointerFrom(const QString& text) {
+    if (text == QLatin1String("FROM")) {
+        return DrawingPointer::From;
+    }
+    if (text == QLatin1String("TO")) {
+        return DrawingPointer::To;
+    }
+    return std::nullopt;
+}
+
+std::optional<TurnDirection> ZelkStates::DirectionFrom(const QString& text) {
+    for (const DirectionText& entry : kDirections) {
+        if (text == QLatin1String(entry.text)) {
+            return entry.direction;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<DifficultyLevel> ZelkStates::LevelFrom(const QString& text) {
+    for (const DifficultyEntry& entry : kLevels) {
+        if (text == QLatin1String(entry.command)) {
+            return entry.level;
+        }
+    }
+    return std::nullopt;
+}
+
+TurnDirection ZelkStates::NextDirection(TurnDirection direction) {
+    for (size_t i = 0; i < kDirections.size(); ++i) {
+        if (kDirections[i].direction == direction) {
+            return kDirections[(i + 1) % kDirections.size()].direction;
+        }
+    }
+    return TurnDirection::Up;
+}
+
+std::span<const DifficultyEntry> ZelkStates::Levels() {
+    return kLevels;
+}
+
+const DifficultyEntry& ZelkStates::Level(DifficultyLevel level) {
+    for (const DifficultyEntry& entry : kLevels) {
+        if (entry.level == level) {
+            return entry;
+        }
+    }
+    return kLevels[1];
+}
+
+std::span<const FormSizeEntry> ZelkStates::FormSizes() {
+    return kSizes;
+}
+
+const FormSizeEntry* ZelkStates::FormSize(const QString& text) {
+    for (const FormSizeEntry& entry : kSizes) {
+        if (text == QLatin1String(entry.command)) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
