@@ -89,19 +89,30 @@ TEST_F(CFileHandlingTest, CreateFolderMakesOneLevelOnly) {
     EXPECT_FALSE(QDir(Path("no")).exists());
 }
 
-TEST_F(CFileHandlingTest, TrimmingNames) {
-    EXPECT_EQ(CFileHandling::TrimUpperFoldername("/data/box"), QStringLiteral("box"));
-    EXPECT_EQ(CFileHandling::TrimUpperFoldername("box"), QStringLiteral("box"));
-    EXPECT_EQ(CFileHandling::TrimUpperFoldername("/data/"), QStringLiteral("/data/"));
-    EXPECT_EQ(CFileHandling::TrimUpperFoldername(""), QString());
-    EXPECT_EQ(CFileHandling::TrimUpperFoldername("C:\\data\\box"), QStringLiteral("C:\\data\\box"));
+struct TrimRow {
+    const char* in;
+    const char* folderTrimmed;
+    const char* extensionTrimmed;
+};
 
-    EXPECT_EQ(CFileHandling::TrimExtension("/data/box.zlk"), QStringLiteral("/data/box"));
-    EXPECT_EQ(CFileHandling::TrimExtension("a.b.c"), QStringLiteral("a.b"));
-    EXPECT_EQ(CFileHandling::TrimExtension(".zlk"), QStringLiteral(".zlk"));
-    EXPECT_EQ(CFileHandling::TrimExtension("box"), QStringLiteral("ファイル名なし"));
-    EXPECT_EQ(CFileHandling::TrimExtension(""), QStringLiteral("ファイル名なし"));
-    EXPECT_EQ(CFileHandling::TrimExtension("/my.data/box"), QStringLiteral("/my"));
+// One row per name: the folder part cut off, the extension cut off.
+TEST_F(CFileHandlingTest, TrimmingNames) {
+    const TrimRow rows[] = {
+        {"/data/box.zlk", "box.zlk", "/data/box"},
+        {"box", "box", "ファイル名なし"},
+        {"/data/", "/data/", "ファイル名なし"},
+        {"", "", "ファイル名なし"},
+        {"C:\\data\\box", "C:\\data\\box", "ファイル名なし"},
+        {"a.b.c", "a.b.c", "a.b"},
+        {".zlk", ".zlk", ".zlk"},
+        {"/my.data/box", "box", "/my"},
+    };
+    for (const TrimRow& row : rows) {
+        SCOPED_TRACE(row.in);
+        const QString in = QString::fromUtf8(row.in);
+        EXPECT_EQ(CFileHandling::TrimUpperFoldername(in), QString::fromUtf8(row.folderTrimmed));
+        EXPECT_EQ(CFileHandling::TrimExtension(in), QString::fromUtf8(row.extensionTrimmed));
+    }
 }
 
 TEST_F(CFileHandlingTest, FileListHoldsNamesOfMatchingNormalFiles) {
