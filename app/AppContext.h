@@ -10,6 +10,7 @@ class CZelkData;
 class CZelkProController;
 class Clipboard;
 class Clock;
+class HoldingSoundBackend;
 class IMainWindow;
 class IWindowFactory;
 class Printer;
@@ -29,6 +30,9 @@ struct AppContext {
 
     UserDialogs* dialogs = nullptr;
     SoundBackend* sound = nullptr;
+    // The same sound, seen as the holder of commands while a cue plays to its end
+    // (none in contexts built without one: nothing is held there).
+    HoldingSoundBackend* soundHold = nullptr;
     Clock* clock = nullptr;
     Clipboard* clipboard = nullptr;
     Printer* printer = nullptr;

@@ -29,8 +29,10 @@ public:
     CZelkController(const CZelkController&) = delete;
     CZelkController& operator=(const CZelkController&) = delete;
 
-    // True when the command is in the table (exact comparison).
+    // True when the command is in the table (exact comparison) and was run; while a
+    // cue plays to its end ("SYNC") commands are held: nothing runs, false.
     bool SetCommand(const QString& command);
+    bool CommandsHeld() const;
     void SetKeyCommand(int16_t KeyCode, int16_t Shift);
 
     void UpdateTitle();
@@ -42,6 +44,10 @@ public:
     static void SendFigure(CZelkData& figure, ctlZelkView& view);
     // The controller's sound cues.
     QString SoundFile(const QString& name) const;
+
+    // The session ends or the process is told to stop: unsaved work into autosave.zlk
+    // (recovered at the next start), the settings written, the program ended.
+    void EndSession();
 
     // Loads a named file into the figure and the view; the caller sets the file name.
     bool LoadFigureFile(const QString& FileName);
@@ -64,6 +70,7 @@ private:
     void Finish();
     void LoadBuiltInFigure();
     void DeleteAutosaveFile();
+    void SaveRecoveryCopy();
     void AutoSave();
     void ReadSettings();
     void WriteSettings();

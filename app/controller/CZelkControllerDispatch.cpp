@@ -5,6 +5,7 @@
 #include "CWavePlay.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
+#include "HoldingSoundBackend.h"
 #include "IMainWindow.h"
 #include "UserDialogs.h"
 
@@ -88,7 +89,15 @@ const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable(
     return table;
 }
 
+bool CZelkController::CommandsHeld() const {
+    return context_.soundHold != nullptr && context_.soundHold->Holding();
+}
+
 bool CZelkController::SetCommand(const QString& command) {
+    // Nothing runs while a cue plays to its end (a timer tick fired in that wait).
+    if (CommandsHeld()) {
+        return false;
+    }
     bool known = false;
     for (const CommandEntry& entry : CommandTable()) {
         if (command == QLatin1String(entry.command)) {

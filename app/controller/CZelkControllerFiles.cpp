@@ -10,6 +10,8 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include <QFileInfo>
+
 namespace {
 const QString kDiscardWarning =
     QStringLiteral("！警告！\u3000編集中のデータがなくなりますが、処理を続けますか？");
@@ -99,14 +101,18 @@ void CZelkController::LoadWithDialog() {
         return;
     }
     const std::optional<QString> chosen = context_.dialogs->OpenFile(app.DataPath());
-    if (chosen && LoadFigureFile(*chosen)) {
+    // Cancelled: the figure, its changed mark, name and folder stay exactly as they were.
+    if (!chosen) {
+        return;
+    }
+    if (LoadFigureFile(*chosen)) {
         PlayFileLoadSound();
         app.SetFileName(*chosen);
         UpdateTitle();
         UpdateRecentMenu();
         return;
     }
-    // Cancelled or unreadable: the previous file and folder come back.
+    // Unreadable: the previous file and folder come back.
     app.SetFileName(rememberedName);
     app.SetDataPath(rememberedFolder);
     LoadFigureFile(rememberedName);
@@ -161,9 +167,14 @@ void CZelkController::SaveWithDialog() {
     figure.SaveData(DatedCopyName());
     figure.SetDirty(changed);
 
-    const std::optional<QString> chosen = context_.dialogs->SaveFile(app.DataPath());
+    std::optional<QString> chosen = context_.dialogs->SaveFile(app.DataPath());
     if (!chosen || chosen->isEmpty()) {
         return;
+    }
+    // A name typed without an extension gets ".zlk", so that the open dialog and the
+    // thumbnail browser find the file again; the overwrite warning checks this name.
+    if (QFileInfo(*chosen).suffix().isEmpty() && !chosen->endsWith(u'/')) {
+        *chosen += QStringLiteral(".zlk");
     }
     if (files.FileExists(*chosen) &&
         context_.dialogs->Message(kOverwriteWarning, UserDialogs::ProgramTitle(),

@@ -10,8 +10,11 @@
 #include "Clock.h"
 #include "IMainWindow.h"
 #include "IWindowFactory.h"
+#include "ModelNotice.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
+
+#include <QFileInfo>
 
 QString CZelkController::DataFolder() const {
     return context_.programFolder + QStringLiteral("/data");
@@ -61,6 +64,10 @@ void CZelkController::Boot() {
         commandLine.chop(1);
     }
     if (!context_.arguments.isEmpty()) {
+        // A relative name would point elsewhere once the working folder differs.
+        if (!commandLine.isEmpty() && QFileInfo(commandLine).isRelative()) {
+            commandLine = QFileInfo(commandLine).absoluteFilePath();
+        }
         app.SetFileName(commandLine);
         LoadFigureFile(commandLine);
         UpdateTitle();
@@ -71,6 +78,9 @@ void CZelkController::Boot() {
             UserDialogs::Buttons::Ok);
         app.SetFileName(AutosavePath());
         LoadFigureFile(AutosavePath());
+        // Recovered work exists nowhere else: it counts as unsaved, so quitting,
+        // opening or starting anew asks before it can be lost.
+        context_.figure->SetDirty(true);
         app.SetDataPath(folder);
         UpdateTitle();
     } else {
@@ -116,6 +126,8 @@ void CZelkController::Finish() {
             UserDialogs::ProgramTitle(), UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
         return;
     }
+    // From here on the program ends: no tick may autosave again or cut the cue off.
+    context_.window->StopTimers();
     WriteSettings();
     DeleteAutosaveFile();
     LetEventsRun();
@@ -123,6 +135,34 @@ void CZelkController::Finish() {
     if (context_.endProgram) {
         context_.endProgram();
     }
+}
+
+// The desktop session ends or the process is asked to stop: no questions can be
+// answered now, so unsaved work goes where the next start recovers it.
+void CZelkController::EndSession() {
+    if (context_.window != nullptr) {
+        context_.window->StopTimers();
+    }
+    if (context_.figure != nullptr && context_.figure->IsDirty()) {
+        SaveRecoveryCopy();
+    } else {
+        DeleteAutosaveFile();
+    }
+    CZelkIniFileHandler(context_).WriteSetting();
+    if (context_.endProgram) {
+        context_.endProgram();
+    }
+}
+
+// The figure as it is into autosave.zlk, its changed mark kept. No message box: nobody
+// is there to answer it while the session ends (a failure goes to the error output).
+void CZelkController::SaveRecoveryCopy() {
+    CZelkData& figure = *context_.figure;
+    const bool changed = figure.IsDirty();
+    const ModelNotice::Handler previous = ModelNotice::SetHandler({});
+    figure.SaveData(AutosavePath());
+    ModelNotice::SetHandler(previous);
+    figure.SetDirty(changed);
 }
 
 void CZelkController::DeleteAutosaveFile() {

@@ -52,6 +52,8 @@ public:
     virtual void StopTurningTimer() = 0;
     virtual bool TurningTimerActive() const = 0;
     virtual void StartAutosaveTimer(int milliseconds) = 0;
+    // Both timers stop (the program is ending).
+    virtual void StopTimers() = 0;
 
     // The detailed-input panel: the six fields (txtPos 0..5), the line scroll bar and
     // its label.

@@ -38,6 +38,9 @@ void CZelkProController::Forward(const char* command) {
 }
 
 bool CZelkProController::SetCommand(const QString& command) {
+    if (context_.controller != nullptr && context_.controller->CommandsHeld()) {
+        return false;
+    }
     for (const CommandEntry& entry : CommandTable()) {
         if (command == QLatin1String(entry.command)) {
             entry.handler(*this);

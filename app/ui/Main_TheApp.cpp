@@ -4,6 +4,7 @@
 #include "CZelkController.h"
 #include "CZelkData.h"
 #include "CZelkProController.h"
+#include "HoldingSoundBackend.h"
 #include "InstanceLock.h"
 #include "QtClipboard.h"
 #include "QtPrinter.h"
@@ -32,7 +33,9 @@ Main_TheApp::Main_TheApp(const QString& programFolder, const QStringList& argume
     context_.programFolder = programFolder;
     context_.arguments = arguments;
     context_.dialogs = &dialogs;
-    context_.sound = &sound;
+    sound_ = std::make_unique<HoldingSoundBackend>(sound);
+    context_.sound = sound_.get();
+    context_.soundHold = sound_.get();
     context_.clock = &clock;
     context_.endProgram = [this] { End(); };
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+class HoldingSoundBackend;
 class InstanceLock;
 class QtClipboard;
 class QtPrinter;
@@ -49,6 +50,7 @@ private:
     std::unique_ptr<WindowFactory> windows_;
     std::unique_ptr<QtClipboard> systemClipboard_;
     std::unique_ptr<QtPrinter> systemPrinter_;
+    std::unique_ptr<HoldingSoundBackend> sound_;
     std::unique_ptr<CZelkData> figure_;
     std::unique_ptr<InstanceLock> instanceLock_;
 };

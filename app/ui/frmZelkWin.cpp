@@ -713,6 +713,11 @@ bool frmZelkWin::TurningTimerActive() const {
     return turningTimer_->isActive();
 }
 
+void frmZelkWin::StopTimers() {
+    turningTimer_->stop();
+    autosaveTimer_->stop();
+}
+
 void frmZelkWin::StartAutosaveTimer(int milliseconds) {
     autosaveTimer_->setInterval(milliseconds);
     autosaveTimer_->start();

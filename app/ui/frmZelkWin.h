@@ -62,6 +62,7 @@ public:
     void StopTurningTimer() override;
     bool TurningTimerActive() const override;
     void StartAutosaveTimer(int milliseconds) override;
+    void StopTimers() override;
     QString PosFieldText(int index) const override;
     void SetPosFieldText(int index, const QString& text) override;
     void SetLineScrollRange(int minimum, int maximum) override;

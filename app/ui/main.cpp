@@ -1,13 +1,16 @@
 // The program's entry: the platform's dialogs, sound and clock, then the start-up
 // module, which creates the shared instances and boots the controller.
+#include "CZelkController.h"
 #include "Main_TheApp.h"
 #include "QtSoundBackend.h"
 #include "QtUserDialogs.h"
+#include "SignalWatcher.h"
 #include "SystemClock.h"
 #include "frmZelkWin.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QSessionManager>
 #include <QTranslator>
 #include <csignal>
 
@@ -40,5 +43,16 @@ int main(int argc, char** argv) {
         qFatal("BOOT_ZELK failed");
     }
     dialogs.SetParent(app.Window());
+
+    // Logging out, or being told to stop: unsaved work goes to autosave.zlk for the next
+    // start to recover, the settings are written, and the program ends.
+    const auto endSession = [&app] {
+        if (!app.Ended() && app.Context().controller != nullptr) {
+            app.Context().controller->EndSession();
+        }
+    };
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
+                     [&endSession](QSessionManager&) { endSession(); });
+    SignalWatcher stopSignals({SIGTERM, SIGHUP, SIGINT}, [&endSession](int) { endSession(); });
     return QApplication::exec();
 }

@@ -39,6 +39,10 @@ public:
     void StopTurningTimer() override { turning = false; }
     bool TurningTimerActive() const override { return turning; }
     void StartAutosaveTimer(int milliseconds) override { autosaveInterval = milliseconds; }
+    void StopTimers() override {
+        turning = false;
+        autosaveInterval = 0;
+    }
     QString PosFieldText(int index) const override { return fields[static_cast<size_t>(index)]; }
     void SetPosFieldText(int index, const QString& text) override {
         fields[static_cast<size_t>(index)] = text;

@@ -2,8 +2,10 @@
 
 #include "SoundBackend.h"
 
+#include <QEventLoop>
 #include <QList>
 #include <QString>
+#include <QTimer>
 #include <functional>
 
 // Records every cue instead of playing it: a silent program for tests and for
@@ -17,14 +19,32 @@ public:
     };
 
     void PlayAsync(const QString& fileName) override { Record({fileName, "ASYNC"}); }
-    void PlaySync(const QString& fileName) override { Record({fileName, "SYNC"}); }
+    // Like a real cue, a "SYNC" one takes syncMs: the events of that time (timers
+    // among them) run meanwhile, as in the program's wait for the end of the cue.
+    void PlaySync(const QString& fileName) override {
+        Record({fileName, "SYNC"});
+        if (syncMs > 0) {
+            syncing = true;
+            QEventLoop loop;
+            QTimer::singleShot(syncMs, &loop, &QEventLoop::quit);
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+            syncing = false;
+        }
+    }
 
     QList<Cue> cues;
+    int syncMs = 0;
+    bool syncing = false;
+    // Cues that started while a "SYNC" cue was still playing.
+    QList<Cue> cuesDuringSync;
     // Called with every cue as it is played.
     std::function<void(const Cue&)> onCue;
 
 private:
     void Record(const Cue& cue) {
+        if (syncing) {
+            cuesDuringSync.append(cue);
+        }
         cues.append(cue);
         if (onCue) {
             onCue(cue);

@@ -66,7 +66,8 @@ protected:
 TEST_F(ControllerSeams, TurningAsksTheWindowForTimerStatusAndButtons) {
     EXPECT_TRUE(Send("TURN_UP"));
     EXPECT_EQ(window.status[1], QStringLiteral("視点の角度[-45° , 40°]"));
-    EXPECT_EQ(window.title, UserDialogs::ProgramTitle() + u'[' + app.FileName() + QStringLiteral("] 変更あり"));
+    EXPECT_EQ(window.title,
+              UserDialogs::ProgramTitle() + u'[' + app.FileName() + QStringLiteral("] 変更あり"));
 
     EXPECT_TRUE(Send("CONTINUOUS_TURN"));
     EXPECT_TRUE(window.turning);

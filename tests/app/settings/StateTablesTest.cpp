@@ -31,8 +31,9 @@ TEST_P(Levels, CommandSetsStepSpaceAndCheckMark) {
               QString::fromUtf8(level.caption));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Levels, ::testing::ValuesIn(ZelkStates::Levels().begin(),
-                                                            ZelkStates::Levels().end()),
+INSTANTIATE_TEST_SUITE_P(Table, Levels,
+                         ::testing::ValuesIn(ZelkStates::Levels().begin(),
+                                             ZelkStates::Levels().end()),
                          [](const auto& info) { return std::string(info.param.command); });
 
 class Sizes : public AppFixture, public ::testing::WithParamInterface<FormSizeEntry> {};
@@ -48,8 +49,9 @@ TEST_P(Sizes, CommandSizesTheWindowAndChecksItsItem) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Sizes, ::testing::ValuesIn(ZelkStates::FormSizes().begin(),
-                                                           ZelkStates::FormSizes().end()),
+INSTANTIATE_TEST_SUITE_P(Table, Sizes,
+                         ::testing::ValuesIn(ZelkStates::FormSizes().begin(),
+                                             ZelkStates::FormSizes().end()),
                          [](const auto& info) {
                              std::string name = info.param.command;
                              return "size_" + name;
@@ -87,16 +89,16 @@ TEST_P(KeyMap, KeyDoesWhatTheTableSays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, KeyMap,
-    ::testing::Values(
-        KeyRow{"x_viewing", Qt::Key_X, Qt::NoModifier, false, 0, 0},
-        KeyRow{"x", Qt::Key_X, Qt::NoModifier, true, 10, 0},
-        KeyRow{"shift_x", Qt::Key_X, Qt::ShiftModifier, true, -10, 0},
-        KeyRow{"ctrl_x", Qt::Key_X, Qt::ControlModifier, true, 100, 0},
-        KeyRow{"ctrl_shift_x", Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier, true, -100, 0},
-        KeyRow{"alt_x", Qt::Key_X, Qt::AltModifier, true, 0, 0},
-        KeyRow{"left_viewing", Qt::Key_Left, Qt::NoModifier, false, 0, 5},
-        KeyRow{"right_drawing", Qt::Key_Right, Qt::NoModifier, true, 0, -5},
-        KeyRow{"shift_left", Qt::Key_Left, Qt::ShiftModifier, true, 0, 5}),
+    ::testing::Values(KeyRow{"x_viewing", Qt::Key_X, Qt::NoModifier, false, 0, 0},
+                      KeyRow{"x", Qt::Key_X, Qt::NoModifier, true, 10, 0},
+                      KeyRow{"shift_x", Qt::Key_X, Qt::ShiftModifier, true, -10, 0},
+                      KeyRow{"ctrl_x", Qt::Key_X, Qt::ControlModifier, true, 100, 0},
+                      KeyRow{"ctrl_shift_x", Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier,
+                             true, -100, 0},
+                      KeyRow{"alt_x", Qt::Key_X, Qt::AltModifier, true, 0, 0},
+                      KeyRow{"left_viewing", Qt::Key_Left, Qt::NoModifier, false, 0, 5},
+                      KeyRow{"right_drawing", Qt::Key_Right, Qt::NoModifier, true, 0, -5},
+                      KeyRow{"shift_left", Qt::Key_Left, Qt::ShiftModifier, true, 0, 5}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -40,8 +40,9 @@ TEST_F(Lifecycle, AutosaveAfterACrashIsRecovered) {
     EXPECT_EQ(dialogs.calls.first().caption, QString());
     EXPECT_EQ(Figure().NumberOfLines(), 2);
     EXPECT_EQ(AppData().FileName(), Data("autosave.zlk"));
+    // Recovered work is unsaved work.
     EXPECT_EQ(Window().windowTitle(),
-              UserDialogs::ProgramTitle() + "[" + Data("autosave.zlk") + "]");
+              UserDialogs::ProgramTitle() + "[" + Data("autosave.zlk") + "] 変更あり");
     EXPECT_EQ(AppData().GetHistory(0), Data("autosave.zlk"));
     EXPECT_EQ(AppData().DataPath(), Folder() + "/data");
 }

@@ -1,0 +1,180 @@
+// Paths that used to lose or fake work: the end of the program, a recovered figure,
+// cancelled dialogs, names without an extension, relative names, session end.
+#include "AppFixture.h"
+#include "InstanceLock.h"
+#include "SignalWatcher.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+#include <csignal>
+
+namespace {
+
+class NeverLoseWork : public AppFixture {
+protected:
+    NeverLoseWork() { bootInSetUp = false; }
+    QString Data(const QString& name) const { return programDir.filePath("data/" + name); }
+    void WriteFigure(const QString& path, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QString Title() { return Window().windowTitle(); }
+    const QString discard =
+        QStringLiteral("！警告！\u3000編集中のデータがなくなりますが、処理を続けますか？");
+};
+
+// While the closing cue plays no timer runs a command: no autosave brings back the crash
+// marker, no turning tick cuts the cue off.
+TEST_F(NeverLoseWork, NothingRunsWhileTheClosingCuePlays) {
+    Boot();
+    Figure().AddLine(QStringLiteral("1,2,3,4,5,6"));
+    Window().StartAutosaveTimer(5);
+    Window().SetTurningInterval(5);
+    Send("CONTINUOUS_TURN");
+    sound.syncMs = 300;
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    const int longitude = AppData().Longitude();
+    EXPECT_TRUE(Send("FIN"));
+    EXPECT_EQ(quitCalls, 1);
+    EXPECT_FALSE(QFile::exists(Data("autosave.zlk")));
+    EXPECT_TRUE(sound.cuesDuringSync.isEmpty()) << sound.cuesDuringSync.size() << " cues";
+    EXPECT_EQ(sound.cues.last(), (RecordingSoundBackend::Cue{Folder() + "/sound/Fin.wav", "SYNC"}));
+    EXPECT_EQ(AppData().Longitude(), longitude) << "no turn ran during the cue";
+}
+
+TEST_F(NeverLoseWork, TheVersionCueHoldsTimerCommands) {
+    Boot();
+    Window().SetTurningInterval(5);
+    Send("CONTINUOUS_TURN");
+    sound.syncMs = 200;
+    const int longitude = AppData().Longitude();
+    EXPECT_TRUE(Send("SHOW_VERSION_DIALOG"));
+    EXPECT_TRUE(sound.cuesDuringSync.isEmpty());
+    EXPECT_EQ(AppData().Longitude(), longitude);
+    sound.syncMs = 0;
+    Send("CONTINUOUS_TURN_STOP");
+}
+
+// A recovered figure exists only in autosave.zlk: it is unsaved work.
+TEST_F(NeverLoseWork, RecoveredWorkCountsAsUnsaved) {
+    WriteFigure(Data("autosave.zlk"), "0 0 0 1\r\n0 0 0 9 9 9\r\ncrash\r\n");
+    Boot();
+    EXPECT_TRUE(Figure().IsDirty());
+    EXPECT_TRUE(Title().endsWith(QStringLiteral("autosave.zlk] 変更あり")));
+
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes); // quit?
+    dialogs.AnswerQuestion(UserDialogs::Answer::No);  // discard? no
+    Send("FIN");
+    EXPECT_EQ(dialogs.calls.last().text, discard);
+    EXPECT_EQ(quitCalls, 0);
+    EXPECT_TRUE(QFile::exists(Data("autosave.zlk")));
+
+    // Starting a new figure asks too.
+    dialogs.AnswerQuestion(UserDialogs::Answer::No);
+    Send("NEW_FIGURE");
+    EXPECT_EQ(Figure().NumberOfLines(), 1);
+
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    Send("FIN");
+    EXPECT_EQ(quitCalls, 1);
+    EXPECT_FALSE(QFile::exists(Data("autosave.zlk")));
+}
+
+TEST_F(NeverLoseWork, CancelledOpenDialogKeepsTheChangedNamedFigure) {
+    WriteFigure(Data("mine.zlk"), "0 0 0 1\r\n0 0 0 7 7 7\r\nmine\r\n");
+    arguments = {Data("mine.zlk")};
+    Boot();
+    Figure().AddLine(QStringLiteral("1,1,1,2,2,2"));
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    dialogs.ChooseFile(std::nullopt);
+    EXPECT_TRUE(Send("LOAD"));
+    EXPECT_EQ(Figure().NumberOfLines(), 2);
+    EXPECT_TRUE(Figure().IsDirty());
+    EXPECT_EQ(AppData().FileName(), Data("mine.zlk"));
+    EXPECT_TRUE(Title().endsWith(QStringLiteral("mine.zlk] 変更あり")));
+}
+
+TEST_F(NeverLoseWork, ANameWithoutExtensionIsSavedAsZlk) {
+    Boot();
+    dialogs.ChooseFile(Data("house"));
+    EXPECT_TRUE(Send("SAVE"));
+    EXPECT_TRUE(QFile::exists(Data("house.zlk")));
+    EXPECT_FALSE(QFile::exists(Data("house")));
+    EXPECT_EQ(AppData().FileName(), Data("house.zlk"));
+
+    // The overwrite warning looks at the final name.
+    dialogs.ChooseFile(Data("house"));
+    dialogs.AnswerQuestion(UserDialogs::Answer::No);
+    EXPECT_TRUE(Send("SAVE"));
+    EXPECT_TRUE(dialogs.calls.last().text.contains(QStringLiteral("上書き")));
+    // A name with an extension of its own keeps it.
+    dialogs.ChooseFile(Data("house.v2"));
+    EXPECT_TRUE(Send("SAVE"));
+    EXPECT_TRUE(QFile::exists(Data("house.v2")));
+}
+
+TEST_F(NeverLoseWork, ARelativeNameOnTheCommandLineBecomesAbsolute) {
+    WriteFigure(programDir.filePath("figs/cube.zlk"), "0 0 0 1\r\n0 0 0 5 5 5\r\ncube\r\n");
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(programDir.path());
+    arguments = {QStringLiteral("figs/cube.zlk")};
+    Boot();
+    QDir::setCurrent(before);
+    EXPECT_EQ(AppData().FileName(), programDir.filePath("figs/cube.zlk"));
+    EXPECT_EQ(AppData().GetHistory(0), programDir.filePath("figs/cube.zlk"));
+    EXPECT_EQ(Figure().Comment(), QStringLiteral("cube"));
+}
+
+// Logging out or a stop signal: the change goes to autosave.zlk, the settings are
+// written, the program ends, and the next start recovers the change.
+TEST_F(NeverLoseWork, SessionEndKeepsTheChangeForTheNextStart) {
+    Boot();
+    Figure().AddLine(QStringLiteral("1,2,3,4,5,6"));
+    Controller().EndSession();
+    EXPECT_EQ(quitCalls, 1);
+    EXPECT_TRUE(dialogs.calls.isEmpty()) << "no questions at the end of a session";
+    EXPECT_TRUE(QFile::exists(programDir.filePath("ZelkWin33.ini")));
+    ASSERT_TRUE(QFile::exists(Data("autosave.zlk")));
+    app.reset();
+
+    Boot();
+    EXPECT_TRUE(dialogs.MessageTexts().contains(
+        QStringLiteral("前回異常終了したようです。autosave.zlkを読み込みます。")));
+    EXPECT_EQ(Figure().NumberOfLines(), 16);
+    EXPECT_TRUE(Figure().IsDirty());
+
+    // Nothing unsaved: nothing to recover next time.
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    dialogs.ChooseFile(Data("kept.zlk"));
+    Send("SAVE");
+    Controller().EndSession();
+    EXPECT_FALSE(QFile::exists(Data("autosave.zlk")));
+}
+
+// A stop signal reaches the event loop, never work inside the handler.
+TEST(SignalWatcherTest, ASignalBecomesACallOnTheLoop) {
+    QList<int> received;
+    {
+        SignalWatcher watcher({SIGHUP}, [&received](int signal) { received << signal; });
+        std::raise(SIGHUP);
+        EXPECT_TRUE(received.isEmpty()) << "nothing happens inside the handler";
+        QEventLoop loop;
+        QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (!received.isEmpty()) {
+                loop.quit();
+            }
+        });
+        poll.start(5);
+        loop.exec();
+    }
+    EXPECT_EQ(received, QList<int>{SIGHUP});
+}
+
+} // namespace
