@@ -93,17 +93,15 @@ QByteArray TextEncoding::ToCp932(const QString& text) {
     return out;
 }
 
-QString TextEncoding::FromCp932(const char* data, qsizetype size) {
-    if (isAscii(data, size)) {
-        return QString::fromLatin1(data, size);
-    }
+// CP932 bytes to UTF-8. Lenient: a byte that is not CP932 becomes "?" and the
+// conversion goes on; strict: false at the first such byte.
+bool TextEncoding::Cp932ToUtf8(const char* data, qsizetype size, bool lenient, QByteArray& out) {
     IconvHandle cd("UTF-8", "CP932");
     if (!cd.ok()) {
-        return QString::fromLatin1(data, size);
+        return false;
     }
     QByteArray input(data, size);
-    QByteArray out;
-    out.resize(size * 3 + 8);
+    out.resize(size * 3 + 8); // always enough: a CP932 character is at most 3 UTF-8 bytes
     char* in = input.data();
     size_t inLeft = static_cast<size_t>(input.size());
     char* outPtr = out.data();
@@ -112,17 +110,31 @@ QString TextEncoding::FromCp932(const char* data, qsizetype size) {
         if (iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) {
             break;
         }
-        // A byte that is not CP932 (output space always suffices): replace it and go on.
-        if (outLeft < 3) {
-            break;
+        if (!lenient || outLeft < 3) {
+            return false;
         }
         *outPtr++ = '?';
         --outLeft;
         ++in;
         --inLeft;
     }
+    if (iconv(cd.get(), nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1) &&
+        !lenient) {
+        return false;
+    }
     out.resize(outPtr - out.data());
-    return QString::fromUtf8(out);
+    return true;
+}
+
+QString TextEncoding::FromCp932(const char* data, qsizetype size) {
+    if (isAscii(data, size)) {
+        return QString::fromLatin1(data, size);
+    }
+    QByteArray utf8;
+    if (!Cp932ToUtf8(data, size, true, utf8)) {
+        return QString::fromLatin1(data, size);
+    }
+    return QString::fromUtf8(utf8);
 }
 
 QString TextEncoding::FromUtf8OrCp932(const char* data, qsizetype size) {
@@ -138,23 +150,11 @@ QString TextEncoding::FromUtf8OrCp932(const char* data, qsizetype size) {
 }
 
 bool TextEncoding::StrictCp932(const char* data, qsizetype size, QString& text) {
-    IconvHandle cd("UTF-8", "CP932");
-    if (!cd.ok()) {
+    QByteArray utf8;
+    if (!Cp932ToUtf8(data, size, false, utf8)) {
         return false;
     }
-    QByteArray input(data, size);
-    QByteArray out;
-    out.resize(size * 3 + 8);
-    char* in = input.data();
-    size_t inLeft = static_cast<size_t>(input.size());
-    char* outPtr = out.data();
-    size_t outLeft = static_cast<size_t>(out.size());
-    if (iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) ||
-        iconv(cd.get(), nullptr, nullptr, &outPtr, &outLeft) == static_cast<size_t>(-1)) {
-        return false;
-    }
-    out.resize(outPtr - out.data());
-    text = QString::fromUtf8(out);
+    text = QString::fromUtf8(utf8);
     return true;
 }
 

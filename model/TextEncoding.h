@@ -25,4 +25,5 @@ public:
 
 private:
     static bool LooksLikeJapaneseUtf8(const QString& text);
+    static bool Cp932ToUtf8(const char* data, qsizetype size, bool lenient, QByteArray& out);
 };

@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -63,6 +64,15 @@ protected:
     CZelkProController& Pro() { return *Ctx().proController; }
     bool Send(const char* command) { return Controller().SetCommand(QString::fromLatin1(command)); }
     QString Folder() const { return programDir.path(); }
+    // A file in the data folder.
+    QString Data(const QString& name) const { return programDir.filePath("data/" + name); }
+    // Writes a file (and its folder), e.g. a figure by hand.
+    void WriteFigure(const QString& path, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
 
     int CountCues(const QString& file) const {
         int n = 0;

@@ -15,7 +15,7 @@ draw_a_line
 for _ in $(seq 90); do [ -s "$work/data/autosave.zlk" ] && break; sleep 1; done
 [ -s "$work/data/autosave.zlk" ] || fail "no autosave within 90 s"
 sleep 1
-count=$(head -n 1 "$work/data/autosave.zlk" | awk '{print $4}')
+count=$(autosave_lines)
 [ "$count" = "16" ] || fail "autosave holds $count lines, not 16"
 
 kill -9 "$zelk_pid"
@@ -25,10 +25,6 @@ zelk_pid=""
 
 # Second run: the recovery notice, then the autosaved figure under its own name.
 start_zelk
-notice=$(wait_window '^立体ゼルク$') || fail "no recovery notice"
-sleep 0.5
-xdotool windowfocus --sync "$notice"
-xdotool key Return
-main=$(wait_window 'autosave\.zlk\] 変更あり') || fail "the recovered figure is not shown as changed"
+accept_recovery
 echo "recovered: $(xdotool getwindowname "$main")"
 echo "PASS"

@@ -113,3 +113,17 @@ choose_quit() {
     xdotool windowfocus --sync "$main"
     xdotool key --delay 200 alt+f Up Return
 }
+
+# Accepts the recovery notice and waits for the recovered figure, shown as changed.
+accept_recovery() {
+    notice=$(wait_window '^立体ゼルク$') || fail "no recovery notice"
+    sleep 0.5
+    xdotool windowfocus --sync "$notice"
+    xdotool key Return
+    main=$(wait_window 'autosave\.zlk\] 変更あり') || fail "the recovered figure is not shown as changed"
+}
+
+# The line count in the header of the autosave file.
+autosave_lines() {
+    head -n 1 "$work/data/autosave.zlk" | awk '{print $4}'
+}

@@ -13,17 +13,13 @@ draw_a_line
 kill -TERM "$zelk_pid"
 wait_exit || fail "SIGTERM did not end the program"
 [ -s "$work/data/autosave.zlk" ] || fail "SIGTERM left no autosave.zlk"
-count=$(head -n 1 "$work/data/autosave.zlk" | awk '{print $4}')
+count=$(autosave_lines)
 [ "$count" = "16" ] || fail "autosave holds $count lines, not 16"
 [ -f "$work/ZelkWin33.ini" ] || fail "the settings were not written"
 
 # Next start: recovered, marked changed.
 start_zelk
-notice=$(wait_window '^立体ゼルク$') || fail "no recovery notice"
-sleep 0.5
-xdotool windowfocus --sync "$notice"
-xdotool key Return
-main=$(wait_window 'autosave\.zlk\] 変更あり') || fail "the recovered figure is not shown as changed"
+accept_recovery
 
 # Quit, but keep the work.
 choose_quit

@@ -1,6 +1,7 @@
 #include "CZelkData.h"
 #include "CZelkDataFileIOStratety_Ver100.h"
 #include "CZelkInitialData_zelk01.h"
+#include "FileSizeLimit.h"
 #include "NoticeRecorder.h"
 
 #include "TestPrinters.h"
@@ -252,15 +253,11 @@ TEST_F(FileFormat, AFailedSaveLeavesTheEarlierFileAsItWas) {
     for (int i = 1; i <= 400; ++i) {
         medium.AddLine(CLine{0, 0, 0, float(i), 1, 1});
     }
-    struct rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limit = old;
-    limit.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const bool saved = medium.SaveData(Path("keep.zlk"));
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    bool saved = false;
+    {
+        const FileSizeLimit full(4096);
+        saved = medium.SaveData(Path("keep.zlk"));
+    }
     EXPECT_FALSE(saved);
     ASSERT_EQ(recorder.notices.size(), 2U);
     EXPECT_EQ(recorder.notices[1].title, kSaveTitle);

@@ -2,6 +2,7 @@
 // that a file cannot keep.
 #include "SafeFile.h"
 #include "CZelkData.h"
+#include "FileSizeLimit.h"
 #include "NoticeRecorder.h"
 #include "TextEncoding.h"
 
@@ -41,20 +42,6 @@ void Fill(CZelkData& data, int n) {
     data.SetComment(QStringLiteral("立方体 %1").arg(n));
 }
 
-// Runs fn with a file-size limit in force (SIGXFSZ ignored, so writes fail with EFBIG).
-template <typename Fn> auto WithFileSizeLimit(rlim_t bytes, Fn fn) {
-    struct rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limit = old;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const auto result = fn();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    return result;
-}
-
 class SafeSaving : public ::testing::Test {
 protected:
     QString Path(const QString& name) const { return dir.filePath(name); }
@@ -76,8 +63,11 @@ TEST_F(SafeSaving, AFileSizeLimitNeverLeavesAShortFile) {
             const QByteArray old = "80 80 40 1\r\n0 0 0 80 0 0\r\nthe old figure\r\n";
             WriteBytes(Path("fig.zlk"), old);
             recorder.notices.clear();
-            const bool saved =
-                WithFileSizeLimit(limit, [&] { return figure.SaveData(Path("fig.zlk")); });
+            bool saved = false;
+            {
+                const FileSizeLimit full(limit);
+                saved = figure.SaveData(Path("fig.zlk"));
+            }
             if (static_cast<rlim_t>(expected.size()) > limit) {
                 EXPECT_FALSE(saved);
             }

@@ -1,22 +1,15 @@
 #include "AppFixture.h"
 #include "CFileHandling.h"
+#include "FileSizeLimit.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
 class FileCommands : public AppFixture {
 protected:
-    QString Data(const QString& name) const { return programDir.filePath("data/" + name); }
-    void WriteFigure(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
     QByteArray Read(const QString& path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -140,16 +133,12 @@ TEST_F(FileCommands, AFullDiskNeitherEmptiesNorFakesASave) {
     const QByteArray autosaveBefore = Read(Data("autosave.zlk"));
     const QByteArray mineBefore = Read(Data("mine.zlk"));
     Figure().AddLine(QStringLiteral("1,2,3,4,5,6"));
-    struct rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 256;
-    setrlimit(RLIMIT_FSIZE, &small);
-    Send("AUTOSAVE");
-    const bool savedMine = Controller().SaveFigureFile(Data("mine.zlk"));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    bool savedMine = true;
+    {
+        const FileSizeLimit full(256);
+        Send("AUTOSAVE");
+        savedMine = Controller().SaveFigureFile(Data("mine.zlk"));
+    }
     EXPECT_FALSE(savedMine);
     EXPECT_EQ(Read(Data("autosave.zlk")), autosaveBefore);
     EXPECT_EQ(Read(Data("mine.zlk")), mineBefore);

@@ -8,7 +8,6 @@ namespace {
 
 class Output : public AppFixture {
 protected:
-    QString Data(const QString& name) const { return programDir.filePath("data/" + name); }
     // The text of a PDF; the test fails (not passes) when it cannot be read.
     QString PdfText(const QString& path) {
         QProcess process;

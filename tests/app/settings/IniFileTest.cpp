@@ -1,9 +1,8 @@
 #include "AppFixture.h"
 #include "CZelkIniFileHandler.h"
 
+#include "FileSizeLimit.h"
 #include <QFile>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -108,16 +107,12 @@ TEST_F(IniFile, AFileSizeLimitLeavesTheOldSettingsFile) {
     for (const rlim_t limit : {rlim_t(1024), rlim_t(4096), rlim_t(65536)}) {
         SCOPED_TRACE(limit);
         WriteIni(QString::fromUtf8(old));
-        struct rlimit saved {};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = saved;
-        small.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &small);
         CZelkIniFileHandler handler(Ctx());
-        const bool written = handler.WriteSetting();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
+        bool written = false;
+        {
+            const FileSizeLimit full(limit);
+            written = handler.WriteSetting();
+        }
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray now = f.readAll();
@@ -136,16 +131,11 @@ TEST_F(IniFile, AFileSizeLimitLeavesTheOldSettingsFile) {
                   QStringList{"ZelkWin33.ini"});
     }
     // At shut-down the notice names the reason.
-    struct rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 512;
-    setrlimit(RLIMIT_FSIZE, &small);
     dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
-    Send("FIN");
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    {
+        const FileSizeLimit full(512);
+        Send("FIN");
+    }
     EXPECT_EQ(quitCalls, 1);
     EXPECT_TRUE(dialogs.MessageTexts().join("|").contains(qt_error_string(EFBIG)));
 }

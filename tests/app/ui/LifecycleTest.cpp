@@ -10,13 +10,6 @@ namespace {
 class Lifecycle : public AppFixture {
 protected:
     Lifecycle() { bootInSetUp = false; }
-    QString Data(const QString& name) const { return programDir.filePath("data/" + name); }
-    void WriteFigure(const QString& path, const QByteArray& bytes) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
     const QString recovery =
         QStringLiteral("前回異常終了したようです。autosave.zlkを読み込みます。");
 };

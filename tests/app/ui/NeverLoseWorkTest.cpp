@@ -14,13 +14,6 @@ namespace {
 class NeverLoseWork : public AppFixture {
 protected:
     NeverLoseWork() { bootInSetUp = false; }
-    QString Data(const QString& name) const { return programDir.filePath("data/" + name); }
-    void WriteFigure(const QString& path, const QByteArray& bytes) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
     QString Title() { return Window().windowTitle(); }
     const QString discard =
         QStringLiteral("！警告！\u3000編集中のデータがなくなりますが、処理を続けますか？");

@@ -17,7 +17,6 @@ namespace {
 
 class Thumbnails : public AppFixture {
 protected:
-    QString Data(const QString& name) const { return programDir.filePath("data/" + name); }
     void WriteFile(const QString& name, const QByteArray& bytes) {
         QFile f(Data(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
