@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AppFolders.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -23,6 +25,15 @@ class ctlZelkView;
 struct AppContext {
     // The folder holding the program, without a trailing "/".
     QString programFolder;
+    // Where the read-only data, the figures and the settings are (the start-up module
+    // decides; contexts built by hand get everything beside programFolder).
+    mutable AppFolders folders;
+    const AppFolders& Folders() const {
+        if (folders.Program().isEmpty() && !programFolder.isEmpty()) {
+            folders = AppFolders(programFolder);
+        }
+        return folders;
+    }
     // The command line after the program name (at most one figure file name).
     QStringList arguments;
     // Another copy of the program was already running at start.

@@ -164,7 +164,7 @@ void CZelkController::ShowViewAngle(int longitude, int latitude) {
 }
 
 QString CZelkController::SoundFile(const QString& name) const {
-    return context_.programFolder + QStringLiteral("/sound/") + name;
+    return context_.Folders().Sounds() + u'/' + name;
 }
 
 void CZelkController::PlayTurnSound() {

@@ -17,7 +17,7 @@
 #include <QFileInfo>
 
 QString CZelkController::DataFolder() const {
-    return context_.programFolder + QStringLiteral("/data");
+    return context_.Folders().Data();
 }
 
 QString CZelkController::AutosavePath() const {
@@ -32,7 +32,7 @@ void CZelkController::Boot() {
     wavePlay_ = std::make_unique<CWavePlay>(*context_.sound);
     keyHandler_ = std::make_unique<CKeyHandler>(context_);
 
-    context_.windows->ShowSplash(context_.programFolder + QStringLiteral("/pic/ZelkSplash.bmp"),
+    context_.windows->ShowSplash(context_.Folders().Pictures() + QStringLiteral("/ZelkSplash.bmp"),
                                  SoundFile(QStringLiteral("Splash.wav")));
 
     ReadSettings();
@@ -200,7 +200,7 @@ void CZelkController::WriteSettings() {
 }
 
 void CZelkController::ShowVersionDialog() {
-    context_.windows->ShowVersionDialog(context_.programFolder +
-                                            QStringLiteral("/pic/ZelkVersion.bmp"),
+    context_.windows->ShowVersionDialog(context_.Folders().Pictures() +
+                                            QStringLiteral("/ZelkVersion.bmp"),
                                         SoundFile(QStringLiteral("Splash.wav")));
 }

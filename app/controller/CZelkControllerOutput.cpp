@@ -151,5 +151,5 @@ void CZelkController::ShowThumbnailBrowser() {
 }
 
 void CZelkController::ShowHelp() {
-    context_.windows->ShowHelp(context_.programFolder + QStringLiteral("/help/ZW33.html"));
+    context_.windows->ShowHelp(context_.Folders().Help());
 }

@@ -6,10 +6,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-CAppData::CAppData(const QString& programFolder)
+CAppData::CAppData(const QString& programFolder, const QString& dataFolder)
     : programFolder_(programFolder),
-      fileName_(programFolder + QStringLiteral("/data/sample/zelk01.zlk")),
-      dataPath_(programFolder + QStringLiteral("/data")), axisLineLength_(maxSize_) {}
+      dataFolder_(dataFolder.isEmpty() ? programFolder + QStringLiteral("/data") : dataFolder),
+      fileName_(dataFolder_ + QStringLiteral("/sample/zelk01.zlk")), dataPath_(dataFolder_),
+      axisLineLength_(maxSize_) {}
 
 void CAppData::SetFileName(const QString& value) {
     fileName_ = value;
@@ -121,7 +122,7 @@ QString CAppData::GetFolderName(const QString& fileName) const {
             return fileName.left(i);
         }
     }
-    return programFolder_ + QStringLiteral("/data");
+    return dataFolder_;
 }
 
 void CAppData::AddHistory(const QString& fileName) {

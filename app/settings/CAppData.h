@@ -13,8 +13,9 @@ class CZelkData;
 // detailed-input state. Lets normalise or refuse values; nothing here reports errors.
 class CAppData {
 public:
-    // programFolder: the folder holding the program, without a trailing "/".
-    explicit CAppData(const QString& programFolder);
+    // programFolder: the folder holding the program, without a trailing "/"; dataFolder:
+    // the default data folder ("" for programFolder + "/data").
+    explicit CAppData(const QString& programFolder, const QString& dataFolder = QString());
 
     // The figure whose line count bounds ProIF_LineNumber (none: no lines).
     void SetFigure(const CZelkData* figure) { figure_ = figure; }
@@ -119,6 +120,7 @@ private:
     int32_t FigureLines() const;
 
     QString programFolder_;
+    QString dataFolder_;
     const CZelkData* figure_ = nullptr;
 
     QString fileName_;

@@ -55,7 +55,7 @@ QString PrintNumber(int value) {
 } // namespace
 
 QString CZelkIniFileHandler::FilePath() const {
-    return context_.programFolder + QStringLiteral("/ZelkWin33.ini");
+    return context_.Folders().SettingsFile();
 }
 
 bool CZelkIniFileHandler::IniFileExists() const {
@@ -144,8 +144,7 @@ QStringList CZelkIniFileHandler::Lines() const {
           // A folder that cannot stand on one line is not stored (it would point
           // elsewhere): the program's own data folder takes its place.
           << QStringLiteral("DataFolderPath=") +
-                 (HasLineBreak(app.DataPath()) ? context_.programFolder + QStringLiteral("/data")
-                                               : app.DataPath())
+                 (HasLineBreak(app.DataPath()) ? context_.Folders().Data() : app.DataPath())
           << QString() << QStringLiteral("[Difficulty]")
           << QStringLiteral("Difficulty=") + app.Difficulty() << QString()
           << QStringLiteral("[FromSize]") << QStringLiteral("FormSize=") + app.FormSize()

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 Main_TheApp::Main_TheApp(const QString& programFolder, const QStringList& arguments,
                          UserDialogs& dialogs, SoundBackend& sound, Clock& clock,
@@ -31,6 +32,7 @@ Main_TheApp::Main_TheApp(const QString& programFolder, const QStringList& argume
     context_.clipboard = clipboard;
     context_.printer = printer;
     context_.programFolder = programFolder;
+    context_.folders = AppFolders::ForProgram(programFolder);
     context_.arguments = arguments;
     context_.dialogs = &dialogs;
     sound_ = std::make_unique<HoldingSoundBackend>(sound);
@@ -48,8 +50,9 @@ bool Main_TheApp::Start() {
     context_.dialogs->RouteModelNoticesHere();
     // The data folder is where figures, the autosave file and the lock live; a fresh
     // program folder gets one, so that saving never fails for want of it.
-    const QString data = context_.programFolder + QStringLiteral("/data");
+    const QString data = context_.folders.Data();
     QDir().mkpath(data);
+    QDir().mkpath(QFileInfo(context_.folders.SettingsFile()).path());
     instanceLock_ = std::make_unique<InstanceLock>(data + QStringLiteral("/.zelk.lock"));
     context_.previousInstance = !instanceLock_->Acquire();
     if (!context_.previousInstance) {
@@ -57,13 +60,14 @@ bool Main_TheApp::Start() {
         const QStringList suffixes{QStringLiteral(".zlk")};
         SafeFile::RemoveLeftovers(data, suffixes);
         SafeFile::RemoveLeftovers(data + QStringLiteral("/DataHistory"), suffixes);
-        SafeFile::RemoveLeftovers(context_.programFolder, {QStringLiteral(".ini")});
+        SafeFile::RemoveLeftovers(QFileInfo(context_.folders.SettingsFile()).path(),
+                                  {QStringLiteral(".ini")});
     }
     controller_ = std::make_unique<CZelkController>(context_);
     context_.controller = controller_.get();
     proController_ = std::make_unique<CZelkProController>(context_);
     context_.proController = proController_.get();
-    appData_ = std::make_unique<CAppData>(context_.programFolder);
+    appData_ = std::make_unique<CAppData>(context_.programFolder, context_.folders.Data());
     context_.appData = appData_.get();
     window_ = std::make_unique<frmZelkWin>(context_);
     context_.window = window_.get();

@@ -9,12 +9,68 @@
 #include "frmZelkWin.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QSessionManager>
 #include <QTranslator>
 #include <csignal>
+#include <cstdio>
+
+namespace {
+
+const char* const kHelp =
+    "使い方: zelk [オプション] [図形ファイル.zlk]\n"
+    "Usage: zelk [options] [figure.zlk]\n"
+    "\n"
+    "超簡易3D editor 立体ゼルク — 3D のワイヤーフレーム図形を作って眺めるエディタ。\n"
+    "A small 3D wire-frame editor for learning to think in three dimensions.\n"
+    "\n"
+    "  -h, --help     この説明を表示して終了 / show this help and exit\n"
+    "  -v, --version  バージョンを表示して終了 / show the version and exit\n"
+    "\n"
+    "図形ファイルを指定すると、起動時にそのファイルを開きます。\n"
+    "A figure file given as argument is opened at start.\n";
+
+// The command line, read before any window or file is touched: 0 to go on, else the
+// exit code (help and version print and end; an unknown option is an error).
+int ReadCommandLine(int argc, char** argv, QStringList& files) {
+    QStringList raw;
+    for (int i = 0; i < argc; ++i) {
+        raw << QString::fromLocal8Bit(argv[i]);
+    }
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("help"));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("version"));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("figure"));
+    if (!parser.parse(raw)) {
+        std::fprintf(stderr,
+                     "zelk: %s\nzelk --help で使い方を表示します (zelk --help for usage).\n",
+                     parser.errorText().toLocal8Bit().constData());
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(kHelp, stdout);
+        return -1;
+    }
+    if (parser.isSet(version)) {
+        std::printf("zelk %s\n", ZELK_VERSION);
+        return -1;
+    }
+    files = parser.positionalArguments();
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    if (const int code = ReadCommandLine(argc, argv, arguments); code != 0) {
+        return code < 0 ? 0 : code;
+    }
     // A file-size limit must make a save fail with a message, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
@@ -30,9 +86,6 @@ int main(int argc, char** argv) {
                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtTexts);
     }
-
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
 
     QtUserDialogs dialogs;
     QtSoundBackend sound;

@@ -154,6 +154,37 @@ QImage Picture(bool version) {
 
 } // namespace
 
+// The application icon: a wire-frame cube in the axis colours on a dark green tile,
+// the same drawing as icons/zelk.svg (a 256-unit square).
+QImage Icon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x00, 0x33, 0x00));
+    p.drawRoundedRect(QRectF(8, 8, 240, 240), 40, 40);
+    const QPointF front[4] = {{56, 104}, {152, 104}, {152, 200}, {56, 200}};
+    const QPointF back[4] = {{104, 56}, {200, 56}, {200, 152}, {104, 152}};
+    QPen white(Qt::white, 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(white);
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(back, 4);
+    for (int i = 0; i < 4; ++i) {
+        p.drawLine(front[i], back[i]);
+    }
+    p.drawPolygon(front, 4);
+    // The three axes from the front lower corner: x red, y yellow, z green.
+    p.setPen(QPen(QColor(0xFF, 0x40, 0x40), 12, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(56, 200), QPointF(152, 200));
+    p.setPen(QPen(QColor(0xFF, 0xE0, 0x40), 12, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(56, 200), QPointF(104, 152));
+    p.setPen(QPen(QColor(0x40, 0xE0, 0x40), 12, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(56, 200), QPointF(56, 104));
+    return image;
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -162,6 +193,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
+    // zelk_assets --icons <folder>: the 48- and 256-pixel icons for the desktop.
+    if (folder == QLatin1String("--icons") && argc >= 3) {
+        const QString out = QString::fromLocal8Bit(argv[2]);
+        QDir().mkpath(out);
+        const bool written = Icon(48).save(out + QStringLiteral("/zelk-48.png"), "PNG") &&
+                             Icon(256).save(out + QStringLiteral("/zelk-256.png"), "PNG");
+        return written ? 0 : 1;
+    }
     QDir().mkpath(folder + QStringLiteral("/pic"));
     QDir().mkpath(folder + QStringLiteral("/sound"));
     bool ok = Picture(false).save(folder + QStringLiteral("/pic/ZelkSplash.bmp"), "BMP");
