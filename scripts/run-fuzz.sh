@@ -21,13 +21,30 @@ cmake --build build-fuzz -j2 --target fuzz_zlk_reader fuzz_model_edits fuzz_view
 mkdir -p build-fuzz/findings
 export ASAN_OPTIONS=detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-for target in fuzz_zlk_reader fuzz_model_edits fuzz_view_draw fuzz_settings; do
-    seeds=tests/fuzz/corpus/${target#fuzz_}
-    work=build-fuzz/corpus/$target
+# One target per core: two at a time.
+fuzz_one() {
+    local target=$1
+    local seeds=tests/fuzz/corpus/${target#fuzz_}
+    local work=build-fuzz/corpus/$target
     mkdir -p "$work"
     echo "== $target: replaying $(ls "$seeds" | wc -l) seeds, then ${seconds} s of fuzzing"
-    "build-fuzz/tests/fuzz/$target" -runs=0 "$seeds"
-    "build-fuzz/tests/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 \
-        -artifact_prefix="build-fuzz/findings/$target-" "$work" "$seeds"
+    "build-fuzz/tests/fuzz/$target" -runs=0 "$seeds" >"build-fuzz/$target.log" 2>&1 &&
+        "build-fuzz/tests/fuzz/$target" -max_total_time="$seconds" -timeout=10 \
+            -rss_limit_mb=4096 -artifact_prefix="build-fuzz/findings/$target-" \
+            "$work" "$seeds" >>"build-fuzz/$target.log" 2>&1 ||
+        { echo "== $target FAILED:"; tail -n 60 "build-fuzz/$target.log"; return 1; }
+    grep -E '^Done [0-9]+ runs' "build-fuzz/$target.log" | tail -n 1 | sed "s/^/   $target: /"
+}
+failed=0
+for pair in "fuzz_zlk_reader fuzz_model_edits" "fuzz_view_draw fuzz_settings"; do
+    pids=()
+    for target in $pair; do
+        fuzz_one "$target" &
+        pids+=($!)
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" || failed=1
+    done
 done
+[ $failed -eq 0 ] || { echo "run-fuzz: a target found a fault (see build-fuzz/findings/)"; exit 1; }
 echo "run-fuzz: no crash, hang or sanitizer report"

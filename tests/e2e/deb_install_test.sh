@@ -16,22 +16,9 @@ if dpkg-query -W -f='${Status}' zelk 2>/dev/null | grep -q 'install ok installed
 fi
 
 program=""
-work=$(mktemp -d)
-xvfb_pid=""
-zelk_pid=""
 installed=0
-cleanup() {
-    [ -n "$zelk_pid" ] && kill -9 "$zelk_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    [ $installed -eq 1 ] && dpkg -P zelk >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    [ -f "$work/run.log" ] && { echo "----- run.log"; cat "$work/run.log"; }
-    exit 1
-}
+source "$(dirname "$0")/lib.sh"
+trap 'cleanup; [ $installed -eq 1 ] && dpkg -P zelk >/dev/null 2>&1 || true' EXIT
 
 (cd "$build" && cpack -G DEB -B "$work/pkg" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(ls "$work"/pkg/zelk_3.3_*.deb 2>/dev/null | head -n 1)
@@ -46,48 +33,18 @@ find /usr/bin/zelk /usr/share/zelk -newer "$work/marker" >"$work/installed.list"
 sleep 1
 touch "$work/marker2"
 
-Xvfb -displayfd 5 -noreset -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "SKIP: Xvfb did not start here"; exit 77; }
-export DISPLAY=":$(head -n 1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
 home="$work/home"
 mkdir -p "$home"
 
 env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$home" ASAN_OPTIONS=detect_leaks=0 \
-    /usr/bin/zelk >"$work/run.log" 2>&1 &
+    /usr/bin/zelk >"$work/run1.log" 2>&1 &
 zelk_pid=$!
-main=""
-for _ in $(seq 150); do
-    main=$(xdotool search --onlyvisible --name 'Version 3\.3\[' 2>/dev/null | head -n 1 || true)
-    [ -n "$main" ] && break
-    sleep 0.2
-done
-[ -n "$main" ] || fail "the main window did not appear"
-xdotool windowfocus --sync "$main"
-xdotool key --delay 150 alt+e Return
-sleep 1
-xdotool key --delay 150 Return x x Return
-sleep 1
-case "$(xdotool getwindowname "$main")" in *"変更あり") ;; *) fail "no change made" ;; esac
-xdotool windowfocus --sync "$main"
-xdotool key --delay 200 alt+f Up Return
-for title in '^立体ゼルク$' '^超簡易3D editor 立体ゼルク Version 3\.3$'; do
-    box=""
-    for _ in $(seq 50); do
-        box=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
-        [ -n "$box" ] && break
-        sleep 0.2
-    done
-    [ -n "$box" ] || fail "no box $title"
-    sleep 0.3
-    xdotool windowfocus --sync "$box"
-    xdotool key alt+y
-done
-for _ in $(seq 100); do kill -0 "$zelk_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$zelk_pid" 2>/dev/null && fail "the program did not end"
-zelk_pid=""
+main=$(wait_window 'Version 3\.3\[') || fail "the main window did not appear"
+draw_a_line
+choose_quit
+answer '^立体ゼルク$' y
+answer '^超簡易3D editor 立体ゼルク Version 3\.3$' y
+wait_exit || fail "the program did not end"
 
 [ -s "$home/.config/zelk/ZelkWin33.ini" ] || fail "no settings in ~/.config/zelk"
 [ -s "$home/.local/share/zelk/data/zelk01.zlk" ] || fail "no data in ~/.local/share/zelk/data"

@@ -1,7 +1,7 @@
 # Shared by the end-to-end tests: a program folder of its own, an X server of its own
 # (never reset, so that a killed client cannot take the display down with it), waiting
 # for windows and titles, and the program's own output on any failure.
-# The caller sets: program (the built program folder).
+# The caller sets: program (the built program folder, or "" for an installed program).
 
 for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
@@ -30,17 +30,30 @@ fail() {
     exit 1
 }
 
-# A program folder of its own, as an installation has it.
-cp -a "$program"/zelk "$program"/libctlZelkView.so* "$work"/
-cp -a "$program"/pic "$program"/sound "$program"/help "$work"/
+# A program folder of its own, as a portable unpack has it.
+if [ -n "$program" ]; then
+    cp -a "$program"/zelk "$program"/libctlZelkView.so* "$work"/
+    cp -a "$program"/pic "$program"/sound "$program"/help "$work"/
+fi
 
 # -displayfd picks a free display number; -noreset keeps the server when its last
 # client goes (a killed program must not take the display down before the next start).
+# Two servers starting at the same moment can pick the same number (each removes the
+# other's socket as stale), so servers start one at a time, under a lock.
+exec 9>"${TMPDIR:-/tmp}/zelk-e2e-xvfb.lock"
+flock 9
 Xvfb -displayfd 5 -noreset -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "SKIP: Xvfb did not start here"; exit 77; }
+if [ ! -s "$work/display" ]; then
+    flock -u 9
+    echo "SKIP: Xvfb did not start here"
+    exit 77
+fi
 export DISPLAY=":$(head -n 1 "$work/display")"
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+flock -u 9
+exec 9>&-
 export QT_QPA_PLATFORM=xcb
 export ASAN_OPTIONS=detect_leaks=0
 
