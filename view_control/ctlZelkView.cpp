@@ -7,6 +7,7 @@
 #include <QLineF>
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -332,6 +333,7 @@ void ctlZelkView::TransformAll() {
 
 void ctlZelkView::RenderBuffer() {
     picBuffer_.fill(ToQColor(backColor_));
+    mapping_.valid = false;
     // A zoom of zero (or a scale of zero) maps the figure nowhere: only the background shows.
     if (!(ratio_ > 0.0F) || !std::isfinite(ratio_) || controlScaleWidth_ == 0 ||
         controlScaleHeight_ == 0) {
@@ -345,6 +347,7 @@ void ctlZelkView::RenderBuffer() {
     const float top = static_cast<float>(controlScaleHeight_) / (2 * ratio_) + rotatedCentre_[1];
     const double sx = picBuffer_.width() / static_cast<double>(bufferScaleWidth_);
     const double sy = picBuffer_.height() / static_cast<double>(bufferScaleHeight_);
+    mapping_ = Mapping{true, left, top, sx, sy};
     auto px = [&](float x) { return (x - left) * sx; };
     auto py = [&](float y) { return (y - top) * sy; };
     auto toLine = [&](const Segment& s) { return QLineF(px(s[0]), py(s[1]), px(s[3]), py(s[4])); };
@@ -378,6 +381,10 @@ void ctlZelkView::RenderBuffer() {
     painter.setPen(PixelPen(figColor_, figLineSize_));
     painter.drawLines(lines.data(), static_cast<int>(lines.size()));
     painter.drawPoints(dots.data(), static_cast<int>(dots.size()));
+    if (highlightedLine_ >= 1 && static_cast<size_t>(highlightedLine_) <= rotated_.size()) {
+        painter.setPen(PixelPen(highlightColor_, 3));
+        painter.drawLine(toLine(rotated_[static_cast<size_t>(highlightedLine_ - 1)]));
+    }
 
     // Pointer marks keep their size on screen: the radius shrinks with the view extent.
     const double radius = pointerSize_ / static_cast<double>(ratio_) * std::fabs(sx);
@@ -409,6 +416,62 @@ void ctlZelkView::RenderBuffer() {
         painter.setPen(PixelPen(tempLine2Color_, tempLine2Size_));
         painter.drawLine(toLine(rotatedTempLine2_));
     }
+}
+
+int32_t ctlZelkView::NearestLine(int x, int y, int radius) const {
+    if (!mapping_.valid) {
+        return 0;
+    }
+    const QPointF at(x, y);
+    int32_t best = 0;
+    double bestDistance = radius + 0.5;
+    for (size_t i = 0; i < rotated_.size(); ++i) {
+        const Segment& s = rotated_[i];
+        const QPointF a((s[0] - mapping_.left) * mapping_.sx, (s[1] - mapping_.top) * mapping_.sy);
+        const QPointF b((s[3] - mapping_.left) * mapping_.sx, (s[4] - mapping_.top) * mapping_.sy);
+        // Distance from the point to the segment a-b.
+        const QPointF ab = b - a;
+        const double length2 = QPointF::dotProduct(ab, ab);
+        double t = length2 > 0 ? QPointF::dotProduct(at - a, ab) / length2 : 0.0;
+        t = std::clamp(t, 0.0, 1.0);
+        const QPointF nearest = a + t * ab;
+        const double distance = std::hypot(at.x() - nearest.x(), at.y() - nearest.y());
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = static_cast<int32_t>(i + 1);
+        }
+    }
+    return best;
+}
+
+QString ctlZelkView::NearestCorner(int x, int y, int radius) const {
+    if (!mapping_.valid) {
+        return QString();
+    }
+    bool found = false;
+    Point best{};
+    double bestDistance = radius + 0.5;
+    float bestDepth = 0;
+    for (size_t i = 0; i < rotated_.size(); ++i) {
+        for (int end = 0; end < 2; ++end) {
+            const float* r = rotated_[i].data() + end * 3;
+            const double dx = (r[0] - mapping_.left) * mapping_.sx - x;
+            const double dy = (r[1] - mapping_.top) * mapping_.sy - y;
+            const double distance = std::hypot(dx, dy);
+            // Nearest first; at the same distance, the corner nearer the viewer.
+            const bool closer = distance < bestDistance - 1e-9;
+            const bool tieInFront =
+                found && std::fabs(distance - bestDistance) <= 1e-9 && r[2] > bestDepth;
+            if (closer || tieInFront) {
+                found = true;
+                bestDistance = distance;
+                bestDepth = r[2];
+                const float* own = segments_[i].data() + end * 3;
+                best = Point{own[0], own[1], own[2]};
+            }
+        }
+    }
+    return found ? PointText(best) : QString();
 }
 
 void ctlZelkView::ShowBuffer() {

@@ -97,6 +97,17 @@ public:
     // The read-out printed beside a pointer mark: "　x= 13, y= -3, z= 0".
     static QString CoordinateText(float x, float y, float z);
 
+    // Picking on the picture last drawn, in the control's pixels. NearestLine: the number
+    // (from 1, in SetLine order) of the line passing within radius of (x, y), the nearest
+    // one; 0 for none. NearestCorner: the point text of the end point within radius, the
+    // nearest (the one in front on a tie); "" for none.
+    int32_t NearestLine(int x, int y, int radius) const;
+    QString NearestCorner(int x, int y, int radius) const;
+    // A line drawn in the highlight colour and three pixels wide; 0 for none.
+    int32_t HighlightedLine() const { return highlightedLine_; }
+    void SetHighlightedLine(int32_t index) { highlightedLine_ = index; }
+    void SetHighlightColor(int32_t colour) { highlightColor_ = colour; }
+
     // The visible picture as last shown.
     const QImage& ViewImage() const { return picView_; }
     // Assigns a picture to the visible surface (shown until the next Draw).
@@ -173,6 +184,16 @@ private:
     bool viewTempLine2_{};
     int32_t tempLine2Size_{};
     int32_t tempLine2Color_{};
+
+    // Where the last picture put the rotated figure: pixel = (x - left) * sx, (y - top) * sy.
+    struct Mapping {
+        bool valid = false;
+        float left = 0, top = 0;
+        double sx = 0, sy = 0;
+    };
+    Mapping mapping_;
+    int32_t highlightedLine_ = 0;
+    int32_t highlightColor_ = 0x0080FF;
 
     // The two surfaces and the buffer's user scale.
     QImage picView_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppContext.h"
+#include "FigureEdit.h"
 #include "ZelkStates.h"
 
 #include <QImage>
@@ -10,6 +11,7 @@
 #include <vector>
 
 class CKeyHandler;
+class QUndoStack;
 class CWavePlay;
 class CZelkData;
 class ctlZelkView;
@@ -23,6 +25,8 @@ class CZelkController {
 public:
     // The minute between two autosaves.
     static constexpr int kAutosaveInterval = 60000;
+    // Steps of undo kept.
+    static constexpr int kHistoryLimit = 1000;
 
     explicit CZelkController(AppContext& context);
     ~CZelkController();
@@ -48,6 +52,22 @@ public:
     // The session ends or the process is told to stop: unsaved work into autosave.zlk
     // (recovered at the next start), the settings written, the program ended.
     void EndSession();
+
+    // The mouse in the view: turns by whole degrees (no cue), and a click at a pixel: in
+    // drawing mode the current pointer jumps to a corner within 6 pixels; else a line
+    // within 4 pixels becomes the detailed-input panel's line or is highlighted.
+    void TurnBy(int longitudeDegrees, int latitudeDegrees);
+    void ClickAt(int x, int y);
+
+    // The figure's history: every change can be undone and redone, in order.
+    QUndoStack& History() { return *history_; }
+    FigureEdit::Pointers CurrentPointers() const;
+    // Puts a change already made on the history.
+    void RecordEdit(FigureEdit* edit);
+    // A fresh history (a figure was loaded); unsaved: no state of it counts as saved.
+    void ClearHistory(bool unsaved = false);
+    // The figure as it now is counts as saved.
+    void MarkHistorySaved();
 
     // Loads a named file into the figure and the view; the caller sets the file name.
     bool LoadFigureFile(const QString& FileName);
@@ -134,12 +154,22 @@ private:
     void ReturnPointerToOrigin();
     void ApplyPointer();
     void DeleteTail();
-    bool DeleteLineBetweenPointers();
+    // The number of the deleted line, 0 when none joined the two pointers.
+    int32_t DeleteLineBetweenPointers();
     QString FromPointerText() const;
     QString ToPointerText() const;
     QString TempLineText() const;
     void ShowFromCondition();
     void ShowToCondition();
+
+    void Undo();
+    void Redo();
+    // After an undo or redo: the pointers of that state, the view, the panel, the mark.
+    void ShowHistoryStep(const FigureEdit::Pointers& pointers);
+    void ShowHistoryState();
+    void SetPointers(const FigureEdit::Pointers& pointers);
+    void ShowPointersMoved();
+    FigureEdit::Refresh HistoryRefresh();
 
     void PlayTurnSound();
     void PlayFileLoadSound();
@@ -149,4 +179,5 @@ private:
     AppContext& context_;
     std::unique_ptr<CWavePlay> wavePlay_;
     std::unique_ptr<CKeyHandler> keyHandler_;
+    std::unique_ptr<QUndoStack> history_;
 };

@@ -10,8 +10,13 @@
 #include "UserDialogs.h"
 
 #include <QCoreApplication>
+#include <QUndoStack>
 
-CZelkController::CZelkController(AppContext& context) : context_(context) {}
+CZelkController::CZelkController(AppContext& context)
+    : context_(context), history_(std::make_unique<QUndoStack>()) {
+    // Bounded, so that a long session on a large figure stays small.
+    history_->setUndoLimit(kHistoryLimit);
+}
 
 CZelkController::~CZelkController() = default;
 
@@ -85,6 +90,8 @@ const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable(
         {"800x600", [](C& c) { c.ApplyFormSize(QStringLiteral("800x600")); }, FollowUp::None},
         {"1024x768", [](C& c) { c.ApplyFormSize(QStringLiteral("1024x768")); }, FollowUp::None},
         {"REDRAW", [](C& c) { c.RebuildView(); }, FollowUp::None},
+        {"UNDO", [](C& c) { c.Undo(); }, FollowUp::None},
+        {"REDO", [](C& c) { c.Redo(); }, FollowUp::None},
     };
     return table;
 }

@@ -40,6 +40,8 @@ bool CZelkController::LoadFigureFile(const QString& FileName) {
     if (FileName.isEmpty() || !context_.figure->LoadData(FileName)) {
         return false;
     }
+    // A loaded figure starts a history of its own.
+    ClearHistory();
     context_.appData->SetRatio(FitRatio());
     context_.view->SetRatio(context_.appData->Ratio());
     RebuildView();
@@ -189,6 +191,7 @@ void CZelkController::SaveWithDialog() {
         return;
     }
     PlayFileSaveSound();
+    MarkHistorySaved();
     app.SetFileName(*chosen);
     UpdateTitle();
     UpdateRecentMenu();
@@ -206,10 +209,25 @@ void CZelkController::NewFigure() {
 }
 
 void CZelkController::ClearFigure() {
+    // Starting anew is a step that can be undone: the old lines and comment are kept.
+    CZelkData& figure = *context_.figure;
+    const FigureEdit::Pointers before = CurrentPointers();
+    QStringList lines;
+    for (int32_t i = 1; i <= figure.NumberOfLines(); ++i) {
+        lines << figure.GetLine(i);
+    }
+    const QString comment = figure.Comment();
     context_.figure->ClearData();
     context_.appData->ClearData();
     ctlZelkView& view = *context_.view;
     view.SetPointerFrom(QStringLiteral("0,0,0"));
     view.SetPointerTo(QStringLiteral("0,0,0"));
     view.SetTempLine(view.PointerFrom() + u',' + view.PointerTo());
+    if (!lines.isEmpty() || !comment.isEmpty()) {
+        RecordEdit(FigureEdit::Replaced(figure, lines, comment, before, CurrentPointers(),
+                                        HistoryRefresh()));
+        // The new, empty figure is unchanged (as it always was); undoing brings the old
+        // lines back as unsaved work.
+        MarkHistorySaved();
+    }
 }

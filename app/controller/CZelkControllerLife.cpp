@@ -81,6 +81,7 @@ void CZelkController::Boot() {
         // Recovered work exists nowhere else: it counts as unsaved, so quitting,
         // opening or starting anew asks before it can be lost.
         context_.figure->SetDirty(true);
+        ClearHistory(true);
         app.SetDataPath(folder);
         UpdateTitle();
     } else {
@@ -112,6 +113,7 @@ void CZelkController::LoadBuiltInFigure() {
         figure.AddLine(source.More());
     }
     figure.SetComment(source.Comment());
+    ClearHistory();
 }
 
 void CZelkController::Finish() {

@@ -46,6 +46,10 @@ public:
     // The continuous-turn menu item and tool bar button.
     virtual void SetContinuousTurnEnabled(bool enabled) = 0;
 
+    // The undo and redo items and buttons: enabled, and the step they would take.
+    virtual void SetUndoState(bool canUndo, const QString& undoText, bool canRedo,
+                              const QString& redoText) = 0;
+
     // Timers: continuous turning and the minute's autosave.
     virtual void SetTurningInterval(int milliseconds) = 0;
     virtual void StartTurningTimer() = 0;
@@ -62,4 +66,5 @@ public:
     virtual void SetLineScrollRange(int minimum, int maximum) = 0;
     virtual int LineScrollValue() const = 0;
     virtual void SetLineNumberText(const QString& text) = 0;
+    virtual void SetLineScrollValue(int value) = 0;
 };

@@ -128,6 +128,8 @@ void CZelkController::ReturnPointerToOrigin() {
 void CZelkController::ApplyPointer() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
+    const FigureEdit::Pointers before = CurrentPointers();
+    int32_t added = 0;
     if (app.Pointer() == DrawingPointer::From) {
         app.SetPointer(DrawingPointer::To);
         app.SetPointerToX(app.PointerFromX());
@@ -139,7 +141,9 @@ void CZelkController::ApplyPointer() {
     } else {
         app.SetPointer(DrawingPointer::From);
         // A refused line (zero length or already drawn) is dropped without a word.
-        context_.figure->AddLine(FromPointerText() + u',' + ToPointerText());
+        if (context_.figure->AddLine(FromPointerText() + u',' + ToPointerText())) {
+            added = context_.figure->NumberOfLines();
+        }
         app.SetPointerFromX(app.PointerToX());
         app.SetPointerFromY(app.PointerToY());
         app.SetPointerFromZ(app.PointerToZ());
@@ -150,9 +154,14 @@ void CZelkController::ApplyPointer() {
         view.SetViewPointerTo(false);
     }
     RebuildView();
+    if (added > 0) {
+        RecordEdit(FigureEdit::Added(*context_.figure, added, context_.figure->GetLine(added),
+                                     QStringLiteral("線の追加"), before, CurrentPointers(),
+                                     HistoryRefresh()));
+    }
 }
 
-bool CZelkController::DeleteLineBetweenPointers() {
+int32_t CZelkController::DeleteLineBetweenPointers() {
     const CAppData& app = *context_.appData;
     CZelkData& figure = *context_.figure;
     const std::array<int16_t, 3> from{app.PointerFromX(), app.PointerFromY(), app.PointerFromZ()};
@@ -162,18 +171,34 @@ bool CZelkController::DeleteLineBetweenPointers() {
         const std::array<int16_t, 3> a{line[0], line[1], line[2]};
         const std::array<int16_t, 3> b{line[3], line[4], line[5]};
         if ((a == from && b == to) || (a == to && b == from)) {
-            return figure.DelLine(index);
+            return figure.DelLine(index) ? index : 0;
         }
     }
-    return false;
+    return 0;
 }
 
 void CZelkController::DeleteTail() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
     CZelkData& figure = *context_.figure;
+    const FigureEdit::Pointers before = CurrentPointers();
+    int32_t removed = 0;
+    QString removedLine;
     if (app.Pointer() == DrawingPointer::To) {
-        const bool deleted = DeleteLineBetweenPointers();
+        // The line is read before it goes, for the history.
+        const QStringList lines = [&figure] {
+            QStringList all;
+            for (int32_t i = 1; i <= figure.NumberOfLines(); ++i) {
+                all << figure.GetLine(i);
+            }
+            return all;
+        }();
+        const int32_t deletedAt = DeleteLineBetweenPointers();
+        const bool deleted = deletedAt > 0;
+        if (deleted) {
+            removed = deletedAt;
+            removedLine = lines[deletedAt - 1];
+        }
         app.SetPointer(DrawingPointer::From);
         if (deleted) {
             app.SetPointerFromX(app.PointerToX());
@@ -184,7 +209,12 @@ void CZelkController::DeleteTail() {
         view.SetViewPointerTo(false);
         view.ViewTempLine(false);
     } else {
-        figure.DelLine(figure.NumberOfLines());
+        const int32_t lastIndex = figure.NumberOfLines();
+        const QString lastLine = figure.GetLine(lastIndex);
+        if (figure.DelLine(lastIndex)) {
+            removed = lastIndex;
+            removedLine = lastLine;
+        }
         const std::array<int16_t, 6> last = LineIntegers(figure.GetLine(figure.NumberOfLines()));
         const int16_t x = last[3];
         const int16_t y = last[4];
@@ -203,4 +233,9 @@ void CZelkController::DeleteTail() {
         view.SetTempLine(TempLineText());
     }
     RebuildView();
+    if (removed > 0) {
+        RecordEdit(FigureEdit::Removed(*context_.figure, removed, removedLine,
+                                       QStringLiteral("線の削除"), before, CurrentPointers(),
+                                       HistoryRefresh()));
+    }
 }

@@ -9,6 +9,7 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include <algorithm>
 #include <cmath>
 
 // The panel's vocabulary, compared in this order.
@@ -129,6 +130,18 @@ void CZelkProController::PrepareNewLine() {
     RefreshProInterface();
 }
 
+// After an undo or redo of the panel's own edits: the panel and the view follow.
+void CZelkProController::AfterHistoryStep() {
+    CAppData& app = *context_.appData;
+    const int32_t lines = context_.figure->NumberOfLines();
+    if (app.ProIF_LineNumber() > lines || (app.ProIF_LineNumber() < 1 && lines > 0)) {
+        app.SetProIF_LineNumber(lines > 0 ? std::min(std::max(app.ProIF_LineNumber(), 1), lines)
+                                          : 0);
+    }
+    SetUpScrollBar();
+    RefreshProInterface();
+}
+
 void CZelkProController::Notice(const QString& text) {
     context_.dialogs->Message(text, UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
 }
@@ -140,7 +153,13 @@ void CZelkProController::ApplyLine() {
     for (int index : kFieldOrder) {
         fields << context_.window->PosFieldText(index);
     }
+    const FigureEdit::Pointers before = context_.controller->CurrentPointers();
     if (figure.AddLineTo(position, fields.join(u','))) {
+        const int32_t at = std::min(position, figure.NumberOfLines());
+        context_.controller->RecordEdit(
+            FigureEdit::Added(figure, at, figure.GetLine(at), QStringLiteral("線の挿入"), before,
+                              context_.controller->CurrentPointers(),
+                              [this](const FigureEdit::Pointers&) { AfterHistoryStep(); }));
         Notice(QStringLiteral("Apply Succeeded"));
         SetUpScrollBar();
     } else {
@@ -159,10 +178,15 @@ void CZelkProController::DeleteCurrentLine() {
             UserDialogs::ProgramTitle(), UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
         return;
     }
+    const QString deletedLine = figure.GetLine(line);
+    const FigureEdit::Pointers before = context_.controller->CurrentPointers();
     if (!figure.DelLine(line)) {
         Notice(QStringLiteral("エラー、または削除されませんでした。"));
         return;
     }
+    context_.controller->RecordEdit(
+        FigureEdit::Removed(figure, line, deletedLine, QStringLiteral("線の削除"), before, before,
+                            [this](const FigureEdit::Pointers&) { AfterHistoryStep(); }));
     Notice(QStringLiteral("削除完了"));
     if (figure.NumberOfLines() < line) {
         app.SetProIF_LineNumber(figure.NumberOfLines());

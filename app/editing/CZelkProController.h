@@ -39,6 +39,7 @@ private:
     int16_t ToPointerCoordinate(const QString& text) const;
     void SetPointerCoordinate(int part, int32_t value);
     void Notice(const QString& text);
+    void AfterHistoryStep();
 
     AppContext& context_;
 };

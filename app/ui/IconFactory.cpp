@@ -145,6 +145,19 @@ QPixmap PaintToolBar(const QString& key) {
         }
         p.setBrush(QColor(255, 120, 60));
         p.drawRect(QRectF(16.5, 4, 11, 11));
+    } else if (key == QLatin1String("cmdUndo") || key == QLatin1String("cmdRedo")) {
+        // A hooked arrow, back (undo) or forth (redo).
+        const bool undo = key == QLatin1String("cmdUndo");
+        p.save();
+        if (!undo) {
+            p.translate(32, 0);
+            p.scale(-1, 1);
+        }
+        const QColor colour(40, 130, 60);
+        p.setPen(QPen(colour, 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawArc(QRectF(8, 9, 18, 16), 90 * 16, -200 * 16);
+        Arrow(p, QPointF(17, 9), QPointF(7, 9), colour, 3);
+        p.restore();
     }
     return pixmap;
 }

@@ -12,16 +12,19 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <cmath>
 #include <string_view>
 
@@ -206,6 +209,13 @@ void frmZelkWin::BuildMenus() {
     item(edit, "mnuNewFig", QStringLiteral("新規図面"), "NEW_FIGURE");
     separator(edit, "hifun4");
     item(edit, "mnuCopy", QStringLiteral("コピー"), "MONOCHROME_COPY");
+    // Undo and redo: Ctrl+Z and Ctrl+Y move the pointer in drawing mode, so U and R.
+    separator(edit, "mnuUndoHyphen");
+    item(edit, "mnuUndo", QStringLiteral("元に戻す"), "UNDO")
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    item(edit, "mnuRedo", QStringLiteral("やり直し"), "REDO")
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    SetUndoState(false, QString(), false, QString());
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -285,6 +295,27 @@ void frmZelkWin::BuildToolBar() {
         button->setToolTip(QString::fromUtf8(entry.toolTip));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
+        const QString command = QString::fromLatin1(entry.command);
+        connect(button, &QToolButton::clicked, this, [this, command] { Send(command); });
+        tlbToolBar_->addWidget(button);
+    }
+    // Undo and redo, after the buttons of old.
+    tlbToolBar_->addSeparator();
+    const struct {
+        const char* key;
+        const char* toolTip;
+        const char* command;
+    } history[2] = {{"cmdUndo", "元に戻す (Ctrl+U)", "UNDO"},
+                    {"cmdRedo", "やり直し (Ctrl+R)", "REDO"}};
+    for (const auto& entry : history) {
+        auto* button = new QToolButton(tlbToolBar_);
+        const QString key = QString::fromLatin1(entry.key);
+        button->setObjectName(key);
+        button->setIcon(IconFactory::ToolBarIcon(key));
+        button->setToolTip(QString::fromUtf8(entry.toolTip));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setEnabled(false);
         const QString command = QString::fromLatin1(entry.command);
         connect(button, &QToolButton::clicked, this, [this, command] { Send(command); });
         tlbToolBar_->addWidget(button);
@@ -669,7 +700,98 @@ QAction* frmZelkWin::Action(const QString& name) const {
 }
 
 QAbstractButton* frmZelkWin::ToolBarButton(const QString& key) const {
-    return tlbToolBar_->findChild<QToolButton*>(key);
+    return tlbToolBar_ != nullptr ? tlbToolBar_->findChild<QToolButton*>(key) : nullptr;
+}
+
+bool frmZelkWin::HandleViewMouse(QEvent* event) {
+    CZelkController* controller = context_.controller;
+    if (controller == nullptr) {
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton) {
+            return false;
+        }
+        dragging_ = true;
+        dragged_ = false;
+        pressAt_ = lastDragAt_ = mouse->position().toPoint();
+        return true;
+    }
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!dragging_) {
+            return false;
+        }
+        const QPoint at = mouse->position().toPoint();
+        if (!dragged_ && (at - pressAt_).manhattanLength() < QApplication::startDragDistance()) {
+            return true;
+        }
+        dragged_ = true;
+        // One whole degree a pixel: right turns the figure right, up turns it up.
+        const QPoint delta = at - lastDragAt_;
+        lastDragAt_ = at;
+        if (!delta.isNull()) {
+            controller->TurnBy(-delta.x(), -delta.y());
+        }
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton || !dragging_) {
+            return false;
+        }
+        dragging_ = false;
+        if (!dragged_) {
+            const QPoint at = mouse->position().toPoint();
+            controller->ClickAt(at.x(), at.y());
+        }
+        return true;
+    }
+    case QEvent::Wheel: {
+        // One zoom step a notch; fine-grained wheels add up to whole notches.
+        wheelRemainder_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+        while (wheelRemainder_ >= 120) {
+            wheelRemainder_ -= 120;
+            Send(QStringLiteral("MAGNIFY"));
+        }
+        while (wheelRemainder_ <= -120) {
+            wheelRemainder_ += 120;
+            Send(QStringLiteral("REDUCE"));
+        }
+        return true;
+    }
+    case QEvent::ContextMenu:
+        ShowViewMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmZelkWin::ShowViewMenu(const QPoint& globalPos) {
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("mnuViewContext"));
+    const auto add = [this, &menu](const QString& text, const char* command, bool enabled) {
+        QAction* action = menu.addAction(text);
+        action->setEnabled(enabled);
+        const QString name = QString::fromLatin1(command);
+        connect(action, &QAction::triggered, this, [this, name] { Send(name); });
+    };
+    const bool turning = turningTimer_->isActive();
+    add(QStringLiteral("正面図"), "FRONT_VIEW", !turning);
+    add(QStringLiteral("平面図"), "TOP_VIEW", !turning);
+    add(QStringLiteral("右側面図"), "SIDE_VIEW", !turning);
+    add(QStringLiteral("等角図"), "EQUAL_ANGLE_VIEW", !turning);
+    menu.addSeparator();
+    add(QStringLiteral("コピー"), "NORMAL_COPY", true);
+    menu.addSeparator();
+    QAction* undo = Action(QStringLiteral("mnuUndo"));
+    QAction* redo = Action(QStringLiteral("mnuRedo"));
+    add(undo->text(), "UNDO", undo->isEnabled());
+    add(redo->text(), "REDO", redo->isEnabled());
+    menu.exec(globalPos);
 }
 
 void frmZelkWin::SetRecentItem(int index, const QString& text) {
@@ -695,6 +817,28 @@ void frmZelkWin::SetChecked(CheckItem item, bool checked) {
 void frmZelkWin::SetContinuousTurnEnabled(bool enabled) {
     Action(QStringLiteral("mnuContinuousTurn"))->setEnabled(enabled);
     ToolBarButton(QStringLiteral("cmdThirdAngleProjectionMethod"))->setEnabled(enabled);
+}
+
+void frmZelkWin::SetUndoState(bool canUndo, const QString& undoText, bool canRedo,
+                              const QString& redoText) {
+    const auto caption = [](const char* base, const QString& step) {
+        const QString text = QString::fromUtf8(base);
+        return step.isEmpty() ? text : text + QStringLiteral(" (") + step + u')';
+    };
+    if (QAction* undo = Action(QStringLiteral("mnuUndo"))) {
+        undo->setEnabled(canUndo);
+        undo->setText(caption("元に戻す", canUndo ? undoText : QString()));
+    }
+    if (QAction* redo = Action(QStringLiteral("mnuRedo"))) {
+        redo->setEnabled(canRedo);
+        redo->setText(caption("やり直し", canRedo ? redoText : QString()));
+    }
+    if (QAbstractButton* undo = ToolBarButton(QStringLiteral("cmdUndo"))) {
+        undo->setEnabled(canUndo);
+    }
+    if (QAbstractButton* redo = ToolBarButton(QStringLiteral("cmdRedo"))) {
+        redo->setEnabled(canRedo);
+    }
 }
 
 void frmZelkWin::SetTurningInterval(int milliseconds) {
@@ -739,6 +883,10 @@ void frmZelkWin::SetLineScrollRange(int minimum, int maximum) {
 
 int frmZelkWin::LineScrollValue() const {
     return vscrLineNumber_->value();
+}
+
+void frmZelkWin::SetLineScrollValue(int value) {
+    vscrLineNumber_->setValue(value);
 }
 
 void frmZelkWin::SetLineNumberText(const QString& text) {
@@ -811,6 +959,9 @@ bool frmZelkWin::HandleKey(QKeyEvent* event) {
 bool frmZelkWin::eventFilter(QObject* watched, QEvent* event) {
     if (detached_) {
         return false;
+    }
+    if (watched == view_) {
+        return HandleViewMouse(event);
     }
     if (event->type() == QEvent::FocusIn) {
         for (QLineEdit* field : txtPos_) {

@@ -57,6 +57,8 @@ public:
     void SetRecentSeparatorVisible(bool visible) override;
     void SetChecked(CheckItem item, bool checked) override;
     void SetContinuousTurnEnabled(bool enabled) override;
+    void SetUndoState(bool canUndo, const QString& undoText, bool canRedo,
+                      const QString& redoText) override;
     void SetTurningInterval(int milliseconds) override;
     void StartTurningTimer() override;
     void StopTurningTimer() override;
@@ -68,6 +70,7 @@ public:
     void SetLineScrollRange(int minimum, int maximum) override;
     int LineScrollValue() const override;
     void SetLineNumberText(const QString& text) override;
+    void SetLineScrollValue(int value) override;
 
     // Interface switching.
     void ChangeToProInterface();
@@ -122,6 +125,9 @@ private:
     void OnToolBox(int index);
     void OnProButton(int index);
     bool HandleKey(QKeyEvent* event);
+    // The mouse in the view: drag to turn, wheel to zoom, click to pick, right menu.
+    bool HandleViewMouse(QEvent* event);
+    void ShowViewMenu(const QPoint& globalPos);
     static int VirtualKey(int qtKey);
 
     AppContext& context_;
@@ -154,4 +160,9 @@ private:
     std::array<QAction*, 5> recent_{};
     QTimer* turningTimer_;
     QTimer* autosaveTimer_;
+    bool dragging_ = false;
+    bool dragged_ = false;
+    QPoint pressAt_;
+    QPoint lastDragAt_;
+    int wheelRemainder_ = 0;
 };

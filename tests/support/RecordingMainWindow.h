@@ -34,6 +34,13 @@ public:
     void SetRecentSeparatorVisible(bool visible) override { recentSeparator = visible; }
     void SetChecked(CheckItem item, bool checked) override { checks[item] = checked; }
     void SetContinuousTurnEnabled(bool enabled) override { continuousTurnEnabled = enabled; }
+    void SetUndoState(bool canUndoNow, const QString& undo, bool canRedoNow,
+                      const QString& redo) override {
+        canUndo = canUndoNow;
+        undoText = undo;
+        canRedo = canRedoNow;
+        redoText = redo;
+    }
     void SetTurningInterval(int milliseconds) override { turningInterval = milliseconds; }
     void StartTurningTimer() override { turning = true; }
     void StopTurningTimer() override { turning = false; }
@@ -54,6 +61,7 @@ public:
     }
     int LineScrollValue() const override { return scrollValue; }
     void SetLineNumberText(const QString& text) override { lineNumberText = text; }
+    void SetLineScrollValue(int value) override { scrollValue = value; }
 
     QString formSize;
     bool threeViews = false;
@@ -77,4 +85,8 @@ public:
     int scrollMaximum = 0;
     int scrollValue = 0;
     QString lineNumberText;
+    bool canUndo = false;
+    bool canRedo = false;
+    QString undoText;
+    QString redoText;
 };

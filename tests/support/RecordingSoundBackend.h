@@ -29,6 +29,9 @@ public:
             QTimer::singleShot(syncMs, &loop, &QEventLoop::quit);
             loop.exec(QEventLoop::ExcludeUserInputEvents);
             syncing = false;
+            if (atSyncEnd) {
+                atSyncEnd();
+            }
         }
     }
 
@@ -37,6 +40,8 @@ public:
     bool syncing = false;
     // Cues that started while a "SYNC" cue was still playing.
     QList<Cue> cuesDuringSync;
+    // Called as a "SYNC" cue ends, before the player returns.
+    std::function<void()> atSyncEnd;
     // Called with every cue as it is played.
     std::function<void(const Cue&)> onCue;
 

@@ -45,9 +45,12 @@ TEST_F(NeverLoseWork, TheVersionCueHoldsTimerCommands) {
     Send("CONTINUOUS_TURN");
     sound.syncMs = 200;
     const int longitude = AppData().Longitude();
+    int atCueEnd = 0;
+    sound.atSyncEnd = [&] { atCueEnd = AppData().Longitude(); };
     EXPECT_TRUE(Send("SHOW_VERSION_DIALOG"));
     EXPECT_TRUE(sound.cuesDuringSync.isEmpty());
-    EXPECT_EQ(AppData().Longitude(), longitude);
+    EXPECT_EQ(atCueEnd, longitude) << "no turn ran while the cue played";
+    sound.atSyncEnd = nullptr;
     sound.syncMs = 0;
     Send("CONTINUOUS_TURN_STOP");
 }
