@@ -7,6 +7,7 @@
 #include "FixedClock.h"
 #include "Main_TheApp.h"
 #include "MemoryClipboard.h"
+#include "NumberText.h"
 #include "RecordingSoundBackend.h"
 #include "ScriptedUserDialogs.h"
 #include "TestPrinters.h"

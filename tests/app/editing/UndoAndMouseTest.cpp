@@ -1,0 +1,237 @@
+// Undo and redo of every kind of change, and the mouse in the view, driven by real
+// QTest events on the offscreen window.
+#include "AppFixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QUndoStack>
+#include <QWheelEvent>
+
+namespace {
+
+class UndoAndMouse : public AppFixture {
+protected:
+    QStringList Lines() {
+        QStringList out;
+        for (int32_t i = 1; i <= Figure().NumberOfLines(); ++i) {
+            out << Figure().GetLine(i);
+        }
+        return out;
+    }
+    QString Title() { return Window().windowTitle(); }
+    bool Changed() { return Title().endsWith(QStringLiteral("変更あり")); }
+    QAction* UndoItem() { return Window().Action(QStringLiteral("mnuUndo")); }
+    QAction* RedoItem() { return Window().Action(QStringLiteral("mnuRedo")); }
+    // The pixel where a point of the figure is shown in the front view (longitude 0,
+    // latitude 0: x to the right, y up, the middle of the figure's box in the middle).
+    QPoint FrontPixel(float x, float y) {
+        float maxPos[3];
+        float minPos[3];
+        NumberText::ToSingles(Figure().GetMaxPos(), maxPos, 3);
+        NumberText::ToSingles(Figure().GetMinPos(), minPos, 3);
+        const float ratio = AppData().Ratio();
+        const double cx = (maxPos[0] + minPos[0]) / 2.0;
+        const double cy = (maxPos[1] + minPos[1]) / 2.0;
+        // The picture spans the control's scale width and height at the zoom ratio.
+        const double w = View().ViewImage().width();
+        const double h = View().ViewImage().height();
+        const double px = (x - cx) * ratio * w / View().ControlScaleWidth() + w / 2.0;
+        const double py = -(y - cy) * ratio * h / View().ControlScaleHeight() + h / 2.0;
+        return QPoint(static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py)));
+    }
+    // A small figure in the front view, loaded (so the history starts clean).
+    void LoadSquareInFront() {
+        WriteFigure(Data("square.zlk"), "0 0 0 2\r\n0 0 0 80 0 0\r\n80 0 0 80 40 0\r\nsquare\r\n");
+        AppData().SetFileName(Data("square.zlk"));
+        ASSERT_TRUE(Controller().LoadFigureFile(Data("square.zlk")));
+        Send("FRONT_VIEW");
+        ASSERT_EQ(AppData().Longitude(), 0);
+        ASSERT_EQ(AppData().Latitude(), 0);
+    }
+};
+
+// Lines drawn with the pointers, the tail deleted, a new figure: each undone and redone
+// in order, the line list exact, the changed mark following the history.
+TEST_F(UndoAndMouse, DrawingChangesUndoAndRedoInOrder) {
+    LoadSquareInFront();
+    const QStringList loaded = Lines();
+    EXPECT_FALSE(Changed());
+    EXPECT_FALSE(UndoItem()->isEnabled());
+    EXPECT_FALSE(Window().ToolBarButton("cmdUndo")->isEnabled());
+
+    Send("DRAW_MODE");
+    Send("DIFFICULTY_MIDIUM");
+    Send("APPLY");
+    Send("POINTER_MOVE_Y");
+    Send("APPLY"); // (0,0,0)-(0,10,0)
+    const QStringList oneMore = Lines();
+    ASSERT_EQ(oneMore.size(), 3);
+    EXPECT_TRUE(Changed());
+    EXPECT_TRUE(UndoItem()->isEnabled());
+    EXPECT_EQ(UndoItem()->text(), QStringLiteral("元に戻す (線の追加)"));
+    EXPECT_EQ(UndoItem()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_U));
+
+    Send("DEL_TAIL"); // the line just drawn goes again
+    EXPECT_EQ(Lines(), loaded);
+    EXPECT_EQ(UndoItem()->text(), QStringLiteral("元に戻す (線の削除)"));
+
+    EXPECT_TRUE(Send("UNDO"));
+    EXPECT_EQ(Lines(), oneMore);
+    EXPECT_TRUE(Send("UNDO"));
+    EXPECT_EQ(Lines(), loaded);
+    EXPECT_FALSE(Changed()) << "back at the state last loaded";
+    EXPECT_EQ(AppData().PointerFromY(), 0) << "the pointers came back too";
+    EXPECT_FALSE(UndoItem()->isEnabled());
+    EXPECT_TRUE(RedoItem()->isEnabled());
+    EXPECT_EQ(RedoItem()->text(), QStringLiteral("やり直し (線の追加)"));
+
+    RedoItem()->trigger();
+    EXPECT_EQ(Lines(), oneMore);
+    EXPECT_TRUE(Changed());
+    EXPECT_EQ(AppData().PointerFromY(), 10);
+    Window().ToolBarButton("cmdRedo")->click();
+    EXPECT_EQ(Lines(), loaded);
+
+    // A new figure can be undone; the empty figure counts as unchanged.
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    Send("NEW_FIGURE");
+    EXPECT_TRUE(Lines().isEmpty());
+    EXPECT_FALSE(Changed());
+    Send("UNDO");
+    EXPECT_EQ(Lines(), loaded);
+    EXPECT_EQ(Figure().Comment(), QStringLiteral("square"));
+    EXPECT_TRUE(Changed());
+    EXPECT_FALSE(RedoItem()->text().isEmpty());
+
+    // Loading starts a fresh history.
+    ASSERT_TRUE(Controller().LoadFigureFile(Data("square.zlk")));
+    EXPECT_FALSE(UndoItem()->isEnabled());
+    EXPECT_FALSE(RedoItem()->isEnabled());
+}
+
+TEST_F(UndoAndMouse, DetailedInputChangesUndoAndRedo) {
+    LoadSquareInFront();
+    const QStringList loaded = Lines();
+    Send("DRAW_MODE");
+    Window().Action(QStringLiteral("mnuOptionProInterface"))->trigger();
+    AppData().SetProIF_LineNumber(1);
+    const QStringList typed{"1", "2", "3", "4", "5", "6"}; // from 1,3,5 to 2,4,6
+    for (int i = 0; i < 6; ++i) {
+        Window().PosField(i)->setText(typed[i]);
+    }
+    Ctx().proController->SetCommand(QStringLiteral("APPLY_LINE"));
+    ASSERT_EQ(Lines().size(), 3);
+    EXPECT_EQ(Figure().GetLine(1), QStringLiteral("1,3,5,2,4,6"));
+    EXPECT_EQ(UndoItem()->text(), QStringLiteral("元に戻す (線の挿入)"));
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    AppData().SetProIF_LineNumber(3);
+    Ctx().proController->SetCommand(QStringLiteral("DELETE_LINE"));
+    ASSERT_EQ(Lines().size(), 2);
+
+    Send("UNDO");
+    EXPECT_EQ(Lines().size(), 3);
+    EXPECT_EQ(Figure().GetLine(3), loaded[1]);
+    Send("UNDO");
+    EXPECT_EQ(Lines(), loaded);
+    EXPECT_FALSE(Changed());
+    EXPECT_EQ(Window().LineNumberLabel()->text().right(3), QStringLiteral("/ 2"));
+    Send("REDO");
+    Send("REDO");
+    EXPECT_EQ(Lines().size(), 2);
+    EXPECT_EQ(Figure().GetLine(1), QStringLiteral("1,3,5,2,4,6"));
+}
+
+// The history is bounded, so memory stays small.
+TEST_F(UndoAndMouse, HistoryKeepsAtMostAThousandSteps) {
+    EXPECT_EQ(Controller().History().undoLimit(), 1000);
+}
+
+TEST_F(UndoAndMouse, DraggingTurnsByWholeDegreesWithoutCues) {
+    const int cues = static_cast<int>(sound.cues.size());
+    const QPoint start(200, 150);
+    QTest::mousePress(&View(), Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(&View(), start + QPoint(15, 0));
+    QTest::mouseMove(&View(), start + QPoint(30, -20));
+    QTest::mouseRelease(&View(), Qt::LeftButton, Qt::NoModifier, start + QPoint(30, -20));
+    EXPECT_EQ(AppData().Longitude(), -45 - 30);
+    EXPECT_EQ(AppData().Latitude(), 35 + 20);
+    EXPECT_EQ(Window().StatusText(2), QStringLiteral("視点の角度[-75° , 55°]"));
+    EXPECT_EQ(static_cast<int>(sound.cues.size()), cues) << "no burst of cues";
+
+    // Past the limits the angles wrap as the turning commands wrap them.
+    QTest::mousePress(&View(), Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(&View(), start + QPoint(0, -150));
+    QTest::mouseRelease(&View(), Qt::LeftButton, Qt::NoModifier, start + QPoint(0, -150));
+    EXPECT_EQ(AppData().Latitude(), 55 + 150 - 360);
+}
+
+TEST_F(UndoAndMouse, TheWheelZoomsOneStepANotch) {
+    const auto wheel = [this](int delta) {
+        QWheelEvent event(QPointF(100, 100), View().mapToGlobal(QPointF(100, 100)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&View(), &event);
+    };
+    const float ratio = AppData().Ratio();
+    wheel(120);
+    EXPECT_FLOAT_EQ(AppData().Ratio(), static_cast<float>(ratio + ratio * 0.1));
+    const float once = AppData().Ratio();
+    wheel(60); // half a notch: nothing yet
+    EXPECT_FLOAT_EQ(AppData().Ratio(), once);
+    wheel(60);
+    EXPECT_GT(AppData().Ratio(), once);
+    const float twice = AppData().Ratio();
+    wheel(-120);
+    EXPECT_LT(AppData().Ratio(), twice);
+}
+
+TEST_F(UndoAndMouse, ClickingACornerMovesTheCurrentPointer) {
+    LoadSquareInFront();
+    Send("DRAW_MODE");
+    AppData().SetRatio(AppData().Ratio()); // as loaded
+    View().Draw();
+    // Ten pixels away: nothing.
+    QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, FrontPixel(80, 40) + QPoint(10, 0));
+    EXPECT_EQ(AppData().PointerFromX(), 0);
+    // Within six pixels of (80,40,0): the "from" pointer goes there, as if stepped.
+    QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, FrontPixel(80, 40) + QPoint(3, 2));
+    EXPECT_EQ(AppData().PointerFromX(), 80);
+    EXPECT_EQ(AppData().PointerFromY(), 40);
+    EXPECT_EQ(View().PointerFrom(), QStringLiteral("80,40,0"));
+    EXPECT_EQ(Window().StatusText(1), QStringLiteral("ポインタの位置 【 80 , 40 , 0 】"));
+
+    // With the "to" pointer current, the click moves that one and the rubber band.
+    Send("APPLY");
+    QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, FrontPixel(0, 0));
+    EXPECT_EQ(AppData().PointerToX(), 0);
+    EXPECT_EQ(AppData().PointerToY(), 0);
+    EXPECT_EQ(AppData().PointerFromX(), 80);
+    Send("APPLY"); // the diagonal (80,40,0)-(0,0,0)
+    EXPECT_EQ(Figure().NumberOfLines(), 3);
+}
+
+TEST_F(UndoAndMouse, ClickingALineSelectsIt) {
+    LoadSquareInFront();
+    // Viewing mode: the line is highlighted and told in the status bar.
+    QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, FrontPixel(40, 0) + QPoint(0, 2));
+    EXPECT_EQ(View().HighlightedLine(), 1);
+    EXPECT_TRUE(Window().StatusText(1).startsWith(QStringLiteral("線 1 / 2")))
+        << Window().StatusText(1).toStdString();
+    QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, FrontPixel(40, 20));
+    EXPECT_EQ(View().HighlightedLine(), 0) << "nothing near: the highlight goes";
+
+    // With the detailed-input panel the line becomes the panel's line.
+    Send("DRAW_MODE");
+    Window().Action(QStringLiteral("mnuOptionProInterface"))->trigger();
+    QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, FrontPixel(80, 20) + QPoint(-3, 0));
+    EXPECT_EQ(AppData().ProIF_LineNumber(), 2);
+    EXPECT_EQ(Window().LineNumberScrollBar()->value(), 2);
+    EXPECT_EQ(Window().PosField(0)->text(), QStringLiteral("80"));
+    EXPECT_EQ(Window().PosField(3)->text(), QStringLiteral("40"));
+}
+
+} // namespace
