@@ -169,3 +169,34 @@ TEST(ctlZelkViewDrawing, TemporaryLinesAreRotatedOnlyWhileOn) {
 }
 
 } // namespace
+
+namespace {
+
+// Picking on the picture last drawn: the nearest line within the radius, the nearest end
+// point (the front one on a tie); and the highlighted line drawn wide in its colour.
+TEST(ctlZelkViewPicking, NearestLineAndCornerAndHighlight) {
+    auto view = PlainView();
+    view->SetLine(QStringLiteral("0,0,0,80,0,0"));    // pixels (100,100)-(180,100)
+    view->SetLine(QStringLiteral("0,0,0,0,40,0"));    // pixels (100,100)-(100,60)
+    view->SetLine(QStringLiteral("0,0,50,60,40,50")); // starts 50 mm nearer the viewer
+    EXPECT_EQ(view->NearestLine(140, 100, 4), 0) << "nothing is picked before a Draw";
+    view->Draw();
+    EXPECT_EQ(view->NearestLine(140, 103, 4), 1);
+    EXPECT_EQ(view->NearestLine(140, 105, 4), 0) << "five pixels off";
+    EXPECT_EQ(view->NearestLine(98, 80, 4), 2);
+    EXPECT_EQ(view->NearestCorner(178, 102, 6), QStringLiteral("80,0,0"));
+    EXPECT_EQ(view->NearestCorner(190, 100, 6), QString()) << "ten pixels off";
+    // (0,0,0) and (0,0,50) fall on the same pixel at this angle: the front one wins.
+    EXPECT_EQ(view->NearestCorner(100, 100, 6), QStringLiteral("0,0,50"));
+
+    view->SetHighlightColor(0x0000FF); // red in &HBBGGRR
+    view->SetHighlightedLine(1);
+    view->Draw();
+    EXPECT_TRUE(ColourNear(view->ViewImage(), 140, 100, kRed));
+    EXPECT_TRUE(ColourNear(view->ViewImage(), 140, 101, kRed)) << "three pixels wide";
+    view->SetHighlightedLine(0);
+    view->Draw();
+    EXPECT_FALSE(ColourNear(view->ViewImage(), 140, 100, kRed));
+}
+
+} // namespace

@@ -1,0 +1,108 @@
+// Undo and redo of 1000 lines drawn with the pointers on a 32767-line figure, beside
+// drawing them: each history step must cost no more than twice the change itself.
+#include "CAppData.h"
+#include "CZelkController.h"
+#include "CZelkData.h"
+#include "FixedClock.h"
+#include "Main_TheApp.h"
+#include "MemoryClipboard.h"
+#include "RatioMain.h"
+#include "RecordingSoundBackend.h"
+#include "ScriptedUserDialogs.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+constexpr int kSteps = 1000;
+
+struct Program {
+    QTemporaryDir folder;
+    ScriptedUserDialogs dialogs;
+    RecordingSoundBackend sound;
+    FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 0)), QLocale(QLocale::English)};
+    MemoryClipboard clipboard;
+    std::unique_ptr<Main_TheApp> app;
+
+    Program() {
+        dialogs.SetFailureHandler([](const QString&) {});
+        app = std::make_unique<Main_TheApp>(
+            folder.path(), QStringList(), dialogs, sound, clock, [] {}, &clipboard);
+        app->Start();
+        // A lattice of 32767 segments, saved and loaded as a user would.
+        CZelkData lattice;
+        for (int i = 0; lattice.NumberOfLines() < 32767; ++i) {
+            const float x = float(i % 40) * 5;
+            const float y = float(i / 40 % 40) * 5;
+            const float z = float(i / 1600) * 5;
+            lattice.AddLine(CLine{x, y, z, x + 5, y, z});
+            lattice.AddLine(CLine{x, y, z, x, y + 5, z});
+        }
+        const QString path = folder.filePath(QStringLiteral("lattice.zlk"));
+        lattice.SaveData(path);
+        Controller().LoadFigureFile(path);
+        Send("DRAW_MODE");
+        Send("DIFFICULTY_SUPER_SPECIAL");
+        // A path of its own, above the lattice.
+        Ctx().appData->SetPointerFromZ(997);
+    }
+    AppContext& Ctx() { return app->Context(); }
+    CZelkController& Controller() { return *Ctx().controller; }
+    void Send(const char* command) { Controller().SetCommand(QString::fromLatin1(command)); }
+};
+
+Program& TheProgram() {
+    static Program program;
+    return program;
+}
+
+// One line: fix its start, step the "to" pointer one millimetre, fix its end.
+void BM_DrawLines(benchmark::State& state) {
+    Program& p = TheProgram();
+    for (auto _ : state) {
+        for (int i = 0; i < kSteps; ++i) {
+            p.Send("APPLY");
+            p.Send(i % 2 == 0 ? "POINTER_MOVE_X" : "POINTER_MOVE_Y");
+            p.Send("APPLY");
+        }
+    }
+    if (p.Controller().History().count() < kSteps) {
+        state.SkipWithError("the lines were not all drawn");
+    }
+}
+
+void BM_UndoLines(benchmark::State& state) {
+    Program& p = TheProgram();
+    for (auto _ : state) {
+        for (int i = 0; i < kSteps; ++i) {
+            p.Send("UNDO");
+        }
+    }
+}
+
+void BM_RedoLines(benchmark::State& state) {
+    Program& p = TheProgram();
+    for (auto _ : state) {
+        for (int i = 0; i < kSteps; ++i) {
+            p.Send("REDO");
+        }
+    }
+}
+
+// Each once, in this order: the history drawn, undone, redone.
+BENCHMARK(BM_DrawLines)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoLines)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedoLines)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    return RunWithRatios(
+        argc, argv, {{"BM_UndoLines", "BM_DrawLines", 2.0}, {"BM_RedoLines", "BM_DrawLines", 2.0}});
+}
