@@ -146,6 +146,32 @@ TEST_F(UndoAndMouse, DetailedInputChangesUndoAndRedo) {
     EXPECT_EQ(Figure().GetLine(1), QStringLiteral("1,3,5,2,4,6"));
 }
 
+// The shortcuts reach undo and redo, and clash with none of the drawing keys.
+TEST_F(UndoAndMouse, CtrlUAndCtrlRUndoAndRedo) {
+    LoadSquareInFront();
+    const QStringList loaded = Lines();
+    Send("DRAW_MODE");
+    Window().activateWindow();
+    QApplication::processEvents();
+    const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target != nullptr ? target : &Window(), key, modifiers);
+    };
+    press(Qt::Key_Return, Qt::NoModifier);
+    press(Qt::Key_Y, Qt::NoModifier);
+    press(Qt::Key_Return, Qt::NoModifier);
+    ASSERT_EQ(Lines().size(), 3);
+    press(Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(Lines(), loaded);
+    press(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(Lines().size(), 3);
+    // Ctrl+Z still moves the pointer ten steps.
+    const int z = AppData().PointerFromZ();
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(AppData().PointerFromZ(), z + 10 * AppData().UnitLength());
+    EXPECT_EQ(Lines().size(), 3);
+}
+
 // The history is bounded, so memory stays small.
 TEST_F(UndoAndMouse, HistoryKeepsAtMostAThousandSteps) {
     EXPECT_EQ(Controller().History().undoLimit(), 1000);
