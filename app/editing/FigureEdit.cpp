@@ -7,22 +7,25 @@ FigureEdit::FigureEdit(Kind kind, CZelkData& figure, const QString& text, const 
     : QUndoCommand(text), kind_(kind), figure_(figure), before_(before), after_(after),
       refresh_(std::move(refresh)) {}
 
-FigureEdit* FigureEdit::Added(CZelkData& figure, int32_t index, const QString& line,
-                              const QString& text, const Pointers& before, const Pointers& after,
-                              Refresh refresh) {
-    auto* edit = new FigureEdit(Kind::Added, figure, text, before, after, std::move(refresh));
+FigureEdit* FigureEdit::OneLine(Kind kind, CZelkData& figure, int32_t index, const QString& line,
+                                const QString& text, const Pointers& before, const Pointers& after,
+                                Refresh refresh) {
+    auto* edit = new FigureEdit(kind, figure, text, before, after, std::move(refresh));
     edit->index_ = index;
     edit->line_ = line;
     return edit;
 }
 
+FigureEdit* FigureEdit::Added(CZelkData& figure, int32_t index, const QString& line,
+                              const QString& text, const Pointers& before, const Pointers& after,
+                              Refresh refresh) {
+    return OneLine(Kind::Added, figure, index, line, text, before, after, std::move(refresh));
+}
+
 FigureEdit* FigureEdit::Removed(CZelkData& figure, int32_t index, const QString& line,
                                 const QString& text, const Pointers& before, const Pointers& after,
                                 Refresh refresh) {
-    auto* edit = new FigureEdit(Kind::Removed, figure, text, before, after, std::move(refresh));
-    edit->index_ = index;
-    edit->line_ = line;
-    return edit;
+    return OneLine(Kind::Removed, figure, index, line, text, before, after, std::move(refresh));
 }
 
 FigureEdit* FigureEdit::Replaced(CZelkData& figure, QStringList lines, const QString& comment,

@@ -41,6 +41,9 @@ private:
     enum class Kind { Added, Removed, Replaced };
     FigureEdit(Kind kind, CZelkData& figure, const QString& text, const Pointers& before,
                const Pointers& after, Refresh refresh);
+    static FigureEdit* OneLine(Kind kind, CZelkData& figure, int32_t index, const QString& line,
+                               const QString& text, const Pointers& before, const Pointers& after,
+                               Refresh refresh);
     void Insert();
     void Remove();
 

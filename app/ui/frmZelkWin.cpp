@@ -282,44 +282,30 @@ void frmZelkWin::BuildToolBar() {
     tlbToolBar_->setIconSize(QSize(24, 24));
     tlbToolBar_->setMovable(false);
     tlbToolBar_->setFloatable(false);
-    for (int i = 0; i < 19; ++i) {
-        const ToolBarEntry& entry = kToolBar[i];
+    const auto add = [this](const ToolBarEntry& entry) {
+        auto* button = new QToolButton(tlbToolBar_);
+        const QString key = QString::fromLatin1(entry.key);
+        button->setObjectName(key);
+        button->setIcon(IconFactory::ToolBarIcon(key));
+        button->setToolTip(QString::fromUtf8(entry.toolTip));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        const QString command = QString::fromLatin1(entry.command);
+        connect(button, &QToolButton::clicked, this, [this, command] { Send(command); });
+        tlbToolBar_->addWidget(button);
+        return button;
+    };
+    for (const ToolBarEntry& entry : kToolBar) {
         if (entry.key == nullptr) {
             tlbToolBar_->addSeparator();
-            continue;
+        } else {
+            add(entry);
         }
-        auto* button = new QToolButton(tlbToolBar_);
-        const QString key = QString::fromLatin1(entry.key);
-        button->setObjectName(key);
-        button->setIcon(IconFactory::ToolBarIcon(key));
-        button->setToolTip(QString::fromUtf8(entry.toolTip));
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        const QString command = QString::fromLatin1(entry.command);
-        connect(button, &QToolButton::clicked, this, [this, command] { Send(command); });
-        tlbToolBar_->addWidget(button);
     }
-    // Undo and redo, after the buttons of old.
+    // Undo and redo, after the buttons of old; enabled when there is a step to take.
     tlbToolBar_->addSeparator();
-    const struct {
-        const char* key;
-        const char* toolTip;
-        const char* command;
-    } history[2] = {{"cmdUndo", "元に戻す (Ctrl+U)", "UNDO"},
-                    {"cmdRedo", "やり直し (Ctrl+R)", "REDO"}};
-    for (const auto& entry : history) {
-        auto* button = new QToolButton(tlbToolBar_);
-        const QString key = QString::fromLatin1(entry.key);
-        button->setObjectName(key);
-        button->setIcon(IconFactory::ToolBarIcon(key));
-        button->setToolTip(QString::fromUtf8(entry.toolTip));
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setEnabled(false);
-        const QString command = QString::fromLatin1(entry.command);
-        connect(button, &QToolButton::clicked, this, [this, command] { Send(command); });
-        tlbToolBar_->addWidget(button);
-    }
+    add({"cmdUndo", "元に戻す (Ctrl+U)", "UNDO"})->setEnabled(false);
+    add({"cmdRedo", "やり直し (Ctrl+R)", "REDO"})->setEnabled(false);
 }
 
 void frmZelkWin::BuildStatusBar() {
