@@ -40,7 +40,9 @@ struct Program {
             const float y = float(i / 40 % 40) * 5;
             const float z = float(i / 1600) * 5;
             lattice.AddLine(CLine{x, y, z, x + 5, y, z});
-            lattice.AddLine(CLine{x, y, z, x, y + 5, z});
+            if (lattice.NumberOfLines() < 32767) {
+                lattice.AddLine(CLine{x, y, z, x, y + 5, z});
+            }
         }
         const QString path = folder.filePath(QStringLiteral("lattice.zlk"));
         lattice.SaveData(path);
@@ -70,8 +72,11 @@ void BM_DrawLines(benchmark::State& state) {
             p.Send("APPLY");
         }
     }
-    if (p.Controller().History().count() < kSteps) {
-        state.SkipWithError("the lines were not all drawn");
+    state.counters["figure_lines"] = p.Ctx().figure->NumberOfLines();
+    if (p.Controller().History().count() < kSteps || p.Ctx().figure->NumberOfLines() < 32767) {
+        const std::string why = "the figure or the lines are not all there: " +
+                                p.dialogs.MessageTexts().join(QStringLiteral(" | ")).toStdString();
+        state.SkipWithError(why.c_str());
     }
 }
 
