@@ -5,6 +5,7 @@
 #include "CZelkController.h"
 #include "CZelkProController.h"
 #include "IconFactory.h"
+#include "KeyCodes.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
@@ -898,24 +899,25 @@ void frmZelkWin::closeEvent(QCloseEvent* event) {
 }
 
 int frmZelkWin::VirtualKey(int qtKey) {
+    using namespace KeyCodes;
     switch (qtKey) {
     case Qt::Key_Backspace:
-        return 8;
+        return kBackspace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return kEnter;
     case Qt::Key_Escape:
-        return 27;
+        return kEscape;
     case Qt::Key_Space:
-        return 32;
+        return kSpace;
     case Qt::Key_Left:
-        return 37;
+        return kLeft;
     case Qt::Key_Up:
-        return 38;
+        return kUp;
     case Qt::Key_Right:
-        return 39;
+        return kRight;
     case Qt::Key_Down:
-        return 40;
+        return kDown;
     default:
         // Letters and digits have the same codes in both key sets.
         if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) ||
@@ -929,16 +931,18 @@ int frmZelkWin::VirtualKey(int qtKey) {
 bool frmZelkWin::HandleKey(QKeyEvent* event) {
     const int key = VirtualKey(event->key());
     const Qt::KeyboardModifiers mods = event->modifiers();
-    const int mask = (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
-                     (mods & Qt::AltModifier ? 4 : 0);
+    using namespace KeyCodes;
+    const int mask = (mods & Qt::ShiftModifier ? kShiftMask : 0) |
+                     (mods & Qt::ControlModifier ? kCtrlMask : 0) |
+                     (mods & Qt::AltModifier ? kAltMask : 0);
     keyPreview_ = false;
     if (context_.controller != nullptr) {
         context_.controller->SetKeyCommand(static_cast<int16_t>(key), static_cast<int16_t>(mask));
     }
     keyPreview_ = true;
     // Keys the program uses are its own, except inside a text field.
-    const bool used = key == 8 || key == 13 || key == 27 || key == 32 || (key >= 37 && key <= 40) ||
-                      key == 79 || (key >= 88 && key <= 90);
+    const bool used = key == kBackspace || key == kEnter || key == kEscape || key == kSpace ||
+                      (key >= kLeft && key <= kDown) || key == kO || (key >= kX && key <= kZ);
     return used && qobject_cast<QLineEdit*>(QApplication::focusWidget()) == nullptr;
 }
 
