@@ -33,11 +33,14 @@ int RunWithRatios(int argc, char** argv, const std::vector<RatioPair>& pairs) {
         const auto a = reporter.seconds.find(pair.measured);
         const auto b = reporter.seconds.find(pair.baseline);
         if (a == reporter.seconds.end() || b == reporter.seconds.end() || b->second <= 0) {
+            std::printf("ratio %s / %s: not measured\n", pair.measured.c_str(),
+                        pair.baseline.c_str());
             continue;
         }
         std::printf("ratio %s / %s = %.2f (target <= %.2f)\n", pair.measured.c_str(),
                     pair.baseline.c_str(), a->second / b->second, pair.target);
     }
+    std::fflush(stdout);
     benchmark::Shutdown();
     return 0;
 }
