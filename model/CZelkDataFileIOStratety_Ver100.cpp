@@ -216,17 +216,23 @@ bool CZelkDataFileIOStratety_Ver100::SaveData(const QString& FileName) {
         return false;
     }
 
-    QString text = FormatHeader(data_->GetMaxSize(), n) + QStringLiteral("\r\n");
-    text.reserve(text.size() + (n + 1) * 64);
+    // Header and segments are numbers and blanks only; the comment is the one text that
+    // needs an encoding, so only it is converted (and checked to read back the same).
+    QString body = FormatHeader(data_->GetMaxSize(), n) + QStringLiteral("\r\n");
+    body.reserve(body.size() + (n + 1) * 64);
     for (int32_t k = 1; k <= n; ++k) {
-        text += FormatSegment(data_->GetLine(k));
-        text += QStringLiteral("\r\n");
+        body += FormatSegment(data_->GetLine(k));
+        body += QStringLiteral("\r\n");
     }
-    text += data_->Comment();
-    text += QStringLiteral("\r\n");
-
     bool utf8Marked = false;
-    const QByteArray bytes = TextEncoding::ToFigureBytes(text, utf8Marked);
+    QByteArray comment = TextEncoding::ToFigureBytes(data_->Comment(), utf8Marked);
+    QByteArray bytes;
+    if (utf8Marked) {
+        // The byte order mark belongs at the start of the file.
+        comment.remove(0, 3);
+        bytes = "\xEF\xBB\xBF";
+    }
+    bytes += body.toLatin1() + comment + "\r\n";
     QString why;
     if (!SafeFile::Write(FileName, bytes, why)) {
         SaveFailed(QStringLiteral("ファイルに書き込めません。\r\n") + FileName + u' ' + why);

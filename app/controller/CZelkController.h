@@ -154,8 +154,10 @@ private:
     void ReturnPointerToOrigin();
     void ApplyPointer();
     void DeleteTail();
-    // The number of the deleted line, 0 when none joined the two pointers.
-    int32_t DeleteLineBetweenPointers();
+    // The number of the deleted line (its text in deletedLine), 0 when none joined the
+    // two pointers.
+    int32_t DeleteLineBetweenPointers(QString& deletedLine);
+    void PlaceCurrentPointer(int32_t x, int32_t y, int32_t z);
     QString FromPointerText() const;
     QString ToPointerText() const;
     QString TempLineText() const;
@@ -164,6 +166,7 @@ private:
 
     void Undo();
     void Redo();
+    void StepHistory(bool back);
     // After an undo or redo: the pointers of that state, the view, the panel, the mark.
     void ShowHistoryStep(const FigureEdit::Pointers& pointers);
     void ShowHistoryState();

@@ -51,20 +51,23 @@ void CZelkController::ShowHistoryState() {
 }
 
 void CZelkController::Undo() {
-    if (!history_->canUndo()) {
-        return;
-    }
-    history_->undo();
-    // Back at the state last loaded or saved, the figure is unchanged again.
-    context_.figure->SetDirty(!history_->isClean());
-    ShowHistoryState();
+    StepHistory(true);
 }
 
 void CZelkController::Redo() {
-    if (!history_->canRedo()) {
+    StepHistory(false);
+}
+
+void CZelkController::StepHistory(bool back) {
+    if (back ? !history_->canUndo() : !history_->canRedo()) {
         return;
     }
-    history_->redo();
+    if (back) {
+        history_->undo();
+    } else {
+        history_->redo();
+    }
+    // Back at the state last loaded or saved, the figure is unchanged again.
     context_.figure->SetDirty(!history_->isClean());
     ShowHistoryState();
 }
@@ -147,19 +150,9 @@ void CZelkController::ClickAt(int x, int y) {
         float corner[3];
         if (NumberText::ToSingles(view.NearestCorner(x, y, kCornerRadius), corner, 3)) {
             // As if stepped there: whole millimetres, clamped to the working space.
-            const int32_t px = NumberText::RoundHalfEven(corner[0]);
-            const int32_t py = NumberText::RoundHalfEven(corner[1]);
-            const int32_t pz = NumberText::RoundHalfEven(corner[2]);
-            if (app.Pointer() == DrawingPointer::To) {
-                app.SetPointerToX(px);
-                app.SetPointerToY(py);
-                app.SetPointerToZ(pz);
-            } else {
-                app.SetPointerFromX(px);
-                app.SetPointerFromY(py);
-                app.SetPointerFromZ(pz);
-            }
-            ShowPointersMoved();
+            PlaceCurrentPointer(NumberText::RoundHalfEven(corner[0]),
+                                NumberText::RoundHalfEven(corner[1]),
+                                NumberText::RoundHalfEven(corner[2]));
             PlayTurnSound();
             return;
         }

@@ -70,38 +70,29 @@ void CZelkController::ShowToCondition() {
 
 // axis 0, 1, 2 for x, y, z; sign +1 or -1.
 void CZelkController::MovePointer(int axis, int sign) {
-    CAppData& app = *context_.appData;
-    ctlZelkView& view = *context_.view;
-    const int step = sign * app.UnitLength();
+    const CAppData& app = *context_.appData;
     const bool to = app.Pointer() == DrawingPointer::To;
+    std::array<int32_t, 3> at{to ? app.PointerToX() : app.PointerFromX(),
+                              to ? app.PointerToY() : app.PointerFromY(),
+                              to ? app.PointerToZ() : app.PointerFromZ()};
+    at[static_cast<size_t>(axis)] += sign * app.UnitLength();
+    PlaceCurrentPointer(at[0], at[1], at[2]);
+}
 
-    view.SetViewPointerTo(to);
-    view.SetViewPointerFrom(true);
-    if (to) {
-        if (axis == 0) {
-            app.SetPointerToX(app.PointerToX() + step);
-        } else if (axis == 1) {
-            app.SetPointerToY(app.PointerToY() + step);
-        } else {
-            app.SetPointerToZ(app.PointerToZ() + step);
-        }
-        view.SetPointerTo(ToPointerText());
-        view.SetTempLine(TempLineText());
-        view.ViewTempLine(true);
-        ShowToCondition();
+// The pointer the drawing condition names goes to the point (clamped to the working
+// space), with its read-out, the rubber band and the status text.
+void CZelkController::PlaceCurrentPointer(int32_t x, int32_t y, int32_t z) {
+    CAppData& app = *context_.appData;
+    if (app.Pointer() == DrawingPointer::To) {
+        app.SetPointerToX(x);
+        app.SetPointerToY(y);
+        app.SetPointerToZ(z);
     } else {
-        if (axis == 0) {
-            app.SetPointerFromX(app.PointerFromX() + step);
-        } else if (axis == 1) {
-            app.SetPointerFromY(app.PointerFromY() + step);
-        } else {
-            app.SetPointerFromZ(app.PointerFromZ() + step);
-        }
-        view.SetPointerFrom(FromPointerText());
-        view.ViewTempLine(false);
-        ShowFromCondition();
+        app.SetPointerFromX(x);
+        app.SetPointerFromY(y);
+        app.SetPointerFromZ(z);
     }
-    view.Draw();
+    ShowPointersMoved();
 }
 
 void CZelkController::ReturnPointerToOrigin() {
@@ -161,7 +152,7 @@ void CZelkController::ApplyPointer() {
     }
 }
 
-int32_t CZelkController::DeleteLineBetweenPointers() {
+int32_t CZelkController::DeleteLineBetweenPointers(QString& deletedLine) {
     const CAppData& app = *context_.appData;
     CZelkData& figure = *context_.figure;
     const std::array<int16_t, 3> from{app.PointerFromX(), app.PointerFromY(), app.PointerFromZ()};
@@ -171,6 +162,7 @@ int32_t CZelkController::DeleteLineBetweenPointers() {
         const std::array<int16_t, 3> a{line[0], line[1], line[2]};
         const std::array<int16_t, 3> b{line[3], line[4], line[5]};
         if ((a == from && b == to) || (a == to && b == from)) {
+            deletedLine = figure.GetLine(index);
             return figure.DelLine(index) ? index : 0;
         }
     }
@@ -185,20 +177,8 @@ void CZelkController::DeleteTail() {
     int32_t removed = 0;
     QString removedLine;
     if (app.Pointer() == DrawingPointer::To) {
-        // The line is read before it goes, for the history.
-        const QStringList lines = [&figure] {
-            QStringList all;
-            for (int32_t i = 1; i <= figure.NumberOfLines(); ++i) {
-                all << figure.GetLine(i);
-            }
-            return all;
-        }();
-        const int32_t deletedAt = DeleteLineBetweenPointers();
-        const bool deleted = deletedAt > 0;
-        if (deleted) {
-            removed = deletedAt;
-            removedLine = lines[deletedAt - 1];
-        }
+        removed = DeleteLineBetweenPointers(removedLine);
+        const bool deleted = removed > 0;
         app.SetPointer(DrawingPointer::From);
         if (deleted) {
             app.SetPointerFromX(app.PointerToX());
