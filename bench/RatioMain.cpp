@@ -37,8 +37,14 @@ int RunWithRatios(int argc, char** argv, const std::vector<RatioPair>& pairs) {
                         pair.baseline.c_str());
             continue;
         }
-        std::printf("ratio %s / %s = %.2f (target <= %.2f)\n", pair.measured.c_str(),
-                    pair.baseline.c_str(), a->second / b->second, pair.target);
+        const double ratio = a->second / b->second;
+        if (pair.target > 0) {
+            std::printf("ratio %s / %s = %.2f (target <= %.2f)\n", pair.measured.c_str(),
+                        pair.baseline.c_str(), ratio, pair.target);
+        } else {
+            std::printf("ratio %s / %s = %.2f (for comparison)\n", pair.measured.c_str(),
+                        pair.baseline.c_str(), ratio);
+        }
     }
     std::fflush(stdout);
     benchmark::Shutdown();

@@ -1,5 +1,6 @@
 #include "ctlZelkView.h"
 
+#include "LineRasterizer.h"
 #include "NumberText.h"
 
 #include <QClipboard>
@@ -32,6 +33,23 @@ QPen PixelPen(int32_t colour, int32_t width) {
 QString WholeNumber(float value) {
     const double rounded = std::nearbyint(static_cast<double>(value));
     return QString::number(rounded == 0.0 ? 0.0 : rounded, 'f', 0);
+}
+
+// Kept local so that the loop over every segment inlines it.
+template <typename Segment, typename Rotation>
+inline Segment Rotate(const Segment& s, const Rotation& r) {
+    Segment out{};
+    for (int end = 0; end < 2; ++end) {
+        const double x = s[end * 3];
+        const double y = s[end * 3 + 1];
+        const double z = s[end * 3 + 2];
+        const auto xr = static_cast<float>(z * r.sinA + x * r.cosA);
+        const auto zr = static_cast<float>(-x * r.sinA + z * r.cosA);
+        out[end * 3] = xr;
+        out[end * 3 + 1] = static_cast<float>(y * r.cosB + zr * r.sinB);
+        out[end * 3 + 2] = static_cast<float>(-y * r.sinB + zr * r.cosB);
+    }
+    return out;
 }
 
 } // namespace
@@ -286,18 +304,7 @@ ctlZelkView::Rotation ctlZelkView::CurrentRotation() const {
 }
 
 ctlZelkView::Segment ctlZelkView::RotateLine(const Segment& s, const Rotation& r) {
-    Segment out{};
-    for (int end = 0; end < 2; ++end) {
-        const double x = s[end * 3];
-        const double y = s[end * 3 + 1];
-        const double z = s[end * 3 + 2];
-        const auto xr = static_cast<float>(z * r.sinA + x * r.cosA);
-        const auto zr = static_cast<float>(-x * r.sinA + z * r.cosA);
-        out[end * 3] = xr;
-        out[end * 3 + 1] = static_cast<float>(y * r.cosB + zr * r.sinB);
-        out[end * 3 + 2] = static_cast<float>(-y * r.sinB + zr * r.cosB);
-    }
-    return out;
+    return Rotate(s, r);
 }
 
 void ctlZelkView::TransformAll() {
@@ -310,7 +317,7 @@ void ctlZelkView::TransformAll() {
     }
     rotated_.resize(segments_.size());
     for (size_t i = 0; i < segments_.size(); ++i) {
-        rotated_[i] = RotateLine(segments_[i], r);
+        rotated_[i] = Rotate(segments_[i], r);
     }
     const Segment centre{(minPos_[0] + maxPos_[0]) / 2,
                          (minPos_[1] + maxPos_[1]) / 2,
@@ -350,40 +357,80 @@ void ctlZelkView::RenderBuffer() {
     mapping_ = Mapping{true, left, top, sx, sy};
     auto px = [&](float x) { return (x - left) * sx; };
     auto py = [&](float y) { return (y - top) * sy; };
-    auto toLine = [&](const Segment& s) { return QLineF(px(s[0]), py(s[1]), px(s[3]), py(s[4])); };
 
+    // Lines of a wider pen are clipped to the image grown by the pen first: QPainter
+    // loses a wide line whose far end is huge.
+    auto clipped = [&](const Segment& s, int penWidth, QLineF& line) {
+        double x0 = px(s[0]);
+        double y0 = py(s[1]);
+        double x1 = px(s[3]);
+        double y1 = py(s[4]);
+        const double grow = std::max(penWidth, 1) + 1.0;
+        const QRectF box = QRectF(picBuffer_.rect()).adjusted(-grow, -grow, grow, grow);
+        if (!LineRasterizer::Clip(x0, y0, x1, y1, box)) {
+            return false;
+        }
+        line = QLineF(x0, y0, x1, y1);
+        return true;
+    };
     QPainter painter(&picBuffer_);
+    auto drawLine = [&](const Segment& s, int32_t colour, int32_t penWidth) {
+        QLineF line;
+        if (clipped(s, penWidth, line)) {
+            painter.setPen(PixelPen(colour, penWidth));
+            painter.drawLine(line);
+        }
+    };
     if (viewAxis_) {
         for (int i = 0; i < 3; ++i) {
-            painter.setPen(PixelPen(axisColors_[i], axisLineSize_));
-            painter.drawLine(toLine(rotatedAxes_[i]));
+            drawLine(rotatedAxes_[i], axisColors_[i], axisLineSize_);
         }
     }
     if (viewSubAxis_) {
         for (int i = 0; i < 3; ++i) {
-            painter.setPen(PixelPen(axisColors_[i], subAxisLineSize_));
-            painter.drawLine(toLine(rotatedSubAxes_[i]));
+            drawLine(rotatedSubAxes_[i], axisColors_[i], subAxisLineSize_);
         }
     }
 
-    // A segment seen end-on is shorter than a pixel; it shows as a dot, not as nothing.
-    std::vector<QLineF> lines;
-    std::vector<QPointF> dots;
-    lines.reserve(rotated_.size());
-    for (const Segment& s : rotated_) {
-        const QLineF line = toLine(s);
-        if (std::fabs(line.dx()) < 1.0 && std::fabs(line.dy()) < 1.0) {
-            dots.push_back(line.p1());
-        } else {
-            lines.push_back(line);
+    if (figLineSize_ <= 1) {
+        // Thin lines, the usual case, go straight into the image.
+        painter.end();
+        LineRasterizer raster(picBuffer_);
+        raster.SetColour(ToQColor(figColor_).rgb());
+        for (const Segment& s : rotated_) {
+            const double x0 = px(s[0]);
+            const double y0 = py(s[1]);
+            const double x1 = px(s[3]);
+            const double y1 = py(s[4]);
+            // A segment seen end-on is shorter than a pixel; it shows as a dot.
+            if (std::fabs(x1 - x0) < 1.0 && std::fabs(y1 - y0) < 1.0) {
+                raster.DrawDot(x0, y0);
+            } else {
+                raster.DrawLine(x0, y0, x1, y1);
+            }
         }
+        painter.begin(&picBuffer_);
+    } else {
+        std::vector<QLineF> lines;
+        std::vector<QPointF> dots;
+        lines.reserve(rotated_.size());
+        for (const Segment& s : rotated_) {
+            QLineF line;
+            if (!clipped(s, figLineSize_, line)) {
+                continue;
+            }
+            if (std::fabs(line.dx()) < 1.0 && std::fabs(line.dy()) < 1.0) {
+                dots.push_back(line.p1());
+            } else {
+                lines.push_back(line);
+            }
+        }
+        painter.setPen(PixelPen(figColor_, figLineSize_));
+        painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+        painter.drawPoints(dots.data(), static_cast<int>(dots.size()));
     }
-    painter.setPen(PixelPen(figColor_, figLineSize_));
-    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
-    painter.drawPoints(dots.data(), static_cast<int>(dots.size()));
     if (highlightedLine_ >= 1 && static_cast<size_t>(highlightedLine_) <= rotated_.size()) {
-        painter.setPen(PixelPen(highlightColor_, 3));
-        painter.drawLine(toLine(rotated_[static_cast<size_t>(highlightedLine_ - 1)]));
+        drawLine(rotated_[static_cast<size_t>(highlightedLine_ - 1)], highlightColor_, 3);
     }
 
     // Pointer marks keep their size on screen: the radius shrinks with the view extent.
@@ -409,12 +456,10 @@ void ctlZelkView::RenderBuffer() {
     }
 
     if (viewTempLine_) {
-        painter.setPen(PixelPen(tempLineColor_, tempLineSize_));
-        painter.drawLine(toLine(rotatedTempLine_));
+        drawLine(rotatedTempLine_, tempLineColor_, tempLineSize_);
     }
     if (viewTempLine2_) {
-        painter.setPen(PixelPen(tempLine2Color_, tempLine2Size_));
-        painter.drawLine(toLine(rotatedTempLine2_));
+        drawLine(rotatedTempLine2_, tempLine2Color_, tempLine2Size_);
     }
 }
 

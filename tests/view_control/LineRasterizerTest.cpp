@@ -1,0 +1,163 @@
+#include "LineRasterizer.h"
+#include "ViewTestHelpers.h"
+
+#include <QPainter>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <set>
+#include <utility>
+
+namespace {
+
+using Pixels = std::set<std::pair<int, int>>;
+
+constexpr int kSize = 64;
+
+Pixels Lit(const QImage& image) {
+    Pixels out;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != 0xFFFFFFFF) {
+                out.insert({x, y});
+            }
+        }
+    }
+    return out;
+}
+
+QImage Blank() {
+    QImage image(kSize, kSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+Pixels PainterLine(const QLineF& line) {
+    QImage image = Blank();
+    QPainter painter(&image);
+    QPen pen(Qt::black);
+    pen.setWidth(1);
+    pen.setCapStyle(Qt::RoundCap);
+    painter.setPen(pen);
+    painter.drawLine(line);
+    painter.end();
+    return Lit(image);
+}
+
+Pixels RasterLine(const QLineF& line) {
+    QImage image = Blank();
+    LineRasterizer raster(image);
+    raster.SetColour(0xFF000000);
+    raster.DrawLine(line.x1(), line.y1(), line.x2(), line.y2());
+    return Lit(image);
+}
+
+// Every pixel of one set lies within one pixel of some pixel of the other.
+bool EachNear(const Pixels& from, const Pixels& to, std::pair<int, int>& stray) {
+    for (const auto& [x, y] : from) {
+        bool near = false;
+        for (int dy = -1; dy <= 1 && !near; ++dy) {
+            for (int dx = -1; dx <= 1 && !near; ++dx) {
+                near = to.count({x + dx, y + dy}) > 0;
+            }
+        }
+        if (!near) {
+            stray = {x, y};
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST(LineRasterizer, CoversThePixelsOfQPaintersThinLinesForEverySlopeAndDirection) {
+    std::vector<QLineF> cases;
+    // A star of slopes through the middle, each in both directions, with fractional ends.
+    for (int degrees = 0; degrees < 360; degrees += 15) {
+        const double a = degrees * M_PI / 180.0;
+        cases.emplace_back(31.3, 30.6, 31.3 + 25.2 * std::cos(a), 30.6 + 25.7 * std::sin(a));
+    }
+    // Steep and shallow ones, single pixels and lines that leave the image on any side.
+    cases.emplace_back(2, 3, 60, 5);
+    cases.emplace_back(3, 2, 5, 60);
+    cases.emplace_back(10.5, 10.5, 10.9, 10.2);
+    cases.emplace_back(-40, 20, 100, 40);
+    cases.emplace_back(20, -30, 30, 100);
+    cases.emplace_back(-10, -10, 80, 80);
+    cases.emplace_back(70, 10, -5, 50);
+    cases.emplace_back(63.9, 0, 63.9, 63.9);
+    cases.emplace_back(0, 63.5, 63.5, 63.5);
+
+    for (const QLineF& line : cases) {
+        const Pixels painter = PainterLine(line);
+        const Pixels raster = RasterLine(line);
+        std::pair<int, int> stray;
+        ASSERT_FALSE(raster.empty()) << line.x1() << "," << line.y1();
+        EXPECT_TRUE(EachNear(raster, painter, stray))
+            << "extra pixel " << stray.first << "," << stray.second << " for " << line.x1() << ","
+            << line.y1() << " - " << line.x2() << "," << line.y2();
+        EXPECT_TRUE(EachNear(painter, raster, stray))
+            << "missing pixel " << stray.first << "," << stray.second << " for " << line.x1() << ","
+            << line.y1() << " - " << line.x2() << "," << line.y2();
+        // Both ends are drawn where they lie in the image.
+        for (const QPointF& end : {line.p1(), line.p2()}) {
+            const int x = int(std::floor(end.x()));
+            const int y = int(std::floor(end.y()));
+            if (x >= 0 && y >= 0 && x < kSize && y < kSize) {
+                EXPECT_EQ(raster.count({x, y}), 1U) << "end " << x << "," << y;
+            }
+        }
+        // A thin line is one pixel wide: never more pixels than its longer extent + 1.
+        const double longer = std::max(std::fabs(line.dx()), std::fabs(line.dy()));
+        EXPECT_LE(double(raster.size()), longer + 2.0);
+    }
+}
+
+TEST(LineRasterizer, HugeAndBrokenCoordinatesCostNothingAndNeverLeaveTheImage) {
+    // Half a line at 1e30 is still the row it lies on, from edge to edge.
+    Pixels row = RasterLine(QLineF(-1e30, 20.5, 1e30, 20.5));
+    EXPECT_EQ(row.size(), size_t(kSize));
+    EXPECT_EQ(row.begin()->second, 20);
+    EXPECT_EQ(RasterLine(QLineF(10, 10, 1e30, 10)).size(), size_t(kSize - 10));
+    EXPECT_EQ(RasterLine(QLineF(5, -1e300, 5, 1e300)).size(), size_t(kSize));
+    // A diagonal through the corner region keeps to the diagonal.
+    for (const auto& [x, y] : RasterLine(QLineF(-1e6, -1e6, 1e6, 1e6))) {
+        EXPECT_LE(std::abs(x - y), 1);
+    }
+    // Wholly outside, or not numbers at all: nothing.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_TRUE(RasterLine(QLineF(-10, -10, -1, 70)).empty());
+    EXPECT_TRUE(RasterLine(QLineF(65, 0, 1e30, 1e30)).empty());
+    EXPECT_TRUE(RasterLine(QLineF(nan, 1, 2, 3)).empty());
+    EXPECT_TRUE(RasterLine(QLineF(1, 1, inf, 3)).empty());
+
+    double x0 = -100, y0 = 50, x1 = 300, y1 = 50;
+    ASSERT_TRUE(LineRasterizer::Clip(x0, y0, x1, y1, QRectF(0, 0, 200, 100)));
+    EXPECT_DOUBLE_EQ(x0, 0);
+    EXPECT_DOUBLE_EQ(x1, 200);
+    EXPECT_DOUBLE_EQ(y0, 50);
+}
+
+TEST(LineRasterizer, TheViewDrawsWideLinesWhoseFarEndIsHuge) {
+    const QColor black(0, 0, 0);
+    for (const int width : {1, 3}) {
+        auto view = PlainView();
+        view->SetFigLineSize(width);
+        view->SetLine(QStringLiteral("0,0,0,1E+30,0,0"));
+        view->SetLine(QStringLiteral("0,-1E+30,0,0,1E+30,0"));
+        view->Draw();
+        const QImage& image = view->ViewImage();
+        EXPECT_TRUE(ColourNear(image, 150, 100, black)) << "width " << width;
+        EXPECT_TRUE(ColourNear(image, 100, 20, black)) << "width " << width;
+        EXPECT_TRUE(ColourNear(image, 100, 180, black)) << "width " << width;
+    }
+    // The temporary line too.
+    auto view = PlainView();
+    view->ViewTempLine(true);
+    view->TempLineSize(3);
+    view->SetTempLine(QStringLiteral("0,0,0,1E+30,0,0"));
+    view->Draw();
+    EXPECT_TRUE(ColourNear(view->ViewImage(), 150, 100, Bgr(255)));
+}
+
+} // namespace
