@@ -1,12 +1,18 @@
 // Loading a 32767-segment figure through LoadData, beside reading the same file and
-// parsing its numbers with std::from_chars only. Compare the two times in one run.
+// parsing its numbers with std::from_chars only; saving it through SaveData (formatted
+// afresh each time), beside writing the same bytes with fwrite, fsync and rename; and
+// the three files of one save with a dialog (two safety copies, then the chosen file
+// with its new comment) beside three such plain writes. Compare the times of one run.
 #include "CZelkData.h"
+#include "CZelkDataFileIOStratety_Ver100.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <charconv>
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -85,13 +91,126 @@ void BM_BareFromCharsParse(benchmark::State& state) {
     }
 }
 
+// The figure of the lattice file, loaded once.
+CZelkData& LatticeFigure() {
+    static CZelkData data;
+    if (data.NumberOfLines() == 0) {
+        data.LoadData(LatticeFile());
+    }
+    return data;
+}
+
+// One edit that changes nothing in the end, so every save formats the lines anew.
+void Touch(CZelkData& data, int iteration) {
+    data.OverWriteLine(1, iteration % 2 ? QStringLiteral("0,0,0,1,1,1")
+                                        : QStringLiteral("0,0,0.5,2.5,0,0.5"));
+}
+
+void BM_SaveData(benchmark::State& state) {
+    CZelkData& data = LatticeFigure();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("saved.zlk"));
+    int i = 0;
+    for (auto _ : state) {
+        Touch(data, ++i);
+        if (!data.SaveData(path)) {
+            state.SkipWithError("save failed");
+        }
+    }
+}
+
+void BM_FormatOnly(benchmark::State& state) {
+    CZelkData& data = LatticeFigure();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CZelkDataFileIOStratety_Ver100::FormatBody(data).constData());
+    }
+}
+
+void BM_TouchOnly(benchmark::State& state) {
+    CZelkData& data = LatticeFigure();
+    int i = 0;
+    for (auto _ : state) {
+        Touch(data, ++i);
+        benchmark::DoNotOptimize(data.GetMaxSize());
+    }
+}
+
+bool PlainWrite(const std::string& path, const QByteArray& bytes) {
+    const std::string temporary = path + ".tmp";
+    FILE* f = std::fopen(temporary.c_str(), "wb");
+    if (f == nullptr) {
+        return false;
+    }
+    const bool written =
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
+    const bool flushed = std::fflush(f) == 0 && fsync(fileno(f)) == 0;
+    return (std::fclose(f) == 0) && written && flushed &&
+           std::rename(temporary.c_str(), path.c_str()) == 0;
+}
+
+void BM_BareFwriteFsyncRename(benchmark::State& state) {
+    CZelkData& data = LatticeFigure();
+    QTemporaryDir dir;
+    data.SaveData(dir.filePath(QStringLiteral("model.zlk")));
+    QFile model(dir.filePath(QStringLiteral("model.zlk")));
+    model.open(QIODevice::ReadOnly);
+    const QByteArray bytes = model.readAll();
+    const std::string path = dir.filePath(QStringLiteral("plain.zlk")).toStdString();
+    for (auto _ : state) {
+        if (!PlainWrite(path, bytes)) {
+            state.SkipWithError("write failed");
+        }
+    }
+}
+
+void BM_SaveThreeFiles(benchmark::State& state) {
+    CZelkData& data = LatticeFigure();
+    QTemporaryDir dir;
+    int i = 0;
+    for (auto _ : state) {
+        Touch(data, ++i);
+        bool ok = data.SaveData(dir.filePath(QStringLiteral("autosave.zlk")));
+        ok = data.SaveData(dir.filePath(QStringLiteral("dated.zlk"))) && ok;
+        data.SetComment(QStringLiteral("保存 %1").arg(i));
+        ok = data.SaveData(dir.filePath(QStringLiteral("chosen.zlk"))) && ok;
+        if (!ok) {
+            state.SkipWithError("save failed");
+        }
+    }
+}
+
+void BM_BareThreeWrites(benchmark::State& state) {
+    CZelkData& data = LatticeFigure();
+    QTemporaryDir dir;
+    data.SaveData(dir.filePath(QStringLiteral("model.zlk")));
+    QFile model(dir.filePath(QStringLiteral("model.zlk")));
+    model.open(QIODevice::ReadOnly);
+    const QByteArray bytes = model.readAll();
+    for (auto _ : state) {
+        for (const char* name : {"a.zlk", "b.zlk", "c.zlk"}) {
+            if (!PlainWrite(dir.filePath(QString::fromLatin1(name)).toStdString(), bytes)) {
+                state.SkipWithError("write failed");
+            }
+        }
+    }
+}
+
 BENCHMARK(BM_LoadData)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareFromCharsParse)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveData)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FormatOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TouchOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareFwriteFsyncRename)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveThreeFiles)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareThreeWrites)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 #include "RatioMain.h"
 
 int main(int argc, char** argv) {
-    return RunWithRatios(argc, argv, {{"BM_LoadData", "BM_BareFromCharsParse", 4.0}});
+    return RunWithRatios(argc, argv,
+                         {{"BM_LoadData", "BM_BareFromCharsParse", 4.0},
+                          {"BM_SaveData", "BM_BareFwriteFsyncRename", 3.0},
+                          {"BM_SaveThreeFiles", "BM_BareThreeWrites", 3.0}});
 }

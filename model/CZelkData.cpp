@@ -84,6 +84,14 @@ size_t CZelkData::SegmentKeyHash::operator()(const SegmentKey& key) const {
 void CZelkData::Changed() {
     dirty_ = true;
     extentsValid_ = false;
+    fileBody_.clear();
+}
+
+QByteArray CZelkData::FileBody() const {
+    if (fileBody_.isEmpty()) {
+        fileBody_ = CZelkDataFileIOStratety_Ver100::FormatBody(*this);
+    }
+    return fileBody_;
 }
 
 bool CZelkData::AddLine(const CLine& given) {
@@ -233,6 +241,7 @@ bool CZelkData::ClearData() {
     dirty_ = false;
     lines_.clear();
     index_.clear();
+    fileBody_.clear();
     RecalcExtents();
     cursor_ = 0;
     return true;

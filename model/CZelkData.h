@@ -4,6 +4,7 @@
 #include "IZelkDataFileIO.h"
 #include "IZelkDataIterator.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <array>
@@ -51,6 +52,11 @@ public:
     void SetDirty(bool dirty) { dirty_ = dirty; }
 
     static QString LineText(const CLine& line);
+    // The segments in order (line k is element k - 1).
+    const std::vector<CLine>& Lines() const { return lines_; }
+    // The file's header and segment lines, formatted once after each change of the lines:
+    // the several files of one save share them.
+    QByteArray FileBody() const;
 
 private:
     // A segment without direction: its two end points in a fixed order, so that a
@@ -84,5 +90,6 @@ private:
     mutable std::array<float, 3> maxPos_{};
     mutable std::array<float, 3> minPos_{};
     int32_t cursor_ = 0;
+    mutable QByteArray fileBody_;
     std::unordered_set<SegmentKey, SegmentKeyHash> index_;
 };

@@ -8,6 +8,7 @@
 #include "TextEncoding.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -124,6 +125,38 @@ QString CZelkDataFileIOStratety_Ver100::FormatSegment(const QString& lineText) {
     return out;
 }
 
+QByteArray CZelkDataFileIOStratety_Ver100::FormatBody(const CZelkData& data) {
+    const QByteArray header =
+        FormatHeader(data.GetMaxSize(), data.NumberOfLines()).toLatin1() + "\r\n";
+    const std::vector<CLine>& lines = data.Lines();
+    // A number takes at most kMaxChars and its padding at most a zone: room for the
+    // longest line, written straight into the buffer.
+    constexpr qsizetype kLongestLine = 6 * (NumberText::kMaxChars + kZoneWidth) + 2;
+    QByteArray out(header.size() + static_cast<qsizetype>(lines.size()) * kLongestLine,
+                   Qt::Uninitialized);
+    char* p = out.data();
+    std::memcpy(p, header.constData(), static_cast<size_t>(header.size()));
+    p += header.size();
+    for (const CLine& l : lines) {
+        char* lineStart = p;
+        const float v[6] = {l.FromX, l.FromY, l.FromZ, l.ToX, l.ToY, l.ToZ};
+        for (int i = 0; i < 6; ++i) {
+            p += NumberText::FromSingle(v[i], p);
+            if (i < 5) {
+                // Print zones of 14 columns, always at least one blank.
+                const auto column = static_cast<int>(p - lineStart);
+                const int pad = (column / kZoneWidth + 1) * kZoneWidth - column;
+                std::memset(p, ' ', static_cast<size_t>(pad));
+                p += pad;
+            }
+        }
+        *p++ = '\r';
+        *p++ = '\n';
+    }
+    out.truncate(p - out.constData());
+    return out;
+}
+
 bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
     data_->ClearData();
 
@@ -218,21 +251,19 @@ bool CZelkDataFileIOStratety_Ver100::SaveData(const QString& FileName) {
 
     // Header and segments are numbers and blanks only; the comment is the one text that
     // needs an encoding, so only it is converted (and checked to read back the same).
-    QString body = FormatHeader(data_->GetMaxSize(), n) + QStringLiteral("\r\n");
-    body.reserve(body.size() + (n + 1) * 64);
-    for (int32_t k = 1; k <= n; ++k) {
-        body += FormatSegment(data_->GetLine(k));
-        body += QStringLiteral("\r\n");
-    }
     bool utf8Marked = false;
     QByteArray comment = TextEncoding::ToFigureBytes(data_->Comment(), utf8Marked);
+    const QByteArray body = data_->FileBody();
     QByteArray bytes;
+    bytes.reserve(body.size() + comment.size() + 2);
     if (utf8Marked) {
         // The byte order mark belongs at the start of the file.
         comment.remove(0, 3);
         bytes = "\xEF\xBB\xBF";
     }
-    bytes += body.toLatin1() + comment + "\r\n";
+    bytes += body;
+    bytes += comment;
+    bytes += "\r\n";
     QString why;
     if (!SafeFile::Write(FileName, bytes, why)) {
         SaveFailed(QStringLiteral("ファイルに書き込めません。\r\n") + FileName + u' ' + why);

@@ -2,6 +2,7 @@
 
 #include "IZelkDataFileIO.h"
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 
@@ -23,6 +24,8 @@ public:
     static QString FormatHeader(const QString& maxSize, int32_t lineCount);
     // One segment line (without line end) from a line text.
     static QString FormatSegment(const QString& lineText);
+    // Header and segment lines of a figure (each ending in CR LF), formatted in one pass.
+    static QByteArray FormatBody(const CZelkData& data);
 
     static QString LoadErrorTitle() { return QStringLiteral("データ読み込みエラー"); }
     static QString SaveErrorTitle() { return QStringLiteral("データ書き込みエラー"); }

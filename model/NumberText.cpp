@@ -7,6 +7,78 @@
 #include <cmath>
 #include <cstdint>
 
+namespace {
+
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
+                                   1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+
+// 10^(e + 1) for e = -4 … 6: where each decade of the fixed-point form ends.
+constexpr double kDecades[] = {1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
+
+} // namespace
+
+// "%.7g" of a value whose form is fixed-point (1e-4 <= |value| < 1e7), by scaling it to
+// seven whole digits. A product too near a rounding half is left to the general path,
+// which rounds the exact binary value; so is a value that rounds up to a new decade.
+int NumberText::FixedForm(float value, char* buffer) {
+    const double a = std::fabs(static_cast<double>(value));
+    if (!(a >= 1e-4 && a < 1e7)) {
+        return 0;
+    }
+    int exponent = -4; // 10^exponent <= a < 10^(exponent + 1)
+    while (exponent < 6 && a >= kDecades[exponent + 4]) {
+        ++exponent;
+    }
+    const int decimals = 6 - exponent;
+    const double scaled = a * kPowersOfTen[decimals];
+    const double below = std::floor(scaled);
+    if (std::fabs(scaled - below - 0.5) < 1e-6) {
+        return 0;
+    }
+    const auto digits = static_cast<int64_t>(scaled - below < 0.5 ? below : below + 1.0);
+    if (digits < 1000000 || digits >= 10000000) {
+        return 0;
+    }
+    char text[8];
+    auto rest = digits;
+    for (int i = 6; i >= 0; --i) {
+        text[i] = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    }
+    // Seven digits, of which the last `decimals` follow the point (with leading zeros
+    // before them when the value is below one); trailing zeros go.
+    int last = 6;
+    while (decimals > 0 && last > 6 - decimals && text[last] == '0') {
+        --last;
+    }
+    int n = 0;
+    if (value < 0) {
+        buffer[n++] = '-';
+    }
+    const int wholeDigits = 7 - decimals;
+    if (wholeDigits <= 0) {
+        buffer[n++] = '0';
+        buffer[n++] = '.';
+        for (int i = 0; i < -wholeDigits; ++i) {
+            buffer[n++] = '0';
+        }
+        for (int i = 0; i <= last; ++i) {
+            buffer[n++] = text[i];
+        }
+        return n;
+    }
+    for (int i = 0; i < wholeDigits; ++i) {
+        buffer[n++] = text[i];
+    }
+    if (last >= wholeDigits) {
+        buffer[n++] = '.';
+        for (int i = wholeDigits; i <= last; ++i) {
+            buffer[n++] = text[i];
+        }
+    }
+    return n;
+}
+
 int NumberText::FromSingle(float value, char* buffer) {
     if (value == 0.0F) {
         buffer[0] = '0';
@@ -16,6 +88,9 @@ int NumberText::FromSingle(float value, char* buffer) {
     if (std::fabs(value) < 1e7F && value == std::trunc(value)) {
         const auto [end, ec] = std::to_chars(buffer, buffer + kMaxChars, static_cast<long>(value));
         return ec == std::errc() ? static_cast<int>(end - buffer) : 0;
+    }
+    if (const int n = FixedForm(value, buffer); n > 0) {
+        return n;
     }
     // The "%.7g" form, written without the locale and without a slow bignum path.
     const auto [end, ec] = std::to_chars(buffer, buffer + kMaxChars, static_cast<double>(value),

@@ -27,4 +27,7 @@ public:
     static float Canonical(float value);
     // The nearest whole number, halves to the even neighbour, kept inside 32 bits.
     static int32_t RoundHalfEven(float value);
+
+private:
+    static int FixedForm(float value, char* buffer);
 };

@@ -92,6 +92,70 @@ TEST_F(FileFormat, FallbackLinesForTextsThatDoNotSplit) {
         QStringLiteral("-1234.567     1             2             3             4             5"));
 }
 
+TEST_F(FileFormat, OnePassFormattingMatchesTheLineByLineFormAndFollowsEveryEdit) {
+    CZelkData data;
+    const QStringList texts = {
+        QStringLiteral("0,0,0,80,0,0"),
+        QStringLiteral("-1234.567,1.5,-0.25,3,4,5"),
+        QStringLiteral("1E+30,-3.402823E+38,1E-07,-1E-30,0.1234567,9999999"),
+        QStringLiteral("12345678,-12345678,0.5,1,2,3"),
+        QStringLiteral("-9999999,-99999.99,-0.0000012,7,7,7"),
+    };
+    for (const QString& t : texts) {
+        ASSERT_TRUE(data.AddLine(t)) << t.toStdString();
+    }
+    auto expected = [&] {
+        QString body =
+            CZelkDataFileIOStratety_Ver100::FormatHeader(data.GetMaxSize(), data.NumberOfLines()) +
+            QStringLiteral("\r\n");
+        for (int k = 1; k <= data.NumberOfLines(); ++k) {
+            body += CZelkDataFileIOStratety_Ver100::FormatSegment(data.GetLine(k)) +
+                    QStringLiteral("\r\n");
+        }
+        return body.toLatin1();
+    };
+    EXPECT_EQ(CZelkDataFileIOStratety_Ver100::FormatBody(data), expected());
+
+    // The formatted lines are kept between saves; every edit must show in the next file.
+    const QString path = Path("edits.zlk");
+    auto savedLines = [&] {
+        EXPECT_TRUE(data.SaveData(path));
+        CZelkData back;
+        EXPECT_TRUE(back.LoadData(path));
+        QStringList lines;
+        for (int k = 1; k <= back.NumberOfLines(); ++k) {
+            lines << back.GetLine(k);
+        }
+        return lines;
+    };
+    auto currentLines = [&] {
+        QStringList lines;
+        for (int k = 1; k <= data.NumberOfLines(); ++k) {
+            lines << data.GetLine(k);
+        }
+        return lines;
+    };
+    EXPECT_EQ(savedLines(), currentLines());
+    ASSERT_TRUE(data.AddLine(QStringLiteral("1,1,1,2,2,2")));
+    EXPECT_EQ(savedLines(), currentLines()) << "added";
+    ASSERT_TRUE(data.OverWriteLine(2, QStringLiteral("5,5,5,6,6,6")));
+    EXPECT_EQ(savedLines(), currentLines()) << "overwritten";
+    ASSERT_TRUE(data.AddLineTo(1, QStringLiteral("9,9,9,8,8,8")));
+    EXPECT_EQ(savedLines(), currentLines()) << "inserted";
+    ASSERT_TRUE(data.DelLine(3));
+    EXPECT_EQ(savedLines(), currentLines()) << "deleted";
+    data.SetComment(QStringLiteral("新しい説明"));
+    EXPECT_EQ(savedLines(), currentLines()) << "the comment changes alone";
+    CZelkData commented;
+    ASSERT_TRUE(commented.LoadData(path));
+    EXPECT_EQ(commented.Comment(), QStringLiteral("新しい説明"));
+    data.ClearData();
+    ASSERT_TRUE(data.AddLine(QStringLiteral("0,0,0,1,0,0")));
+    EXPECT_EQ(savedLines(), QStringList{QStringLiteral("0,0,0,1,0,0")}) << "cleared";
+    EXPECT_TRUE(ReadBytes(path).startsWith("1             0             0              1 \r\n"));
+    EXPECT_EQ(expected(), ReadBytes(path).left(expected().size()));
+}
+
 TEST_F(FileFormat, FreeFormatReadingOfHandWrittenFiles) {
     // Commas in the header, LF line ends, blanks, a zero-length and a repeated segment,
     // a UTF-8 comment with a comma; a line after the comment is never read.

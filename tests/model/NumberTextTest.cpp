@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,6 +30,32 @@ TEST(NumberText, AgreesWithTheGeneralFormatForManyValues) {
         std::snprintf(text, sizeof text, "%.7g", double(value));
         const QString expected = value == 0.0F ? QStringLiteral("0") : QString::fromLatin1(text);
         ASSERT_EQ(NumberText::FromSingle(value), expected) << double(value);
+    }
+    // Every bit pattern class: short decimals as people type them, and arbitrary floats
+    // (whose seven-digit products can land within a hair of a rounding half).
+    for (int i = 0; i < 200000; ++i) {
+        state = state * 1664525U + 1013904223U;
+        float value = 0;
+        if (i % 2 == 0) {
+            const int decimals = int(state % 8);
+            value = float(int(state >> 12) % 2000000 - 1000000) / std::pow(10.0F, float(decimals));
+        } else {
+            uint32_t bits = state;
+            std::memcpy(&value, &bits, sizeof value);
+            if (!std::isfinite(value)) {
+                continue;
+            }
+        }
+        char text[64];
+        std::snprintf(text, sizeof text, "%.7g", double(value));
+        const QString expected = value == 0.0F ? QStringLiteral("0") : QString::fromLatin1(text);
+        ASSERT_EQ(NumberText::FromSingle(value), expected) << double(value);
+    }
+    for (const float value : {0.00012345F, 0.0001F, 9999999.5F, 999999.95F, 0.99999995F, 1.5F,
+                              2.675F, 0.3F, 123456.75F, 0.00099999995F}) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.7g", double(value));
+        EXPECT_EQ(NumberText::FromSingle(value), QString::fromLatin1(text)) << double(value);
     }
     EXPECT_EQ(NumberText::FromSingle(12345678.0F), QStringLiteral("1.234568e+07"));
     EXPECT_EQ(NumberText::FromSingle(9999999.0F), QStringLiteral("9999999"));
