@@ -522,7 +522,12 @@ QString ctlZelkView::NearestCorner(int x, int y, int radius) const {
 void ctlZelkView::ShowBuffer() {
     // The buffer is cleared before every render, so handing its pixels over is a copy.
     std::swap(picView_, picBuffer_);
-    update();
+    // Shown at once, not when events next run: every step of an animated turn is seen.
+    if (isVisible()) {
+        repaint();
+    } else {
+        update();
+    }
 }
 
 bool ctlZelkView::Draw() {

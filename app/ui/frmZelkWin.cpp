@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
@@ -144,13 +145,19 @@ void frmZelkWin::Detach() {
 
 void frmZelkWin::Send(const QString& command) {
     if (!detached_ && context_.controller != nullptr) {
+        ++busy_;
         context_.controller->SetCommand(command);
+        --busy_;
+        RunQueuedKeys();
     }
 }
 
 void frmZelkWin::SendPro(const QString& command) {
     if (!detached_ && context_.proController != nullptr) {
+        ++busy_;
         context_.proController->SetCommand(command);
+        --busy_;
+        RunQueuedKeys();
     }
 }
 
@@ -935,11 +942,11 @@ bool frmZelkWin::HandleKey(QKeyEvent* event) {
     const int mask = (mods & Qt::ShiftModifier ? kShiftMask : 0) |
                      (mods & Qt::ControlModifier ? kCtrlMask : 0) |
                      (mods & Qt::AltModifier ? kAltMask : 0);
-    keyPreview_ = false;
     if (context_.controller != nullptr) {
+        ++busy_;
         context_.controller->SetKeyCommand(static_cast<int16_t>(key), static_cast<int16_t>(mask));
+        --busy_;
     }
-    keyPreview_ = true;
     // Keys the program uses are its own, except inside a text field.
     const bool used = key == kBackspace || key == kEnter || key == kEscape || key == kSpace ||
                       (key >= kLeft && key <= kDown) || key == kO || (key >= kX && key <= kZ);
@@ -962,7 +969,7 @@ bool frmZelkWin::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (event->type() != QEvent::KeyPress || !keyPreview_) {
+    if (event->type() != QEvent::KeyPress || forwardingKey_) {
         return false;
     }
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -974,5 +981,45 @@ bool frmZelkWin::eventFilter(QObject* watched, QEvent* event) {
     if (focus != nullptr ? widget != focus : widget != this) {
         return false;
     }
-    return HandleKey(static_cast<QKeyEvent*>(event));
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (busy_ > 0 || runningQueuedKeys_) {
+        queuedKeys_.emplace_back(key->clone());
+        return true;
+    }
+    const bool used = HandleKey(key);
+    if (queuedKeys_.empty()) {
+        return used;
+    }
+    // Keys came while this one ran: this one reaches its widget first, then they run.
+    if (!used) {
+        forwardingKey_ = true;
+        QApplication::sendEvent(watched, event);
+        forwardingKey_ = false;
+    }
+    RunQueuedKeys();
+    return true;
+}
+
+void frmZelkWin::RunQueuedKeys() {
+    if (busy_ > 0 || runningQueuedKeys_) {
+        return;
+    }
+    const QPointer<frmZelkWin> alive(this);
+    runningQueuedKeys_ = true;
+    while (!queuedKeys_.empty() && !detached_) {
+        const std::unique_ptr<QKeyEvent> key = std::move(queuedKeys_.front());
+        queuedKeys_.pop_front();
+        if (!HandleKey(key.get())) {
+            // Not the program's key: it goes on to the widget it was typed into.
+            if (QWidget* focus = QApplication::focusWidget(); focus && focus->window() == this) {
+                forwardingKey_ = true;
+                QApplication::sendEvent(focus, key.get());
+                forwardingKey_ = false;
+            }
+        }
+        if (!alive) {
+            return;
+        }
+    }
+    runningQueuedKeys_ = false;
 }

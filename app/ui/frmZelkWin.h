@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <deque>
+#include <memory>
 
 class QAbstractButton;
 class QAction;
@@ -125,6 +127,8 @@ private:
     void OnToolBox(int index);
     void OnProButton(int index);
     bool HandleKey(QKeyEvent* event);
+    // Keys that arrive while a command runs wait here and run after it, in order.
+    void RunQueuedKeys();
     // The mouse in the view: drag to turn, wheel to zoom, click to pick, right menu.
     bool HandleViewMouse(QEvent* event);
     void ShowViewMenu(const QPoint& globalPos);
@@ -132,7 +136,12 @@ private:
 
     AppContext& context_;
     bool detached_ = false;
-    bool keyPreview_ = true;
+    // Commands of this window running now (a command may let events run meanwhile).
+    int busy_ = 0;
+    std::deque<std::unique_ptr<QKeyEvent>> queuedKeys_;
+    bool runningQueuedKeys_ = false;
+    // A queued key the program did not use, on its way to its widget.
+    bool forwardingKey_ = false;
     QString formSize_ = QStringLiteral("800x400");
     int nominalWidth_ = 800;
     int nominalHeight_ = 400;

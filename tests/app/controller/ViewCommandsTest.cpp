@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -36,6 +37,47 @@ TEST_F(ViewCommands, StandardViewTurnsInStepsWithADrawEach) {
     const int cues = sound.cues.size();
     EXPECT_TRUE(Send("FRONT_VIEW"));
     EXPECT_EQ(sound.cues.size(), cues);
+}
+
+// Counts the paints of a widget and what the settings said at each.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(std::function<void()> onPaint) : onPaint_(std::move(onPaint)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            onPaint_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> onPaint_;
+};
+
+TEST_F(ViewCommands, EveryStepOfAStandardViewReachesTheScreenWithoutOtherEventsRunning) {
+    Window().show();
+    QApplication::processEvents();
+    ASSERT_TRUE(View().isVisible());
+    QList<std::pair<int, int>> painted;
+    PaintCounter counter([&] { painted.append({AppData().Longitude(), AppData().Latitude()}); });
+    View().installEventFilter(&counter);
+    bool otherEventRan = false;
+    QTimer::singleShot(0, [&] { otherEventRan = true; });
+    EXPECT_TRUE(Send("FRONT_VIEW"));
+    EXPECT_FALSE(otherEventRan) << "the turn lets no other event run";
+    View().removeEventFilter(&counter);
+    // Each of the nine steps was on the screen at its own angle, the last at 0°, 0°.
+    QList<std::pair<int, int>> distinct;
+    for (const auto& angle : painted) {
+        if (distinct.isEmpty() || distinct.last() != angle) {
+            distinct.append(angle);
+        }
+    }
+    ASSERT_GE(distinct.size(), 9);
+    EXPECT_EQ(distinct[distinct.size() - 9], std::make_pair(-40, 30));
+    EXPECT_EQ(distinct.last(), std::make_pair(0, 0));
+    QApplication::processEvents();
+    EXPECT_TRUE(otherEventRan);
 }
 
 TEST_F(ViewCommands, ContinuousTurningCyclesAndBlocksStandardViews) {

@@ -33,6 +33,49 @@ TEST_F(Keys, ViewingModeTurnsButDoesNotDraw) {
     EXPECT_FALSE(Window().TurningTimer()->isActive());
 }
 
+TEST_F(Keys, KeysArrivingWhileAFigureDrawsAreAllHandledInOrder) {
+    // A figure large enough that every turn takes a while to draw.
+    Figure().ClearData();
+    for (int i = 0; i < 6000; ++i) {
+        Figure().AddLine(
+            CLine{float(i % 97), float(i / 97), 0, float(i % 89), 0, float(i % 13 + 1)});
+    }
+    Send("REDRAW");
+    Window().show();
+    Window().activateWindow();
+    QApplication::processEvents();
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &Window();
+    const int cues = CountCues("Turn.wav");
+    // Queued at once, as a held key repeats faster than a turn draws: every press is
+    // already waiting when the first one's command lets events run.
+    for (int i = 0; i < 30; ++i) {
+        const Qt::Key key = i < 20 ? Qt::Key_Left : Qt::Key_Up;
+        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+    }
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(CountCues("Turn.wav") - cues, 30) << "every press turns the figure";
+    EXPECT_EQ(AppData().Longitude(), -45 + 20 * 5);
+    EXPECT_EQ(AppData().Latitude(), 35 + 10 * 5);
+
+    // A key typed into a field while a command runs still reaches the field afterwards.
+    Send("DRAW_MODE");
+    Send("PRO_INTERFACE_CHANGE");
+    QApplication::processEvents();
+    QLineEdit* field = Window().PosField(0);
+    field->setFocus();
+    field->clear();
+    QApplication::processEvents();
+    QCoreApplication::postEvent(field,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier));
+    QCoreApplication::postEvent(field,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, "7"));
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(field->text(), QStringLiteral("7"));
+}
+
 TEST_F(Keys, DrawingModeMovesThePointerWithShiftCtrlAndNotAlt) {
     Send("DRAW_MODE");
     Send("DIFFICULTY_MIDIUM");
