@@ -8,6 +8,7 @@
 #include "ctlZelkView.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -42,6 +43,12 @@ frmPreView::frmPreView(AppContext& context)
     lvwPreView_->setFlow(QListView::LeftToRight);
     lvwPreView_->setWrapping(true);
     lvwPreView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every cell is the same size: laying out the list never asks each item for its size,
+    // so a long list grows in linear time.
+    lvwPreView_->setUniformItemSizes(true);
+    lvwPreView_->setGridSize(
+        QSize(kThumbnailSize + 40, kThumbnailSize + 2 * fontMetrics().height()));
+    lvwPreView_->setTextElideMode(Qt::ElideMiddle);
     prgLoad_->setRange(0, 100);
     prgLoad_->hide();
     connect(lvwPreView_, &QListWidget::itemClicked, this, &frmPreView::OnItemClicked);
@@ -69,16 +76,28 @@ void frmPreView::SetDataPath(const QString& NewPath) {
     const QPointer<frmPreView> alive(this);
     if (!(names.size() == 1 && names.first().isEmpty())) {
         const qsizetype n = names.size();
+        // Pictures are added in batches and events run between them (a few times a
+        // second): the bar moves and Cancel is heard, without a layout per file.
+        QList<QListWidgetItem*> batch;
+        QElapsedTimer sinceEvents;
+        sinceEvents.start();
         for (qsizetype d = 0; d < n; ++d) {
             const QString& name = names[d];
             const QImage picture = DrawThumbnail(NewPath + u'/' + name);
-            auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(picture)), name);
-            lvwPreView_->insertItem(static_cast<int>(d), item);
+            batch.append(new QListWidgetItem(QIcon(QPixmap::fromImage(picture)), name));
+            // The first picture shows at once; then a batch every interval; the last at once.
+            if (d > 0 && d + 1 < n && sinceEvents.elapsed() < kEventsEveryMs) {
+                continue;
+            }
+            for (QListWidgetItem* item : batch) {
+                lvwPreView_->addItem(item);
+            }
+            batch.clear();
             lblDataPath_->setText(QStringLiteral(" 現在 < ") + name +
                                   QStringLiteral(" > を読み込み中です。"));
             prgLoad_->setValue(static_cast<int>((d + 1) * 100 / n));
-            // Keep the window alive: the bar moves and Cancel is heard.
             QApplication::processEvents();
+            sinceEvents.restart();
             if (!alive || stopBuilding_) {
                 return;
             }

@@ -23,6 +23,8 @@ class frmPreView : public QWidget {
 
 public:
     static constexpr int kThumbnailSize = 100;
+    // While the list builds, events run at least this often.
+    static constexpr int kEventsEveryMs = 100;
 
     explicit frmPreView(AppContext& context);
     ~frmPreView() override;
