@@ -121,6 +121,11 @@ QString ctlZelkView::SegmentText(const Segment& s) {
 // would draw something that is not in the figure. Every redraw of the host sends the
 // whole figure through here, so the six fields are read in place, without making a
 // text for each (the pieces and the result are those of the splitter).
+void ctlZelkView::SetLineValues(float fromX, float fromY, float fromZ, float toX, float toY,
+                                float toZ) {
+    segments_.push_back(Segment{fromX, fromY, fromZ, toX, toY, toZ});
+}
+
 bool ctlZelkView::SetLine(const QString& a_line) {
     Segment s{};
     const QStringView text(a_line);

@@ -30,6 +30,8 @@ public:
 
     // Members in interface order.
     bool SetLine(const QString& a_line);
+    // The same as SetLine for a line already in numbers (from, to), without the text.
+    void SetLineValues(float fromX, float fromY, float fromZ, float toX, float toY, float toZ);
     bool Draw();
     bool ClearData();
     bool SetMaxSize(const QString& size);

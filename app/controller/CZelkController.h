@@ -44,7 +44,7 @@ public:
     void ShowCondition(const QString& text);
     void ShowViewAngle(int longitude, int latitude);
     float FitRatio() const;
-    // Hands a figure to a view control as texts: its extents, then every line.
+    // Hands a figure to a view control: its extents (as texts), then every line.
     static void SendFigure(CZelkData& figure, ctlZelkView& view);
     // The controller's sound cues.
     QString SoundFile(const QString& name) const;

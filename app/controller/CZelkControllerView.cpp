@@ -275,9 +275,10 @@ void CZelkController::SendFigure(CZelkData& figure, ctlZelkView& view) {
     view.SetMaxSize(figure.GetMaxSize());
     view.SetMaxPos(figure.GetMaxPos());
     view.SetMinPos(figure.GetMinPos());
-    figure.Reset();
-    while (figure.HasMore()) {
-        view.SetLine(figure.More());
+    // Handed over as numbers: the same values the line texts would carry, without
+    // writing and reading a text per line at every redraw.
+    for (const CLine& l : figure.Lines()) {
+        view.SetLineValues(l.FromX, l.FromY, l.FromZ, l.ToX, l.ToY, l.ToZ);
     }
 }
 
