@@ -46,6 +46,8 @@ public:
     float FitRatio() const;
     // Hands a figure to a view control: its extents (as texts), then every line.
     static void SendFigure(CZelkData& figure, ctlZelkView& view);
+    // Draws the view, unless start-up holds the pictures nobody sees until its last one.
+    void DrawView();
     // The controller's sound cues.
     QString SoundFile(const QString& name) const;
 
@@ -178,6 +180,7 @@ private:
     void PlayFileLoadSound();
     void PlayFinSound();
     static void LetEventsRun();
+    bool holdDrawing_ = false;
 
     AppContext& context_;
     std::unique_ptr<CWavePlay> wavePlay_;

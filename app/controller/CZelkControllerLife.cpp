@@ -55,6 +55,9 @@ void CZelkController::Boot() {
     view.SetAxisLineSize(app.AxisLineSize());
     view.SetSubAxisLineSize(app.SubAxisLineSize());
 
+    // Loading, the mode and the standard view each redraw a figure that nobody sees yet
+    // (the window shows after the last picture): only the last picture is drawn.
+    holdDrawing_ = true;
     CFileHandling files(*context_.dialogs);
     QString commandLine = context_.arguments.join(u' ');
     if (commandLine.startsWith(u'"')) {
@@ -97,6 +100,7 @@ void CZelkController::Boot() {
 
     app.SetRatio(FitRatio());
     view.SetRatio(app.Ratio());
+    holdDrawing_ = false;
     view.Draw();
 
     context_.windows->CloseSplash();

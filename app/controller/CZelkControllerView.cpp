@@ -161,7 +161,7 @@ void CZelkController::TurnToView(int longitude, int latitude) {
         view.SetLatitude(lat);
         view.SetMaxPos(figure.GetMaxPos());
         view.SetMinPos(figure.GetMinPos());
-        view.Draw();
+        DrawView();
     } else if (!context_.window->TurningTimerActive()) {
         const int step = app.UnitAngle();
         // Both angles stay multiples of the step, so the walk always arrives.
@@ -185,7 +185,7 @@ void CZelkController::TurnToView(int longitude, int latitude) {
             view.SetMaxSize(figure.GetMaxSize());
             view.SetMaxPos(figure.GetMaxPos());
             view.SetMinPos(figure.GetMinPos());
-            view.Draw();
+            DrawView();
         }
     }
     ShowViewAngle(app.Longitude(), app.Latitude());
@@ -282,6 +282,12 @@ void CZelkController::SendFigure(CZelkData& figure, ctlZelkView& view) {
     }
 }
 
+void CZelkController::DrawView() {
+    if (!holdDrawing_) {
+        context_.view->Draw();
+    }
+}
+
 void CZelkController::RebuildView() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
@@ -300,7 +306,7 @@ void CZelkController::RebuildView() {
         view.SetViewPointerTo(on);
         view.ViewTempLine(on);
     }
-    view.Draw();
+    DrawView();
 }
 
 float CZelkController::FitRatio() const {
