@@ -29,6 +29,8 @@ int RunWithRatios(int argc, char** argv, const std::vector<RatioPair>& pairs) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    // The console reporter may end on a colour reset: the ratios start on a line of their own.
+    std::printf("\n");
     for (const RatioPair& pair : pairs) {
         const auto a = reporter.seconds.find(pair.measured);
         const auto b = reporter.seconds.find(pair.baseline);
