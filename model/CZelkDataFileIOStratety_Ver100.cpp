@@ -87,6 +87,23 @@ void AppendZoned(QString& out, qsizetype lineStart, const QString& value, bool l
     out += QString(nextZone - column, u' ');
 }
 
+// At most the first few printable characters of a bad field: raw bytes never reach a
+// message box.
+QString FieldExcerpt(const char* begin, const char* end) {
+    constexpr int kShown = 12;
+    QString out;
+    bool cut = false;
+    for (const char* p = begin; p < end; ++p) {
+        const auto c = static_cast<unsigned char>(*p);
+        if (c < 0x20 || c > 0x7E || out.size() == kShown) {
+            cut = true;
+            break;
+        }
+        out += QChar(c);
+    }
+    return cut ? out + QStringLiteral("…") : out;
+}
+
 void LoadFailed(const QString& description) {
     ModelNotice::Show(description, CZelkDataFileIOStratety_Ver100::LoadErrorTitle());
 }
@@ -203,14 +220,16 @@ bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
     }
     float countValue = 0.0F;
     if (!NumberText::ToSingle(fb, fe, countValue)) {
-        LoadFailed(QStringLiteral("型が一致しません。(線の数: ") +
-                   QString::fromLatin1(fb, fe - fb) + u')');
+        LoadFailed(QStringLiteral("型が一致しません。(線の数: \"") + FieldExcerpt(fb, fe) +
+                   QStringLiteral("\")\r\n") + FileName);
         return false;
     }
     const float rounded = std::nearbyint(countValue);
     if (rounded > 32767.0F || rounded < -32768.0F) {
-        LoadFailed(QStringLiteral("オーバーフローしました。(線の数: ") +
-                   QString::fromLatin1(fb, fe - fb) + u')');
+        LoadFailed(
+            QStringLiteral("オーバーフローしました。(線の数 %1 は上限 32767 を超えています)\r\n")
+                .arg(FieldExcerpt(fb, fe)) +
+            FileName);
         return false;
     }
     const auto count = static_cast<int16_t>(rounded);

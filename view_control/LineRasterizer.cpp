@@ -18,6 +18,11 @@ bool LineRasterizer::Clip(double& x0, double& y0, double& x1, double& y1, const 
     }
     const double dx = x1 - x0;
     const double dy = y1 - y0;
+    // Ends near the limits of double can be farther apart than double reaches; such a
+    // line is beyond any picture.
+    if (!std::isfinite(dx) || !std::isfinite(dy)) {
+        return false;
+    }
     const double edges[4] = {box.left(), box.right(), box.top(), box.bottom()};
     double t0 = 0.0;
     double t1 = 1.0;
@@ -70,6 +75,9 @@ bool LineRasterizer::Clip(double& x0, double& y0, double& x1, double& y1, const 
     if (edge1 >= 0) {
         at(t1, edge1, bx, by);
     }
+    if (std::isnan(ax) || std::isnan(ay) || std::isnan(bx) || std::isnan(by)) {
+        return false;
+    }
     x0 = ax;
     y0 = ay;
     x1 = bx;
@@ -89,10 +97,17 @@ void LineRasterizer::DrawLine(double x0, double y0, double x1, double y1) {
     if (!inside && !Clip(x0, y0, x1, y1, box_)) {
         return;
     }
-    int x = static_cast<int>(std::floor(x0));
-    int y = static_cast<int>(std::floor(y0));
-    const int xEnd = static_cast<int>(std::floor(x1));
-    const int yEnd = static_cast<int>(std::floor(y1));
+    // Whatever rounding did, every pixel written lies in the image.
+    auto column = [&](double v) {
+        return std::clamp(static_cast<int>(std::floor(v)), 0, width_ - 1);
+    };
+    auto row = [&](double v) {
+        return std::clamp(static_cast<int>(std::floor(v)), 0, height_ - 1);
+    };
+    int x = column(x0);
+    int y = row(y0);
+    const int xEnd = column(x1);
+    const int yEnd = row(y1);
     const int dx = std::abs(xEnd - x);
     const int dy = -std::abs(yEnd - y);
     const int sx = x < xEnd ? 1 : -1;

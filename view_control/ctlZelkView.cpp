@@ -345,11 +345,34 @@ void ctlZelkView::TransformAll() {
 
 void ctlZelkView::RenderBuffer() {
     picBuffer_.fill(ToQColor(backColor_));
-    mapping_.valid = false;
+    mapping_ = Paint(picBuffer_, picBuffer_.size(), &picBuffer_);
+}
+
+QImage ctlZelkView::PictureAtScale(int scale) {
+    scale = std::clamp(scale, 1, 16);
+    TransformAll();
+    QImage picture(picView_.size() * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
+    picture.fill(ToQColor(backColor_));
+    Paint(picture, picView_.size(), nullptr);
+    picture.setDevicePixelRatio(1);
+    return picture;
+}
+
+void ctlZelkView::PaintVector(QPaintDevice& device) {
+    TransformAll();
+    {
+        QPainter background(&device);
+        background.fillRect(QRectF(QPointF(0, 0), QSizeF(picView_.size())), ToQColor(backColor_));
+    }
+    Paint(device, picView_.size(), nullptr);
+}
+
+ctlZelkView::Mapping ctlZelkView::Paint(QPaintDevice& device, QSize size, QImage* raster) {
     // A zoom of zero (or a scale of zero) maps the figure nowhere: only the background shows.
     if (!(ratio_ > 0.0F) || !std::isfinite(ratio_) || controlScaleWidth_ == 0 ||
         controlScaleHeight_ == 0) {
-        return;
+        return Mapping{};
     }
 
     // User coordinates: the rotated centre in the middle, y growing upwards.
@@ -357,9 +380,8 @@ void ctlZelkView::RenderBuffer() {
     bufferScaleHeight_ = -static_cast<float>(controlScaleHeight_) / ratio_;
     const float left = -static_cast<float>(controlScaleWidth_) / (2 * ratio_) + rotatedCentre_[0];
     const float top = static_cast<float>(controlScaleHeight_) / (2 * ratio_) + rotatedCentre_[1];
-    const double sx = picBuffer_.width() / static_cast<double>(bufferScaleWidth_);
-    const double sy = picBuffer_.height() / static_cast<double>(bufferScaleHeight_);
-    mapping_ = Mapping{true, left, top, sx, sy};
+    const double sx = size.width() / static_cast<double>(bufferScaleWidth_);
+    const double sy = size.height() / static_cast<double>(bufferScaleHeight_);
     auto px = [&](float x) { return (x - left) * sx; };
     auto py = [&](float y) { return (y - top) * sy; };
 
@@ -371,14 +393,14 @@ void ctlZelkView::RenderBuffer() {
         double x1 = px(s[3]);
         double y1 = py(s[4]);
         const double grow = std::max(penWidth, 1) + 1.0;
-        const QRectF box = QRectF(picBuffer_.rect()).adjusted(-grow, -grow, grow, grow);
+        const QRectF box = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(-grow, -grow, grow, grow);
         if (!LineRasterizer::Clip(x0, y0, x1, y1, box)) {
             return false;
         }
         line = QLineF(x0, y0, x1, y1);
         return true;
     };
-    QPainter painter(&picBuffer_);
+    QPainter painter(&device);
     auto drawLine = [&](const Segment& s, int32_t colour, int32_t penWidth) {
         QLineF line;
         if (clipped(s, penWidth, line)) {
@@ -397,11 +419,11 @@ void ctlZelkView::RenderBuffer() {
         }
     }
 
-    if (figLineSize_ <= 1) {
+    if (figLineSize_ <= 1 && raster != nullptr) {
         // Thin lines, the usual case, go straight into the image.
         painter.end();
-        LineRasterizer raster(picBuffer_);
-        raster.SetColour(ToQColor(figColor_).rgb());
+        LineRasterizer rasterizer(*raster);
+        rasterizer.SetColour(ToQColor(figColor_).rgb());
         for (const Segment& s : rotated_) {
             const double x0 = px(s[0]);
             const double y0 = py(s[1]);
@@ -409,12 +431,12 @@ void ctlZelkView::RenderBuffer() {
             const double y1 = py(s[4]);
             // A segment seen end-on is shorter than a pixel; it shows as a dot.
             if (std::fabs(x1 - x0) < 1.0 && std::fabs(y1 - y0) < 1.0) {
-                raster.DrawDot(x0, y0);
+                rasterizer.DrawDot(x0, y0);
             } else {
-                raster.DrawLine(x0, y0, x1, y1);
+                rasterizer.DrawLine(x0, y0, x1, y1);
             }
         }
-        painter.begin(&picBuffer_);
+        painter.begin(&device);
     } else {
         std::vector<QLineF> lines;
         std::vector<QPointF> dots;
@@ -466,6 +488,7 @@ void ctlZelkView::RenderBuffer() {
     if (viewTempLine2_) {
         drawLine(rotatedTempLine2_, tempLine2Color_, tempLine2Size_);
     }
+    return Mapping{true, left, top, sx, sy};
 }
 
 int32_t ctlZelkView::NearestLine(int x, int y, int radius) const {

@@ -110,6 +110,13 @@ public:
     void SetHighlightedLine(int32_t index) { highlightedLine_ = index; }
     void SetHighlightColor(int32_t colour) { highlightColor_ = colour; }
 
+    // The picture as Draw makes it, at scale times its pixel size (lines, marks and text
+    // drawn at that size, not enlarged).
+    QImage PictureAtScale(int scale);
+    // The same picture painted on any device (an SVG generator: vector lines), in the
+    // control's pixels.
+    void PaintVector(QPaintDevice& device);
+
     // The visible picture as last shown.
     const QImage& ViewImage() const { return picView_; }
     // Assigns a picture to the visible surface (shown until the next Draw).
@@ -130,6 +137,10 @@ private:
     static Segment RotateLine(const Segment& s, const Rotation& r);
     void TransformAll();
     void RenderBuffer();
+    struct Mapping;
+    // Paints the picture of the rotated figure on device, of size pixels; thin figure
+    // lines go through the rasteriser when raster (the same image) is given.
+    Mapping Paint(QPaintDevice& device, QSize size, QImage* raster);
     void ShowBuffer();
     void ResizeSurfaces(int w, int h);
     // Stores the numbers of a point or line text; a malformed text changes nothing.

@@ -45,7 +45,7 @@ public:
     void ShowViewAngle(int longitude, int latitude);
     float FitRatio() const;
     // Hands a figure to a view control: its extents (as texts), then every line.
-    static void SendFigure(CZelkData& figure, ctlZelkView& view);
+    static void SendFigure(const CZelkData& figure, ctlZelkView& view);
     // Draws the view, unless start-up holds the pictures nobody sees until its last one.
     void DrawView();
     // The controller's sound cues.
@@ -135,6 +135,10 @@ private:
     void RebuildView();
     void ApplyFormSize(const QString& size);
     void SetContinuousTurnEnabled(bool enabled);
+
+    // Exchange with other programs (CZelkControllerExchange.cpp).
+    void ImportFigure();
+    void ExportFigure();
 
     // Output commands (CZelkControllerOutput.cpp).
     void ShowDataFileInfo();

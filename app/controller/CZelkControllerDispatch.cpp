@@ -31,6 +31,8 @@ const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable(
         {"VIEW_THUMBNAIL", [](C& c) { c.ShowThumbnailBrowser(); }, FollowUp::None},
         {"VIEW_DATA_FILE_INFO", [](C& c) { c.ShowDataFileInfo(); }, FollowUp::None},
         {"PARA_PARA_ANIME", [](C& c) { c.MakeParaParaAnime(); }, FollowUp::None},
+        {"IMPORT", [](C& c) { c.ImportFigure(); }, FollowUp::None},
+        {"EXPORT", [](C& c) { c.ExportFigure(); }, FollowUp::None},
         {"PRINT_ENTIRE_FORM", [](C& c) { c.PrintEntireForm(); }, FollowUp::None},
         {"PRINT_MONOCHROME_PICTURE", [](C& c) { c.PrintMonochromePicture(); }, FollowUp::None},
         {"LOAD_RECENT_0", [](C& c) { c.LoadRecent(0); }, FollowUp::None},

@@ -270,7 +270,7 @@ void CZelkController::ToggleDataPathFixed() {
     context_.window->SetChecked(IMainWindow::CheckItem::DataPathFixed, pinned);
 }
 
-void CZelkController::SendFigure(CZelkData& figure, ctlZelkView& view) {
+void CZelkController::SendFigure(const CZelkData& figure, ctlZelkView& view) {
     view.ClearData();
     view.SetMaxSize(figure.GetMaxSize());
     view.SetMaxPos(figure.GetMaxPos());

@@ -2,8 +2,8 @@
 
 #include "HelpWindow.h"
 
-void CHelp::ShowHTMLHelpUsingAPI(QWidget* /*hWnd*/, const QString& FileName) {
-    HelpWindow::Instance()->ShowFile(FileName);
+void CHelp::ShowHTMLHelpUsingAPI(QWidget* hWnd, const QString& FileName) {
+    HelpWindow::Instance()->ShowFile(FileName, hWnd);
 }
 
 void CHelp::ShowUsingAPI(QWidget* hWnd, const QString& FileName) {

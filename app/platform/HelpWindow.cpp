@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QPointer>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -22,10 +23,27 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
     layout->addWidget(browser_);
     browser_->setOpenExternalLinks(true);
     resize(720, 560);
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
-void HelpWindow::ShowFile(const QString& fileName) {
+void HelpWindow::ShowFile(const QString& fileName, QWidget* owner) {
     shownFile_ = fileName;
+    if (owner != nullptr && parentWidget() != owner->window()) {
+        // A window of its own, kept in front of its owner by the window manager.
+        setParent(owner->window(), Qt::Window);
+        setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    if (owner != nullptr && !isVisible()) {
+        const QRect frame = owner->window()->frameGeometry();
+        QRect placed(QPoint(0, 0), size());
+        placed.moveCenter(frame.center());
+        move(placed.topLeft());
+    }
     if (QFileInfo(fileName).isFile()) {
         browser_->setSource(QUrl::fromLocalFile(fileName));
     } else {

@@ -10,10 +10,13 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // The one help window, created on first use; owned by no parent, closed with the program.
+    // The one help window, created on first use; closed with the program. Esc and Ctrl+W
+    // close it.
     static HelpWindow* Instance();
 
-    void ShowFile(const QString& fileName);
+    // Shows the file; with an owner the window belongs to it: it stays in front of it
+    // and opens centred on it.
+    void ShowFile(const QString& fileName, QWidget* owner = nullptr);
     QString ShownFile() const { return shownFile_; }
     QTextBrowser* Browser() const { return browser_; }
 

@@ -36,14 +36,17 @@ bool QtPrinter::Print(const UserDialogs::PrintChoice& choice, const Page& page) 
         painter.setFont(font);
         const double line = 36;
         const double y = size.height() + 100 + line; // an empty line first
-        painter.drawText(
-            QPointF(100, y + line),
+        const QString name =
             QStringLiteral("\u3000\u3000\u3000\u3000\u3000\u3000\u3000ファイル名：\u3000") +
-                page.fileName);
-        painter.drawText(
-            QPointF(100, y + 2 * line),
+            page.fileName;
+        painter.drawText(QPointF(100, y + line),
+                         painter.fontMetrics().elidedText(name, Qt::ElideMiddle, 1200 - 2 * 100));
+        // A long comment is shortened to the page's width, never cut at its edge.
+        const QString comment =
             QStringLiteral("\u3000\u3000\u3000\u3000\u3000\u3000\u3000コメント\u3000：\u3000") +
-                page.comment);
+            page.comment;
+        painter.drawText(QPointF(100, y + 2 * line),
+                         painter.fontMetrics().elidedText(comment, Qt::ElideRight, 1200 - 2 * 100));
         painter.end();
     }
     return true;

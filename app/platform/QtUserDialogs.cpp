@@ -1,7 +1,13 @@
 #include "QtUserDialogs.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -53,4 +59,82 @@ std::optional<UserDialogs::PrintChoice> QtUserDialogs::Print() {
         return std::nullopt;
     }
     return PrintChoice{printer.copyCount(), printer.printerName(), printer.outputFileName()};
+}
+
+namespace {
+
+struct ExportFilter {
+    UserDialogs::ExportKind kind;
+    const char* caption;
+    const char* suffix;
+};
+
+const ExportFilter kExportFilters[] = {
+    {UserDialogs::ExportKind::SvgSheet, "三面図と等角図の図面 SVG (*.svg)", "svg"},
+    {UserDialogs::ExportKind::SvgView, "いまのビュー SVG (*.svg)", "svg"},
+    {UserDialogs::ExportKind::Png1, "いまのビュー PNG 等倍 (*.png)", "png"},
+    {UserDialogs::ExportKind::Png2, "いまのビュー PNG 2倍 (*.png)", "png"},
+    {UserDialogs::ExportKind::Png4, "いまのビュー PNG 4倍 (*.png)", "png"},
+    {UserDialogs::ExportKind::Obj, "Wavefront OBJ (*.obj)", "obj"},
+    {UserDialogs::ExportKind::Dxf, "DXF R12 (*.dxf)", "dxf"},
+    {UserDialogs::ExportKind::Gif, "回転アニメーション GIF (*.gif)", "gif"},
+};
+
+} // namespace
+
+std::optional<UserDialogs::ExportChoice> QtUserDialogs::ExportFile(const QString& initialFolder,
+                                                                   const QString& baseName) {
+    QStringList filters;
+    for (const ExportFilter& f : kExportFilters) {
+        filters << QString::fromUtf8(f.caption);
+    }
+    QString selected = filters.first();
+    const QString start = initialFolder + u'/' +
+                          (baseName.isEmpty() ? QStringLiteral("zelk") : baseName) +
+                          QStringLiteral(".svg");
+    QString name = QFileDialog::getSaveFileName(parent_, QStringLiteral("エクスポート"), start,
+                                                filters.join(QStringLiteral(";;")), &selected);
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    const ExportFilter* chosen = &kExportFilters[0];
+    for (const ExportFilter& f : kExportFilters) {
+        if (selected == QString::fromUtf8(f.caption)) {
+            chosen = &f;
+        }
+    }
+    // The file gets the extension of its kind, so that other programs know it.
+    if (QFileInfo(name).suffix().compare(QLatin1String(chosen->suffix), Qt::CaseInsensitive) != 0) {
+        name += u'.' + QLatin1String(chosen->suffix);
+    }
+    return ExportChoice{name, chosen->kind};
+}
+
+std::optional<UserDialogs::ImportChoice> QtUserDialogs::ImportFile(const QString& initialFolder) {
+    const QString name = QFileDialog::getOpenFileName(
+        parent_, QStringLiteral("インポート"), initialFolder,
+        QStringLiteral("3D モデル (*.obj *.stl *.ply *.gltf *.glb *.dxf *.3ds *.dae *.fbx "
+                       "*.off);;すべてのファイル (*)"));
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(QStringLiteral("インポートの設定"));
+    auto* scale = new QComboBox(&dialog);
+    scale->addItem(QStringLiteral("×1（1 単位を 1 mm として）"), 1.0);
+    scale->addItem(QStringLiteral("×10（1 単位を 1 cm として）"), 10.0);
+    scale->addItem(QStringLiteral("×1000（1 単位を 1 m として）"), 1000.0);
+    auto* origin =
+        new QCheckBox(QStringLiteral("いちばん小さい角を原点 (0, 0, 0) に移す"), &dialog);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(QStringLiteral("座標の倍率"), scale);
+    form->addRow(origin);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return ImportChoice{name, scale->currentData().toDouble(), origin->isChecked()};
 }

@@ -15,6 +15,9 @@ public:
     std::optional<QString> OpenFile(const QString& initialFolder) override;
     std::optional<QString> SaveFile(const QString& initialFolder) override;
     std::optional<PrintChoice> Print() override;
+    std::optional<ExportChoice> ExportFile(const QString& initialFolder,
+                                           const QString& baseName) override;
+    std::optional<ImportChoice> ImportFile(const QString& initialFolder) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -16,6 +16,20 @@ public:
         QString outputFile;  // a file to print into (PDF), "" for a printer
     };
 
+    // What the export dialog settled: the file and what to write into it.
+    enum class ExportKind { SvgSheet, SvgView, Png1, Png2, Png4, Obj, Dxf, Gif };
+    struct ExportChoice {
+        QString path;
+        ExportKind kind = ExportKind::SvgSheet;
+    };
+    // What the import dialog settled: the file, a scale and whether to move the figure's
+    // smallest corner to the origin.
+    struct ImportChoice {
+        QString path;
+        double scale = 1.0;
+        bool toOrigin = false;
+    };
+
     virtual ~UserDialogs() = default;
 
     // caption: ProgramTitle(), a text of its own, or "" for the default caption.
@@ -25,6 +39,11 @@ public:
     virtual std::optional<QString> SaveFile(const QString& initialFolder) = 0;
     // The print settings chosen, or nothing when cancelled.
     virtual std::optional<PrintChoice> Print() = 0;
+    // The export and import dialogs; nothing when cancelled. baseName: the figure's name,
+    // offered as the new file's name.
+    virtual std::optional<ExportChoice> ExportFile(const QString& initialFolder,
+                                                   const QString& baseName) = 0;
+    virtual std::optional<ImportChoice> ImportFile(const QString& initialFolder) = 0;
 
     // The model's notices (failed loads and saves) become OK boxes of this object.
     void RouteModelNoticesHere();

@@ -35,6 +35,10 @@ void WindowFactory::OpenThumbnailBrowser(const QString& folder) {
     browser->setAttribute(Qt::WA_DeleteOnClose);
     preview_ = browser;
     browser->show();
+    // Opened from the main window, it comes to the front even where the window manager
+    // would keep it behind.
+    browser->raise();
+    browser->activateWindow();
     browser->SetDataPath(folder);
 }
 

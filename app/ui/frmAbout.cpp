@@ -53,6 +53,11 @@ bool frmAbout::ShowWithModePicSound(const QString& mode, const QString& picture,
         return true;
     }
     setWindowTitle(UserDialogs::ProgramTitle());
+    if (version) {
+        // A dialog: a title and a close button, nothing to minimise or maximise.
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
+    }
     const bool loaded = picture_.load(picture);
     for (QLabel* label : labels_) {
         label->hide();

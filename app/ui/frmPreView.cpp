@@ -3,6 +3,7 @@
 #include "CFileHandling.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
+#include "ModelNotice.h"
 #include "NumberText.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
@@ -52,6 +53,14 @@ frmPreView::frmPreView(AppContext& context)
     prgLoad_->setRange(0, 100);
     prgLoad_->hide();
     connect(lvwPreView_, &QListWidget::itemClicked, this, &frmPreView::OnItemClicked);
+    // Choosing with the keyboard (arrows, Home, End) marks an item as a click does; the
+    // list's own choice of a current item (when it gets the focus) marks nothing.
+    lvwPreView_->installEventFilter(this);
+    connect(lvwPreView_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* current) {
+        if (current != nullptr && keyboardChoice_) {
+            OnItemClicked(current);
+        }
+    });
     connect(lvwPreView_, &QListWidget::itemDoubleClicked, this, [this] { OnItemDoubleClicked(); });
     connect(cmdApply_, &QPushButton::clicked, this, &frmPreView::Apply);
     connect(cmdCancel_, &QPushButton::clicked, this, &frmPreView::Cancel);
@@ -61,6 +70,53 @@ frmPreView::frmPreView(AppContext& context)
 
 frmPreView::~frmPreView() = default;
 
+bool frmPreView::NaturalLess(const QString& a, const QString& b) {
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            // Runs of digits compare by value: without leading zeros, the longer is larger.
+            qsizetype ei = i;
+            qsizetype ej = j;
+            while (ei < a.size() && a[ei].isDigit()) {
+                ++ei;
+            }
+            while (ej < b.size() && b[ej].isDigit()) {
+                ++ej;
+            }
+            QStringView da = QStringView(a).mid(i, ei - i);
+            QStringView db = QStringView(b).mid(j, ej - j);
+            while (da.size() > 1 && da.front() == u'0') {
+                da = da.mid(1);
+            }
+            while (db.size() > 1 && db.front() == u'0') {
+                db = db.mid(1);
+            }
+            if (da.size() != db.size()) {
+                return da.size() < db.size();
+            }
+            if (const int c = da.compare(db); c != 0) {
+                return c < 0;
+            }
+            i = ei;
+            j = ej;
+            continue;
+        }
+        const QChar ca = a[i].toCaseFolded();
+        const QChar cb = b[j].toCaseFolded();
+        if (ca != cb) {
+            return ca < cb;
+        }
+        ++i;
+        ++j;
+    }
+    if ((a.size() - i) != (b.size() - j)) {
+        return (a.size() - i) < (b.size() - j);
+    }
+    // Equal but for case: a fixed order all the same.
+    return a < b;
+}
+
 QString frmPreView::FolderText(const QString& path) const {
     return QStringLiteral("現在のデータ保存先 【 ") + path + QStringLiteral(" 】");
 }
@@ -69,6 +125,10 @@ void frmPreView::SetDataPath(const QString& NewPath) {
     CFileHandling files(*context_.dialogs);
     QStringList names;
     files.GetFileList(NewPath, names, QStringLiteral("*.zlk"));
+    listedPath_ = NewPath;
+    // In the order a file manager shows them: numbers by value, case aside.
+    std::stable_sort(names.begin(), names.end(),
+                     [](const QString& a, const QString& b) { return NaturalLess(a, b); });
     lblDataPath_->setText(FolderText(NewPath));
     prgLoad_->setValue(0);
     prgLoad_->show();
@@ -125,11 +185,19 @@ QImage frmPreView::DrawThumbnail(const QString& path) {
     view.ViewTempLine(false);
     view.ViewTempLine2(false);
 
-    if (!figure.LoadData(path)) {
+    // A file that cannot be read is told once, by the browser's own message.
+    // The reader's own notice becomes the reason given in it.
+    QString reason = QStringLiteral("ファイルを読み込めませんでした。");
+    const ModelNotice::Handler previous =
+        ModelNotice::SetHandler([&reason](const QString& text, const QString&) {
+            reason = text.section(QStringLiteral("\r\n"), 0, 0);
+        });
+    const bool loaded = figure.LoadData(path);
+    ModelNotice::SetHandler(previous);
+    if (!loaded) {
         context_.dialogs->Message(QStringLiteral("ERROR! データファイル") + path +
                                       QStringLiteral("は破損しています。\r\n エラーの内容は「 ") +
-                                      QStringLiteral("ファイルを読み込めませんでした。") +
-                                      QStringLiteral(" 」でした。"),
+                                      reason + QStringLiteral(" 」でした。"),
                                   UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
         figure.ClearData();
     }
@@ -162,6 +230,17 @@ void frmPreView::OnItemClicked(QListWidgetItem* item) {
     }
     item->setSelected(true);
     lastMarked_ = index;
+}
+
+bool frmPreView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lvwPreView_) {
+        if (event->type() == QEvent::KeyPress) {
+            keyboardChoice_ = true;
+        } else if (event->type() == QEvent::KeyRelease || event->type() == QEvent::FocusOut) {
+            keyboardChoice_ = false;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmPreView::OnItemDoubleClicked() {
@@ -200,7 +279,8 @@ void frmPreView::resizeEvent(QResizeEvent* event) {
 void frmPreView::LayoutControls() {
     const int w = width();
     const int h = height();
-    lblDataPath_->setGeometry(0, 0, w, 20);
+    // A little room on the left: the read-out's first character is never cut.
+    lblDataPath_->setGeometry(4, 0, w - 8, 20);
     const int third = w / 3;
     cmdCancel_->setGeometry(0, h - 30, third, 30);
     cmdRefresh_->setGeometry(third, h - 30, third, 30);

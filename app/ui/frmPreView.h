@@ -33,11 +33,14 @@ public:
     // Lists the folder and draws every picture; the window stays responsive meanwhile.
     void SetDataPath(const QString& NewPath);
     // The folder, "/" and the chosen name ("" when nothing is chosen).
-    QString SelectedFile() const { return dataPath_ + u'/' + selectedName_; }
+    // The folder is the one listed, also while its list is still being built.
+    QString SelectedFile() const { return listedPath_ + u'/' + selectedName_; }
 
     // The picture of one figure file; a file that cannot be read gives the
     // damaged-file message and a blank picture.
     QImage DrawThumbnail(const QString& path);
+    // The order of a file manager: digits by their value, letters without case.
+    static bool NaturalLess(const QString& a, const QString& b);
 
     QListWidget* List() const { return lvwPreView_; }
     QLabel* PathLabel() const { return lblDataPath_; }
@@ -48,6 +51,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void LayoutControls();
@@ -60,9 +64,11 @@ private:
 
     AppContext& context_;
     QString dataPath_;
+    QString listedPath_;
     QString selectedName_;
     int lastMarked_ = 0;
     bool stopBuilding_ = false;
+    bool keyboardChoice_ = false;
     std::unique_ptr<CZelkData> figure_;
     QLabel* lblDataPath_;
     QListWidget* lvwPreView_;

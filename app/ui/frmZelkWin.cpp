@@ -23,6 +23,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -195,6 +196,8 @@ void frmZelkWin::BuildMenus() {
     item(file, "mnuFileInfo", QStringLiteral("データファイル情報"), "VIEW_DATA_FILE_INFO");
     item(file, "mnuFileParaParaAnime", QStringLiteral("ぱらぱらアニメーション作成"),
          "PARA_PARA_ANIME");
+    item(file, "mnuFileImport", QStringLiteral("インポート…"), "IMPORT");
+    item(file, "mnuFileExport", QStringLiteral("エクスポート…"), "EXPORT");
     separator(file, "mnuFileHyphenForPrint");
     item(file, "mnuFilePrint", QStringLiteral("印刷"), "PRINT_MONOCHROME_PICTURE");
     separator(file, "mnuFileHyphenForThumbNail");
@@ -534,7 +537,12 @@ void frmZelkWin::LayoutProInterface() {
     set(cmdProInterface_[5], xi, 3 * m + 8 * r, bi, r);
     set(cmdProInterface_[6], xi, 3 * m + 9 * r, bi, r);
     cmdProInterface_[6]->hide();
-    SendPro(QStringLiteral("SETUP_VSCROLL_BAR"));
+    {
+        // A layout's new range may clamp the value; that is no choice of the user's and
+        // must not move the pointers to a figure line.
+        const QSignalBlocker quiet(vscrLineNumber_);
+        SendPro(QStringLiteral("SETUP_VSCROLL_BAR"));
+    }
     SendPro(QStringLiteral("SETUP_LINE_NUMBER_LABEL"));
 }
 

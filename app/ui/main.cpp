@@ -1,6 +1,7 @@
 // The program's entry: the platform's dialogs, sound and clock, then the start-up
 // module, which creates the shared instances and boots the controller.
 #include "CZelkController.h"
+#include "CommandLineExchange.h"
 #include "Main_TheApp.h"
 #include "QtSoundBackend.h"
 #include "QtUserDialogs.h"
@@ -29,11 +30,25 @@ const char* const kHelp =
     "  -v, --version  バージョンを表示して終了 / show the version and exit\n"
     "\n"
     "図形ファイルを指定すると、起動時にそのファイルを開きます。\n"
-    "A figure file given as argument is opened at start.\n";
+    "A figure file given as argument is opened at start.\n"
+    "\n"
+    "  zelk --export OUT IN.zlk   図形を書き出します（OUT の拡張子で形式を選びます：\n"
+    "                             .svg 図面, .png 画像, .obj, .dxf, .gif アニメーション）\n"
+    "  zelk --import IN OUT.zlk [--scale N] [--to-origin]\n"
+    "                             ほかの 3D ソフトのモデル（OBJ, STL, PLY, glTF, DXF …）を\n"
+    "                             図形ファイルにします\n";
 
 // The command line, read before any window or file is touched: 0 to go on, else the
 // exit code (help and version print and end; an unknown option is an error).
-int ReadCommandLine(int argc, char** argv, QStringList& files) {
+struct CommandLine {
+    QStringList files;
+    QString exportTo;   // --export OUT: the file to write
+    QString importFrom; // --import IN: the model to read
+    double scale = 1.0;
+    bool toOrigin = false;
+};
+
+int ReadCommandLine(int argc, char** argv, CommandLine& line) {
     QStringList raw;
     for (int i = 0; i < argc; ++i) {
         raw << QString::fromLocal8Bit(argv[i]);
@@ -43,8 +58,19 @@ int ReadCommandLine(int argc, char** argv, QStringList& files) {
                                   QStringLiteral("help"));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("version"));
+    const QCommandLineOption exportTo(QStringLiteral("export"), QStringLiteral("export"),
+                                      QStringLiteral("OUT"));
+    const QCommandLineOption importFrom(QStringLiteral("import"), QStringLiteral("import"),
+                                        QStringLiteral("IN"));
+    const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("scale"),
+                                   QStringLiteral("N"));
+    const QCommandLineOption toOrigin(QStringLiteral("to-origin"), QStringLiteral("to origin"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(exportTo);
+    parser.addOption(importFrom);
+    parser.addOption(scale);
+    parser.addOption(toOrigin);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("figure"));
     if (!parser.parse(raw)) {
         std::fprintf(stderr,
@@ -60,19 +86,50 @@ int ReadCommandLine(int argc, char** argv, QStringList& files) {
         std::printf("zelk %s\n", ZELK_VERSION);
         return -1;
     }
-    files = parser.positionalArguments();
+    line.files = parser.positionalArguments();
+    line.exportTo = parser.value(exportTo);
+    line.importFrom = parser.value(importFrom);
+    line.toOrigin = parser.isSet(toOrigin);
+    if (parser.isSet(scale)) {
+        bool ok = false;
+        line.scale = parser.value(scale).toDouble(&ok);
+        if (!ok || !(line.scale > 0)) {
+            std::fprintf(stderr, "zelk: --scale には正の数を指定してください。\n");
+            return 2;
+        }
+    }
+    const bool exchange = parser.isSet(exportTo) || parser.isSet(importFrom);
+    if (exchange &&
+        (line.files.size() != 1 || (parser.isSet(exportTo) && parser.isSet(importFrom)))) {
+        std::fprintf(stderr, "zelk: --export OUT IN.zlk または --import IN OUT.zlk の形で指定して"
+                             "ください。\n");
+        return 2;
+    }
     return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    if (const int code = ReadCommandLine(argc, argv, arguments); code != 0) {
+    CommandLine line;
+    if (const int code = ReadCommandLine(argc, argv, line); code != 0) {
         return code < 0 ? 0 : code;
     }
+    const QStringList& arguments = line.files;
     // A file-size limit must make a save fail with a message, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    if (!line.exportTo.isEmpty() || !line.importFrom.isEmpty()) {
+        // Conversions open no window and need no display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        QApplication converter(argc, argv);
+        if (!line.exportTo.isEmpty()) {
+            return CommandLineExchange::Export(line.exportTo, line.files.first(), stderr);
+        }
+        return CommandLineExchange::Import(line.importFrom, line.files.first(), line.scale,
+                                           line.toOrigin, stdout, stderr);
+    }
     QApplication application(argc, argv);
     // The default caption of message boxes; no display name, which would be appended
     // to every window title.

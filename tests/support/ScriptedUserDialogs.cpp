@@ -51,6 +51,26 @@ std::optional<UserDialogs::PrintChoice> ScriptedUserDialogs::Print() {
     return prints_.takeFirst();
 }
 
+std::optional<UserDialogs::ExportChoice>
+ScriptedUserDialogs::ExportFile(const QString& initialFolder, const QString& baseName) {
+    calls.append({Kind::ExportFile, initialFolder, baseName, Buttons::Ok});
+    if (exports_.isEmpty()) {
+        Unscripted(QStringLiteral("export dialog"));
+        return std::nullopt;
+    }
+    return exports_.takeFirst();
+}
+
+std::optional<UserDialogs::ImportChoice>
+ScriptedUserDialogs::ImportFile(const QString& initialFolder) {
+    calls.append({Kind::ImportFile, initialFolder, QString(), Buttons::Ok});
+    if (imports_.isEmpty()) {
+        Unscripted(QStringLiteral("import dialog"));
+        return std::nullopt;
+    }
+    return imports_.takeFirst();
+}
+
 QStringList ScriptedUserDialogs::MessageTexts() const {
     QStringList texts;
     for (const Call& call : calls) {

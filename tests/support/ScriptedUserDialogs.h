@@ -13,7 +13,7 @@
 // (by default it aborts the program) and then answered No / cancel.
 class ScriptedUserDialogs : public UserDialogs {
 public:
-    enum class Kind { Message, OpenFile, SaveFile, Print };
+    enum class Kind { Message, OpenFile, SaveFile, Print, ExportFile, ImportFile };
     struct Call {
         Kind kind;
         QString text;    // message text, or the initial folder of a file dialog
@@ -25,11 +25,16 @@ public:
     std::optional<QString> OpenFile(const QString& initialFolder) override;
     std::optional<QString> SaveFile(const QString& initialFolder) override;
     std::optional<PrintChoice> Print() override;
+    std::optional<ExportChoice> ExportFile(const QString& initialFolder,
+                                           const QString& baseName) override;
+    std::optional<ImportChoice> ImportFile(const QString& initialFolder) override;
 
     void AnswerQuestion(Answer answer) { answers_.append(answer); }
     // An empty optional cancels the dialog.
     void ChooseFile(std::optional<QString> name) { files_.append(std::move(name)); }
     void ChoosePrint(std::optional<PrintChoice> choice) { prints_.append(std::move(choice)); }
+    void ChooseExport(std::optional<ExportChoice> choice) { exports_.append(std::move(choice)); }
+    void ChooseImport(std::optional<ImportChoice> choice) { imports_.append(std::move(choice)); }
     void SetFailureHandler(std::function<void(const QString&)> handler) {
         onFailure_ = std::move(handler);
     }
@@ -37,7 +42,8 @@ public:
     // Texts of the message boxes shown so far.
     QStringList MessageTexts() const;
     bool ScriptUsedUp() const {
-        return answers_.isEmpty() && files_.isEmpty() && prints_.isEmpty();
+        return answers_.isEmpty() && files_.isEmpty() && prints_.isEmpty() && exports_.isEmpty() &&
+               imports_.isEmpty();
     }
 
     QList<Call> calls;
@@ -48,5 +54,7 @@ private:
     QList<Answer> answers_;
     QList<std::optional<QString>> files_;
     QList<std::optional<PrintChoice>> prints_;
+    QList<std::optional<ExportChoice>> exports_;
+    QList<std::optional<ImportChoice>> imports_;
     std::function<void(const QString&)> onFailure_;
 };

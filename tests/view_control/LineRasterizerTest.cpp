@@ -130,6 +130,10 @@ TEST(LineRasterizer, HugeAndBrokenCoordinatesCostNothingAndNeverLeaveTheImage) {
     EXPECT_TRUE(RasterLine(QLineF(65, 0, 1e30, 1e30)).empty());
     EXPECT_TRUE(RasterLine(QLineF(nan, 1, 2, 3)).empty());
     EXPECT_TRUE(RasterLine(QLineF(1, 1, inf, 3)).empty());
+    // Ends so far apart that their distance is beyond double: nothing, and nothing outside.
+    const double max = std::numeric_limits<double>::max();
+    EXPECT_TRUE(RasterLine(QLineF(-max, 10, max, 20)).empty());
+    EXPECT_TRUE(RasterLine(QLineF(10, -max / 2, 20, max)).empty());
 
     double x0 = -100, y0 = 50, x1 = 300, y1 = 50;
     ASSERT_TRUE(LineRasterizer::Clip(x0, y0, x1, y1, QRectF(0, 0, 200, 100)));

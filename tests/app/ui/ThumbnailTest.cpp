@@ -56,15 +56,14 @@ TEST_F(Thumbnails, ListsTheFigureFilesAsBlackOnWhitePictures) {
     EXPECT_EQ(browser->PathLabel()->text(), "現在のデータ保存先 【 " + Data("").chopped(1) + " 】");
     EXPECT_FALSE(browser->Progress()->isVisible());
 
-    QStringList expected;
-    CFileHandling(dialogs).GetFileList(Data("").chopped(1), expected, "*.zlk");
-    expected.removeAll(QStringLiteral("zelk01.zlk"));
+    const QStringList expected{QStringLiteral("a.zlk"), QStringLiteral("b.zlk"),
+                               QStringLiteral("c.zlk")};
     QStringList shown;
     for (int i = 0; i < browser->List()->count(); ++i) {
         shown << browser->List()->item(i)->text();
     }
     shown.removeAll(QStringLiteral("zelk01.zlk"));
-    EXPECT_EQ(shown, expected) << "in the order the folder lists them";
+    EXPECT_EQ(shown, expected) << "in the order a file manager shows them";
     EXPECT_EQ(shown.size(), 3);
 
     for (int i = 0; i < browser->List()->count(); ++i) {
@@ -89,6 +88,9 @@ TEST_F(Thumbnails, DamagedFilesAreToldAndEmptyFiguresAreBlank) {
     const QString damaged = QStringLiteral("ERROR! データファイル") + Data("bad.zlk") +
                             QStringLiteral("は破損しています。\r\n エラーの内容は「 ");
     ASSERT_EQ(texts.filter(QStringLiteral("ERROR!")).size(), 1);
+    // One message for the file, not the reader's as well; it carries the reader's reason.
+    EXPECT_EQ(texts.size(), 1) << texts.join(u'|').toStdString();
+    EXPECT_TRUE(texts.first().contains(QStringLiteral("これ以上データがありません")));
     EXPECT_TRUE(texts.filter(QStringLiteral("ERROR!")).first().startsWith(damaged));
     EXPECT_TRUE(
         texts.filter(QStringLiteral("ERROR!")).first().endsWith(QStringLiteral(" 」でした。")));
@@ -109,6 +111,43 @@ TEST_F(Thumbnails, HugeExtentsAreDrawnWithoutOverflow) {
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->findItems(QStringLiteral("huge.zlk"), Qt::MatchExactly).size(), 1);
     EXPECT_FALSE(dialogs.MessageTexts().join("|").contains(QStringLiteral("破損")));
+}
+
+TEST_F(Thumbnails, NaturalOrderKeyboardChoiceAndTheListedFolderWhileBuilding) {
+    for (const char* name : {"fig10.zlk", "Fig2.zlk", "fig1.zlk", "b.zlk", "A.zlk"}) {
+        WriteFigure(Data(QString::fromLatin1(name)), "0 0 0 1\r\n0,0,0,1,0,0\r\nx\r\n");
+    }
+    // Picked while the list still builds: the listed folder, not the program's.
+    QString chosenDuringBuild;
+    QTimer::singleShot(0, [&] {
+        if (Browser() != nullptr && Browser()->List()->count() > 0) {
+            Browser()->List()->item(0)->setSelected(true);
+            emit Browser()->List()->itemClicked(Browser()->List()->item(0));
+            chosenDuringBuild = Browser()->SelectedFile();
+        }
+    });
+    Send("VIEW_THUMBNAIL");
+    frmPreView* browser = Browser();
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(chosenDuringBuild, Data(QStringLiteral("A.zlk")));
+    QStringList shown;
+    for (int i = 0; i < browser->List()->count(); ++i) {
+        shown << browser->List()->item(i)->text();
+    }
+    EXPECT_EQ(shown,
+              (QStringList{"A.zlk", "b.zlk", "fig1.zlk", "Fig2.zlk", "fig10.zlk", "zelk01.zlk"}));
+    // The first character of the folder read-out is inside the window.
+    EXPECT_GE(browser->PathLabel()->geometry().left(), 1);
+
+    // Arrows, End and Home choose as a click does.
+    browser->List()->setFocus();
+    QTest::keyClick(browser->List(), Qt::Key_Home);
+    EXPECT_EQ(browser->SelectedFile(), Data(QStringLiteral("A.zlk")));
+    QTest::keyClick(browser->List(), Qt::Key_Right);
+    EXPECT_EQ(browser->SelectedFile(), Data(QStringLiteral("b.zlk")));
+    QTest::keyClick(browser->List(), Qt::Key_End);
+    EXPECT_EQ(browser->SelectedFile(), Data(QStringLiteral("zelk01.zlk")));
+    EXPECT_EQ(browser->List()->selectedItems().size(), 1);
 }
 
 TEST_F(Thumbnails, ChoosingOpeningAndCancelling) {

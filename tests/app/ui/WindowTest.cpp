@@ -133,3 +133,35 @@ TEST_F(MainWindow, BootShowsTheBuiltInFigureInTheIsometricView) {
 }
 
 } // namespace
+
+namespace {
+
+using Layouts = AppFixture;
+
+TEST_F(Layouts, ALayoutNeverMovesThePointers) {
+    Send("DRAW_MODE");
+    Send("DIFFICULTY_MIDIUM");
+    for (const char* step : {"POINTER_MOVE_X", "POINTER_MOVE_X", "POINTER_MOVE_Z"}) {
+        Send(step);
+    }
+    const auto pointers = [this] {
+        return QStringList{QString::number(AppData().PointerFromX()),
+                           QString::number(AppData().PointerFromY()),
+                           QString::number(AppData().PointerFromZ()),
+                           QString::number(AppData().PointerToX()),
+                           QString::number(AppData().PointerToY()),
+                           QString::number(AppData().PointerToZ())};
+    };
+    const QStringList before = pointers();
+    ASSERT_EQ(before.mid(0, 3), (QStringList{"20", "0", "10"}));
+    ASSERT_GT(Figure().NumberOfLines(), 0);
+    for (const char* size : {"800x600", "1024x768", "640x480", "800x400"}) {
+        Send(size);
+        EXPECT_EQ(pointers(), before) << size;
+    }
+    Send("THIRD_ANGLE_PROJECTION_METHOD");
+    Send("THIRD_ANGLE_PROJECTION_METHOD");
+    EXPECT_EQ(pointers(), before) << "three-view layout and back";
+}
+
+} // namespace

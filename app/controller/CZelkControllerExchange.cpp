@@ -1,0 +1,100 @@
+// Exchange with other programs: import of 3D models, export of pictures, drawing
+// sheets and models.
+#include "CAppData.h"
+#include "CZelkController.h"
+#include "CZelkData.h"
+#include "Clock.h"
+#include "FigureExporter.h"
+#include "FigureImporter.h"
+#include "UserDialogs.h"
+#include "ctlZelkView.h"
+
+#include <QFileInfo>
+
+namespace {
+
+FigureExporter::Choice ChoiceOf(UserDialogs::ExportKind kind) {
+    using K = UserDialogs::ExportKind;
+    using F = FigureExporter::Format;
+    switch (kind) {
+    case K::SvgSheet:
+        return {F::SvgSheet, 1};
+    case K::SvgView:
+        return {F::SvgView, 1};
+    case K::Png1:
+        return {F::Png, 1};
+    case K::Png2:
+        return {F::Png, 2};
+    case K::Png4:
+        return {F::Png, 4};
+    case K::Obj:
+        return {F::Obj, 1};
+    case K::Dxf:
+        return {F::Dxf, 1};
+    case K::Gif:
+        return {F::Gif, 1};
+    }
+    return {F::SvgSheet, 1};
+}
+
+} // namespace
+
+void CZelkController::ExportFigure() {
+    CAppData& app = *context_.appData;
+    const QFileInfo current(app.FileName());
+    const std::optional<UserDialogs::ExportChoice> chosen =
+        context_.dialogs->ExportFile(app.DataPath(), current.completeBaseName());
+    if (!chosen || chosen->path.isEmpty()) {
+        return;
+    }
+    QString error;
+    if (FigureExporter::Export(chosen->path, ChoiceOf(chosen->kind), *context_.figure,
+                               context_.view, current.fileName(), context_.clock->ShortDate(),
+                               error)) {
+        ShowCondition(QStringLiteral("エクスポートしました：") + chosen->path);
+        return;
+    }
+    context_.dialogs->Message(QStringLiteral("エクスポートできませんでした。\r\n") + chosen->path +
+                                  QStringLiteral("\r\n") + error,
+                              UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+}
+
+void CZelkController::ImportFigure() {
+    CAppData& app = *context_.appData;
+    // The imported model replaces the figure: unsaved work is asked about first.
+    if (!ConfirmDiscard()) {
+        return;
+    }
+    const std::optional<UserDialogs::ImportChoice> chosen =
+        context_.dialogs->ImportFile(app.DataPath());
+    if (!chosen || chosen->path.isEmpty()) {
+        return;
+    }
+    CZelkData imported;
+    FigureImporter::Report report;
+    QString error;
+    if (!FigureImporter::Read(chosen->path, {chosen->scale, chosen->toOrigin}, imported, report,
+                              error)) {
+        context_.dialogs->Message(QStringLiteral("インポートできませんでした。\r\n") +
+                                      chosen->path + QStringLiteral("\r\n") + error,
+                                  UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+        return;
+    }
+    CZelkData& figure = *context_.figure;
+    figure.ClearData();
+    for (const CLine& line : imported.Lines()) {
+        figure.AddLine(line);
+    }
+    figure.SetComment(imported.Comment());
+    // Not saved anywhere yet: a new, unnamed figure with unsaved changes.
+    figure.SetDirty(true);
+    app.SetFileName(QString());
+    ClearHistory(true);
+    app.SetRatio(FitRatio());
+    context_.view->SetRatio(app.Ratio());
+    RebuildView();
+    RefreshProInterfaceAfterLoad();
+    UpdateTitle();
+    PlayFileLoadSound();
+    ShowCondition(FigureImporter::ReportText(report));
+}

@@ -1,0 +1,103 @@
+#include "CommandLineExchange.h"
+
+#include "CZelkController.h"
+#include "CZelkData.h"
+#include "FigureExporter.h"
+#include "FigureImporter.h"
+#include "ModelNotice.h"
+#include "NumberText.h"
+#include "ctlZelkView.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+void Say(std::FILE* out, const QString& text) {
+    std::fprintf(out, "zelk: %s\n", text.toLocal8Bit().constData());
+}
+
+// The figure file's own failure texts go to the error stream while this runs.
+class NoticesTo {
+public:
+    explicit NoticesTo(std::FILE* err)
+        : previous_(ModelNotice::SetHandler([err](const QString& text, const QString& title) {
+              QString line = title + QStringLiteral(": ") + text;
+              line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+              Say(err, line);
+          })) {}
+    ~NoticesTo() { ModelNotice::SetHandler(previous_); }
+    NoticesTo(const NoticesTo&) = delete;
+    NoticesTo& operator=(const NoticesTo&) = delete;
+
+private:
+    ModelNotice::Handler previous_;
+};
+
+} // namespace
+
+int CommandLineExchange::Export(const QString& out, const QString& in, std::FILE* err) {
+    const std::optional<FigureExporter::Choice> choice = FigureExporter::ChoiceFor(out);
+    if (!choice) {
+        Say(err,
+            QStringLiteral("書き出す形式がわかりません（.svg .png .obj .dxf .gif のどれかにして"
+                           "ください）: ") +
+                out);
+        return 1;
+    }
+    NoticesTo notices(err);
+    CZelkData figure;
+    if (!figure.LoadData(in)) {
+        return 1;
+    }
+    // The picture formats show the figure as the editor opens it: isometric, fitted.
+    ctlZelkView view;
+    view.SetControlWidth(640);
+    view.SetControlHeight(480);
+    view.SetControlScaleWidth(640);
+    view.SetControlScaleHeight(480);
+    view.SetViewAxis(false);
+    view.SetViewsubAxis(false);
+    view.SetViewPointerFrom(false);
+    view.SetViewPointerTo(false);
+    view.ViewTempLine(false);
+    view.ViewTempLine2(false);
+    CZelkController::SendFigure(figure, view);
+    float size[3] = {0, 0, 0};
+    NumberText::ToSingles(figure.GetMaxSize(), size, 3);
+    const float largest = std::max({size[0], size[1], size[2], 0.0F});
+    view.SetRatio(480.0F / ((largest > 0 ? largest : 1.0F) * 1.8F));
+    int32_t longitude = -45;
+    int32_t latitude = 35;
+    view.SetLongitude(longitude);
+    view.SetLatitude(latitude);
+    view.Draw();
+
+    QString error;
+    if (!FigureExporter::Export(out, *choice, figure, &view, QFileInfo(in).fileName(),
+                                QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")),
+                                error)) {
+        Say(err, QStringLiteral("書き出せませんでした: ") + out + u' ' + error);
+        return 1;
+    }
+    return 0;
+}
+
+int CommandLineExchange::Import(const QString& in, const QString& out, double scale, bool toOrigin,
+                                std::FILE* report, std::FILE* err) {
+    NoticesTo notices(err);
+    CZelkData figure;
+    FigureImporter::Report counts;
+    QString error;
+    if (!FigureImporter::Read(in, {scale, toOrigin}, figure, counts, error)) {
+        error.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        Say(err, QStringLiteral("取り込めませんでした: ") + in + u' ' + error);
+        return 1;
+    }
+    if (!figure.SaveData(out)) {
+        return 1;
+    }
+    Say(report, FigureImporter::ReportText(counts));
+    return 0;
+}

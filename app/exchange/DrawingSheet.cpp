@@ -1,0 +1,205 @@
+#include "DrawingSheet.h"
+
+#include "CZelkData.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double kMargin = 10.0;
+constexpr double kTitleHeight = 14.0;
+constexpr double kLabelHeight = 8.0;
+constexpr double kPadding = 4.0;
+constexpr std::array<DrawingSheet::View, 4> kViews{
+    DrawingSheet::View::Front, DrawingSheet::View::Top, DrawingSheet::View::RightSide,
+    DrawingSheet::View::Isometric};
+
+// Where the lines of a view may go: its cell without the label strip and a padding.
+QRectF DrawingArea(DrawingSheet::View view) {
+    return DrawingSheet::Cell(view).adjusted(kPadding, kPadding, -kPadding,
+                                             -kPadding - kLabelHeight);
+}
+
+QRectF Extent(const CZelkData& figure, DrawingSheet::View view) {
+    double left = std::numeric_limits<double>::max();
+    double right = std::numeric_limits<double>::lowest();
+    double bottom = left;
+    double top = right;
+    for (const CLine& l : figure.Lines()) {
+        for (const QPointF p : {DrawingSheet::Project(view, l.FromX, l.FromY, l.FromZ),
+                                DrawingSheet::Project(view, l.ToX, l.ToY, l.ToZ)}) {
+            left = std::min(left, p.x());
+            right = std::max(right, p.x());
+            bottom = std::min(bottom, p.y());
+            top = std::max(top, p.y());
+        }
+    }
+    if (figure.NumberOfLines() == 0) {
+        return QRectF();
+    }
+    return QRectF(QPointF(left, bottom), QPointF(right, top));
+}
+
+} // namespace
+
+QRectF DrawingSheet::Cell(View view) {
+    const double width = (kWidth - 2 * kMargin) / 2;
+    const double height = (kHeight - 2 * kMargin - kTitleHeight) / 2;
+    const bool right = view == View::RightSide || view == View::Isometric;
+    const bool upper = view == View::Top || view == View::Isometric;
+    return QRectF(kMargin + (right ? width : 0.0), kMargin + (upper ? 0.0 : height), width, height);
+}
+
+QPointF DrawingSheet::Project(View view, float x, float y, float z) {
+    // The angles of the standard view commands: front (0°, 0°), top (0°, 90°), right
+    // side (-90°, 0°), isometric (-45°, 35°), turned as the view control turns them.
+    double longitude = 0;
+    double latitude = 0;
+    switch (view) {
+    case View::Front:
+        return QPointF(x, y);
+    case View::Top:
+        return QPointF(x, -static_cast<double>(z));
+    case View::RightSide:
+        return QPointF(-static_cast<double>(z), y);
+    case View::Isometric:
+        longitude = -45;
+        latitude = 35;
+        break;
+    }
+    const double a = longitude * M_PI / 180.0;
+    const double b = -latitude * M_PI / 180.0;
+    const double xr = z * std::sin(a) + x * std::cos(a);
+    const double zr = -x * std::sin(a) + z * std::cos(a);
+    return QPointF(xr, y * std::cos(b) + zr * std::sin(b));
+}
+
+double DrawingSheet::Scale(const CZelkData& figure) {
+    double fit = std::numeric_limits<double>::max();
+    for (const View view : kViews) {
+        const QRectF extent = Extent(figure, view);
+        const QRectF area = DrawingArea(view);
+        if (extent.width() > 0) {
+            fit = std::min(fit, area.width() / extent.width());
+        }
+        if (extent.height() > 0) {
+            fit = std::min(fit, area.height() / extent.height());
+        }
+    }
+    if (fit == std::numeric_limits<double>::max()) {
+        return 1.0;
+    }
+    // The largest standard scale (1, 2 or 5 times a power of ten) that still fits.
+    double best = 0;
+    for (int power = -9; power <= 6; ++power) {
+        for (const double step : {1.0, 2.0, 5.0}) {
+            const double candidate = step * std::pow(10.0, power);
+            if (candidate <= fit * (1 + 1e-12)) {
+                best = std::max(best, candidate);
+            }
+        }
+    }
+    return best > 0 ? best : fit;
+}
+
+QString DrawingSheet::ScaleText(double scale) {
+    if (scale >= 1.0) {
+        return QString::number(scale, 'g', 12) + QStringLiteral(":1");
+    }
+    return QStringLiteral("1:") + QString::number(1.0 / scale, 'g', 12);
+}
+
+QString DrawingSheet::Label(View view) {
+    switch (view) {
+    case View::Front:
+        return QStringLiteral("正面図");
+    case View::Top:
+        return QStringLiteral("平面図");
+    case View::RightSide:
+        return QStringLiteral("右側面図");
+    case View::Isometric:
+        return QStringLiteral("等角図");
+    }
+    return QString();
+}
+
+QByteArray DrawingSheet::Svg(const CZelkData& figure, const QString& fileName,
+                             const QString& date) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    // Painted in millimetres (the view box); the page is 297 mm × 210 mm wide and high.
+    generator.setResolution(254);
+    generator.setSize(QSize(static_cast<int>(kWidth * 10), static_cast<int>(kHeight * 10)));
+    generator.setViewBox(QRectF(0, 0, kWidth, kHeight));
+    generator.setTitle(fileName);
+    generator.setDescription(QStringLiteral("zelk drawing sheet, third-angle projection"));
+
+    const double scale = Scale(figure);
+    QPainter painter(&generator);
+    painter.fillRect(QRectF(0, 0, kWidth, kHeight), Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(4);
+    painter.setFont(font);
+
+    // The frame, the cells and the title block.
+    QPen frame(Qt::black, 0.5);
+    painter.setPen(frame);
+    painter.setBrush(Qt::NoBrush);
+    const QRectF border(kMargin, kMargin, kWidth - 2 * kMargin, kHeight - 2 * kMargin);
+    painter.drawRect(border);
+    QPen thin(Qt::black, 0.18);
+    painter.setPen(thin);
+    for (const View view : kViews) {
+        painter.drawRect(Cell(view));
+        painter.drawText(Cell(view).adjusted(0, 0, 0, -1.5), Qt::AlignHCenter | Qt::AlignBottom,
+                         Label(view));
+    }
+    const QRectF title(kMargin, kHeight - kMargin - kTitleHeight, border.width(), kTitleHeight);
+    const double column = title.width() / 4;
+    const QStringList fields{QStringLiteral("ファイル名：") +
+                                 (fileName.isEmpty() ? QStringLiteral("（無題）") : fileName),
+                             QStringLiteral("日付：") + date,
+                             QStringLiteral("尺度 ") + ScaleText(scale) +
+                                 QStringLiteral("（単位 mm）"),
+                             QStringLiteral("第三角法　立体ゼルク")};
+    for (int i = 0; i < fields.size(); ++i) {
+        const QRectF box(title.left() + i * column, title.top(), column, title.height());
+        painter.drawRect(box);
+        painter.drawText(box.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, fields[i]);
+    }
+
+    // The views: each centred in its drawing area, all at the same scale.
+    QPen lines(Qt::black, 0.35);
+    lines.setCapStyle(Qt::RoundCap);
+    painter.setPen(lines);
+    for (const View view : kViews) {
+        const QRectF extent = Extent(figure, view);
+        const QPointF centre = DrawingArea(view).center();
+        auto onSheet = [&](const QPointF& p) {
+            return QPointF(centre.x() + (p.x() - extent.center().x()) * scale,
+                           centre.y() - (p.y() - extent.center().y()) * scale);
+        };
+        std::vector<QLineF> drawn;
+        drawn.reserve(figure.Lines().size());
+        for (const CLine& l : figure.Lines()) {
+            const QPointF a = onSheet(Project(view, l.FromX, l.FromY, l.FromZ));
+            const QPointF b = onSheet(Project(view, l.ToX, l.ToY, l.ToZ));
+            // An edge seen end-on is a point of other edges: nothing to draw.
+            if (QLineF(a, b).length() > 1e-6) {
+                drawn.emplace_back(a, b);
+            }
+        }
+        painter.drawLines(drawn.data(), static_cast<int>(drawn.size()));
+    }
+    painter.end();
+    return buffer.data();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <optional>
+
+class CZelkData;
+class ctlZelkView;
+
+// Writes a figure for other tools: an SVG drawing sheet of the three views and the
+// isometric view, an SVG or PNG of the view as shown, a Wavefront OBJ or DXF model, or
+// an animated GIF of the turning animation. Files are written whole or not at all.
+class FigureExporter {
+public:
+    enum class Format { SvgSheet, SvgView, Png, Obj, Dxf, Gif };
+    struct Choice {
+        Format format = Format::SvgSheet;
+        int pngScale = 1; // 1, 2 or 4
+    };
+    // What a file name's extension asks for (.svg is the drawing sheet, .png at 1x).
+    static std::optional<Choice> ChoiceFor(const QString& path);
+
+    // view: the view control as shown (SVG and PNG of the view, the GIF's colours);
+    // may be null for the other formats. fileName and date go on the drawing sheet.
+    static bool Export(const QString& path, const Choice& choice, const CZelkData& figure,
+                       ctlZelkView* view, const QString& fileName, const QString& date,
+                       QString& error);
+
+    // The 36 frames of the turning animation: 200 × 150 pixels, longitude -45° and 10°
+    // further each frame (as the flip-book export turns), latitude 35°, fitted to the
+    // figure, in the colours of style (black on white without one).
+    static QList<QImage> TurningFrames(const CZelkData& figure, const ctlZelkView* style);
+};

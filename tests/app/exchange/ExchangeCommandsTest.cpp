@@ -1,0 +1,148 @@
+// Import and export from the menus, and the conversions of the command line.
+#include "AppFixture.h"
+#include "FigureImporter.h"
+
+#include <QAction>
+#include <QProcess>
+#include <QSvgRenderer>
+
+namespace {
+
+using Exchange = AppFixture;
+
+const QByteArray kSquareObj = "# a square\nv 0 0 0\nv 20 0 0\nv 20 20 0\nv 0 20 0\n"
+                              "l 1 2\nl 2 3\nl 3 4\nl 4 1\nl 2 1\n";
+
+TEST_F(Exchange, ImportReplacesTheFigureOnlyAfterTheDiscardWarning) {
+    ASSERT_NE(Window().findChild<QAction*>(QStringLiteral("mnuFileImport")), nullptr);
+    EXPECT_EQ(Window().findChild<QAction*>(QStringLiteral("mnuFileImport"))->text(),
+              QStringLiteral("インポート…"));
+    EXPECT_EQ(Window().findChild<QAction*>(QStringLiteral("mnuFileExport"))->text(),
+              QStringLiteral("エクスポート…"));
+    WriteFigure(Data(QStringLiteral("square.obj")), kSquareObj);
+    ASSERT_TRUE(Figure().AddLine(QStringLiteral("1,2,3,4,5,6")));
+    const int before = Figure().NumberOfLines();
+    ASSERT_TRUE(Figure().IsDirty());
+
+    // Unsaved work: No keeps everything and opens no file dialog.
+    dialogs.AnswerQuestion(UserDialogs::Answer::No);
+    EXPECT_TRUE(Send("IMPORT"));
+    EXPECT_EQ(Figure().NumberOfLines(), before);
+    EXPECT_EQ(dialogs.calls.last().kind, ScriptedUserDialogs::Kind::Message);
+
+    // A broken model: a message, and the figure as it was.
+    WriteFigure(Data(QStringLiteral("broken.stl")), QByteArray("solid x\n facet normal"));
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    dialogs.ChooseImport(UserDialogs::ImportChoice{Data(QStringLiteral("broken.stl")), 1.0, false});
+    EXPECT_TRUE(Send("IMPORT"));
+    EXPECT_EQ(Figure().NumberOfLines(), before);
+    EXPECT_TRUE(Figure().IsDirty());
+    EXPECT_TRUE(
+        dialogs.MessageTexts().last().startsWith(QStringLiteral("インポートできませんでした。")));
+
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    dialogs.ChooseImport(
+        UserDialogs::ImportChoice{Data(QStringLiteral("square.obj")), 10.0, false});
+    EXPECT_TRUE(Send("IMPORT"));
+    EXPECT_EQ(Figure().NumberOfLines(), 4);
+    EXPECT_EQ(Figure().GetMaxPos(), QStringLiteral("200,200,0"));
+    EXPECT_TRUE(Figure().IsDirty()) << "an imported figure is not saved yet";
+    EXPECT_TRUE(AppData().FileName().isEmpty());
+    EXPECT_EQ(Window().StatusText(1),
+              QStringLiteral(
+                  "4 本の線分を取り込みました（重複 1 本をまとめ、長さ 0 の 0 本を除きました）"));
+    // The imported figure is what the view shows.
+    EXPECT_EQ(View().NearestLine(0, 0, 100000) > 0, true);
+    EXPECT_TRUE(dialogs.ScriptUsedUp());
+}
+
+TEST_F(Exchange, ExportWritesTheChosenKindAndReportsFailures) {
+    struct Case {
+        UserDialogs::ExportKind kind;
+        const char* name;
+    };
+    for (const Case c : {Case{UserDialogs::ExportKind::SvgSheet, "sheet.svg"},
+                         Case{UserDialogs::ExportKind::SvgView, "view.svg"},
+                         Case{UserDialogs::ExportKind::Png2, "view.png"},
+                         Case{UserDialogs::ExportKind::Obj, "figure.obj"},
+                         Case{UserDialogs::ExportKind::Dxf, "figure.dxf"},
+                         Case{UserDialogs::ExportKind::Gif, "turn.gif"}}) {
+        const QString path = Data(QString::fromLatin1(c.name));
+        dialogs.ChooseExport(UserDialogs::ExportChoice{path, c.kind});
+        EXPECT_TRUE(Send("EXPORT"));
+        EXPECT_TRUE(QFileInfo(path).size() > 0) << c.name;
+        EXPECT_EQ(Window().StatusText(1), QStringLiteral("エクスポートしました：") + path);
+    }
+    EXPECT_TRUE(QSvgRenderer(Data(QStringLiteral("view.svg"))).isValid());
+    const QImage png(Data(QStringLiteral("view.png")));
+    EXPECT_EQ(png.size(), View().ViewImage().size() * 2) << "twice the view's pixels";
+
+    // The exported model reads back as the figure.
+    CZelkData back;
+    FigureImporter::Report report;
+    QString error;
+    ASSERT_TRUE(FigureImporter::Read(Data(QStringLiteral("figure.obj")), {}, back, report, error));
+    EXPECT_EQ(back.NumberOfLines(), Figure().NumberOfLines());
+
+    // A folder that cannot hold the file: a message naming it; nothing else changes.
+    const int lines = Figure().NumberOfLines();
+    dialogs.ChooseExport(UserDialogs::ExportChoice{Folder() + QStringLiteral("/no/such/x.obj"),
+                                                   UserDialogs::ExportKind::Obj});
+    EXPECT_TRUE(Send("EXPORT"));
+    EXPECT_TRUE(
+        dialogs.MessageTexts().last().startsWith(QStringLiteral("エクスポートできませんでした。")));
+    EXPECT_EQ(Figure().NumberOfLines(), lines);
+    // Cancelled: nothing at all.
+    const int calls = dialogs.calls.size();
+    dialogs.ChooseExport(std::nullopt);
+    EXPECT_TRUE(Send("EXPORT"));
+    EXPECT_EQ(dialogs.calls.size(), calls + 1);
+}
+
+TEST_F(Exchange, TheCommandLineConvertsWithoutAWindow) {
+    const QString zelk = QStringLiteral(ZELK_PROGRAM_DIR "/zelk");
+    const QString figure = Data(QStringLiteral("zelk01.zlk"));
+    ASSERT_TRUE(QFileInfo::exists(figure));
+    auto run = [&](const QStringList& arguments, QString* err = nullptr) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        process.setProcessEnvironment(environment);
+        process.start(zelk, arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        if (err != nullptr) {
+            *err = QString::fromLocal8Bit(process.readAllStandardError());
+        }
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    };
+    for (const char* name : {"out.svg", "out.png", "out.obj", "out.dxf", "out.gif"}) {
+        const QString out = Data(QString::fromLatin1(name));
+        EXPECT_EQ(run({QStringLiteral("--export"), out, figure}), 0) << name;
+        EXPECT_GT(QFileInfo(out).size(), 0) << name;
+    }
+    const QString converted = Data(QStringLiteral("back.zlk"));
+    EXPECT_EQ(run({QStringLiteral("--import"), Data(QStringLiteral("out.obj")), converted}), 0);
+    CZelkData original;
+    CZelkData back;
+    ASSERT_TRUE(original.LoadData(figure));
+    ASSERT_TRUE(back.LoadData(converted));
+    EXPECT_EQ(back.NumberOfLines(), original.NumberOfLines());
+
+    QString err;
+    EXPECT_NE(run({QStringLiteral("--export"), Data(QStringLiteral("out.xyz")), figure}, &err), 0);
+    EXPECT_TRUE(err.contains(QStringLiteral(".svg"))) << err.toStdString();
+    EXPECT_NE(run({QStringLiteral("--export"), Data(QStringLiteral("o.obj")),
+                   Data(QStringLiteral("missing.zlk"))},
+                  &err),
+              0);
+    EXPECT_FALSE(err.isEmpty());
+    WriteFigure(Data(QStringLiteral("junk.obj")), QByteArray("\x01\x02junk", 6));
+    EXPECT_NE(run({QStringLiteral("--import"), Data(QStringLiteral("junk.obj")), converted}, &err),
+              0);
+    EXPECT_TRUE(err.contains(QStringLiteral("junk.obj"))) << err.toStdString();
+    EXPECT_TRUE(back.LoadData(converted)) << "a failed conversion leaves the earlier file";
+    EXPECT_NE(run({QStringLiteral("--import"), Data(QStringLiteral("out.obj"))}, &err), 0);
+}
+
+} // namespace
