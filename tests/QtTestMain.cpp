@@ -1,11 +1,11 @@
 // Test entry for everything that needs widgets: one QApplication on the offscreen
-// platform (unless another platform was asked for).
+// platform with a 1280 × 1024 screen (unless another platform was asked for).
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" ZELK_OFFSCREEN_SCREEN);
     }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

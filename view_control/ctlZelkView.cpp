@@ -207,14 +207,23 @@ void ctlZelkView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
 }
 
-// Both surfaces follow the control's size; what was on them stays at the top left.
+QSize ctlZelkView::LogicalSize() const {
+    return picView_.deviceIndependentSize().toSize();
+}
+
+// Both surfaces follow the control's size, in the screen's pixels (twice as many each
+// way at twice the scale, so that the picture is sharp); what was on them stays at the
+// top left.
 void ctlZelkView::ResizeSurfaces(int w, int h) {
     w = std::max(w, 1);
     h = std::max(h, 1);
-    if (picView_.width() == w && picView_.height() == h) {
+    const qreal ratio = std::max<qreal>(devicePixelRatioF(), 1.0);
+    if (!picView_.isNull() && LogicalSize() == QSize(w, h) &&
+        picView_.devicePixelRatio() == ratio) {
         return;
     }
-    QImage view(w, h, QImage::Format_RGB32);
+    QImage view(qRound(w * ratio), qRound(h * ratio), QImage::Format_RGB32);
+    view.setDevicePixelRatio(ratio);
     view.fill(ToQColor(backColor_));
     QImage buffer = view;
     if (!picView_.isNull()) {
@@ -290,8 +299,10 @@ void ctlZelkView::SetSubAxisLineLength(int16_t length) {
 }
 
 void ctlZelkView::SetViewPicture(const QImage& picture) {
+    const qreal ratio = picView_.devicePixelRatio();
     picView_ = picture.convertToFormat(QImage::Format_RGB32)
                    .copy(0, 0, picView_.width(), picView_.height());
+    picView_.setDevicePixelRatio(ratio);
     update();
 }
 
@@ -345,16 +356,19 @@ void ctlZelkView::TransformAll() {
 
 void ctlZelkView::RenderBuffer() {
     picBuffer_.fill(ToQColor(backColor_));
-    mapping_ = Paint(picBuffer_, picBuffer_.size(), &picBuffer_);
+    // The own rasteriser draws one-pixel lines: at another scale QPainter draws them as
+    // wide as one pixel of the control.
+    const bool onePixel = picBuffer_.devicePixelRatio() == 1.0;
+    mapping_ = Paint(picBuffer_, LogicalSize(), onePixel ? &picBuffer_ : nullptr);
 }
 
 QImage ctlZelkView::PictureAtScale(int scale) {
     scale = std::clamp(scale, 1, 16);
     TransformAll();
-    QImage picture(picView_.size() * scale, QImage::Format_RGB32);
+    QImage picture(LogicalSize() * scale, QImage::Format_RGB32);
     picture.setDevicePixelRatio(scale);
     picture.fill(ToQColor(backColor_));
-    Paint(picture, picView_.size(), nullptr);
+    Paint(picture, LogicalSize(), nullptr);
     picture.setDevicePixelRatio(1);
     return picture;
 }
@@ -363,9 +377,9 @@ void ctlZelkView::PaintVector(QPaintDevice& device) {
     TransformAll();
     {
         QPainter background(&device);
-        background.fillRect(QRectF(QPointF(0, 0), QSizeF(picView_.size())), ToQColor(backColor_));
+        background.fillRect(QRectF(QPointF(0, 0), QSizeF(LogicalSize())), ToQColor(backColor_));
     }
-    Paint(device, picView_.size(), nullptr);
+    Paint(device, LogicalSize(), nullptr);
 }
 
 ctlZelkView::Mapping ctlZelkView::Paint(QPaintDevice& device, QSize size, QImage* raster) {
@@ -559,6 +573,10 @@ void ctlZelkView::ShowBuffer() {
 }
 
 bool ctlZelkView::Draw() {
+    // Moved to a screen of another scale: the surfaces follow.
+    if (picBuffer_.devicePixelRatio() != std::max<qreal>(devicePixelRatioF(), 1.0)) {
+        ResizeSurfaces(width(), height());
+    }
     TransformAll();
     RenderBuffer();
     ShowBuffer();
@@ -574,7 +592,9 @@ void ctlZelkView::CopyToClipboard() {
 
 QImage ctlZelkView::CopyPicture() {
     // Only what the control draws is copied, never an assigned picture.
+    const qreal ratio = picView_.devicePixelRatio();
     picView_ = QImage(picView_.size(), QImage::Format_RGB32);
+    picView_.setDevicePixelRatio(ratio);
     Draw();
     return picView_;
 }

@@ -117,7 +117,8 @@ public:
     // control's pixels.
     void PaintVector(QPaintDevice& device);
 
-    // The visible picture as last shown.
+    // The visible picture as last shown, in the screen's pixels (its device pixel ratio
+    // says how many to one of the control's).
     const QImage& ViewImage() const { return picView_; }
     // Assigns a picture to the visible surface (shown until the next Draw).
     void SetViewPicture(const QImage& picture);
@@ -143,6 +144,8 @@ private:
     Mapping Paint(QPaintDevice& device, QSize size, QImage* raster);
     void ShowBuffer();
     void ResizeSurfaces(int w, int h);
+    // The surfaces' size in the control's pixels.
+    QSize LogicalSize() const;
     // Stores the numbers of a point or line text; a malformed text changes nothing.
     template <size_t N> static void Assign(const QString& text, std::array<float, N>& target);
     static QString PointText(const Point& p);

@@ -408,20 +408,50 @@ void frmZelkWin::SetFormSize(const QString& size) {
         chosen = &ZelkStates::FormSizes()[0];
         formSize_ = QString::fromLatin1(chosen->command);
     }
+    // The window always lies wholly on the screen: a size that does not fit gives way to
+    // the largest of the sizes that does.
+    const QScreen* screen =
+        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect area =
+        screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1 << 16, 1 << 16);
+    auto fits = [&area](const FormSizeEntry& e) {
+        return e.width <= area.width() && e.height <= area.height();
+    };
+    sizeNote_.clear();
+    if (!fits(*chosen)) {
+        const FormSizeEntry* best = nullptr;
+        const FormSizeEntry* smallest = nullptr;
+        for (const FormSizeEntry& entry : ZelkStates::FormSizes()) {
+            if (fits(entry) &&
+                (best == nullptr || entry.width * entry.height > best->width * best->height)) {
+                best = &entry;
+            }
+            if (smallest == nullptr ||
+                entry.width * entry.height < smallest->width * smallest->height) {
+                smallest = &entry;
+            }
+        }
+        chosen = best != nullptr ? best : smallest;
+        sizeNote_ = QStringLiteral("画面に収まらないため、ウィンドウの大きさを %1 にしました。")
+                        .arg(QString::fromLatin1(chosen->command));
+    }
     Action(QString::fromLatin1(chosen->menuItem))->setChecked(true);
     nominalWidth_ = chosen->width;
     nominalHeight_ = chosen->height;
+    threeViewLayout_ = false;
 
     // The whole window, frame included, is the nominal size.
     const int frameWidth = frameGeometry().width() - geometry().width();
     const int frameHeight = frameGeometry().height() - geometry().height();
+    layoutFrame_ = QSize(frameWidth, frameHeight);
     setFixedSize(nominalWidth_ - frameWidth, nominalHeight_ - frameHeight);
     scaleWidth_ = nominalWidth_ - frameWidth;
     scaleHeight_ = nominalHeight_ - frameHeight - menuBar()->sizeHint().height();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - nominalWidth_) / 2,
-             area.y() + (area.height() - nominalHeight_) / 2);
+    // Centred, and never with an edge off the screen.
+    move(std::max(area.x(), area.x() + (area.width() - nominalWidth_) / 2),
+         std::max(area.y(), area.y() + (area.height() - nominalHeight_) / 2));
+    if (!sizeNote_.isEmpty() && isVisible()) {
+        SetStatusText(1, sizeNote_);
     }
 
     LayoutStatusBar();
@@ -449,6 +479,33 @@ void frmZelkWin::LayoutStatusBar() {
                                       kStatusBarHeight);
     panels_[0]->setGeometry(0, 0, scaleWidth_ - side, kStatusBarHeight);
     panels_[1]->setGeometry(scaleWidth_ - side, 0, side, kStatusBarHeight);
+    FitStatusPanels();
+}
+
+void frmZelkWin::FitStatusPanels() {
+    QLabel* explanation = panels_[0];
+    QLabel* angle = panels_[1];
+    const int total = explanation->width() + angle->width();
+    const int right = explanation->x() + total;
+    // Room the frame and margins of a panel take from its text.
+    const auto chrome = [](const QLabel* panel) {
+        return panel->width() - panel->contentsRect().width() + 2;
+    };
+    const QFontMetrics normal(sbrCurrentCondition_->font());
+    const int widest = normal.horizontalAdvance(QStringLiteral("視点の角度[-180° , -180°]"));
+    const int angleWidth = std::min(total / 2, std::max(angle->width(), widest + chrome(angle)));
+    explanation->setGeometry(explanation->x(), 0, total - angleWidth, explanation->height());
+    angle->setGeometry(right - angleWidth, 0, angleWidth, angle->height());
+    for (QLabel* panel : {explanation, angle}) {
+        QFont font = sbrCurrentCondition_->font();
+        const int room = panel->width() - chrome(panel);
+        // A smaller font until the whole text shows (not below 7 pixels).
+        int pixels = QFontInfo(font).pixelSize();
+        while (pixels > 7 && QFontMetrics(font).horizontalAdvance(panel->text()) > room) {
+            font.setPixelSize(--pixels);
+        }
+        panel->setFont(font);
+    }
 }
 
 // Both side panels: the room between tool bar and status bar, at most 300 high.
@@ -547,6 +604,7 @@ void frmZelkWin::LayoutProInterface() {
 }
 
 void frmZelkWin::SetTAPMMode() {
+    threeViewLayout_ = true;
     const int toolBar = ToolBarHeight();
     view_->SetControlWidth(Round((scaleWidth_ - picSecondaryTools_->width()) / 2.0));
     view_->SetControlHeight(Round((scaleHeight_ - toolBar - kStatusBarHeight) / 2.0));
@@ -691,6 +749,7 @@ void frmZelkWin::OnProButton(int index) {
 
 void frmZelkWin::SetStatusText(int panel, const QString& text) {
     panels_[static_cast<size_t>(panel - 1)]->setText(text);
+    FitStatusPanels();
 }
 
 QString frmZelkWin::StatusText(int panel) const {
@@ -961,6 +1020,28 @@ bool frmZelkWin::HandleKey(QKeyEvent* event) {
     return used && qobject_cast<QLineEdit*>(QApplication::focusWidget()) == nullptr;
 }
 
+void frmZelkWin::ShowWindow() {
+    show();
+    if (!sizeNote_.isEmpty()) {
+        SetStatusText(1, sizeNote_);
+    }
+}
+
+bool frmZelkWin::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    const QEvent::Type type = event->type();
+    if (!detached_ && isVisible() && !threeViewLayout_ &&
+        (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
+         type == QEvent::WindowActivate)) {
+        const QSize frame(frameGeometry().width() - geometry().width(),
+                          frameGeometry().height() - geometry().height());
+        if (frame != layoutFrame_) {
+            SetFormSize(formSize_);
+        }
+    }
+    return handled;
+}
+
 bool frmZelkWin::eventFilter(QObject* watched, QEvent* event) {
     if (detached_) {
         return false;
@@ -978,6 +1059,10 @@ bool frmZelkWin::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (event->type() != QEvent::KeyPress || forwardingKey_) {
+        return false;
+    }
+    // While a menu or the menu bar is in use, its keys are its own.
+    if (QApplication::activePopupWidget() != nullptr || menuBar()->activeAction() != nullptr) {
         return false;
     }
     auto* widget = qobject_cast<QWidget*>(watched);

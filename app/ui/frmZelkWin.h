@@ -44,7 +44,7 @@ public:
     void SetDrawMode() override;
     void SetDifficulty(DifficultyLevel level) override;
     void ShowProInterfacePanel(bool shown) override;
-    void ShowWindow() override { show(); }
+    void ShowWindow() override;
     void SetPanePicture(Pane pane, const QImage& picture) override;
     QImage EntireFormPicture() override;
     QSize EntireFormSize() const override { return frameGeometry().size(); }
@@ -105,6 +105,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Where the window manager gives the window its frame only after it is shown, the
+    // layout is made again so that the outer size is the stated one.
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -142,6 +145,14 @@ private:
     bool runningQueuedKeys_ = false;
     // A queued key the program did not use, on its way to its widget.
     bool forwardingKey_ = false;
+    // The frame (outer size minus client size) the last size layout assumed.
+    QSize layoutFrame_;
+    bool threeViewLayout_ = false;
+    // Said in the status bar when a size did not fit on the screen.
+    QString sizeNote_;
+    // The status panels: the angle panel as wide as its widest text, the other the rest;
+    // a text too long for its panel is set in a smaller font.
+    void FitStatusPanels();
     QString formSize_ = QStringLiteral("800x400");
     int nominalWidth_ = 800;
     int nominalHeight_ = 400;

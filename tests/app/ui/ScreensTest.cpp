@@ -1,0 +1,139 @@
+// The window on the screen it has: it always fits, its status panels show their whole
+// texts, and the view is sharp at the screen's scale. The test command also runs these
+// in the Japanese locale and on a small screen at twice the scale.
+#include "AppFixture.h"
+
+#include "ZelkStates.h"
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+using Screens = AppFixture;
+
+TEST_F(Screens, TheWindowAlwaysLiesWhollyOnTheScreen) {
+    Window().show();
+    QApplication::processEvents();
+    const QRect area = Window().screen()->availableGeometry();
+    for (const FormSizeEntry& requested : ZelkStates::FormSizes()) {
+        Send(requested.command);
+        const QRect outer = Window().frameGeometry();
+        EXPECT_TRUE(area.contains(outer)) << requested.command;
+        const bool fits = requested.width <= area.width() && requested.height <= area.height();
+        if (fits) {
+            EXPECT_EQ(outer.size(), QSize(requested.width, requested.height)) << requested.command;
+            continue;
+        }
+        // The largest size that fits (or the smallest of all where none does), and a word
+        // in the status bar.
+        QSize best;
+        for (const FormSizeEntry& e : ZelkStates::FormSizes()) {
+            if (e.width <= area.width() && e.height <= area.height() &&
+                e.width * e.height > best.width() * best.height()) {
+                best = QSize(e.width, e.height);
+            }
+        }
+        if (best.isValid()) {
+            EXPECT_EQ(outer.size(), best) << requested.command;
+        }
+        EXPECT_TRUE(Window().StatusText(1).startsWith(QStringLiteral("画面に収まらないため")))
+            << requested.command;
+    }
+}
+
+TEST_F(Screens, EveryStatusPanelShowsItsWholeText) {
+    auto panelShowsAll = [this](int panel) {
+        auto* label = Window().findChild<QLabel*>(panel == 1 ? QStringLiteral("sbrExplanation")
+                                                             : QStringLiteral("sbrAngle"));
+        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+        return needed <= label->contentsRect().width();
+    };
+    for (const char* size : {"640x480", "800x400", "800x600", "1024x768"}) {
+        Send(size);
+        for (const auto& [lon, lat] :
+             {std::pair{-45, 35}, std::pair{-180, -90}, std::pair{-135, -85}, std::pair{0, 0}}) {
+            Controller().ShowViewAngle(lon, lat);
+            EXPECT_TRUE(panelShowsAll(2)) << size << " " << Window().StatusText(2).toStdString();
+        }
+        for (const QString& text :
+             {QStringLiteral("さあ、立体ゼルクをはじめましょう！   <2026/12/08>"),
+              QStringLiteral("ポインタの位置 【 -1000 , -1000 , -1000 】"),
+              QStringLiteral("18 本の線分を取り込みました（重複 18 本をまとめ、長さ 0 の 0 "
+                             "本を除きました）")}) {
+            Controller().ShowCondition(text);
+            EXPECT_TRUE(panelShowsAll(1)) << size << " " << text.toStdString();
+        }
+    }
+}
+
+TEST_F(Screens, TheViewIsSharpAtTheScreensScale) {
+    Window().show();
+    QApplication::processEvents();
+    const qreal ratio = View().devicePixelRatioF();
+    // The test command runs this once on a screen at twice the scale, and says so.
+    if (const QByteArray expected = qgetenv("ZELK_EXPECT_SCALE"); !expected.isEmpty()) {
+        ASSERT_EQ(ratio, expected.toDouble());
+    }
+    View().Draw();
+    const QImage& picture = View().ViewImage();
+    EXPECT_EQ(picture.devicePixelRatio(), ratio);
+    EXPECT_EQ(picture.size(), View().size() * ratio) << "one image pixel per screen pixel";
+    // A line of the figure is as wide as one of the control's pixels, in screen pixels.
+    auto standalone = std::make_unique<ctlZelkView>();
+    standalone->SetControlWidth(200);
+    standalone->SetControlHeight(200);
+    standalone->SetControlScaleWidth(200);
+    standalone->SetControlScaleHeight(200);
+    int32_t zero = 0;
+    standalone->SetLongitude(zero);
+    standalone->SetLatitude(zero);
+    standalone->SetViewAxis(false);
+    standalone->SetViewsubAxis(false);
+    standalone->SetViewPointerFrom(false);
+    standalone->SetViewPointerTo(false);
+    standalone->ViewTempLine(false);
+    standalone->ViewTempLine2(false);
+    standalone->SetLine(QStringLiteral("-50,0,0,50,0,0"));
+    standalone->Draw();
+    const QImage& line = standalone->ViewImage();
+    const int column = qRound(100 * ratio);
+    int dark = 0;
+    int length = 0;
+    for (int y = 0; y < line.height(); ++y) {
+        dark += qGray(line.pixel(column, y)) < 128 ? 1 : 0;
+    }
+    for (int x = 0; x < line.width(); ++x) {
+        length += qGray(line.pixel(x, qRound(100 * ratio))) < 128 ? 1 : 0;
+    }
+    EXPECT_EQ(dark, qRound(ratio)) << "one control pixel wide";
+    EXPECT_NEAR(length, 100 * ratio, 2 * ratio) << "100 control pixels long";
+}
+
+TEST_F(Screens, TheMenuBarKeepsItsKeysWhileInUse) {
+    Window().show();
+    Window().activateWindow();
+    QApplication::processEvents();
+    const int latitude = AppData().Latitude();
+    QMenu* file = Window().findChild<QMenu*>(QStringLiteral("mnuFile"));
+    ASSERT_NE(file, nullptr);
+    Window().menuBar()->setActiveAction(file->menuAction());
+    QApplication::processEvents();
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &Window();
+    QTest::keyClick(target, Qt::Key_Down);
+    QApplication::processEvents();
+    EXPECT_EQ(AppData().Latitude(), latitude) << "Down in the menu bar turns nothing";
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        QTest::keyClick(popup, Qt::Key_Escape);
+        QTest::keyClick(popup, Qt::Key_Escape);
+    }
+    Window().menuBar()->setActiveAction(nullptr);
+    QApplication::processEvents();
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &Window(),
+                    Qt::Key_Up);
+    EXPECT_NE(AppData().Latitude(), latitude) << "outside the menus the keys turn again";
+}
+
+} // namespace
