@@ -12,7 +12,7 @@ packages=(
     # the program: Japanese glyphs, Qt's own dialogs in Japanese
     fonts-ipafont-gothic qt6-translations-l10n
     # tests: GoogleTest, the real program on its own X display, PDF text, locales
-    libgtest-dev xvfb xauth xdotool poppler-utils locales
+    libgtest-dev xvfb xauth xdotool x11-utils openbox poppler-utils locales
     # the installed tree and the Debian package: validators, dpkg-shlibdeps, file
     desktop-file-utils appstream libxml2-utils dpkg-dev file
 )

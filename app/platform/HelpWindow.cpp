@@ -1,8 +1,8 @@
 #include "HelpWindow.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPointer>
-#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -23,12 +23,17 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
     layout->addWidget(browser_);
     browser_->setOpenExternalLinks(true);
     resize(720, 560);
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        auto* shortcut = new QShortcut(keys, this);
-        shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc and Ctrl+W close the help, as in other viewers.
+    const bool close = (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) ||
+                       (event->key() == Qt::Key_W && event->modifiers() == Qt::ControlModifier);
+    if (close) {
+        this->close();
+        return;
     }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::ShowFile(const QString& fileName, QWidget* owner) {

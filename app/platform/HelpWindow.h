@@ -20,6 +20,9 @@ public:
     QString ShownFile() const { return shownFile_; }
     QTextBrowser* Browser() const { return browser_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     HelpWindow();
     QTextBrowser* browser_;

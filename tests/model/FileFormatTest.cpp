@@ -235,6 +235,30 @@ struct BrokenFile {
 };
 
 // Every broken file fails with the load message and keeps what was read before the fault.
+TEST_F(FileFormat, BrokenCountsSpeakPlainly) {
+    // Garbage where the count belongs: the text of the message, a short printable excerpt
+    // of the field at most, the file name; never the raw bytes.
+    WriteBytes(Path("garbage.zlk"),
+               QByteArray("0 0 0 ab\x01\x02\xff\xfe\x1b[31mcdefghijklmnopqrstuvwxyz\r\nx\r\n"));
+    CZelkData data;
+    EXPECT_FALSE(data.LoadData(Path("garbage.zlk")));
+    ASSERT_EQ(recorder.notices.size(), 1U);
+    const QString text = recorder.notices[0].text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("型が一致しません。"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(Path("garbage.zlk")));
+    for (const QChar c : text) {
+        EXPECT_TRUE(c.isPrint() || c == u'\r' || c == u'\n') << int(c.unicode());
+    }
+    EXPECT_FALSE(text.contains(QStringLiteral("cdefghijklmnopqrstuvwxyz")));
+
+    recorder.notices.clear();
+    WriteBytes(Path("many.zlk"), QByteArray("0 0 0 40000\r\n0 0 0 1 1 1\r\nx\r\n"));
+    EXPECT_FALSE(data.LoadData(Path("many.zlk")));
+    ASSERT_EQ(recorder.notices.size(), 1U);
+    EXPECT_TRUE(recorder.notices[0].text.contains(QStringLiteral("32767")));
+    EXPECT_TRUE(recorder.notices[0].text.contains(QStringLiteral("40000")));
+}
+
 TEST_F(FileFormat, EachBrokenFileFailsWithTheLoadMessage) {
     const BrokenFile rows[] = {
         {"empty", "", 0},

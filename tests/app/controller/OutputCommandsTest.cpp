@@ -93,6 +93,16 @@ TEST_F(Output, PrintingMakesOneJobPerCopy) {
     EXPECT_TRUE(text.contains(QStringLiteral("house.zlk")));
     EXPECT_EQ(AppData().Mode(), QStringLiteral("VIEW_MODE"));
 
+    // A comment longer than the page is shortened with an ellipsis, not cut at the edge.
+    Figure().SetComment(QStringLiteral("長いコメント").repeated(40) + QStringLiteral("END"));
+    const QString longer = programDir.filePath("long.pdf");
+    dialogs.ChoosePrint(UserDialogs::PrintChoice{1, QString(), longer});
+    EXPECT_TRUE(Send("PRINT_MONOCHROME_PICTURE"));
+    const QString longText = PdfText(longer);
+    EXPECT_TRUE(longText.contains(QStringLiteral("長いコメント"))) << longText.toStdString();
+    EXPECT_TRUE(longText.contains(QStringLiteral("…"))) << longText.toStdString();
+    EXPECT_FALSE(longText.contains(QStringLiteral("END")));
+
     // Cancelled: nothing printed, no file made.
     const QStringList before = QDir(programDir.path()).entryList(QDir::Files);
     dialogs.ChoosePrint(std::nullopt);

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -30,6 +31,33 @@ TEST(CHelp, OpensTheHtmlHelpInTheProgramsHelpWindow) {
     help.ShowUsingAPI(nullptr, dir.filePath("missing.html"));
     EXPECT_TRUE(window->Browser()->toPlainText().contains(QStringLiteral("見つかりません")));
     window->close();
+}
+
+TEST(CHelp, TheHelpWindowBelongsToItsOwnerAndClosesWithEscOrCtrlW) {
+    QTemporaryDir dir;
+    const QString page = dir.filePath("help.html");
+    QFile f(page);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<html><body><p>help</p></body></html>");
+    f.close();
+    QWidget owner;
+    owner.setGeometry(200, 150, 800, 600);
+    owner.show();
+    CHelp().ShowHTMLHelpUsingAPI(&owner, page);
+    HelpWindow* window = HelpWindow::Instance();
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(window->parentWidget(), &owner) << "kept in front of the main window";
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_LE((window->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(),
+              4)
+        << "opens centred on it";
+    // Keys reach the page first, as they do for the user.
+    QTest::keyClick(window->Browser(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    CHelp().ShowHTMLHelpUsingAPI(&owner, page);
+    ASSERT_TRUE(window->isVisible());
+    QTest::keyClick(window->Browser(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST(CKeyEventsForClipboardHandling, WholeWindowCopyReplacesTheClipboard) {

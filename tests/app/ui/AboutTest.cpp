@@ -20,6 +20,10 @@ TEST_F(About, SplashAndVersionModes) {
     EXPECT_EQ(version.Label(2)->geometry(), QRect(20, 183, 280, 15));
     EXPECT_FALSE(version.Label(0)->isVisible());
     EXPECT_EQ(version.windowTitle(), UserDialogs::ProgramTitle());
+    // A dialog: nothing to minimise or maximise.
+    EXPECT_FALSE(version.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(version.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(version.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(version.Picture().size(), QSize(320, 240));
     EXPECT_EQ(sound.cues.last(),
               (RecordingSoundBackend::Cue{Folder() + "/sound/Splash.wav", "SYNC"}));
