@@ -148,13 +148,17 @@ bool PlainWrite(const std::string& path, const QByteArray& bytes) {
            std::rename(temporary.c_str(), path.c_str()) == 0;
 }
 
-void BM_BareFwriteFsyncRename(benchmark::State& state) {
-    CZelkData& data = LatticeFigure();
-    QTemporaryDir dir;
-    data.SaveData(dir.filePath(QStringLiteral("model.zlk")));
+// The bytes SaveData writes for the figure, as a file holds them.
+QByteArray SavedBytes(const QTemporaryDir& dir) {
+    LatticeFigure().SaveData(dir.filePath(QStringLiteral("model.zlk")));
     QFile model(dir.filePath(QStringLiteral("model.zlk")));
     model.open(QIODevice::ReadOnly);
-    const QByteArray bytes = model.readAll();
+    return model.readAll();
+}
+
+void BM_BareFwriteFsyncRename(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QByteArray bytes = SavedBytes(dir);
     const std::string path = dir.filePath(QStringLiteral("plain.zlk")).toStdString();
     for (auto _ : state) {
         if (!PlainWrite(path, bytes)) {
@@ -180,12 +184,8 @@ void BM_SaveThreeFiles(benchmark::State& state) {
 }
 
 void BM_BareThreeWrites(benchmark::State& state) {
-    CZelkData& data = LatticeFigure();
     QTemporaryDir dir;
-    data.SaveData(dir.filePath(QStringLiteral("model.zlk")));
-    QFile model(dir.filePath(QStringLiteral("model.zlk")));
-    model.open(QIODevice::ReadOnly);
-    const QByteArray bytes = model.readAll();
+    const QByteArray bytes = SavedBytes(dir);
     for (auto _ : state) {
         for (const char* name : {"a.zlk", "b.zlk", "c.zlk"}) {
             if (!PlainWrite(dir.filePath(QString::fromLatin1(name)).toStdString(), bytes)) {

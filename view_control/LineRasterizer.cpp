@@ -78,10 +78,13 @@ bool LineRasterizer::Clip(double& x0, double& y0, double& x1, double& y1, const 
     if (std::isnan(ax) || std::isnan(ay) || std::isnan(bx) || std::isnan(by)) {
         return false;
     }
-    x0 = ax;
-    y0 = ay;
-    x1 = bx;
-    y1 = by;
+    // Where the ends are some 1e17 times farther apart than the box is wide, t cannot
+    // tell an end from the box's edge: an end left uncut may still lie outside. Both
+    // ends are held to the box.
+    x0 = std::clamp(ax, edges[0], edges[1]);
+    y0 = std::clamp(ay, edges[2], edges[3]);
+    x1 = std::clamp(bx, edges[0], edges[1]);
+    y1 = std::clamp(by, edges[2], edges[3]);
     return true;
 }
 
@@ -99,10 +102,10 @@ void LineRasterizer::DrawLine(double x0, double y0, double x1, double y1) {
     }
     // Whatever rounding did, every pixel written lies in the image.
     auto column = [&](double v) {
-        return std::clamp(static_cast<int>(std::floor(v)), 0, width_ - 1);
+        return static_cast<int>(std::clamp(std::floor(v), 0.0, double(width_ - 1)));
     };
     auto row = [&](double v) {
-        return std::clamp(static_cast<int>(std::floor(v)), 0, height_ - 1);
+        return static_cast<int>(std::clamp(std::floor(v), 0.0, double(height_ - 1)));
     };
     int x = column(x0);
     int y = row(y0);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end under a real window manager (openbox gives the window a frame only after it
 # is shown): the window's outer size is the stated 800x400 from the start, stays so after
-# the animation export restores the layout, and the window lies on the screen.
+# the animation export restores the layout, and the window lies on the screen; the
+# thumbnail browser opens in front.
 # Usage: window_manager_test.sh <program folder of the build>
 set -euo pipefail
 program="$1"
@@ -52,4 +53,15 @@ for _ in $(seq 150); do [ -f "$work/data/_ANIME036.bmp" ] && break; sleep 0.2; d
 [ -f "$work/data/_ANIME036.bmp" ] || fail "the animation was not written"
 sleep 1
 wait_outer 800x400 || fail "after the animation export the outer size is $(outer_size), not 800x400"
+
+# ファイル → サムネイル表示: the browser opens in front, with the focus.
+xdotool windowfocus --sync "$main"
+xdotool key --delay 200 alt+f Down Down Return
+browser=$(wait_window 'サムネイル') || fail "the thumbnail browser did not open"
+for _ in $(seq 25); do
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$browser" ] && break
+    sleep 0.2
+done
+[ "$(xdotool getactivewindow 2>/dev/null)" = "$browser" ] ||
+    fail "the thumbnail browser is not the active window: $(xdotool getactivewindow getwindowname)"
 echo "PASS"

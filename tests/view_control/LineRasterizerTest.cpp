@@ -134,6 +134,12 @@ TEST(LineRasterizer, HugeAndBrokenCoordinatesCostNothingAndNeverLeaveTheImage) {
     const double max = std::numeric_limits<double>::max();
     EXPECT_TRUE(RasterLine(QLineF(-max, 10, max, 20)).empty());
     EXPECT_TRUE(RasterLine(QLineF(10, -max / 2, 20, max)).empty());
+    // One end 1e29 away, the other just outside: no pixel outside the image (and no
+    // coordinate beyond int on the way).
+    for (const auto& [x, y] : RasterLine(QLineF(-1.7671378922760144e+29, 1.5804418652264349e+29,
+                                                -1.7491150569578193, 7046902848018.0107))) {
+        EXPECT_TRUE(x >= 0 && y >= 0 && x < kSize && y < kSize);
+    }
 
     double x0 = -100, y0 = 50, x1 = 300, y1 = 50;
     ASSERT_TRUE(LineRasterizer::Clip(x0, y0, x1, y1, QRectF(0, 0, 200, 100)));
