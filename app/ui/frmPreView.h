@@ -36,8 +36,8 @@ public:
     // The folder is the one listed, also while its list is still being built.
     QString SelectedFile() const { return listedPath_ + u'/' + selectedName_; }
 
-    // The picture of one figure file; a file that cannot be read gives the
-    // damaged-file message and a blank picture.
+    // The picture of one figure file (an item's Qt::DecorationRole holds it); a file that
+    // cannot be read gives the damaged-file message and a blank picture.
     QImage DrawThumbnail(const QString& path);
     // The order of a file manager: digits by their value, letters without case.
     static bool NaturalLess(const QString& a, const QString& b);

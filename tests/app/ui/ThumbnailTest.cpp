@@ -31,7 +31,7 @@ protected:
     }
     frmPreView* Browser() { return Windows().ThumbnailBrowser(); }
     static QImage Picture(QListWidgetItem* item) {
-        return item->icon().pixmap(100, 100).toImage().convertToFormat(QImage::Format_RGB32);
+        return item->data(Qt::DecorationRole).value<QImage>().convertToFormat(QImage::Format_RGB32);
     }
     static int Count(const QImage& image, const std::function<bool(QColor)>& test) {
         int n = 0;
