@@ -5,12 +5,10 @@
 #include "FigureExporter.h"
 #include "FigureImporter.h"
 #include "ModelNotice.h"
-#include "NumberText.h"
 #include "ctlZelkView.h"
 
 #include <QDate>
 #include <QFileInfo>
-#include <algorithm>
 
 namespace {
 
@@ -64,10 +62,7 @@ int CommandLineExchange::Export(const QString& out, const QString& in, std::FILE
     view.ViewTempLine(false);
     view.ViewTempLine2(false);
     CZelkController::SendFigure(figure, view);
-    float size[3] = {0, 0, 0};
-    NumberText::ToSingles(figure.GetMaxSize(), size, 3);
-    const float largest = std::max({size[0], size[1], size[2], 0.0F});
-    view.SetRatio(480.0F / ((largest > 0 ? largest : 1.0F) * 1.8F));
+    view.SetRatio(FigureExporter::FitRatio(figure, 480.0F));
     int32_t longitude = -45;
     int32_t latitude = 35;
     view.SetLongitude(longitude);

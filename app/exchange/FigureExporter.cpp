@@ -61,14 +61,7 @@ QList<QImage> FigureExporter::TurningFrames(const CZelkData& figure, const ctlZe
         view.SetFigColor(0);
     }
     CZelkController::SendFigure(figure, view);
-    // Fitted as the editor fits a figure: the largest extent, 1.8 times, in the height.
-    float size[3] = {0, 0, 0};
-    NumberText::ToSingles(figure.GetMaxSize(), size, 3);
-    float largest = std::max({size[0], size[1], size[2]});
-    if (!(largest > 0)) {
-        largest = 1;
-    }
-    view.SetRatio(150.0F / (largest * 1.8F));
+    view.SetRatio(FitRatio(figure, 150.0F));
     QList<QImage> frames;
     int32_t latitude = 35;
     view.SetLatitude(latitude);
@@ -79,6 +72,16 @@ QList<QImage> FigureExporter::TurningFrames(const CZelkData& figure, const ctlZe
         frames.append(view.ViewImage().copy());
     }
     return frames;
+}
+
+float FigureExporter::FitRatio(const CZelkData& figure, float scaleHeight) {
+    float size[3] = {0, 0, 0};
+    NumberText::ToSingles(figure.GetMaxSize(), size, 3);
+    float largest = std::max({size[0], size[1], size[2]});
+    if (!(largest > 0)) {
+        largest = 1;
+    }
+    return scaleHeight / (largest * 1.8F);
 }
 
 bool FigureExporter::Export(const QString& path, const Choice& choice, const CZelkData& figure,

@@ -31,4 +31,8 @@ public:
     // further each frame (as the flip-book export turns), latitude 35°, fitted to the
     // figure, in the colours of style (black on white without one).
     static QList<QImage> TurningFrames(const CZelkData& figure, const ctlZelkView* style);
+
+    // The zoom the editor fits a figure with: its largest extent, 1.8 times, in a view of
+    // scaleHeight units (an empty figure counts as 1 mm).
+    static float FitRatio(const CZelkData& figure, float scaleHeight);
 };

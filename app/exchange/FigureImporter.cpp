@@ -91,8 +91,8 @@ bool PlyHeaderEnds(const QString& path) {
         std::vector<Segment> segments;
         // The DXF reader turns CAD's z-up into y-up at its root; a figure keeps the
         // axes as written, so that a figure's DXF reads back as the figure.
-        const bool dxf = QFileInfo(path).suffix().compare(QLatin1String("dxf"),
-                                                          Qt::CaseInsensitive) == 0;
+        const bool dxf =
+            QFileInfo(path).suffix().compare(QLatin1String("dxf"), Qt::CaseInsensitive) == 0;
         aiMatrix4x4 start;
         if (dxf) {
             start = scene->mRootNode->mTransformation;

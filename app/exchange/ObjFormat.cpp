@@ -2,7 +2,6 @@
 
 #include "CZelkData.h"
 #include "ExchangeText.h"
-#include "NumberText.h"
 
 #include <array>
 #include <map>

@@ -138,7 +138,8 @@ void frmPreView::SetDataPath(const QString& NewPath) {
         const qsizetype n = names.size();
         // Pictures are added in batches and events run between them (a few times a
         // second): the bar moves and Cancel is heard, without a layout per file.
-        QList<QListWidgetItem*> batch;
+        QStringList batchNames;
+        QList<QImage> batchPictures;
         QElapsedTimer sinceEvents;
         sinceEvents.start();
         for (qsizetype d = 0; d < n; ++d) {
@@ -147,28 +148,22 @@ void frmPreView::SetDataPath(const QString& NewPath) {
             // Kept as a one-bit picture (black on white is all a thumbnail holds): 500 of
             // them take 0.6 MB, not the 20 MB of screen pixmaps, which the list's building
             // time noticeably paid for. The list shows it as its icon.
-            auto* item = new QListWidgetItem(name);
-            item->setData(
-                Qt::DecorationRole,
+            batchNames.append(name);
+            batchPictures.append(
                 picture.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither));
-            batch.append(item);
             // The first picture shows at once; then a batch every interval; the last at once.
             if (d > 0 && d + 1 < n && sinceEvents.elapsed() < kEventsEveryMs) {
                 continue;
             }
             // One insertion for the whole batch: the list takes it as one change.
-            QStringList names;
-            for (const QListWidgetItem* item : batch) {
-                names << item->text();
-            }
             const int first = lvwPreView_->count();
-            lvwPreView_->insertItems(first, names);
-            for (qsizetype b = 0; b < batch.size(); ++b) {
+            lvwPreView_->insertItems(first, batchNames);
+            for (qsizetype b = 0; b < batchPictures.size(); ++b) {
                 lvwPreView_->item(first + static_cast<int>(b))
-                    ->setData(Qt::DecorationRole, batch[b]->data(Qt::DecorationRole));
+                    ->setData(Qt::DecorationRole, batchPictures[b]);
             }
-            qDeleteAll(batch);
-            batch.clear();
+            batchNames.clear();
+            batchPictures.clear();
             lblDataPath_->setText(QStringLiteral(" 現在 < ") + name +
                                   QStringLiteral(" > を読み込み中です。"));
             prgLoad_->setValue(static_cast<int>((d + 1) * 100 / n));
