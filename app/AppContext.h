@@ -12,6 +12,7 @@ class CZelkData;
 class CZelkProController;
 class Clipboard;
 class Clock;
+class CopySlots;
 class HoldingSoundBackend;
 class IMainWindow;
 class IWindowFactory;
@@ -38,6 +39,9 @@ struct AppContext {
     QStringList arguments;
     // Another copy of the program was already running at start.
     bool previousInstance = false;
+    // This copy's slot in the data folder (its own autosave file); none in contexts
+    // built by hand: those use slot 1's "autosave.zlk".
+    CopySlots* copySlots = nullptr;
 
     UserDialogs* dialogs = nullptr;
     SoundBackend* sound = nullptr;

@@ -6,10 +6,6 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
-constexpr float kMinTrackerStart = 99999.0F;
-}
-
 CZelkData::CZelkData() {
     ClearData();
 }
@@ -99,7 +95,7 @@ bool CZelkData::AddLine(const CLine& given) {
     // digit are refused now rather than merged silently by the next load.
     const CLine line = Canonical(given);
     cursor_ = NumberOfLines();
-    if (!IsValidLine(line)) {
+    if (IsFull() || !IsValidLine(line)) {
         return false;
     }
     lines_.push_back(line);
@@ -132,7 +128,7 @@ bool CZelkData::AddLine(const QString& A_Line) {
 
 bool CZelkData::AddLineTo(int32_t index, const QString& A_Line) {
     CLine line;
-    const bool ok = index >= 1 && ParseLine(A_Line, line) && IsValidLine(line);
+    const bool ok = index >= 1 && !IsFull() && ParseLine(A_Line, line) && IsValidLine(line);
     if (ok) {
         const int32_t n = NumberOfLines();
         const int32_t at = index > n ? n + 1 : index;
@@ -187,8 +183,11 @@ void CZelkData::RecalcExtents() const {
         maxSize_ = maxPos_ = minPos_ = {0.0F, 0.0F, 0.0F};
         return;
     }
+    // MaxPos never goes below 0; MinPos is the true minimum, so it starts from a point
+    // of the figure (a fixed start such as 99999 would be wrong for figures beyond it).
     std::array<float, 3> mx{0.0F, 0.0F, 0.0F};
-    std::array<float, 3> mn{kMinTrackerStart, kMinTrackerStart, kMinTrackerStart};
+    const CLine& first = lines_.front();
+    std::array<float, 3> mn{first.FromX, first.FromY, first.FromZ};
     for (const CLine& l : lines_) {
         const float values[2][3] = {{l.FromX, l.FromY, l.FromZ}, {l.ToX, l.ToY, l.ToZ}};
         for (const auto& point : values) {
@@ -235,7 +234,38 @@ QString CZelkData::GetMinPos() const {
     return PointText(minPos_);
 }
 
+void CZelkData::Swap(CZelkData& other) noexcept {
+    std::swap(lines_, other.lines_);
+    std::swap(comment_, other.comment_);
+    std::swap(dirty_, other.dirty_);
+    std::swap(fileName_, other.fileName_);
+    std::swap(extentsValid_, other.extentsValid_);
+    std::swap(maxSize_, other.maxSize_);
+    std::swap(maxPos_, other.maxPos_);
+    std::swap(minPos_, other.minPos_);
+    std::swap(cursor_, other.cursor_);
+    std::swap(skippedLines_, other.skippedLines_);
+    std::swap(fileBody_, other.fileBody_);
+    std::swap(index_, other.index_);
+}
+
+bool CZelkData::SameFigure(const CZelkData& other) const {
+    if (comment_ != other.comment_ || lines_.size() != other.lines_.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        const CLine& a = lines_[i];
+        const CLine& b = other.lines_[i];
+        if (a.FromX != b.FromX || a.FromY != b.FromY || a.FromZ != b.FromZ || a.ToX != b.ToX ||
+            a.ToY != b.ToY || a.ToZ != b.ToZ) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool CZelkData::ClearData() {
+    skippedLines_ = 0;
     comment_.clear();
     fileName_.clear();
     dirty_ = false;

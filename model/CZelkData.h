@@ -17,6 +17,10 @@
 // Never shows a message: every failure is a false result.
 class CZelkData : public IZelkDataIterator, public IZelkDataFileIO {
 public:
+    // The most lines a figure holds: the file's line count is a 16-bit number, so a
+    // larger figure could never be saved again.
+    static constexpr int32_t kMaxLines = 32767;
+
     CZelkData();
 
     QString GetLine(int32_t index) const;
@@ -50,6 +54,18 @@ public:
 
     // Puts the unsaved-changes mark back, e.g. after a safety copy was saved.
     void SetDirty(bool dirty) { dirty_ = dirty; }
+    // True when the figure holds this segment (either way round), as a file keeps it.
+    bool Contains(const CLine& line) const { return IsDuplicateLine(Canonical(line)); }
+    // True when no more lines fit.
+    bool IsFull() const { return NumberOfLines() >= kMaxLines; }
+    // Segment lines the last load left out (zero length, repeated, not six numbers).
+    int32_t SkippedLines() const { return skippedLines_; }
+    void SetSkippedLines(int32_t count) { skippedLines_ = count; }
+    // Exchanges everything with another figure: a figure read aside takes the place of
+    // this one in one step.
+    void Swap(CZelkData& other) noexcept;
+    // Same lines in the same order and the same comment.
+    bool SameFigure(const CZelkData& other) const;
 
     static QString LineText(const CLine& line);
     // The segments in order (line k is element k - 1).
@@ -90,6 +106,7 @@ private:
     mutable std::array<float, 3> maxPos_{};
     mutable std::array<float, 3> minPos_{};
     int32_t cursor_ = 0;
+    int32_t skippedLines_ = 0;
     mutable QByteArray fileBody_;
     std::unordered_set<SegmentKey, SegmentKeyHash> index_;
 };

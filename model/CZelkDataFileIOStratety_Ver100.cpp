@@ -234,6 +234,7 @@ bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
     }
     const auto count = static_cast<int16_t>(rounded);
 
+    int32_t skipped = 0;
     for (int k = 1; k <= count; ++k) {
         float v[6];
         bool numbers = true;
@@ -244,8 +245,8 @@ bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
             }
             numbers = numbers && NumberText::ToSingle(fb, fe, value);
         }
-        if (numbers) {
-            data_->AddLine(CLine{v[0], v[1], v[2], v[3], v[4], v[5]});
+        if (!numbers || !data_->AddLine(CLine{v[0], v[1], v[2], v[3], v[4], v[5]})) {
+            ++skipped;
         }
     }
 
@@ -254,6 +255,7 @@ bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
         return false;
     }
     data_->SetComment(TextEncoding::FromFigureBytes(fb, fe - fb, utf8Marked));
+    data_->SetSkippedLines(skipped);
     return true;
 }
 

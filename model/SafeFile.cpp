@@ -170,12 +170,46 @@ SafeFile::ReadResult SafeFile::Read(const QString& path, qint64 limit, QByteArra
     return ReadResult::Ok;
 }
 
+namespace {
+
+// The marker only this program's temporaries carry: cleaning up must never take a
+// user's "house.zlk.backup" for one.
+constexpr char kTemporaryMarker[] = ".zelk-tmp-";
+
+// Follows a chain of symbolic links to the name it ends at, whether or not that name
+// exists yet (a dangling link's target is the file to create).
+QByteArray FollowLinks(QByteArray path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat link {};
+        if (::lstat(path.constData(), &link) != 0 || !S_ISLNK(link.st_mode)) {
+            return path;
+        }
+        QByteArray next(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.constData(), next.data(), static_cast<size_t>(PATH_MAX));
+        if (n <= 0) {
+            return path;
+        }
+        next.resize(n);
+        if (!next.startsWith('/')) {
+            const qsizetype slash = path.lastIndexOf('/');
+            next = (slash < 0 ? QByteArray() : path.left(slash + 1)) + next;
+        }
+        path = next;
+    }
+    return path;
+}
+
+} // namespace
+
 bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& error) {
     QByteArray target = QFile::encodeName(path);
     if (path.isEmpty() || target.contains('\0')) {
         error = Reason(ENOENT);
         return false;
     }
+    // A link is followed: the file it names is written (created, for a dangling link),
+    // the link stays.
+    target = FollowLinks(target);
     struct stat info {};
     const bool exists = ::stat(target.constData(), &info) == 0;
     if (exists && S_ISDIR(info.st_mode)) {
@@ -187,32 +221,47 @@ bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& erro
         error = Reason(EINVAL);
         return false;
     }
-    // A link is followed: the file it names is replaced, the link stays.
-    char resolved[PATH_MAX];
-    if (exists && ::realpath(target.constData(), resolved) != nullptr) {
-        target = QByteArray(resolved);
+    // A protected file is the user's word: not even root replaces a file nobody may write.
+    if (exists && (info.st_mode & 0222) == 0) {
+        error = Reason(EACCES);
+        return false;
+    }
+    if (exists && ::access(target.constData(), W_OK) != 0) {
+        error = Reason(errno);
+        return false;
+    }
+    // Every name of a file with several links must see the new content.
+    if (exists && info.st_nlink > 1) {
+        return WriteInPlace(target, bytes, error);
     }
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash < 0    ? QByteArray(".")
                               : slash == 0 ? QByteArray("/")
                                            : target.left(slash);
+    const QByteArray base = slash < 0 ? target : target.mid(slash + 1);
 
-    QByteArray temporary = target + ".XXXXXX";
+    QByteArray temporary = folder + "/." + base + kTemporaryMarker + "XXXXXX";
     const int fdNumber = ::mkstemp(temporary.data());
     if (fdNumber < 0) {
         const int code = errno;
-        if ((code == EACCES || code == EPERM || code == EROFS) && exists &&
-            ::access(target.constData(), W_OK) == 0) {
+        if ((code == EACCES || code == EPERM || code == EROFS) && exists) {
             return WriteInPlace(target, bytes, error);
         }
         error = Reason(code);
         return false;
     }
     Descriptor fd(fdNumber);
-    // The new file gets the old one's permissions, or the usual ones under the umask.
+    // The new file keeps the old one's owner, group and permissions (or gets the usual
+    // ones under the umask). Where the owner cannot be kept, the file is rewritten in
+    // place instead, so that its owner can still read it.
     mode_t mode = 0;
     if (exists) {
         mode = info.st_mode & 07777;
+        if ((info.st_uid != ::geteuid() || info.st_gid != ::getegid()) &&
+            ::fchown(fd.get(), info.st_uid, info.st_gid) != 0) {
+            ::unlink(temporary.constData());
+            return WriteInPlace(target, bytes, error);
+        }
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -237,7 +286,9 @@ bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& erro
 }
 
 bool SafeFile::IsLeftoverName(const QString& fileName, const QStringList& suffixes) {
-    static const QRegularExpression pattern(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
+    static const QRegularExpression pattern(QStringLiteral("^\\.(.+)") +
+                                            QRegularExpression::escape(kTemporaryMarker) +
+                                            QStringLiteral("[A-Za-z0-9]{6}$"));
     const QRegularExpressionMatch match = pattern.match(fileName);
     if (!match.hasMatch()) {
         return false;

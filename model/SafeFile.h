@@ -21,13 +21,16 @@ public:
 
     // Replaces path with bytes: afterwards the file holds either exactly bytes (true)
     // or exactly what it held before (false, with the system's reason in error).
-    // The new file is written beside the old one and renamed over it; where the
-    // folder refuses new files but the file itself is writable, it is rewritten in
-    // place, and its old bytes are put back if that fails.
+    // The new file is written beside the old one and renamed over it, keeping owner,
+    // group and mode; a file with several links, one whose owner cannot be kept, or one
+    // in a folder that refuses new files is rewritten in place (its old bytes are put
+    // back if that fails). A file the user may not write, or that nobody may write, is
+    // refused. A dangling symbolic link gets its target created.
     static bool Write(const QString& path, const QByteArray& bytes, QString& error);
 
-    // Temporaries of writes that were killed half-way ("<name>.XXXXXX" beside a file
-    // whose name ends in one of suffixes, e.g. ".zlk"); removes them and returns how many.
+    // Temporaries of writes that were killed half-way (".<name>.zelk-tmp-XXXXXX" beside a
+    // file whose name ends in one of suffixes, e.g. ".zlk"); removes them and returns how
+    // many. Nothing else is ever removed, whatever its name looks like.
     static int RemoveLeftovers(const QString& folder, const QStringList& suffixes);
 
     // The temporary name pattern used by Write, so that leftovers can be recognised.

@@ -72,7 +72,17 @@ public:
     void MarkHistorySaved();
 
     // Loads a named file into the figure and the view; the caller sets the file name.
+    // Nothing changes when the file cannot be read whole.
     bool LoadFigureFile(const QString& FileName);
+    // A complete figure takes the place of the current one (which it receives), with a
+    // fresh history; unsaved: no state of that history counts as saved.
+    void PutFigureInPlace(CZelkData& figure, bool unsaved);
+    // A figure already holds the most lines a file can keep: says so in a message box
+    // and returns true, so that the caller makes no line.
+    bool RefuseWhenFull();
+    // Tells in the status bar how many segment lines the last load left out; false when
+    // none were.
+    bool ShowSkippedLines();
     // Stamps the comment and saves the figure under the name.
     bool SaveFigureFile(const QString& FileName);
     // The dated safety copy of the current figure, taken now.
@@ -91,13 +101,17 @@ private:
     void Boot();
     void Finish();
     void LoadBuiltInFigure();
+    bool HoldsBuiltInFigure(const QString& path) const;
     void DeleteAutosaveFile();
     void SaveRecoveryCopy();
     void AutoSave();
     void ReadSettings();
     void WriteSettings();
     void ShowVersionDialog();
+    // This copy's own autosave file.
     QString AutosavePath() const;
+    QStringList RecoveryFiles() const;
+    QString AdoptRecoveryFile(const QString& path);
     QString DataFolder() const;
 
     // Files (CZelkControllerFiles.cpp).

@@ -80,20 +80,10 @@ void CZelkController::ImportFigure() {
                                   UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
         return;
     }
-    CZelkData& figure = *context_.figure;
-    figure.ClearData();
-    for (const CLine& line : imported.Lines()) {
-        figure.AddLine(line);
-    }
-    figure.SetComment(imported.Comment());
     // Not saved anywhere yet: a new, unnamed figure with unsaved changes.
-    figure.SetDirty(true);
+    imported.SetDirty(true);
+    PutFigureInPlace(imported, true);
     app.SetFileName(QString());
-    ClearHistory(true);
-    app.SetRatio(FitRatio());
-    context_.view->SetRatio(app.Ratio());
-    RebuildView();
-    RefreshProInterfaceAfterLoad();
     UpdateTitle();
     PlayFileLoadSound();
     ShowCondition(FigureImporter::ReportText(report));

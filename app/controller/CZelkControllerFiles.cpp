@@ -36,17 +36,54 @@ void CZelkController::RefreshProInterfaceAfterLoad() {
     }
 }
 
+// The file is read into a figure of its own and put in place only when the whole file
+// was read: after any failure the figure, its name, its history and its changed mark are
+// exactly as they were (the reader has already told the user why).
 bool CZelkController::LoadFigureFile(const QString& FileName) {
-    if (FileName.isEmpty() || !context_.figure->LoadData(FileName)) {
+    if (FileName.isEmpty()) {
         return false;
     }
-    // A loaded figure starts a history of its own.
-    ClearHistory();
+    CZelkData loaded;
+    if (!loaded.LoadData(FileName)) {
+        return false;
+    }
+    PutFigureInPlace(loaded, false);
+    ShowSkippedLines();
+    return true;
+}
+
+bool CZelkController::RefuseWhenFull() {
+    if (!context_.figure->IsFull()) {
+        return false;
+    }
+    context_.dialogs->Message(
+        QStringLiteral("線の数が上限の %1 本に達しています。これ以上線を追加すると保存できなく"
+                       "なるため、線は追加されませんでした。")
+            .arg(CZelkData::kMaxLines),
+        UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+    return true;
+}
+
+bool CZelkController::ShowSkippedLines() {
+    const int32_t skipped = context_.figure->SkippedLines();
+    if (skipped == 0) {
+        return false;
+    }
+    // Said now, before the next save makes the loss final.
+    ShowCondition(QStringLiteral("読み込んだファイルの %1 本の線は、長さ0・重複・数値の不足の"
+                                 "ため取り込みませんでした。")
+                      .arg(skipped));
+    return true;
+}
+
+void CZelkController::PutFigureInPlace(CZelkData& figure, bool unsaved) {
+    context_.figure->Swap(figure);
+    // A new figure starts a history of its own.
+    ClearHistory(unsaved);
     context_.appData->SetRatio(FitRatio());
     context_.view->SetRatio(context_.appData->Ratio());
     RebuildView();
     RefreshProInterfaceAfterLoad();
-    return true;
 }
 
 bool CZelkController::SaveFigureFile(const QString& FileName) {
@@ -114,10 +151,9 @@ void CZelkController::LoadWithDialog() {
         UpdateRecentMenu();
         return;
     }
-    // Unreadable: the previous file and folder come back.
+    // Unreadable: the figure is untouched; the previous file and folder come back.
     app.SetFileName(rememberedName);
     app.SetDataPath(rememberedFolder);
-    LoadFigureFile(rememberedName);
 }
 
 void CZelkController::LoadByThumbnail() {
@@ -131,11 +167,9 @@ void CZelkController::LoadByThumbnail() {
         app.SetFileName(selected);
         UpdateTitle();
         UpdateRecentMenu();
-        RefreshProInterfaceAfterLoad();
         return;
     }
     app.SetFileName(remembered);
-    LoadFigureFile(remembered);
 }
 
 void CZelkController::LoadRecent(int index) {
@@ -146,7 +180,6 @@ void CZelkController::LoadRecent(int index) {
     }
     const QString name = context_.window->RecentItemText(index);
     if (!LoadFigureFile(name)) {
-        LoadFigureFile(app.FileName());
         return;
     }
     app.SetFileName(name);

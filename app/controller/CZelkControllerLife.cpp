@@ -8,12 +8,15 @@
 #include "CZelkIniFileHandler.h"
 #include "CZelkInitialData_zelk01.h"
 #include "Clock.h"
+#include "CopySlots.h"
 #include "IMainWindow.h"
 #include "IWindowFactory.h"
 #include "ModelNotice.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include <QFile>
+#include <algorithm>
 #include <QFileInfo>
 
 QString CZelkController::DataFolder() const {
@@ -21,7 +24,28 @@ QString CZelkController::DataFolder() const {
 }
 
 QString CZelkController::AutosavePath() const {
-    return DataFolder() + QStringLiteral("/autosave.zlk");
+    return DataFolder() + u'/' + CopySlots::AutosaveName(context_.copySlots ? context_.copySlots->Slot() : 1);
+}
+
+QStringList CZelkController::RecoveryFiles() const {
+    if (context_.copySlots != nullptr) {
+        return context_.copySlots->RecoveryFiles();
+    }
+    // Without slots there is one autosave file, recovered when no other copy runs.
+    if (!context_.previousInstance && QFileInfo::exists(AutosavePath())) {
+        return {AutosavePath()};
+    }
+    return {};
+}
+
+// Takes another copy's left recovery file as this copy's own, so that it is autosaved
+// on from here and offered no more once this copy ends cleanly. The name to load.
+QString CZelkController::AdoptRecoveryFile(const QString& path) {
+    const QString own = AutosavePath();
+    if (path == own || QFileInfo::exists(own) || !QFile::rename(path, own)) {
+        return path;
+    }
+    return own;
 }
 
 void CZelkController::Boot() {
@@ -72,25 +96,49 @@ void CZelkController::Boot() {
             commandLine = QFileInfo(commandLine).absoluteFilePath();
         }
         app.SetFileName(commandLine);
-        LoadFigureFile(commandLine);
+        // A name that does not exist yet stays (the user may save under it); a file that
+        // exists but cannot be read is not taken as the figure's name, so that a later
+        // save cannot replace it by an empty figure.
+        if (!LoadFigureFile(commandLine) && QFileInfo::exists(commandLine)) {
+            app.SetFileName(QString());
+        }
         UpdateTitle();
-    } else if (files.FileExists(AutosavePath()) && !context_.previousInstance) {
+    } else if (const QStringList recovery = RecoveryFiles(); !recovery.isEmpty()) {
         const QString folder = app.DataPath();
-        context_.dialogs->Message(
-            QStringLiteral("前回異常終了したようです。autosave.zlkを読み込みます。"), QString(),
-            UserDialogs::Buttons::Ok);
-        app.SetFileName(AutosavePath());
-        LoadFigureFile(AutosavePath());
-        // Recovered work exists nowhere else: it counts as unsaved, so quitting,
-        // opening or starting anew asks before it can be lost.
-        context_.figure->SetDirty(true);
-        ClearHistory(true);
+        QString notice = QStringLiteral("前回異常終了したようです。%1を読み込みます。")
+                             .arg(QFileInfo(recovery.first()).fileName());
+        if (recovery.size() > 1) {
+            // Only one figure fits the window: the others wait in the recent-file list.
+            notice += QStringLiteral("\r\nほかにも復旧できるファイルがあります（最近使ったファイル"
+                                     "から開けます）：");
+            for (qsizetype i = recovery.size() - 1; i >= 1; --i) {
+                notice += QStringLiteral("\r\n") + recovery[i];
+                app.SetFileName(recovery[i]);
+            }
+        }
+        context_.dialogs->Message(notice, QString(), UserDialogs::Buttons::Ok);
+        const QString recovered = AdoptRecoveryFile(recovery.first());
+        app.SetFileName(recovered);
+        if (LoadFigureFile(recovered)) {
+            // Recovered work exists nowhere else: it counts as unsaved, so quitting,
+            // opening or starting anew asks before it can be lost.
+            context_.figure->SetDirty(true);
+            ClearHistory(true);
+        } else {
+            app.SetFileName(QString());
+        }
         app.SetDataPath(folder);
         UpdateTitle();
     } else {
         const QString folder = app.DataPath();
         LoadBuiltInFigure();
-        SaveFigureFile(DataFolder() + QStringLiteral("/zelk01.zlk"));
+        const QString builtInFile = DataFolder() + QStringLiteral("/zelk01.zlk");
+        if (HoldsBuiltInFigure(builtInFile)) {
+            SaveFigureFile(builtInFile);
+        } else {
+            // The built-in figure is nobody's unsaved work.
+            context_.figure->SetDirty(false);
+        }
         app.SetFileName(QString());
         app.SetDataPath(folder);
     }
@@ -104,8 +152,10 @@ void CZelkController::Boot() {
     view.Draw();
 
     context_.windows->CloseSplash();
-    ShowCondition(QStringLiteral("さあ、立体ゼルクをはじめましょう！   <") +
-                  context_.clock->ShortDate() + u'>');
+    if (!ShowSkippedLines()) {
+        ShowCondition(QStringLiteral("さあ、立体ゼルクをはじめましょう！   <") +
+                      context_.clock->ShortDate() + u'>');
+    }
     window.ShowWindow();
 }
 
@@ -118,6 +168,26 @@ void CZelkController::LoadBuiltInFigure() {
     }
     figure.SetComment(source.Comment());
     ClearHistory();
+}
+
+// zelk01.zlk is written anew only while it is missing or still the built-in figure: a
+// user may have saved a figure of their own under that name.
+bool CZelkController::HoldsBuiltInFigure(const QString& path) const {
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) {
+        return true;
+    }
+    CZelkData stored;
+    const ModelNotice::Handler previous =
+        ModelNotice::SetHandler([](const QString&, const QString&) {});
+    const bool read = stored.LoadData(path);
+    ModelNotice::SetHandler(previous);
+    // Comments differ by the date of their stamp; the lines decide.
+    return read && stored.Lines().size() == context_.figure->Lines().size() &&
+           std::equal(stored.Lines().begin(), stored.Lines().end(),
+                      context_.figure->Lines().begin(), [](const CLine& a, const CLine& b) {
+                          return a.FromX == b.FromX && a.FromY == b.FromY && a.FromZ == b.FromZ &&
+                                 a.ToX == b.ToX && a.ToY == b.ToY && a.ToZ == b.ToZ;
+                      });
 }
 
 void CZelkController::Finish() {

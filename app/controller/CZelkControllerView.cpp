@@ -9,6 +9,9 @@
 #include "NumberText.h"
 #include "ctlZelkView.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 void CZelkController::EnterViewMode() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
@@ -163,20 +166,16 @@ void CZelkController::TurnToView(int longitude, int latitude) {
         view.SetMinPos(figure.GetMinPos());
         DrawView();
     } else if (!context_.window->TurningTimerActive()) {
-        const int step = app.UnitAngle();
-        // Both angles stay multiples of the step, so the walk always arrives.
+        // Angles may be any whole degree (the mouse turns by one): each step is at most
+        // the unit angle and never passes the target, so the walk always arrives.
+        const int step = std::max<int>(1, std::abs(static_cast<int>(app.UnitAngle())));
+        const auto toward = [step](int from, int to) {
+            return from + std::clamp(to - from, -step, step);
+        };
         while (app.Longitude() != longitude || app.Latitude() != latitude) {
             PlayTurnSound();
-            if (app.Latitude() > latitude) {
-                app.SetLatitude(app.Latitude() - step);
-            } else if (app.Latitude() < latitude) {
-                app.SetLatitude(app.Latitude() + step);
-            }
-            if (app.Longitude() > longitude) {
-                app.SetLongitude(app.Longitude() - step);
-            } else if (app.Longitude() < longitude) {
-                app.SetLongitude(app.Longitude() + step);
-            }
+            app.SetLatitude(toward(app.Latitude(), latitude));
+            app.SetLongitude(toward(app.Longitude(), longitude));
             ShowViewAngle(app.Longitude(), app.Latitude());
             int32_t lon = app.Longitude();
             int32_t lat = app.Latitude();

@@ -130,6 +130,10 @@ void CZelkController::ApplyPointer() {
         view.SetPointerTo(view.PointerFrom());
         view.SetViewPointerTo(true);
     } else {
+        // A line that no file could hold is refused aloud; the "to" pointer stays.
+        if (RefuseWhenFull()) {
+            return;
+        }
         app.SetPointer(DrawingPointer::From);
         // A refused line (zero length or already drawn) is dropped without a word.
         if (context_.figure->AddLine(FromPointerText() + u',' + ToPointerText())) {

@@ -148,6 +148,9 @@ void CZelkProController::Notice(const QString& text) {
 
 void CZelkProController::ApplyLine() {
     CZelkData& figure = *context_.figure;
+    if (context_.controller->RefuseWhenFull()) {
+        return;
+    }
     const int32_t position = figure.NumberOfLines() > 0 ? context_.appData->ProIF_LineNumber() : 1;
     QStringList fields;
     for (int index : kFieldOrder) {

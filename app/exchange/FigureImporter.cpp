@@ -276,6 +276,10 @@ bool FigureImporter::Read(const QString& path, const Options& options, CZelkData
         // The same ends once written as the file keeps them: too short to be a line.
         if (line.FromX == line.ToX && line.FromY == line.ToY && line.FromZ == line.ToZ) {
             ++report.zeroLength;
+        } else if (figure.IsFull() && !figure.Contains(line)) {
+            // One distinct segment more than a figure holds: refused at once.
+            report.taken = kMaxSegments + 1;
+            break;
         } else if (figure.AddLine(line)) {
             ++report.taken;
         } else {
@@ -288,7 +292,7 @@ bool FigureImporter::Read(const QString& path, const Options& options, CZelkData
         return false;
     }
     if (report.taken > kMaxSegments) {
-        error = QStringLiteral("線分が %1 本あり、図形の上限 %2 本を超えるため取り込めません。")
+        error = QStringLiteral("線分が %1 本以上あり、図形の上限 %2 本を超えるため取り込めません。")
                     .arg(report.taken)
                     .arg(kMaxSegments);
         figure.ClearData();

@@ -5,7 +5,7 @@
 #include "CZelkData.h"
 #include "CZelkProController.h"
 #include "HoldingSoundBackend.h"
-#include "InstanceLock.h"
+#include "CopySlots.h"
 #include "QtClipboard.h"
 #include "QtPrinter.h"
 #include "SafeFile.h"
@@ -53,8 +53,11 @@ bool Main_TheApp::Start() {
     const QString data = context_.folders.Data();
     QDir().mkpath(data);
     QDir().mkpath(QFileInfo(context_.folders.SettingsFile()).path());
-    instanceLock_ = std::make_unique<InstanceLock>(data + QStringLiteral("/.zelk.lock"));
-    context_.previousInstance = !instanceLock_->Acquire();
+    // Every running copy holds a slot of its own: its own autosave file.
+    slots_ = std::make_unique<CopySlots>(data);
+    slots_->Take();
+    context_.copySlots = slots_.get();
+    context_.previousInstance = slots_->OthersRunning();
     if (!context_.previousInstance) {
         // Temporaries of saves that were killed half-way; no other copy is writing them.
         const QStringList suffixes{QStringLiteral(".zlk")};
@@ -112,5 +115,5 @@ void Main_TheApp::Release() {
     window_.reset();
     context_.figure = nullptr;
     figure_.reset();
-    instanceLock_.reset();
+    slots_.reset();
 }

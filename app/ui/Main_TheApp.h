@@ -6,7 +6,7 @@
 #include <memory>
 
 class HoldingSoundBackend;
-class InstanceLock;
+class CopySlots;
 class QtClipboard;
 class QtPrinter;
 class WindowFactory;
@@ -52,5 +52,5 @@ private:
     std::unique_ptr<QtPrinter> systemPrinter_;
     std::unique_ptr<HoldingSoundBackend> sound_;
     std::unique_ptr<CZelkData> figure_;
-    std::unique_ptr<InstanceLock> instanceLock_;
+    std::unique_ptr<CopySlots> slots_;
 };

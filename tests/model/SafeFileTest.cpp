@@ -9,6 +9,7 @@
 #include "TestPrinters.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
@@ -172,14 +173,83 @@ TEST_F(SafeSaving, SpecialAndHugeFilesAreRefusedWithoutReading) {
     Fill(figure, 2);
     EXPECT_FALSE(figure.SaveData(Path("pipe.zlk")));
 
-    // Leftover temporaries of a killed save are recognised by their pattern only.
-    WriteBytes(Path("fig.zlk.a1B2c3"), "half");
-    WriteBytes(Path("notes.txt.a1B2c3"), "keep");
-    WriteBytes(Path("fig.zlk.long123"), "keep");
+    // Leftover temporaries of a killed save carry the program's own marker; look-alike
+    // names of the user's are never taken for them.
+    WriteBytes(Path(".fig.zlk.zelk-tmp-a1B2c3"), "half");
+    for (const char* keep : {"fig.zlk.a1B2c3", "house.zlk.backup", "plan.zlk.v2copy",
+                             "notes.txt.a1B2c3", ".notes.txt.zelk-tmp-a1B2c3",
+                             ".fig.zlk.zelk-tmp-toolong1", "fig.zlk.zelk-tmp-a1B2c3"}) {
+        WriteBytes(Path(QString::fromLatin1(keep)), "keep");
+    }
     EXPECT_EQ(SafeFile::RemoveLeftovers(dir.path(), {QStringLiteral(".zlk")}), 1);
-    EXPECT_FALSE(QFile::exists(Path("fig.zlk.a1B2c3")));
-    EXPECT_TRUE(QFile::exists(Path("notes.txt.a1B2c3")));
-    EXPECT_TRUE(QFile::exists(Path("fig.zlk.long123")));
+    EXPECT_FALSE(QFile::exists(Path(".fig.zlk.zelk-tmp-a1B2c3")));
+    for (const char* keep : {"fig.zlk.a1B2c3", "house.zlk.backup", "plan.zlk.v2copy",
+                             "notes.txt.a1B2c3", ".notes.txt.zelk-tmp-a1B2c3",
+                             ".fig.zlk.zelk-tmp-toolong1", "fig.zlk.zelk-tmp-a1B2c3"}) {
+        EXPECT_TRUE(QFile::exists(Path(QString::fromLatin1(keep)))) << keep;
+    }
+}
+
+// A save respects what the user said of the file: its protection, its owner, its other
+// names and where its link points.
+TEST_F(SafeSaving, ProtectionOwnersLinksAndTemporaryNamesAreKept) {
+    CZelkData figure;
+    Fill(figure, 3);
+
+    // A file nobody may write is refused with the system's reason (even for root).
+    WriteBytes(Path("locked.zlk"), "mine");
+    ASSERT_EQ(::chmod(QFile::encodeName(Path("locked.zlk")).constData(), 0444), 0);
+    EXPECT_FALSE(figure.SaveData(Path("locked.zlk")));
+    ASSERT_EQ(recorder.notices.size(), 1U);
+    EXPECT_EQ(recorder.notices[0].title, kSaveTitle);
+    EXPECT_TRUE(recorder.notices[0].text.contains(qt_error_string(EACCES)))
+        << recorder.notices[0].text.toStdString();
+    EXPECT_EQ(ReadBytes(Path("locked.zlk")), QByteArray("mine"));
+
+    // The mode survives the replacement.
+    WriteBytes(Path("private.zlk"), "old");
+    ASSERT_EQ(::chmod(QFile::encodeName(Path("private.zlk")).constData(), 0640), 0);
+    ASSERT_TRUE(figure.SaveData(Path("private.zlk")));
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(Path("private.zlk")).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640U);
+
+    // A hard link: both names see the new content.
+    WriteBytes(Path("shared.zlk"), "old");
+    ASSERT_EQ(::link(QFile::encodeName(Path("shared.zlk")).constData(),
+                     QFile::encodeName(Path("other-name.zlk")).constData()),
+              0);
+    ASSERT_TRUE(figure.SaveData(Path("shared.zlk")));
+    EXPECT_EQ(ReadBytes(Path("other-name.zlk")), ReadBytes(Path("shared.zlk")));
+    EXPECT_NE(ReadBytes(Path("other-name.zlk")), QByteArray("old"));
+
+    // A dangling symbolic link: its target is created, the link stays a link.
+    QDir(dir.path()).mkdir("real");
+    ASSERT_EQ(::symlink("real/target.zlk", QFile::encodeName(Path("link.zlk")).constData()), 0);
+    ASSERT_TRUE(figure.SaveData(Path("link.zlk")));
+    EXPECT_TRUE(QFileInfo(Path("link.zlk")).isSymLink());
+    CZelkData back;
+    ASSERT_TRUE(back.LoadData(Path("real/target.zlk")));
+    EXPECT_EQ(back.NumberOfLines(), 3);
+
+    // Every temporary is gone after the saves and the refusal.
+    for (const QString& name : Files()) {
+        EXPECT_FALSE(name.contains(QStringLiteral("zelk-tmp"))) << name.toStdString();
+    }
+
+    // Another user's file written by root keeps its owner and group, so its owner can
+    // still read it; only root can make such a file, so only root checks it.
+    if (::geteuid() == 0) {
+        WriteBytes(Path("theirs.zlk"), "theirs");
+        const QByteArray theirs = QFile::encodeName(Path("theirs.zlk"));
+        ASSERT_EQ(::chown(theirs.constData(), 65534, 65534), 0);
+        ASSERT_EQ(::chmod(theirs.constData(), 0600), 0);
+        ASSERT_TRUE(figure.SaveData(Path("theirs.zlk")));
+        ASSERT_EQ(::stat(theirs.constData(), &info), 0);
+        EXPECT_EQ(info.st_uid, 65534U);
+        EXPECT_EQ(info.st_gid, 65534U);
+        EXPECT_EQ(info.st_mode & 07777, 0600U);
+    }
 }
 
 struct EncodingCase {

@@ -196,12 +196,13 @@ TEST_F(FileCommands, RecentFilesAskBeforeDiscardingAndSurviveAMissingFile) {
     EXPECT_EQ(AppData().FileName(), one);
     EXPECT_TRUE(dialogs.ScriptUsedUp());
 
-    // A file that has gone: the current file is read again and the entry stays.
+    // A file that has gone: the message, and the figure stays exactly as it was.
     Figure().SetDirty(false);
     QFile::remove(two);
     Send("LOAD_RECENT_1");
+    EXPECT_EQ(dialogs.calls.last().caption, QStringLiteral("データ読み込みエラー"));
     EXPECT_EQ(AppData().FileName(), one);
-    EXPECT_EQ(Figure().NumberOfLines(), 1);
+    EXPECT_EQ(Figure().NumberOfLines(), 2);
     EXPECT_EQ(Window().RecentItem(1)->text(), two);
 }
 

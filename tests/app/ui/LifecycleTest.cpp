@@ -67,26 +67,51 @@ TEST_F(Lifecycle, NormalStartRewritesTheBuiltInFigureInAFreshDataFolder) {
     EXPECT_EQ(sound.cues.first(),
               (RecordingSoundBackend::Cue{Folder() + "/sound/Splash.wav", "SYNC"}));
 
-    // Every normal start writes it again.
+    // A start writes it again while it is the built-in figure (the comment stamp of the
+    // previous start differs)...
     app.reset();
-    WriteFigure(Data("zelk01.zlk"), "0 0 0 0\r\nold\r\n");
+    CZelkData stamped;
+    ASSERT_TRUE(stamped.LoadData(Data("zelk01.zlk")));
+    stamped.SetComment(QStringLiteral("an older stamp"));
+    ASSERT_TRUE(stamped.SaveData(Data("zelk01.zlk")));
     Boot();
     ASSERT_TRUE(written.LoadData(Data("zelk01.zlk")));
     EXPECT_EQ(written.NumberOfLines(), 15);
+    EXPECT_TRUE(written.Comment().startsWith(UserDialogs::ProgramTitle()));
+
+    // ...but a figure of the user's saved under that name is never overwritten.
+    for (const QByteArray& mine : {QByteArray("0 0 0 0\r\nold\r\n"),
+                                   QByteArray("0 0 0 1\r\n0 0 0 7 7 7\r\nmine\r\n"),
+                                   QByteArray("0 0 0 5\r\n0 0 0 7 7 7\r\n")}) {
+        app.reset();
+        WriteFigure(Data("zelk01.zlk"), mine);
+        Boot();
+        QFile f(Data("zelk01.zlk"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), mine);
+        EXPECT_EQ(Figure().NumberOfLines(), 15) << "the built-in figure is shown all the same";
+        EXPECT_FALSE(Figure().IsDirty());
+        EXPECT_TRUE(dialogs.MessageTexts().isEmpty()) << "a damaged one is not reported either";
+    }
 }
 
 // Temporaries of saves killed half-way are cleared by the next start, unless another
 // copy runs (it may be writing one of them at this moment).
 TEST_F(Lifecycle, LeftoversOfKilledSavesAreRemovedAtStart) {
     WriteFigure(Data("keep.zlk"), "0 0 0 0\r\nkeep\r\n");
-    const QStringList leftovers{Data("fig.zlk.Ab12Cd"), Data("DataHistory/old.zlk.x9Y8z7"),
-                                programDir.filePath("ZelkWin33.ini.QwErTy")};
-    const auto writeLeftovers = [&] {
-        for (const QString& path : leftovers) {
+    const QStringList leftovers{Data(".fig.zlk.zelk-tmp-Ab12Cd"),
+                                Data("DataHistory/.old.zlk.zelk-tmp-x9Y8z7"),
+                                programDir.filePath(".ZelkWin33.ini.zelk-tmp-QwErTy")};
+    // Names of the user's that merely look like temporaries stay.
+    const QStringList users{Data("house.zlk.backup"), Data("plan.zlk.v2copy"),
+                            Data("fig.zlk.Ab12Cd"), Data("DataHistory/keep.zlk.backup"),
+                            programDir.filePath("ZelkWin33.ini.backup")};
+    const auto writeAll = [&] {
+        for (const QString& path : leftovers + users) {
             WriteFigure(path, "half");
         }
     };
-    writeLeftovers();
+    writeAll();
     {
         InstanceLock other(Data(".zelk.lock"));
         ASSERT_TRUE(other.Acquire());
@@ -99,6 +124,9 @@ TEST_F(Lifecycle, LeftoversOfKilledSavesAreRemovedAtStart) {
     Boot();
     for (const QString& path : leftovers) {
         EXPECT_FALSE(QFile::exists(path)) << path.toStdString();
+    }
+    for (const QString& path : users) {
+        EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
     }
     EXPECT_TRUE(QFile::exists(Data("keep.zlk")));
 }
