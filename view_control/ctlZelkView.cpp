@@ -375,17 +375,25 @@ QImage ctlZelkView::PictureAtScale(int scale) {
 
 void ctlZelkView::PaintVector(QPaintDevice& device) {
     TransformAll();
-    {
-        QPainter background(&device);
-        background.fillRect(QRectF(QPointF(0, 0), QSizeF(LogicalSize())), ToQColor(backColor_));
-    }
-    Paint(device, LogicalSize(), nullptr);
+    // One painter for the whole picture: each painter begun on an SVG generator writes
+    // a document of its own, and two would make one malformed file.
+    Paint(device, LogicalSize(), nullptr, true);
 }
 
-ctlZelkView::Mapping ctlZelkView::Paint(QPaintDevice& device, QSize size, QImage* raster) {
+ctlZelkView::Mapping ctlZelkView::Paint(QPaintDevice& device, QSize size, QImage* raster,
+                                        bool fillBackground) {
+    const auto paintBackground = [&](QPainter& painter) {
+        if (fillBackground) {
+            painter.fillRect(QRectF(QPointF(0, 0), QSizeF(size)), ToQColor(backColor_));
+        }
+    };
     // A zoom of zero (or a scale of zero) maps the figure nowhere: only the background shows.
     if (!(ratio_ > 0.0F) || !std::isfinite(ratio_) || controlScaleWidth_ == 0 ||
         controlScaleHeight_ == 0) {
+        if (fillBackground) {
+            QPainter painter(&device);
+            paintBackground(painter);
+        }
         return Mapping{};
     }
 
@@ -415,6 +423,7 @@ ctlZelkView::Mapping ctlZelkView::Paint(QPaintDevice& device, QSize size, QImage
         return true;
     };
     QPainter painter(&device);
+    paintBackground(painter);
     auto drawLine = [&](const Segment& s, int32_t colour, int32_t penWidth) {
         QLineF line;
         if (clipped(s, penWidth, line)) {

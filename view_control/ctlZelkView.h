@@ -141,7 +141,7 @@ private:
     struct Mapping;
     // Paints the picture of the rotated figure on device, of size pixels; thin figure
     // lines go through the rasteriser when raster (the same image) is given.
-    Mapping Paint(QPaintDevice& device, QSize size, QImage* raster);
+    Mapping Paint(QPaintDevice& device, QSize size, QImage* raster, bool fillBackground = false);
     void ShowBuffer();
     void ResizeSurfaces(int w, int h);
     // The surfaces' size in the control's pixels.

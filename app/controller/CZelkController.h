@@ -54,6 +54,9 @@ public:
     // The session ends or the process is told to stop: unsaved work into autosave.zlk
     // (recovered at the next start), the settings written, the program ended.
     void EndSession();
+    // The session manager asks for the data (logout may still be cancelled): unsaved work
+    // into autosave.zlk and the settings written; the program goes on.
+    void CommitSession();
 
     // The mouse in the view: turns by whole degrees (no cue), and a click at a pixel: in
     // drawing mode the current pointer jumps to a corner within 6 pixels; else a line

@@ -230,6 +230,13 @@ void CZelkController::EndSession() {
     }
 }
 
+void CZelkController::CommitSession() {
+    if (context_.figure != nullptr && context_.figure->IsDirty()) {
+        SaveRecoveryCopy();
+    }
+    CZelkIniFileHandler(context_).WriteSetting();
+}
+
 // The figure as it is into autosave.zlk, its changed mark kept. No message box: nobody
 // is there to answer it while the session ends (a failure goes to the error output).
 void CZelkController::SaveRecoveryCopy() {

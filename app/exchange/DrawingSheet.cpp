@@ -2,6 +2,8 @@
 
 #include "CZelkData.h"
 
+#include "ExchangeText.h"
+
 #include <QBuffer>
 #include <QFont>
 #include <QPainter>
@@ -140,7 +142,7 @@ QByteArray DrawingSheet::Svg(const CZelkData& figure, const QString& fileName,
     generator.setResolution(254);
     generator.setSize(QSize(static_cast<int>(kWidth * 10), static_cast<int>(kHeight * 10)));
     generator.setViewBox(QRectF(0, 0, kWidth, kHeight));
-    generator.setTitle(fileName);
+    generator.setTitle(ExchangeText::SvgMetaText(fileName));
     generator.setDescription(QStringLiteral("zelk drawing sheet, third-angle projection"));
 
     const double scale = Scale(figure);

@@ -16,3 +16,11 @@ QString ExchangeText::OneLine(const QString& text) {
     }
     return out;
 }
+
+QString ExchangeText::SvgMetaText(const QString& text) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    return text.toHtmlEscaped();
+#else
+    return text;
+#endif
+}

@@ -10,4 +10,7 @@ public:
     static QByteArray Number(float value);
     // A text on one line: line breaks and tabs become blanks.
     static QString OneLine(const QString& text);
+    // A text for the SVG generator's title and description, which Qt before 6.5 writes
+    // into the XML unescaped ("&" or "<" in a file name made the file malformed).
+    static QString SvgMetaText(const QString& text);
 };

@@ -10,6 +10,8 @@
 #include "SafeFile.h"
 #include "ctlZelkView.h"
 
+#include "ExchangeText.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QSvgGenerator>
@@ -103,7 +105,7 @@ bool FigureExporter::Export(const QString& path, const Choice& choice, const CZe
         generator.setOutputDevice(&buffer);
         generator.setSize(view->ViewImage().size());
         generator.setViewBox(QRect(QPoint(0, 0), view->ViewImage().size()));
-        generator.setTitle(fileName);
+        generator.setTitle(ExchangeText::SvgMetaText(fileName));
         view->PaintVector(generator);
         break;
     }

@@ -24,6 +24,12 @@ SignalWatcher::SignalWatcher(std::initializer_list<int> numbers, Handler handler
         if (count_ == static_cast<int>(std::size(signalList_))) {
             break;
         }
+        // A signal ignored when the program started (nohup, a background job) stays
+        // ignored: whoever started it asked for that.
+        struct sigaction current {};
+        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) {
+            continue;
+        }
         struct sigaction action {};
         action.sa_handler = &SignalWatcher::OnSignal;
         sigemptyset(&action.sa_mask);

@@ -8,7 +8,8 @@ class QSocketNotifier;
 
 // Turns POSIX signals (SIGTERM, SIGHUP, ...) into a call on the event loop. The signal
 // handler itself only writes the signal's number into a pipe; the work is done later,
-// in the loop, where anything may be done.
+// in the loop, where anything may be done. A signal that was ignored at start stays
+// ignored.
 class SignalWatcher : public QObject {
 public:
     using Handler = std::function<void(int signal)>;

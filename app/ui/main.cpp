@@ -161,8 +161,15 @@ int main(int argc, char** argv) {
             app.Context().controller->EndSession();
         }
     };
+    // The session manager asks for the data first; the logout may still be cancelled, so
+    // the program goes on: it ends when the session really quits.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
-                     [&endSession](QSessionManager&) { endSession(); });
+                     [&app](QSessionManager&) {
+                         if (!app.Ended() && app.Context().controller != nullptr) {
+                             app.Context().controller->CommitSession();
+                         }
+                     });
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &application, endSession);
     SignalWatcher stopSignals({SIGTERM, SIGHUP, SIGINT}, [&endSession](int) { endSession(); });
     return QApplication::exec();
 }

@@ -100,6 +100,19 @@ TEST(CZelkData, ExtentsFollowEveryChange) {
     EXPECT_EQ(inside.GetMaxPos(), QStringLiteral("20,50,40"));
     inside.AddLineTo(1, QStringLiteral("0,0,0,100,0,0"));
     EXPECT_EQ(inside.GetMaxSize(), QStringLiteral("100,50,40"));
+
+    // A figure lying wholly beyond 99999 mm: MinPos is still where its points are, and
+    // the size is its own, however the lines arrive.
+    CZelkData far;
+    far.AddLine(QStringLiteral("200000,300000,150000,250000,310000,160000"));
+    EXPECT_EQ(far.GetMinPos(), QStringLiteral("200000,300000,150000"));
+    far.AddLine(QStringLiteral("210000,305000,155000,220000,320000,170000"));
+    EXPECT_EQ(far.GetMinPos(), QStringLiteral("200000,300000,150000"));
+    EXPECT_EQ(far.GetMaxSize(), QStringLiteral("50000,20000,20000"));
+    far.DelLine(1);
+    EXPECT_EQ(far.GetMinPos(), QStringLiteral("210000,305000,155000"));
+    EXPECT_EQ(far.GetMaxPos(), QStringLiteral("220000,320000,170000"));
+    EXPECT_EQ(far.GetMaxSize(), QStringLiteral("10000,15000,15000"));
 }
 
 TEST(CZelkData, IteratorCursorDirtyFlagAndComment) {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QProcess>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -143,6 +144,29 @@ TEST_F(Exchange, TheCommandLineConvertsWithoutAWindow) {
     EXPECT_TRUE(err.contains(QStringLiteral("junk.obj"))) << err.toStdString();
     EXPECT_TRUE(back.LoadData(converted)) << "a failed conversion leaves the earlier file";
     EXPECT_NE(run({QStringLiteral("--import"), Data(QStringLiteral("out.obj"))}, &err), 0);
+}
+
+// A file name with XML's own characters must not break the SVG files it titles.
+TEST_F(Exchange, SvgFilesStayWellFormedWhateverTheFileName) {
+    const QString name = QStringLiteral("R&D <v2> \"x\" 'y'.zlk");
+    AppData().SetFileName(Data(name));
+    for (const auto kind : {UserDialogs::ExportKind::SvgSheet, UserDialogs::ExportKind::SvgView}) {
+        const QString path = Data(QStringLiteral("out.svg"));
+        dialogs.ChooseExport(UserDialogs::ExportChoice{path, kind});
+        ASSERT_TRUE(Send("EXPORT"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString title;
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"title") {
+                title = xml.readElementText();
+            }
+        }
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        EXPECT_EQ(title, name);
+        EXPECT_TRUE(QSvgRenderer(path).isValid());
+    }
 }
 
 } // namespace
