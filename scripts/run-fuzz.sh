@@ -16,11 +16,20 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DZELK_FUZZ=ON -DZELK_BUILD_TESTS=OFF
-cmake --build build-fuzz -j2 --target fuzz_zlk_reader fuzz_model_edits fuzz_view_draw fuzz_settings
+cmake --build build-fuzz -j2 --target fuzz_zlk_reader fuzz_model_edits fuzz_view_draw fuzz_settings \
+    fuzz_session
 
 mkdir -p build-fuzz/findings
 export ASAN_OPTIONS=detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# Seconds one input may take: a whole session runs many steps (its own watchdog limits
+# each step to 10 s).
+timeout_of() {
+    case $1 in
+    fuzz_session) echo 120 ;;
+    *) echo 10 ;;
+    esac
+}
 # One target per core: two at a time.
 fuzz_one() {
     local target=$1
@@ -29,14 +38,14 @@ fuzz_one() {
     mkdir -p "$work"
     echo "== $target: replaying $(ls "$seeds" | wc -l) seeds, then ${seconds} s of fuzzing"
     "build-fuzz/tests/fuzz/$target" -runs=0 "$seeds" >"build-fuzz/$target.log" 2>&1 &&
-        "build-fuzz/tests/fuzz/$target" -max_total_time="$seconds" -timeout=10 \
+        "build-fuzz/tests/fuzz/$target" -max_total_time="$seconds" -timeout="$(timeout_of "$target")" \
             -rss_limit_mb=4096 -artifact_prefix="build-fuzz/findings/$target-" \
             "$work" "$seeds" >>"build-fuzz/$target.log" 2>&1 ||
         { echo "== $target FAILED:"; tail -n 60 "build-fuzz/$target.log"; return 1; }
     grep -E '^Done [0-9]+ runs' "build-fuzz/$target.log" | tail -n 1 | sed "s/^/   $target: /"
 }
 failed=0
-for pair in "fuzz_zlk_reader fuzz_model_edits" "fuzz_view_draw fuzz_settings"; do
+for pair in "fuzz_zlk_reader fuzz_model_edits" "fuzz_view_draw fuzz_settings" "fuzz_session"; do
     pids=()
     for target in $pair; do
         fuzz_one "$target" &

@@ -39,6 +39,14 @@ public:
         onFailure_ = std::move(handler);
     }
 
+    // Forgets the answers not yet used.
+    void ClearScript() {
+        answers_.clear();
+        files_.clear();
+        prints_.clear();
+        exports_.clear();
+        imports_.clear();
+    }
     // Texts of the message boxes shown so far.
     QStringList MessageTexts() const;
     bool ScriptUsedUp() const {
