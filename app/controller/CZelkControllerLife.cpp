@@ -16,15 +16,16 @@
 #include "ctlZelkView.h"
 
 #include <QFile>
-#include <algorithm>
 #include <QFileInfo>
+#include <algorithm>
 
 QString CZelkController::DataFolder() const {
     return context_.Folders().Data();
 }
 
 QString CZelkController::AutosavePath() const {
-    return DataFolder() + u'/' + CopySlots::AutosaveName(context_.copySlots ? context_.copySlots->Slot() : 1);
+    return DataFolder() + u'/' +
+           CopySlots::AutosaveName(context_.copySlots ? context_.copySlots->Slot() : 1);
 }
 
 QStringList CZelkController::RecoveryFiles() const {

@@ -176,16 +176,16 @@ TEST_F(SafeSaving, SpecialAndHugeFilesAreRefusedWithoutReading) {
     // Leftover temporaries of a killed save carry the program's own marker; look-alike
     // names of the user's are never taken for them.
     WriteBytes(Path(".fig.zlk.zelk-tmp-a1B2c3"), "half");
-    for (const char* keep : {"fig.zlk.a1B2c3", "house.zlk.backup", "plan.zlk.v2copy",
-                             "notes.txt.a1B2c3", ".notes.txt.zelk-tmp-a1B2c3",
-                             ".fig.zlk.zelk-tmp-toolong1", "fig.zlk.zelk-tmp-a1B2c3"}) {
+    for (const char* keep :
+         {"fig.zlk.a1B2c3", "house.zlk.backup", "plan.zlk.v2copy", "notes.txt.a1B2c3",
+          ".notes.txt.zelk-tmp-a1B2c3", ".fig.zlk.zelk-tmp-toolong1", "fig.zlk.zelk-tmp-a1B2c3"}) {
         WriteBytes(Path(QString::fromLatin1(keep)), "keep");
     }
     EXPECT_EQ(SafeFile::RemoveLeftovers(dir.path(), {QStringLiteral(".zlk")}), 1);
     EXPECT_FALSE(QFile::exists(Path(".fig.zlk.zelk-tmp-a1B2c3")));
-    for (const char* keep : {"fig.zlk.a1B2c3", "house.zlk.backup", "plan.zlk.v2copy",
-                             "notes.txt.a1B2c3", ".notes.txt.zelk-tmp-a1B2c3",
-                             ".fig.zlk.zelk-tmp-toolong1", "fig.zlk.zelk-tmp-a1B2c3"}) {
+    for (const char* keep :
+         {"fig.zlk.a1B2c3", "house.zlk.backup", "plan.zlk.v2copy", "notes.txt.a1B2c3",
+          ".notes.txt.zelk-tmp-a1B2c3", ".fig.zlk.zelk-tmp-toolong1", "fig.zlk.zelk-tmp-a1B2c3"}) {
         EXPECT_TRUE(QFile::exists(Path(QString::fromLatin1(keep)))) << keep;
     }
 }

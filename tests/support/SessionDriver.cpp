@@ -34,19 +34,53 @@ int64_t NowMs() {
 
 // Commands a user can give from the menus, the tool bar and the side panel. Dialogs that
 // stay open (help, version, thumbnails) and printing are left to their own tests.
-const char* const kCommands[] = {
-    "TURN_UP",       "TURN_DOWN",         "TURN_LEFT",        "TURN_RIGHT",
-    "FRONT_VIEW",    "TOP_VIEW",          "SIDE_VIEW",        "EQUAL_ANGLE_VIEW",
-    "MAGNIFY",       "REDUCE",            "DRAW_MODE",        "VIEW_MODE",
-    "CHANGE_MODE",   "APPLY",             "DEL_TAIL",         "POINTER_MOVE_X",
-    "POINTER_MOVE_Y", "POINTER_MOVE_Z",   "POINTER_MOVE_MX",  "POINTER_MOVE_MY",
-    "POINTER_MOVE_MZ", "RETURN_POINTER_TO_ORIGIN", "UNDO",   "REDO",
-    "NEW_FIGURE",    "THIRD_ANGLE_PROJECTION_METHOD", "DIFFICULTY_BEGINNER",
-    "DIFFICULTY_MIDIUM", "DIFFICULTY_SENIOR", "DIFFICULTY_SPECIAL", "DIFFICULTY_SUPER_SPECIAL",
-    "REDRAW",        "AUTOSAVE",          "NORMAL_COPY",      "MONOCHROME_COPY",
-    "CONTINUOUS_TURN", "CONTINUOUS_TURN_STOP", "TURNING_TIMER_CALL", "PRO_INTERFACE",
-    "NORMAL_INTERFACE", "DATA_PATH_FIXED", "VIEW_DATA_FILE_INFO", "LOAD_RECENT_0",
-    "LOAD_RECENT_1", "LOAD_RECENT_2",    "FIN",              "PARA_PARA_ANIME"};
+const char* const kCommands[] = {"TURN_UP",
+                                 "TURN_DOWN",
+                                 "TURN_LEFT",
+                                 "TURN_RIGHT",
+                                 "FRONT_VIEW",
+                                 "TOP_VIEW",
+                                 "SIDE_VIEW",
+                                 "EQUAL_ANGLE_VIEW",
+                                 "MAGNIFY",
+                                 "REDUCE",
+                                 "DRAW_MODE",
+                                 "VIEW_MODE",
+                                 "CHANGE_MODE",
+                                 "APPLY",
+                                 "DEL_TAIL",
+                                 "POINTER_MOVE_X",
+                                 "POINTER_MOVE_Y",
+                                 "POINTER_MOVE_Z",
+                                 "POINTER_MOVE_MX",
+                                 "POINTER_MOVE_MY",
+                                 "POINTER_MOVE_MZ",
+                                 "RETURN_POINTER_TO_ORIGIN",
+                                 "UNDO",
+                                 "REDO",
+                                 "NEW_FIGURE",
+                                 "THIRD_ANGLE_PROJECTION_METHOD",
+                                 "DIFFICULTY_BEGINNER",
+                                 "DIFFICULTY_MIDIUM",
+                                 "DIFFICULTY_SENIOR",
+                                 "DIFFICULTY_SPECIAL",
+                                 "DIFFICULTY_SUPER_SPECIAL",
+                                 "REDRAW",
+                                 "AUTOSAVE",
+                                 "NORMAL_COPY",
+                                 "MONOCHROME_COPY",
+                                 "CONTINUOUS_TURN",
+                                 "CONTINUOUS_TURN_STOP",
+                                 "TURNING_TIMER_CALL",
+                                 "PRO_INTERFACE",
+                                 "NORMAL_INTERFACE",
+                                 "DATA_PATH_FIXED",
+                                 "VIEW_DATA_FILE_INFO",
+                                 "LOAD_RECENT_0",
+                                 "LOAD_RECENT_1",
+                                 "LOAD_RECENT_2",
+                                 "FIN",
+                                 "PARA_PARA_ANIME"};
 
 const int16_t kKeys[] = {KeyCodes::kBackspace, KeyCodes::kEnter, KeyCodes::kEscape,
                          KeyCodes::kSpace,     KeyCodes::kLeft,  KeyCodes::kUp,
@@ -54,8 +88,8 @@ const int16_t kKeys[] = {KeyCodes::kBackspace, KeyCodes::kEnter, KeyCodes::kEsca
                          KeyCodes::kX,         KeyCodes::kY,     KeyCodes::kZ};
 
 // Files a session may open or import: the program's own, damaged ones, missing ones.
-const char* const kOpenable[] = {"built-in.zlk", "small.zlk",  "damaged.zlk", "odd.zlk",
-                                 "empty.zlk",    "missing.zlk", "saved.zlk",  "folder",
+const char* const kOpenable[] = {"built-in.zlk", "small.zlk",   "damaged.zlk", "odd.zlk",
+                                 "empty.zlk",    "missing.zlk", "saved.zlk",   "folder",
                                  "autosave.zlk", "big.zlk"};
 const char* const kImportable[] = {"good.obj", "broken.obj", "missing.obj", "small.zlk"};
 
@@ -90,8 +124,7 @@ SessionDriver::SessionDriver(const QString& builtProgramFolder,
         const QDir from(builtProgramFolder + u'/' + QString::fromLatin1(sub));
         QDir().mkpath(dir_.filePath(QString::fromLatin1(sub)));
         for (const QString& name : from.entryList(QDir::Files)) {
-            QFile::copy(from.filePath(name),
-                        dir_.filePath(QString::fromLatin1(sub) + u'/' + name));
+            QFile::copy(from.filePath(name), dir_.filePath(QString::fromLatin1(sub) + u'/' + name));
         }
     }
     qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("xdg-data"))));
@@ -134,12 +167,13 @@ void SessionDriver::WriteFiles() {
     };
     write("small.zlk", "0 0 0 3\r\n0 0 0 20 0 0\r\n20 0 0 20 20 0\r\n20 20 0 0 0 40\r\nsmall\r\n");
     write("damaged.zlk", "0 0 0 3\r\n0 0 0 9 9 9\r\n1 1 1 2 2 2\r\n");
-    write("odd.zlk", "0 0 0 4\r\n0 0 0 5 5 5\r\n1 1 1 1 1 1\r\n5 5 5 0 0 0\r\n0 0 0 1 x 2\r\nodd\r\n");
+    write("odd.zlk",
+          "0 0 0 4\r\n0 0 0 5 5 5\r\n1 1 1 1 1 1\r\n5 5 5 0 0 0\r\n0 0 0 1 x 2\r\nodd\r\n");
     write("empty.zlk", "0 0 0 0\r\n\r\n");
     QByteArray big = "0 0 0 1000\r\n";
     for (int i = 0; i < 1000; ++i) {
-        big += "0 0 0 " + QByteArray::number(i % 40 + 1) + ' ' + QByteArray::number(i / 40) +
-               " 0\r\n";
+        big +=
+            "0 0 0 " + QByteArray::number(i % 40 + 1) + ' ' + QByteArray::number(i / 40) + " 0\r\n";
     }
     write("big.zlk", big + "big\r\n");
     write("good.obj", "v 0 0 0\nv 10 0 0\nv 10 10 0\nv 0 0 10\nf 1 2 3\nl 1 4\n");
@@ -147,8 +181,8 @@ void SessionDriver::WriteFiles() {
 }
 
 void SessionDriver::Boot() {
-    app_ = std::make_unique<Main_TheApp>(dir_.path(), QStringList(), dialogs_, sound_, clock_,
-                                         [this] { ++quits_; }, &clipboard_);
+    app_ = std::make_unique<Main_TheApp>(
+        dir_.path(), QStringList(), dialogs_, sound_, clock_, [this] { ++quits_; }, &clipboard_);
     if (!app_->Start()) {
         Fail("BOOT_ZELK failed");
         return;
@@ -297,8 +331,8 @@ bool SessionDriver::Step(Bytes& in) {
     case 9: {
         const char* name = in.Pick(kImportable);
         const double scales[] = {1.0, 10.0, 1000.0};
-        dialogs_.ChooseImport(UserDialogs::ImportChoice{File(name), in.Pick(scales),
-                                                        in.Next() % 2 == 0});
+        dialogs_.ChooseImport(
+            UserDialogs::ImportChoice{File(name), in.Pick(scales), in.Next() % 2 == 0});
         begin(std::string("import ") + name);
         command("IMPORT");
         break;
@@ -317,8 +351,12 @@ bool SessionDriver::Step(Bytes& in) {
         if (window.LineNumberScrollBar() != nullptr) {
             window.LineNumberScrollBar()->setValue(in.Next());
         }
-        const char* pro[] = {"APPLY_LINE", "DELETE_LINE", "NEW_LINE", "SET_TEMP_LINE",
-                             "VSCR_LINE_NUMBER_CHANGE", "PRO_INTERFACE_CHANGE"};
+        const char* pro[] = {"APPLY_LINE",
+                             "DELETE_LINE",
+                             "NEW_LINE",
+                             "SET_TEMP_LINE",
+                             "VSCR_LINE_NUMBER_CHANGE",
+                             "PRO_INTERFACE_CHANGE"};
         const char* name = in.Pick(pro);
         step += std::string(" ") + name;
         ctx.proController->SetCommand(QString::fromLatin1(name));
@@ -345,7 +383,10 @@ bool SessionDriver::Step(Bytes& in) {
         Boot();
         return !failed_;
     }
-    if (getenv("ZDBG")) fprintf(stderr, "DBG %d %s dirty=%d title=%s clean=%d idx=%d\n", steps_, step.c_str(), (int)ctx.figure->IsDirty(), qPrintable(window.windowTitle()), (int)controller.History().isClean(), controller.History().index());
+    if (getenv("ZDBG"))
+        fprintf(stderr, "DBG %d %s dirty=%d title=%s clean=%d idx=%d\n", steps_, step.c_str(),
+                (int)ctx.figure->IsDirty(), qPrintable(window.windowTitle()),
+                (int)controller.History().isClean(), controller.History().index());
     Check(step, mayMoveCleanState);
     if (steps_ % 25 == 0) {
         CheckReplay();

@@ -70,9 +70,9 @@ TEST_F(FeatureMeetings, AfterAnyDragEveryStandardViewArrives) {
             ASSERT_TRUE(Send(target.command)) << target.command;
             EXPECT_EQ(AppData().Longitude(), target.longitude) << target.command;
             EXPECT_EQ(AppData().Latitude(), target.latitude) << target.command;
-            EXPECT_EQ(Window().StatusText(2), QStringLiteral("視点の角度[%1° , %2°]")
-                                                  .arg(target.longitude)
-                                                  .arg(target.latitude));
+            EXPECT_EQ(
+                Window().StatusText(2),
+                QStringLiteral("視点の角度[%1° , %2°]").arg(target.longitude).arg(target.latitude));
         }
     }
     // The three-view layout walks to three views and back to the isometric one.
@@ -230,8 +230,9 @@ TEST_F(FeatureMeetings, TwoCopiesNeverShareARecoveryFile) {
     ScriptedUserDialogs secondDialogs;
     secondDialogs.SetFailureHandler([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
     int secondQuits = 0;
-    auto second = std::make_unique<Main_TheApp>(programDir.path(), QStringList(), secondDialogs,
-                                                sound, clock, [&] { ++secondQuits; }, &clipboard);
+    auto second = std::make_unique<Main_TheApp>(
+        programDir.path(), QStringList(), secondDialogs, sound, clock, [&] { ++secondQuits; },
+        &clipboard);
     ASSERT_TRUE(second->Start());
     AppContext& other = second->Context();
     EXPECT_TRUE(other.previousInstance);
@@ -296,8 +297,8 @@ TEST_F(FeatureMeetings, ALoadSaysHowManyLinesItLeftOut) {
     dialogs.ChooseFile(Data("odd.zlk"));
     Send("LOAD");
     EXPECT_EQ(Figure().NumberOfLines(), 1);
-    EXPECT_TRUE(Window().StatusText(1).contains(QStringLiteral("3 本"))) <<
-        Window().StatusText(1).toStdString();
+    EXPECT_TRUE(Window().StatusText(1).contains(QStringLiteral("3 本")))
+        << Window().StatusText(1).toStdString();
 }
 
 // The session manager asks for the data: it is written, and the program goes on.

@@ -80,9 +80,9 @@ TEST_F(Lifecycle, NormalStartRewritesTheBuiltInFigureInAFreshDataFolder) {
     EXPECT_TRUE(written.Comment().startsWith(UserDialogs::ProgramTitle()));
 
     // ...but a figure of the user's saved under that name is never overwritten.
-    for (const QByteArray& mine : {QByteArray("0 0 0 0\r\nold\r\n"),
-                                   QByteArray("0 0 0 1\r\n0 0 0 7 7 7\r\nmine\r\n"),
-                                   QByteArray("0 0 0 5\r\n0 0 0 7 7 7\r\n")}) {
+    for (const QByteArray& mine :
+         {QByteArray("0 0 0 0\r\nold\r\n"), QByteArray("0 0 0 1\r\n0 0 0 7 7 7\r\nmine\r\n"),
+          QByteArray("0 0 0 5\r\n0 0 0 7 7 7\r\n")}) {
         app.reset();
         WriteFigure(Data("zelk01.zlk"), mine);
         Boot();

@@ -12,13 +12,15 @@ namespace {
 
 TEST(SessionFuzz, SeededSessionsKeepEveryInvariant) {
     // More sessions on request (ZELK_SESSION_SEEDS), e.g. for a long run by hand.
-    const unsigned seeds = qEnvironmentVariableIntValue("ZELK_SESSION_SEEDS") > 0
-                               ? static_cast<unsigned>(qEnvironmentVariableIntValue("ZELK_SESSION_SEEDS"))
-                               : 6U;
+    const unsigned seeds =
+        qEnvironmentVariableIntValue("ZELK_SESSION_SEEDS") > 0
+            ? static_cast<unsigned>(qEnvironmentVariableIntValue("ZELK_SESSION_SEEDS"))
+            : 6U;
     // ZELK_SESSION_SEED repeats one session.
-    const unsigned first = qEnvironmentVariableIntValue("ZELK_SESSION_SEED") > 0
-                               ? static_cast<unsigned>(qEnvironmentVariableIntValue("ZELK_SESSION_SEED"))
-                               : 1U;
+    const unsigned first =
+        qEnvironmentVariableIntValue("ZELK_SESSION_SEED") > 0
+            ? static_cast<unsigned>(qEnvironmentVariableIntValue("ZELK_SESSION_SEED"))
+            : 1U;
     for (unsigned seed = first; seed < first + (first > 1 ? 1 : seeds); ++seed) {
         std::mt19937 random(seed);
         std::vector<uint8_t> bytes(4000);
@@ -26,7 +28,9 @@ TEST(SessionFuzz, SeededSessionsKeepEveryInvariant) {
             b = static_cast<uint8_t>(random());
         }
         std::string failure;
-        SessionDriver driver(QStringLiteral(ZELK_PROGRAM_DIR), [&failure](const std::string& what) { failure = what; }, 20);
+        SessionDriver driver(
+            QStringLiteral(ZELK_PROGRAM_DIR),
+            [&failure](const std::string& what) { failure = what; }, 20);
         const bool kept = driver.Run(bytes.data(), bytes.size(), 150);
         EXPECT_TRUE(kept) << "seed " << seed << ": " << failure;
         EXPECT_GE(driver.StepsRun(), 100) << "seed " << seed;
