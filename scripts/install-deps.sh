@@ -8,7 +8,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev
     # exchange with other 3D programs: model import, animated GIF export
-    libassimp-dev libgif-dev
+    libassimp-dev libgif-dev libdxflib-dev
     # the program: Japanese glyphs, Qt's own dialogs in Japanese
     fonts-ipafont-gothic qt6-translations-l10n
     # tests: GoogleTest, the real program on its own X display, PDF text, locales

@@ -6,10 +6,13 @@
 #include "Clock.h"
 #include "FigureExporter.h"
 #include "FigureImporter.h"
+#include "ImportJob.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace {
 
@@ -70,16 +73,42 @@ void CZelkController::ImportFigure() {
     if (!chosen || chosen->path.isEmpty()) {
         return;
     }
-    CZelkData imported;
-    FigureImporter::Report report;
-    QString error;
-    if (!FigureImporter::Read(chosen->path, {chosen->scale, chosen->toOrigin}, imported, report,
-                              error)) {
+    // The reader runs in a process of its own while the window stays alive; the progress
+    // window can cancel it. The figure changes only when the whole model was read.
+    ImportJob job;
+    QEventLoop loop;
+    QObject::connect(&job, &ImportJob::finished, &loop, &QEventLoop::quit);
+    job.Start(chosen->path, {chosen->scale, chosen->toOrigin, chosen->zUp});
+    if (!job.Done()) {
+        const QString text = QStringLiteral("モデルを読み込んでいます…\r\n") + chosen->path;
+        const std::unique_ptr<UserDialogs::Progress> progress =
+            context_.dialogs->ShowProgress(text, [&job] { job.Cancel(); });
+        QTimer seconds;
+        QObject::connect(&seconds, &QTimer::timeout, &seconds, [&] {
+            if (progress) {
+                progress->SetDetail(text + QStringLiteral("\r\n%1 秒").arg(job.ElapsedMs() / 1000));
+            }
+        });
+        seconds.start(1000);
+        loop.exec();
+    }
+    // The loop also ends when the program is told to end: the reader goes with it.
+    if (!job.Done()) {
+        job.Cancel();
+        return;
+    }
+    if (job.Cancelled()) {
+        ShowCondition(job.Error());
+        return;
+    }
+    if (!job.Succeeded()) {
         context_.dialogs->Message(QStringLiteral("インポートできませんでした。\r\n") +
-                                      chosen->path + QStringLiteral("\r\n") + error,
+                                      chosen->path + QStringLiteral("\r\n") + job.Error(),
                                   UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
         return;
     }
+    const FigureImporter::Report report = job.Result();
+    CZelkData& imported = job.Figure();
     // Not saved anywhere yet: a new, unnamed figure with unsaved changes.
     imported.SetDirty(true);
     PutFigureInPlace(imported, true);

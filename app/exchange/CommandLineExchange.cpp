@@ -8,7 +8,9 @@
 #include "ctlZelkView.h"
 
 #include <QDate>
+#include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 namespace {
 
@@ -80,12 +82,26 @@ int CommandLineExchange::Export(const QString& out, const QString& in, std::FILE
 }
 
 int CommandLineExchange::Import(const QString& in, const QString& out, double scale, bool toOrigin,
-                                std::FILE* report, std::FILE* err) {
+                                bool zUp, std::FILE* report, std::FILE* err) {
+    // An empty name would write nothing and still report success.
+    if (out.isEmpty()) {
+        Say(err, QStringLiteral("書き出す図形ファイルの名前を指定してください。"));
+        return 1;
+    }
+    // The same file under any name (a link, "./", another path): it would be overwritten.
+    struct stat inInfo {};
+    struct stat outInfo {};
+    if (::stat(QFile::encodeName(in).constData(), &inInfo) == 0 &&
+        ::stat(QFile::encodeName(out).constData(), &outInfo) == 0 &&
+        inInfo.st_dev == outInfo.st_dev && inInfo.st_ino == outInfo.st_ino) {
+        Say(err, QStringLiteral("読み込むモデルと同じファイルには書き出せません: ") + out);
+        return 1;
+    }
     NoticesTo notices(err);
     CZelkData figure;
     FigureImporter::Report counts;
     QString error;
-    if (!FigureImporter::Read(in, {scale, toOrigin}, figure, counts, error)) {
+    if (!FigureImporter::Read(in, {scale, toOrigin, zUp}, figure, counts, error)) {
         error.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
         Say(err, QStringLiteral("取り込めませんでした: ") + in + u' ' + error);
         return 1;

@@ -1,21 +1,22 @@
 #pragma once
 
 #include <QString>
+#include <map>
 
 class CZelkData;
 
-// Reads a model of another 3D program through the Open Asset Import Library (OBJ, STL,
-// PLY, glTF, DXF and whatever else it reads) as a figure: every line primitive becomes
-// a segment and every polygon gives its edges; a segment met again (in either
-// direction) is taken once and zero-length ones are dropped. Coordinates are
-// millimetres, times a scale; the figure may be moved so that its smallest corner is
-// the origin. The library reads in a child process, so that a file that crashes it or
-// keeps it busy for ever cannot take the editor with it.
+// Reads a model of another 3D program as a figure: every line becomes a segment and
+// every polygon gives its edges; a segment met again (either way round) is taken once
+// and zero-length ones are dropped. Coordinates are millimetres, times a scale; a model
+// drawn with Z up can be turned to the figure's Y up; the figure may be moved so that its
+// smallest corner is the origin. The reading runs in a process of its own (ImportJob).
 class FigureImporter {
 public:
     struct Options {
         double scale = 1.0;
         bool toOrigin = false;
+        // The model's Z axis points up (CAD, Blender): it becomes the figure's Y.
+        bool zUp = false;
         // A reader that takes longer is stopped (a broken file can send it round for ever).
         int timeoutMs = 60000;
     };
@@ -23,13 +24,17 @@ public:
         int taken = 0;
         int duplicates = 0;
         int zeroLength = 0;
+        // What the model holds that a wire-frame figure cannot (e.g. "TEXT": 3).
+        std::map<QString, int> leftOut;
     };
     static constexpr int kMaxSegments = 32767;
 
-    // Fills figure (cleared first) from the file; false, with a message for the user
-    // in error, when the file cannot be read, holds no segment or more than the limit.
+    // Fills figure (cleared first) from the file, waiting for the reader; false, with a
+    // message for the user in error, when the file cannot be read, holds no segment or
+    // more than the limit.
     static bool Read(const QString& path, const Options& options, CZelkData& figure, Report& report,
                      QString& error);
-    // "12 本の線分を取り込みました（重複 3 本をまとめ、長さ 0 の 1 本を除きました）".
+    // "12 本の線分を取り込みました（重複 3 本をまとめ、長さ 0 の 1 本を除きました）", and
+    // what was left out, by kind.
     static QString ReportText(const Report& report);
 };

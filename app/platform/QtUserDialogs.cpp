@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QProgressDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -126,15 +127,54 @@ std::optional<UserDialogs::ImportChoice> QtUserDialogs::ImportFile(const QString
     scale->addItem(QStringLiteral("×1000（1 単位を 1 m として）"), 1000.0);
     auto* origin =
         new QCheckBox(QStringLiteral("いちばん小さい角を原点 (0, 0, 0) に移す"), &dialog);
+    auto* zUp = new QCheckBox(
+        QStringLiteral("Z 軸が上のモデル（CAD・Blender など）：Z を上（Y）に向ける"), &dialog);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* form = new QFormLayout(&dialog);
     form->addRow(QStringLiteral("座標の倍率"), scale);
     form->addRow(origin);
+    form->addRow(zUp);
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return ImportChoice{name, scale->currentData().toDouble(), origin->isChecked()};
+    return ImportChoice{name, scale->currentData().toDouble(), origin->isChecked(),
+                        zUp->isChecked()};
+}
+
+namespace {
+
+// A window-modal progress window: the main window paints on but takes no clicks.
+class QtProgress : public UserDialogs::Progress {
+public:
+    QtProgress(QWidget* parent, const QString& text, std::function<void()> cancel)
+        : dialog_(text, QStringLiteral("キャンセル"), 0, 0, parent) {
+        dialog_.setWindowTitle(UserDialogs::ProgramTitle());
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setMinimumDuration(0);
+        dialog_.setAutoReset(false);
+        dialog_.setAutoClose(false);
+        QObject::connect(&dialog_, &QProgressDialog::canceled, &dialog_,
+                         [cancel = std::move(cancel)] {
+                             if (cancel) {
+                                 cancel();
+                             }
+                         });
+        dialog_.show();
+    }
+    void SetDetail(const QString& text) override {
+        dialog_.setLabelText(text);
+    }
+
+private:
+    QProgressDialog dialog_;
+};
+
+} // namespace
+
+std::unique_ptr<UserDialogs::Progress> QtUserDialogs::ShowProgress(const QString& text,
+                                                                   std::function<void()> cancel) {
+    return std::make_unique<QtProgress>(parent_, text, std::move(cancel));
 }

@@ -18,6 +18,8 @@ public:
     std::optional<ExportChoice> ExportFile(const QString& initialFolder,
                                            const QString& baseName) override;
     std::optional<ImportChoice> ImportFile(const QString& initialFolder) override;
+    std::unique_ptr<Progress> ShowProgress(const QString& text,
+                                           std::function<void()> cancel) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <memory>
 #include <optional>
 
 // Everything the program asks or tells the user in a dialog goes through here, so
@@ -28,6 +30,15 @@ public:
         QString path;
         double scale = 1.0;
         bool toOrigin = false;
+        // The model's Z axis points up (CAD, Blender): it becomes the figure's Y.
+        bool zUp = false;
+    };
+    // A window that shows work going on, with a Cancel button; gone when destroyed.
+    class Progress {
+    public:
+        virtual ~Progress() = default;
+        // A line under the main text, e.g. the seconds so far.
+        virtual void SetDetail(const QString& text) = 0;
     };
 
     virtual ~UserDialogs() = default;
@@ -44,6 +55,9 @@ public:
     virtual std::optional<ExportChoice> ExportFile(const QString& initialFolder,
                                                    const QString& baseName) = 0;
     virtual std::optional<ImportChoice> ImportFile(const QString& initialFolder) = 0;
+    // Shows that work goes on; cancel is called when the user cancels it.
+    virtual std::unique_ptr<Progress> ShowProgress(const QString& text,
+                                                   std::function<void()> cancel) = 0;
 
     // The model's notices (failed loads and saves) become OK boxes of this object.
     void RouteModelNoticesHere();

@@ -3,6 +3,7 @@
 #include "CZelkController.h"
 #include "CommandLineExchange.h"
 #include "Main_TheApp.h"
+#include "ModelReader.h"
 #include "QtSoundBackend.h"
 #include "QtUserDialogs.h"
 #include "SignalWatcher.h"
@@ -14,7 +15,9 @@
 #include <QLibraryInfo>
 #include <QSessionManager>
 #include <QTranslator>
+#include <cmath>
 #include <csignal>
+#include <cstring>
 #include <cstdio>
 
 namespace {
@@ -34,9 +37,10 @@ const char* const kHelp =
     "\n"
     "  zelk --export OUT IN.zlk   図形を書き出します（OUT の拡張子で形式を選びます：\n"
     "                             .svg 図面, .png 画像, .obj, .dxf, .gif アニメーション）\n"
-    "  zelk --import IN OUT.zlk [--scale N] [--to-origin]\n"
+    "  zelk --import IN OUT.zlk [--scale N] [--to-origin] [--z-up]\n"
     "                             ほかの 3D ソフトのモデル（OBJ, STL, PLY, glTF, DXF …）を\n"
-    "                             図形ファイルにします\n";
+    "                             図形ファイルにします（--scale: 0 より大きく 1000000 以下、\n"
+    "                             --z-up: Z 軸が上のモデルを立てます）\n";
 
 // The command line, read before any window or file is touched: 0 to go on, else the
 // exit code (help and version print and end; an unknown option is an error).
@@ -46,6 +50,7 @@ struct CommandLine {
     QString importFrom; // --import IN: the model to read
     double scale = 1.0;
     bool toOrigin = false;
+    bool zUp = false;
 };
 
 int ReadCommandLine(int argc, char** argv, CommandLine& line) {
@@ -65,12 +70,14 @@ int ReadCommandLine(int argc, char** argv, CommandLine& line) {
     const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("scale"),
                                    QStringLiteral("N"));
     const QCommandLineOption toOrigin(QStringLiteral("to-origin"), QStringLiteral("to origin"));
+    const QCommandLineOption zUp(QStringLiteral("z-up"), QStringLiteral("z up"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(exportTo);
     parser.addOption(importFrom);
     parser.addOption(scale);
     parser.addOption(toOrigin);
+    parser.addOption(zUp);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("figure"));
     if (!parser.parse(raw)) {
         std::fprintf(stderr,
@@ -90,11 +97,14 @@ int ReadCommandLine(int argc, char** argv, CommandLine& line) {
     line.exportTo = parser.value(exportTo);
     line.importFrom = parser.value(importFrom);
     line.toOrigin = parser.isSet(toOrigin);
+    line.zUp = parser.isSet(zUp);
     if (parser.isSet(scale)) {
         bool ok = false;
         line.scale = parser.value(scale).toDouble(&ok);
-        if (!ok || !(line.scale > 0)) {
-            std::fprintf(stderr, "zelk: --scale には正の数を指定してください。\n");
+        // inf and 1e39 are numbers too, but no coordinate survives them.
+        if (!ok || !std::isfinite(line.scale) || !(line.scale > 0) || line.scale > 1e6) {
+            std::fprintf(stderr, "zelk: --scale の倍率が正しくありません（0 より大きく 1000000 "
+                                 "以下の数にしてください）。\n");
             return 2;
         }
     }
@@ -111,6 +121,11 @@ int ReadCommandLine(int argc, char** argv, CommandLine& line) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The reader of another program's model, started by the editor: no window, no Qt
+    // application, just the file in and the segments out.
+    if (argc > 1 && std::strcmp(argv[1], "--import-worker") == 0) {
+        return ModelReader::WorkerMain(argc, argv);
+    }
     CommandLine line;
     if (const int code = ReadCommandLine(argc, argv, line); code != 0) {
         return code < 0 ? 0 : code;
@@ -128,7 +143,7 @@ int main(int argc, char** argv) {
             return CommandLineExchange::Export(line.exportTo, line.files.first(), stderr);
         }
         return CommandLineExchange::Import(line.importFrom, line.files.first(), line.scale,
-                                           line.toOrigin, stdout, stderr);
+                                           line.toOrigin, line.zUp, stdout, stderr);
     }
     QApplication application(argc, argv);
     // The default caption of message boxes; no display name, which would be appended

@@ -8,11 +8,13 @@
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("ZELK_IMPORT_WORKER", ZELK_PROGRAM_DIR "/zelk");
     // libFuzzer's own flags are not the program's: Qt sees just the program's name.
     static int argc = 1;
     static char name[] = "fuzz_session";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
+    // Never destroyed: Qt's input devices must not outlive the platform at exit.
+    new QApplication(argc, argv);
     return 0;
 }
 

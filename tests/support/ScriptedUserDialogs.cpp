@@ -1,5 +1,6 @@
 #include "ScriptedUserDialogs.h"
 
+#include <QTimer>
 #include <QtGlobal>
 
 void ScriptedUserDialogs::Unscripted(const QString& what) {
@@ -79,4 +80,40 @@ QStringList ScriptedUserDialogs::MessageTexts() const {
         }
     }
     return texts;
+}
+
+namespace {
+
+class ScriptedProgress : public UserDialogs::Progress {
+public:
+    ScriptedProgress(int& open, std::function<void()> cancel, int cancelAfterMs)
+        : open_(open), cancel_(std::move(cancel)) {
+        ++open_;
+        if (cancelAfterMs >= 0) {
+            timer_.setSingleShot(true);
+            QObject::connect(&timer_, &QTimer::timeout, [this] {
+                if (cancel_) {
+                    cancel_();
+                }
+            });
+            timer_.start(cancelAfterMs);
+        }
+    }
+    ~ScriptedProgress() override { --open_; }
+    ScriptedProgress(const ScriptedProgress&) = delete;
+    ScriptedProgress& operator=(const ScriptedProgress&) = delete;
+    void SetDetail(const QString&) override {}
+
+private:
+    int& open_;
+    std::function<void()> cancel_;
+    QTimer timer_;
+};
+
+} // namespace
+
+std::unique_ptr<UserDialogs::Progress>
+ScriptedUserDialogs::ShowProgress(const QString& text, std::function<void()> cancel) {
+    calls.append({Kind::Progress, text, QString(), Buttons::Ok});
+    return std::make_unique<ScriptedProgress>(openProgress, std::move(cancel), cancelAfterMs_);
 }

@@ -13,7 +13,7 @@
 // (by default it aborts the program) and then answered No / cancel.
 class ScriptedUserDialogs : public UserDialogs {
 public:
-    enum class Kind { Message, OpenFile, SaveFile, Print, ExportFile, ImportFile };
+    enum class Kind { Message, OpenFile, SaveFile, Print, ExportFile, ImportFile, Progress };
     struct Call {
         Kind kind;
         QString text;    // message text, or the initial folder of a file dialog
@@ -28,6 +28,13 @@ public:
     std::optional<ExportChoice> ExportFile(const QString& initialFolder,
                                            const QString& baseName) override;
     std::optional<ImportChoice> ImportFile(const QString& initialFolder) override;
+    // A progress window that is open until destroyed; with CancelProgressAfter the user
+    // presses its Cancel after that many milliseconds of the caller's event loop.
+    std::unique_ptr<Progress> ShowProgress(const QString& text,
+                                           std::function<void()> cancel) override;
+    void CancelProgressAfter(int ms) { cancelAfterMs_ = ms; }
+    // Progress windows open now.
+    int openProgress = 0;
 
     void AnswerQuestion(Answer answer) { answers_.append(answer); }
     // An empty optional cancels the dialog.
@@ -65,4 +72,5 @@ private:
     QList<std::optional<ExportChoice>> exports_;
     QList<std::optional<ImportChoice>> imports_;
     std::function<void(const QString&)> onFailure_;
+    int cancelAfterMs_ = -1;
 };

@@ -34,7 +34,7 @@ TEST_F(Exchange, ImportReplacesTheFigureOnlyAfterTheDiscardWarning) {
     // A broken model: a message, and the figure as it was.
     WriteFigure(Data(QStringLiteral("broken.stl")), QByteArray("solid x\n facet normal"));
     dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
-    dialogs.ChooseImport(UserDialogs::ImportChoice{Data(QStringLiteral("broken.stl")), 1.0, false});
+    dialogs.ChooseImport(UserDialogs::ImportChoice{Data(QStringLiteral("broken.stl")), 1.0, false, false});
     EXPECT_TRUE(Send("IMPORT"));
     EXPECT_EQ(Figure().NumberOfLines(), before);
     EXPECT_TRUE(Figure().IsDirty());
@@ -43,7 +43,7 @@ TEST_F(Exchange, ImportReplacesTheFigureOnlyAfterTheDiscardWarning) {
 
     dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
     dialogs.ChooseImport(
-        UserDialogs::ImportChoice{Data(QStringLiteral("square.obj")), 10.0, false});
+        UserDialogs::ImportChoice{Data(QStringLiteral("square.obj")), 10.0, false, false});
     EXPECT_TRUE(Send("IMPORT"));
     EXPECT_EQ(Figure().NumberOfLines(), 4);
     EXPECT_EQ(Figure().GetMaxPos(), QStringLiteral("200,200,0"));

@@ -126,7 +126,7 @@ TEST_F(FeatureMeetings, AFailedLoadLeavesTheDocumentExactlyAsItWas) {
     // An import that cannot be read.
     WriteFigure(Data("broken.obj"), "v 0 0 0\nl 1 9\n");
     dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
-    dialogs.ChooseImport(UserDialogs::ImportChoice{Data("broken.obj"), 1, false});
+    dialogs.ChooseImport(UserDialogs::ImportChoice{Data("broken.obj"), 1, false, false});
     Send("IMPORT");
     EXPECT_EQ(Lines(), drawn);
     EXPECT_EQ(Controller().History().count(), steps);

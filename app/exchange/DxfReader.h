@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class SegmentCollector;
+
+// Reads a DXF drawing through dxflib (the reader LibreCAD uses) into a collector: LINE,
+// POLYLINE (2D and 3D), LWPOLYLINE at its elevation, the edges of 3DFACE, ARC and CIRCLE
+// as chords (kChordsPerCircle to a full circle) and INSERT of blocks (scaled, turned and
+// repeated in rows and columns). Everything else (TEXT, DIMENSION, HATCH, SPLINE...) is
+// counted as left out. The axes are the drawing's own: x, y and z as written.
+class DxfReader {
+public:
+    static constexpr int kChordsPerCircle = 72;
+
+    // True when the bytes look like a DXF file: group code 0 then SECTION, after any
+    // comments (999) and blanks.
+    static bool Recognises(const QString& path);
+    static bool Read(const QString& path, SegmentCollector& collector, QString& error);
+};

@@ -1,0 +1,238 @@
+#include "ImportJob.h"
+
+#include "CZelkData.h"
+#include "ModelReader.h"
+#include "SegmentCollector.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <unistd.h>
+
+namespace {
+
+// Larger files are refused before any reader sees them.
+constexpr qint64 kFileSizeLimit = 512LL * 1024 * 1024;
+// The reader's answer: a few header lines and at most the figure's limit of segments.
+constexpr qsizetype kAnswerLimit =
+    4096 + static_cast<qsizetype>(SegmentCollector::kLimit) * sizeof(SegmentCollector::Segment);
+constexpr double kLargestScale = 1e6;
+
+} // namespace
+
+ImportJob::ImportJob() = default;
+
+ImportJob::~ImportJob() {
+    if (process_ && process_->state() != QProcess::NotRunning) {
+        process_->disconnect(this);
+        process_->kill();
+        process_->waitForFinished(5000);
+    }
+}
+
+QString ImportJob::WorkerProgram() {
+    const QString given = qEnvironmentVariable("ZELK_IMPORT_WORKER");
+    if (!given.isEmpty()) {
+        return given;
+    }
+    return QCoreApplication::applicationFilePath();
+}
+
+qint64 ImportJob::MemoryLimitMb(qint64 fileSize) {
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    const qint64 machineMb =
+        pages > 0 && pageSize > 0 ? static_cast<qint64>(pages) * pageSize / (1024 * 1024) : 4096;
+    // The program's own libraries take a few hundred MiB of address space; a model
+    // rarely needs more than a few dozen times its file.
+    const qint64 wanted = 1024 + 64 * (fileSize / (1024 * 1024) + 1);
+    return std::max<qint64>(768, std::min(wanted, machineMb / 2));
+}
+
+bool ImportJob::Running() const {
+    return process_ && process_->state() != QProcess::NotRunning;
+}
+
+void ImportJob::Fail(const QString& error) {
+    error_ = error;
+    succeeded_ = false;
+    done_ = true;
+    emit finished();
+}
+
+void ImportJob::Start(const QString& path, const FigureImporter::Options& options) {
+    path_ = path;
+    options_ = options;
+    report_ = FigureImporter::Report{};
+    figure_ = std::make_unique<CZelkData>();
+    clock_.start();
+    if (!std::isfinite(options.scale) || !(options.scale > 0) || options.scale > kLargestScale) {
+        Fail(QStringLiteral("倍率が正しくありません（0 より大きく %1 以下の数にしてください）。")
+                 .arg(kLargestScale, 0, 'g'));
+        return;
+    }
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        Fail(QStringLiteral("ファイルが見つかりません。"));
+        return;
+    }
+    // A FIFO or a device would stall the reader; only plain files are read.
+    if (!info.isFile()) {
+        Fail(QStringLiteral("通常のファイルではないため読み込めません。"));
+        return;
+    }
+    if (info.size() > kFileSizeLimit) {
+        Fail(QStringLiteral("ファイルが大きすぎるため読み込めません。"));
+        return;
+    }
+    QFile probe(path);
+    if (!probe.open(QIODevice::ReadOnly)) {
+        Fail(QStringLiteral("ファイルを開けません（%1）。").arg(probe.errorString()));
+        return;
+    }
+    probe.close();
+
+    memoryMb_ = MemoryLimitMb(info.size());
+    QStringList arguments{QStringLiteral("--import-worker"), info.absoluteFilePath(),
+                          QStringLiteral("--scale"), QString::number(options.scale, 'g', 17),
+                          QStringLiteral("--memory-mb"), QString::number(memoryMb_)};
+    if (options.zUp) {
+        arguments << QStringLiteral("--z-up");
+    }
+    process_ = std::make_unique<QProcess>();
+    process_->setStandardInputFile(QProcess::nullDevice());
+    // The library's own chatter must never fill a pipe nobody reads.
+    process_->setStandardErrorFile(QProcess::nullDevice());
+    connect(process_.get(), &QProcess::readyReadStandardOutput, this, [this] {
+        answer_ += process_->readAllStandardOutput();
+        if (answer_.size() > kAnswerLimit) {
+            process_->kill();
+        }
+    });
+    connect(process_.get(), &QProcess::finished, this, &ImportJob::OnFinished);
+    connect(process_.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart && !done_) {
+            deadline_.stop();
+            Fail(QStringLiteral("読み込みのためのプログラムを起動できませんでした（%1）。")
+                     .arg(WorkerProgram()));
+        }
+    });
+    deadline_.setSingleShot(true);
+    connect(&deadline_, &QTimer::timeout, this, [this] {
+        timedOut_ = true;
+        process_->kill();
+    });
+    deadline_.start(options.timeoutMs);
+    process_->start(WorkerProgram(), arguments, QIODevice::ReadOnly);
+}
+
+void ImportJob::Cancel() {
+    if (Running()) {
+        cancelled_ = true;
+        process_->kill();
+    }
+}
+
+void ImportJob::OnFinished(int exitCode, QProcess::ExitStatus status) {
+    if (done_) {
+        return;
+    }
+    deadline_.stop();
+    answer_ += process_->readAllStandardOutput();
+    if (cancelled_) {
+        Fail(QStringLiteral("インポートを中止しました。"));
+        return;
+    }
+    if (timedOut_) {
+        Fail(QStringLiteral("読み込みに時間がかかりすぎるため中止しました（%1 秒）。")
+                 .arg(options_.timeoutMs / 1000));
+        return;
+    }
+    if (exitCode == ModelReader::kExitMemory || answer_.startsWith("ZELK-ERROR memory")) {
+        Fail(QStringLiteral("このファイルの読み込みには、許された量（%1 MB）より多くのメモリが必要"
+                            "です。読み込みを中止しました。")
+                 .arg(memoryMb_));
+        return;
+    }
+    if (status == QProcess::CrashExit || answer_.size() > kAnswerLimit) {
+        Fail(QStringLiteral("3D モデルとして読み込めませんでした（読み込み中に異常終了しました）。"));
+        return;
+    }
+    if (answer_.startsWith("ZELK-ERROR ")) {
+        const qsizetype firstEnd = answer_.indexOf('\n');
+        const QByteArray message = answer_.mid(firstEnd + 1).trimmed();
+        Fail(QString::fromUtf8(message));
+        return;
+    }
+    TakeAnswer();
+}
+
+void ImportJob::TakeAnswer() {
+    const auto bad = [this] {
+        Fail(QStringLiteral("3D モデルとして読み込めませんでした（読み込みの答えが壊れています）。"));
+    };
+    const qsizetype firstEnd = answer_.indexOf('\n');
+    const qsizetype secondEnd = firstEnd < 0 ? -1 : answer_.indexOf('\n', firstEnd + 1);
+    if (!answer_.startsWith("ZELK-SEGMENTS ") || secondEnd < 0) {
+        bad();
+        return;
+    }
+    const QList<QByteArray> counts = answer_.left(firstEnd).split(' ');
+    if (counts.size() != 5) {
+        bad();
+        return;
+    }
+    const qsizetype n = counts[1].toLongLong();
+    const QByteArray body = answer_.mid(secondEnd + 1);
+    if (n < 0 || n > SegmentCollector::kLimit ||
+        body.size() != n * static_cast<qsizetype>(sizeof(SegmentCollector::Segment))) {
+        bad();
+        return;
+    }
+    report_.duplicates = counts[2].toInt();
+    report_.zeroLength = counts[3].toInt() + counts[4].toInt();
+    for (const QByteArray& item : answer_.mid(firstEnd + 1, secondEnd - firstEnd - 1).split(' ')) {
+        const qsizetype eq = item.indexOf('=');
+        if (eq > 0) {
+            report_.leftOut[QString::fromLatin1(item.left(eq)).replace(u'_', u' ')] +=
+                item.mid(eq + 1).toInt();
+        }
+    }
+    std::vector<SegmentCollector::Segment> segments(static_cast<size_t>(n));
+    std::memcpy(segments.data(), body.constData(), static_cast<size_t>(body.size()));
+
+    double low[3] = {std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
+                     std::numeric_limits<double>::max()};
+    for (const auto& s : segments) {
+        for (int axis = 0; axis < 3; ++axis) {
+            low[axis] = std::min({low[axis], double(s[axis]), double(s[axis + 3])});
+        }
+    }
+    for (auto& s : segments) {
+        if (options_.toOrigin) {
+            for (int axis = 0; axis < 3; ++axis) {
+                s[axis] = static_cast<float>(s[axis] - low[axis]);
+                s[axis + 3] = static_cast<float>(s[axis + 3] - low[axis]);
+            }
+        }
+        const CLine line{s[0], s[1], s[2], s[3], s[4], s[5]};
+        if (figure_->AddLine(line)) {
+            ++report_.taken;
+        } else {
+            // Moving to the origin can make two ends one as the file keeps them.
+            ++report_.duplicates;
+        }
+    }
+    if (report_.taken == 0) {
+        Fail(QStringLiteral("線分が見つかりませんでした。"));
+        return;
+    }
+    figure_->SetComment(QStringLiteral("インポート：") + QFileInfo(path_).fileName());
+    succeeded_ = true;
+    done_ = true;
+    emit finished();
+}

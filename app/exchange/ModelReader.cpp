@@ -1,0 +1,268 @@
+#include "ModelReader.h"
+
+#include "DxfReader.h"
+#include "StlStream.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <assimp/Importer.hpp>
+#include <assimp/scene.h>
+#include <cstdlib>
+#include <new>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define ZELK_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZELK_ASAN 1
+#endif
+#endif
+
+namespace {
+
+void WriteAll(const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(STDOUT_FILENO, data, size);
+        if (n <= 0) {
+            return;
+        }
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+}
+
+// The address space is bounded: an allocation past it ends here, saying why.
+[[noreturn]] void OutOfMemory() {
+    static const char message[] = "ZELK-ERROR memory\n";
+    WriteAll(message, sizeof message - 1);
+    ::_exit(ModelReader::kExitMemory);
+}
+
+// Meshes of the library's scene, node by node with their transforms. Meshes without
+// faces, faces pointing past their mesh and nodes naming missing meshes are passed over
+// (a light without a node or an empty sub-mesh must not cost the sound meshes).
+bool Collect(const aiScene& scene, const aiNode& node, const aiMatrix4x4& parent,
+             SegmentCollector& collector, bool& sawPoints, int depth) {
+    if (depth > 256) {
+        return true;
+    }
+    const aiMatrix4x4 transform = parent * node.mTransformation;
+    for (unsigned m = 0; m < node.mNumMeshes; ++m) {
+        if (node.mMeshes == nullptr || node.mMeshes[m] >= scene.mNumMeshes ||
+            scene.mMeshes[node.mMeshes[m]] == nullptr) {
+            continue;
+        }
+        const aiMesh& mesh = *scene.mMeshes[node.mMeshes[m]];
+        if (mesh.mVertices == nullptr || mesh.mFaces == nullptr) {
+            continue;
+        }
+        for (unsigned f = 0; f < mesh.mNumFaces; ++f) {
+            const aiFace& face = mesh.mFaces[f];
+            const unsigned n = face.mNumIndices;
+            if (n == 1) {
+                sawPoints = true;
+            }
+            if (n < 2 || face.mIndices == nullptr) {
+                continue;
+            }
+            bool valid = true;
+            for (unsigned i = 0; i < n; ++i) {
+                valid = valid && face.mIndices[i] < mesh.mNumVertices;
+            }
+            if (!valid) {
+                continue;
+            }
+            // A line has one edge; a polygon closes back to its first corner.
+            const unsigned edges = n == 2 ? 1 : n;
+            for (unsigned i = 0; i < edges; ++i) {
+                const aiVector3D a = transform * mesh.mVertices[face.mIndices[i]];
+                const aiVector3D b = transform * mesh.mVertices[face.mIndices[(i + 1) % n]];
+                if (!collector.Add(a.x, a.y, a.z, b.x, b.y, b.z)) {
+                    return false;
+                }
+            }
+        }
+    }
+    for (unsigned c = 0; c < node.mNumChildren; ++c) {
+        if (node.mChildren != nullptr && node.mChildren[c] != nullptr &&
+            !Collect(scene, *node.mChildren[c], transform, collector, sawPoints, depth + 1)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Formats that can hold only points say so before the library calls them broken.
+bool OnlyPoints(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray head = file.read(64 * 1024);
+    if (head.startsWith("ply")) {
+        const qsizetype end = head.indexOf("end_header");
+        const QByteArray header = head.left(end < 0 ? head.size() : end);
+        return header.contains("element vertex") && !header.contains("element face") &&
+               !header.contains("element edge");
+    }
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("obj")) {
+        bool vertices = false;
+        file.seek(0);
+        while (!file.atEnd()) {
+            const QByteArray line = file.readLine(4096).trimmed();
+            if (line.startsWith("f ") || line.startsWith("l ") || line.startsWith("f\t") ||
+                line.startsWith("l\t")) {
+                return false;
+            }
+            vertices = vertices || line.startsWith("v ");
+        }
+        return vertices;
+    }
+    return false;
+}
+
+// A PLY header that never ends sends the library's reader round for ever.
+bool PlyHeaderEnds(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray head = file.read(64 * 1024);
+    return !head.startsWith("ply") || head.contains("end_header");
+}
+
+} // namespace
+
+const char* ModelReader::FailureWord(Failure failure) {
+    switch (failure) {
+    case Failure::None:
+        return "none";
+    case Failure::Broken:
+        return "broken";
+    case Failure::PointsOnly:
+        return "points";
+    case Failure::TooMany:
+        return "too-many";
+    case Failure::NoSegments:
+        return "no-segments";
+    case Failure::Memory:
+        return "memory";
+    }
+    return "broken";
+}
+
+ModelReader::Failure ModelReader::FailureOf(const QByteArray& word) {
+    for (const Failure f : {Failure::Broken, Failure::PointsOnly, Failure::TooMany,
+                            Failure::NoSegments, Failure::Memory}) {
+        if (word == FailureWord(f)) {
+            return f;
+        }
+    }
+    return Failure::Broken;
+}
+
+ModelReader::Failure ModelReader::Read(const QString& path, SegmentCollector& collector,
+                                       QString& error) {
+    const QString broken =
+        QStringLiteral("3D モデルとして読み込めませんでした（形式が違うか、壊れています）。");
+    if (OnlyPoints(path)) {
+        error = QStringLiteral("点だけのモデルです（線も面もありません）。");
+        return Failure::PointsOnly;
+    }
+    if (StlStream::Recognises(path)) {
+        if (!StlStream::Read(path, collector, error)) {
+            error = broken + QStringLiteral("\r\n") + error;
+            return Failure::Broken;
+        }
+    } else if (DxfReader::Recognises(path)) {
+        if (!DxfReader::Read(path, collector, error)) {
+            error = broken + QStringLiteral("\r\n") + error;
+            return Failure::Broken;
+        }
+    } else {
+        if (!PlyHeaderEnds(path)) {
+            error = broken;
+            return Failure::Broken;
+        }
+        Assimp::Importer importer;
+        // No structure check: it refuses whole files for a light without a node or an
+        // empty sub-mesh; the meshes are checked here, one by one.
+        const aiScene* scene = importer.ReadFile(QFile::encodeName(path).toStdString(), 0);
+        if (scene == nullptr || scene->mRootNode == nullptr) {
+            const QString why = QString::fromLocal8Bit(importer.GetErrorString()).trimmed();
+            error = broken + (why.isEmpty() ? QString() : QStringLiteral("\r\n") + why.left(200));
+            return Failure::Broken;
+        }
+        bool sawPoints = false;
+        Collect(*scene, *scene->mRootNode, aiMatrix4x4(), collector, sawPoints, 0);
+        if (collector.Segments().empty() && !collector.Overflowed() && sawPoints) {
+            error = QStringLiteral("点だけのモデルです（線も面もありません）。");
+            return Failure::PointsOnly;
+        }
+    }
+    if (collector.Overflowed()) {
+        error = QStringLiteral("線分が %1 本を超えるため取り込めません（図形の上限です）。")
+                    .arg(SegmentCollector::kLimit);
+        return Failure::TooMany;
+    }
+    if (collector.Segments().empty()) {
+        error = QStringLiteral("線分が見つかりませんでした。");
+        return Failure::NoSegments;
+    }
+    return Failure::None;
+}
+
+int ModelReader::WorkerMain(int argc, char** argv) {
+    QString path;
+    SegmentCollector::Options options;
+    long long memoryMb = 0;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--scale" && i + 1 < argc) {
+            options.scale = std::strtod(argv[++i], nullptr);
+        } else if (arg == "--z-up") {
+            options.zUp = true;
+        } else if (arg == "--memory-mb" && i + 1 < argc) {
+            memoryMb = std::strtoll(argv[++i], nullptr, 10);
+        } else if (arg != "--import-worker") {
+            path = QFile::decodeName(arg);
+        }
+    }
+    std::set_new_handler(OutOfMemory);
+#ifndef ZELK_ASAN
+    // (A sanitizer build reserves terabytes of shadow memory: no bound there.)
+    if (memoryMb > 0) {
+        const rlim_t bytes = static_cast<rlim_t>(memoryMb) * 1024 * 1024;
+        const rlimit limit{bytes, bytes};
+        ::setrlimit(RLIMIT_AS, &limit);
+    }
+#endif
+    SegmentCollector collector(options);
+    QString error;
+    const Failure failure = Read(path, collector, error);
+    if (failure != Failure::None) {
+        const QByteArray out = QByteArray("ZELK-ERROR ") + FailureWord(failure) + '\n' +
+                               error.toUtf8().replace('\n', ' ') + '\n';
+        WriteAll(out.constData(), static_cast<size_t>(out.size()));
+        return kExitFailed;
+    }
+    QByteArray out = "ZELK-SEGMENTS " + QByteArray::number(collector.Segments().size()) + ' ' +
+                     QByteArray::number(collector.Duplicates()) + ' ' +
+                     QByteArray::number(collector.ZeroLength()) + ' ' +
+                     QByteArray::number(collector.NotFinite()) + '\n';
+    QByteArray skipped = "SKIPPED";
+    for (const auto& [kind, count] : collector.Skipped()) {
+        QByteArray name = QByteArray::fromStdString(kind);
+        name.replace(' ', '_');
+        skipped += ' ' + name + '=' + QByteArray::number(count);
+    }
+    out += skipped + '\n';
+    WriteAll(out.constData(), static_cast<size_t>(out.size()));
+    WriteAll(reinterpret_cast<const char*>(collector.Segments().data()),
+             collector.Segments().size() * sizeof(SegmentCollector::Segment));
+    return kExitOk;
+}
