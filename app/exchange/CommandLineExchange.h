@@ -11,6 +11,6 @@
 class CommandLineExchange {
 public:
     static int Export(const QString& out, const QString& in, std::FILE* err);
-    static int Import(const QString& in, const QString& out, double scale, bool toOrigin,
-                      bool zUp, std::FILE* report, std::FILE* err);
+    static int Import(const QString& in, const QString& out, double scale, bool toOrigin, bool zUp,
+                      std::FILE* report, std::FILE* err);
 };

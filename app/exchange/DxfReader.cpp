@@ -32,7 +32,8 @@ public:
         FlushPolyline();
         block_ = nullptr;
     }
-    void endSection() override { FlushPolyline(); }
+    // (dxflib calls endSection at many group codes of 0, not only at ENDSEC: a polyline
+    // ends at the next entity, the end of its sequence or block, or the end of the file.)
     void endSequence() override { FlushPolyline(); }
 
     void addLine(const DL_LineData& d) override {
@@ -175,11 +176,9 @@ private:
         return collector_.Add(s[0], s[1], s[2], s[3], s[4], s[5]);
     }
 
-    void Chords(double cx, double cy, double cz, double radius, double startDeg,
-                double sweepDeg) {
-        const int n =
-            std::max(1, static_cast<int>(std::ceil(sweepDeg / 360.0 * DxfReader::kChordsPerCircle -
-                                                   1e-9)));
+    void Chords(double cx, double cy, double cz, double radius, double startDeg, double sweepDeg) {
+        const int n = std::max(
+            1, static_cast<int>(std::ceil(sweepDeg / 360.0 * DxfReader::kChordsPerCircle - 1e-9)));
         const double start = startDeg * M_PI / 180.0;
         const double step = sweepDeg * M_PI / 180.0 / n;
         for (int i = 0; i < n; ++i) {

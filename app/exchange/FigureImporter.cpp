@@ -25,17 +25,19 @@ bool FigureImporter::Read(const QString& path, const Options& options, CZelkData
 }
 
 QString FigureImporter::ReportText(const Report& report) {
-    QString text = QStringLiteral("%1 本の線分を取り込みました（重複 %2 本をまとめ、長さ 0 の %3 本を"
-                                  "除きました）")
-                       .arg(report.taken)
-                       .arg(report.duplicates)
-                       .arg(report.zeroLength);
+    QString text =
+        QStringLiteral("%1 本の線分を取り込みました（重複 %2 本をまとめ、長さ 0 の %3 本を"
+                       "除きました）")
+            .arg(report.taken)
+            .arg(report.duplicates)
+            .arg(report.zeroLength);
     if (!report.leftOut.empty()) {
         QStringList kinds;
         for (const auto& [kind, count] : report.leftOut) {
             kinds << QStringLiteral("%1 %2").arg(kind).arg(count);
         }
-        text += QStringLiteral("。線にならないものは除きました：") + kinds.join(QStringLiteral("、"));
+        text +=
+            QStringLiteral("。線にならないものは除きました：") + kinds.join(QStringLiteral("、"));
     }
     return text;
 }

@@ -97,9 +97,10 @@ void ImportJob::Start(const QString& path, const FigureImporter::Options& option
     probe.close();
 
     memoryMb_ = MemoryLimitMb(info.size());
-    QStringList arguments{QStringLiteral("--import-worker"), info.absoluteFilePath(),
-                          QStringLiteral("--scale"), QString::number(options.scale, 'g', 17),
-                          QStringLiteral("--memory-mb"), QString::number(memoryMb_)};
+    QStringList arguments{
+        QStringLiteral("--import-worker"), info.absoluteFilePath(),
+        QStringLiteral("--scale"),         QString::number(options.scale, 'g', 17),
+        QStringLiteral("--memory-mb"),     QString::number(memoryMb_)};
     if (options.zUp) {
         arguments << QStringLiteral("--z-up");
     }
@@ -159,7 +160,8 @@ void ImportJob::OnFinished(int exitCode, QProcess::ExitStatus status) {
         return;
     }
     if (status == QProcess::CrashExit || answer_.size() > kAnswerLimit) {
-        Fail(QStringLiteral("3D モデルとして読み込めませんでした（読み込み中に異常終了しました）。"));
+        Fail(QStringLiteral(
+            "3D モデルとして読み込めませんでした（読み込み中に異常終了しました）。"));
         return;
     }
     if (answer_.startsWith("ZELK-ERROR ")) {
@@ -173,7 +175,8 @@ void ImportJob::OnFinished(int exitCode, QProcess::ExitStatus status) {
 
 void ImportJob::TakeAnswer() {
     const auto bad = [this] {
-        Fail(QStringLiteral("3D モデルとして読み込めませんでした（読み込みの答えが壊れています）。"));
+        Fail(QStringLiteral(
+            "3D モデルとして読み込めませんでした（読み込みの答えが壊れています）。"));
     };
     const qsizetype firstEnd = answer_.indexOf('\n');
     const qsizetype secondEnd = firstEnd < 0 ? -1 : answer_.indexOf('\n', firstEnd + 1);

@@ -62,8 +62,7 @@ bool SegmentCollector::Add(double x1, double y1, double z1, double x2, double y2
     return true;
 }
 
-bool SegmentCollector::AddPolygon(const std::vector<std::array<double, 3>>& corners,
-                                  bool closed) {
+bool SegmentCollector::AddPolygon(const std::vector<std::array<double, 3>>& corners, bool closed) {
     const size_t n = corners.size();
     if (n < 2) {
         return true;

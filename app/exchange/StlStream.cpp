@@ -34,9 +34,8 @@ bool ReadBinary(QFile& file, SegmentCollector& collector) {
         for (qint64 at = 0; at + 50 <= got; at += 50) {
             float v[9];
             std::memcpy(v, buffer.data() + at + 12, sizeof v);
-            if (!collector.AddPolygon({{{v[0], v[1], v[2]}}, {{v[3], v[4], v[5]}},
-                                       {{v[6], v[7], v[8]}}},
-                                      true)) {
+            if (!collector.AddPolygon(
+                    {{{v[0], v[1], v[2]}}, {{v[3], v[4], v[5]}}, {{v[6], v[7], v[8]}}}, true)) {
                 return true;
             }
         }
@@ -56,7 +55,8 @@ bool ReadAscii(QFile& file, SegmentCollector& collector, QString& error) {
         } else if (line.startsWith("vertex") && inLoop) {
             const QList<QByteArray> parts = line.simplified().split(' ');
             if (parts.size() != 4) {
-                error = QStringLiteral("STL の頂点が読めません：") + QString::fromLatin1(line.left(60));
+                error =
+                    QStringLiteral("STL の頂点が読めません：") + QString::fromLatin1(line.left(60));
                 return false;
             }
             std::array<double, 3> p{};

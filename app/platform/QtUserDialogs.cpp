@@ -8,10 +8,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QProgressDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 
 UserDialogs::Answer QtUserDialogs::Message(const QString& text, const QString& caption,
@@ -164,9 +164,7 @@ public:
                          });
         dialog_.show();
     }
-    void SetDetail(const QString& text) override {
-        dialog_.setLabelText(text);
-    }
+    void SetDetail(const QString& text) override { dialog_.setLabelText(text); }
 
 private:
     QProgressDialog dialog_;

@@ -17,8 +17,8 @@
 #include <QTranslator>
 #include <cmath>
 #include <csignal>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "ScriptedUserDialogs.h"
 
-#include <QTimer>
 #include <QtGlobal>
 
 void ScriptedUserDialogs::Unscripted(const QString& what) {
@@ -86,28 +85,20 @@ namespace {
 
 class ScriptedProgress : public UserDialogs::Progress {
 public:
-    ScriptedProgress(int& open, std::function<void()> cancel, int cancelAfterMs)
-        : open_(open), cancel_(std::move(cancel)) {
+    ScriptedProgress(int& open, std::function<void()>& cancel) : open_(open), cancel_(cancel) {
         ++open_;
-        if (cancelAfterMs >= 0) {
-            timer_.setSingleShot(true);
-            QObject::connect(&timer_, &QTimer::timeout, [this] {
-                if (cancel_) {
-                    cancel_();
-                }
-            });
-            timer_.start(cancelAfterMs);
-        }
     }
-    ~ScriptedProgress() override { --open_; }
+    ~ScriptedProgress() override {
+        --open_;
+        cancel_ = nullptr;
+    }
     ScriptedProgress(const ScriptedProgress&) = delete;
     ScriptedProgress& operator=(const ScriptedProgress&) = delete;
     void SetDetail(const QString&) override {}
 
 private:
     int& open_;
-    std::function<void()> cancel_;
-    QTimer timer_;
+    std::function<void()>& cancel_;
 };
 
 } // namespace
@@ -115,5 +106,12 @@ private:
 std::unique_ptr<UserDialogs::Progress>
 ScriptedUserDialogs::ShowProgress(const QString& text, std::function<void()> cancel) {
     calls.append({Kind::Progress, text, QString(), Buttons::Ok});
-    return std::make_unique<ScriptedProgress>(openProgress, std::move(cancel), cancelAfterMs_);
+    cancelProgress_ = std::move(cancel);
+    return std::make_unique<ScriptedProgress>(openProgress, cancelProgress_);
+}
+
+void ScriptedUserDialogs::PressCancel() {
+    if (openProgress > 0 && cancelProgress_) {
+        cancelProgress_();
+    }
 }

@@ -28,11 +28,11 @@ public:
     std::optional<ExportChoice> ExportFile(const QString& initialFolder,
                                            const QString& baseName) override;
     std::optional<ImportChoice> ImportFile(const QString& initialFolder) override;
-    // A progress window that is open until destroyed; with CancelProgressAfter the user
-    // presses its Cancel after that many milliseconds of the caller's event loop.
+    // A progress window, open until destroyed.
     std::unique_ptr<Progress> ShowProgress(const QString& text,
                                            std::function<void()> cancel) override;
-    void CancelProgressAfter(int ms) { cancelAfterMs_ = ms; }
+    // The user presses Cancel in the open progress window (none open: nothing happens).
+    void PressCancel();
     // Progress windows open now.
     int openProgress = 0;
 
@@ -72,5 +72,5 @@ private:
     QList<std::optional<ExportChoice>> exports_;
     QList<std::optional<ImportChoice>> imports_;
     std::function<void(const QString&)> onFailure_;
-    int cancelAfterMs_ = -1;
+    std::function<void()> cancelProgress_;
 };

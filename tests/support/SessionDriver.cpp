@@ -331,8 +331,8 @@ bool SessionDriver::Step(Bytes& in) {
     case 9: {
         const char* name = in.Pick(kImportable);
         const double scales[] = {1.0, 10.0, 1000.0};
-        dialogs_.ChooseImport(
-            UserDialogs::ImportChoice{File(name), in.Pick(scales), in.Next() % 2 == 0, in.Next() % 2 == 0});
+        dialogs_.ChooseImport(UserDialogs::ImportChoice{File(name), in.Pick(scales),
+                                                        in.Next() % 2 == 0, in.Next() % 2 == 0});
         begin(std::string("import ") + name);
         command("IMPORT");
         break;

@@ -3,9 +3,13 @@
 #include "FigureImporter.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QFile>
 #include <QProcess>
 #include <QSvgRenderer>
+#include <QTimer>
 #include <QXmlStreamReader>
+#include <csignal>
 
 namespace {
 
@@ -34,7 +38,8 @@ TEST_F(Exchange, ImportReplacesTheFigureOnlyAfterTheDiscardWarning) {
     // A broken model: a message, and the figure as it was.
     WriteFigure(Data(QStringLiteral("broken.stl")), QByteArray("solid x\n facet normal"));
     dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
-    dialogs.ChooseImport(UserDialogs::ImportChoice{Data(QStringLiteral("broken.stl")), 1.0, false, false});
+    dialogs.ChooseImport(
+        UserDialogs::ImportChoice{Data(QStringLiteral("broken.stl")), 1.0, false, false});
     EXPECT_TRUE(Send("IMPORT"));
     EXPECT_EQ(Figure().NumberOfLines(), before);
     EXPECT_TRUE(Figure().IsDirty());
@@ -167,6 +172,64 @@ TEST_F(Exchange, SvgFilesStayWellFormedWhateverTheFileName) {
         EXPECT_EQ(title, name);
         EXPECT_TRUE(QSvgRenderer(path).isValid());
     }
+}
+
+// A reader that takes its time (as a large model does): the window paints meanwhile, the
+// progress window's Cancel ends the reader, and the figure stays as it was.
+TEST_F(Exchange, ASlowImportCanBeCancelledWithTheWindowAlive) {
+    const QString pidFile = Folder() + QStringLiteral("/reader.pid");
+    const QString reader = Folder() + QStringLiteral("/slow-reader.sh");
+    WriteFigure(reader, "#!/bin/sh\necho $$ > '" + pidFile.toLocal8Bit() + "'\nexec sleep 60\n");
+    QFile::setPermissions(reader, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray previous = qgetenv("ZELK_IMPORT_WORKER");
+    qputenv("ZELK_IMPORT_WORKER", reader.toLocal8Bit());
+    WriteFigure(Data(QStringLiteral("model.obj")), kSquareObj);
+    const QString title = Window().windowTitle();
+    const int lines = Figure().NumberOfLines();
+
+    // Paints of the view while the progress window is open, asked for by a timer.
+    int paints = 0;
+    struct PaintCounter : QObject {
+        PaintCounter(int& n, const int& open) : n_(n), open_(open) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint && open_ > 0) {
+                ++n_;
+            }
+            return false;
+        }
+        int& n_;
+        const int& open_;
+    } counter(paints, dialogs.openProgress);
+    View().installEventFilter(&counter);
+    QTimer repaint;
+    QObject::connect(&repaint, &QTimer::timeout, &View(), [this] { View().update(); });
+    repaint.start(20);
+    // The user waits until the reader has started and the window has painted, then
+    // presses Cancel.
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, &View(), [&] {
+        if (QFile(pidFile).size() > 0 && paints > 2 && dialogs.openProgress > 0) {
+            dialogs.PressCancel();
+            user.stop();
+        }
+    });
+    user.start(10);
+    dialogs.ChooseImport(
+        UserDialogs::ImportChoice{Data(QStringLiteral("model.obj")), 1.0, false, false});
+    EXPECT_TRUE(Send("IMPORT"));
+    View().removeEventFilter(&counter);
+    qputenv("ZELK_IMPORT_WORKER", previous);
+
+    EXPECT_GT(paints, 2) << "the window painted while the reader ran";
+    EXPECT_EQ(dialogs.openProgress, 0);
+    EXPECT_EQ(Figure().NumberOfLines(), lines);
+    EXPECT_EQ(Window().windowTitle(), title);
+    EXPECT_EQ(Window().StatusText(1), QStringLiteral("インポートを中止しました。"));
+    QFile pid(pidFile);
+    ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
+    const pid_t readerPid = pid.readAll().trimmed().toInt();
+    ASSERT_GT(readerPid, 0);
+    EXPECT_NE(::kill(readerPid, 0), 0) << "the reader was ended";
 }
 
 } // namespace

@@ -1,0 +1,280 @@
+// The import's reader process: bounded memory, early refusal, DXF through its library,
+// content before names, plain messages, and the command line's guards.
+#include "CZelkData.h"
+#include "DxfFormat.h"
+#include "DxfReader.h"
+#include "FigureImporter.h"
+#include "ImportJob.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define ZELK_TEST_ASAN 1
+#endif
+
+namespace {
+
+// A DXF entity or section as group code / value lines.
+QByteArray Group(std::initializer_list<std::pair<int, const char*>> pairs) {
+    QByteArray out;
+    for (const auto& [code, value] : pairs) {
+        out += QByteArray::number(code) + '\n' + value + '\n';
+    }
+    return out;
+}
+
+class ModelReading : public ::testing::Test {
+protected:
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    void Write(const QString& name, const QByteArray& bytes) {
+        QFile f(Path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    bool Import(const QString& name, FigureImporter::Options options = {}) {
+        figure.ClearData();
+        return FigureImporter::Read(Path(name), options, figure, report, error);
+    }
+    // Runs the program itself on a command line; its exit code (-1 when it crashed).
+    int Run(const QStringList& arguments) {
+        QProcess process;
+        process.start(QStringLiteral(ZELK_PROGRAM_DIR "/zelk"), arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        err = QString::fromLocal8Bit(process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+    // A binary STL of n triangles, all distinct.
+    void WriteStl(const QString& name, int n) {
+        QByteArray bytes(80, '\0');
+        const uint32_t count = static_cast<uint32_t>(n);
+        bytes.append(reinterpret_cast<const char*>(&count), 4);
+        for (int i = 0; i < n; ++i) {
+            const float x = static_cast<float>(i);
+            const float v[12] = {0, 0, 1, x, 0, 0, x + 1, 0, 0, x, 1, 0};
+            bytes.append(reinterpret_cast<const char*>(v), sizeof v);
+            bytes.append(2, '\0');
+        }
+        Write(name, bytes);
+    }
+
+    QTemporaryDir dir;
+    CZelkData figure;
+    FigureImporter::Report report;
+    QString error;
+    QString err;
+};
+
+// A file that asks for an enormous allocation is stopped by the reader's bound, and the
+// user is told it needs more memory than allowed, not that it is broken.
+TEST_F(ModelReading, AHugeAllocationMeetsTheMemoryBound) {
+#ifdef ZELK_TEST_ASAN
+    GTEST_SKIP() << "a sanitizer build cannot bound its address space";
+#else
+    Write(QStringLiteral("huge.off"), "OFF\n2000000000 1 0\n0 0 0\n1 1 1\n");
+    EXPECT_FALSE(Import(QStringLiteral("huge.off")));
+    EXPECT_TRUE(error.contains(QStringLiteral("メモリが必要"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QString::number(ImportJob::MemoryLimitMb(40))))
+        << error.toStdString();
+    EXPECT_EQ(figure.NumberOfLines(), 0);
+    // The bound follows the file and the machine: never below what the program needs.
+    EXPECT_GE(ImportJob::MemoryLimitMb(0), 768);
+    EXPECT_GT(ImportJob::MemoryLimitMb(100LL * 1024 * 1024), ImportJob::MemoryLimitMb(0));
+#endif
+}
+
+// Past the figure's limit the reader stops at once: a large STL never reaches the editor.
+TEST_F(ModelReading, TooManySegmentsAreRefusedWithoutReadingOn) {
+    WriteStl(QStringLiteral("many.stl"), 200000);
+    EXPECT_FALSE(Import(QStringLiteral("many.stl")));
+    EXPECT_TRUE(error.contains(QStringLiteral("32767"))) << error.toStdString();
+    EXPECT_EQ(figure.NumberOfLines(), 0);
+    // Under the limit: 10000 triangles give 30000 distinct edges, all taken.
+    WriteStl(QStringLiteral("fits.stl"), 10000);
+    ASSERT_TRUE(Import(QStringLiteral("fits.stl"))) << error.toStdString();
+    EXPECT_EQ(report.taken, 30000);
+    EXPECT_EQ(figure.NumberOfLines(), 30000);
+    // An empty solid beside a sound one costs nothing.
+    Write(QStringLiteral("empty_solid.stl"),
+          "solid empty\nendsolid empty\nsolid one\nfacet normal 0 0 1\nouter loop\n"
+          "vertex 0 0 0\nvertex 1 0 0\nvertex 0 1 0\nendloop\nendfacet\nendsolid one\n");
+    ASSERT_TRUE(Import(QStringLiteral("empty_solid.stl"))) << error.toStdString();
+    EXPECT_EQ(figure.NumberOfLines(), 3);
+}
+
+TEST_F(ModelReading, DxfEntitiesOfCadDrawingsAllArrive) {
+    QByteArray dxf = Group({{0, "SECTION"},
+                            {2, "BLOCKS"},
+                            {0, "BLOCK"},
+                            {8, "0"},
+                            {2, "B"},
+                            {70, "0"},
+                            {10, "0"},
+                            {20, "0"},
+                            {30, "0"},
+                            {0, "LINE"},
+                            {8, "0"},
+                            {10, "0"},
+                            {20, "0"},
+                            {30, "0"},
+                            {11, "1"},
+                            {21, "0"},
+                            {31, "0"},
+                            {0, "ENDBLK"},
+                            {0, "ENDSEC"}});
+    dxf += Group({{0, "SECTION"}, {2, "ENTITIES"}});
+    // A line.
+    dxf += Group(
+        {{0, "LINE"}, {8, "0"}, {10, "0"}, {20, "0"}, {30, "0"}, {11, "10"}, {21, "0"}, {31, "0"}});
+    // A closed LWPOLYLINE square at elevation 5.
+    dxf += Group({{0, "LWPOLYLINE"},
+                  {8, "0"},
+                  {90, "4"},
+                  {70, "1"},
+                  {38, "5"},
+                  {10, "100"},
+                  {20, "0"},
+                  {10, "110"},
+                  {20, "0"},
+                  {10, "110"},
+                  {20, "10"},
+                  {10, "100"},
+                  {20, "10"}});
+    // A circle and a quarter arc.
+    dxf += Group({{0, "CIRCLE"}, {8, "0"}, {10, "200"}, {20, "0"}, {30, "0"}, {40, "10"}});
+    dxf += Group({{0, "ARC"},
+                  {8, "0"},
+                  {10, "300"},
+                  {20, "0"},
+                  {30, "0"},
+                  {40, "10"},
+                  {50, "0"},
+                  {51, "90"}});
+    // A 3D POLYLINE of three vertices: two segments.
+    dxf += Group({{0, "POLYLINE"}, {8, "0"},   {66, "1"}, {70, "8"},  {0, "VERTEX"}, {8, "0"},
+                  {10, "400"},     {20, "0"},  {30, "0"}, {70, "32"}, {0, "VERTEX"}, {8, "0"},
+                  {10, "410"},     {20, "0"},  {30, "5"}, {70, "32"}, {0, "VERTEX"}, {8, "0"},
+                  {10, "410"},     {20, "10"}, {30, "5"}, {70, "32"}, {0, "SEQEND"}, {8, "0"}});
+    // A triangular 3DFACE (fourth corner = third).
+    dxf += Group({{0, "3DFACE"},
+                  {8, "0"},
+                  {10, "500"},
+                  {20, "0"},
+                  {30, "0"},
+                  {11, "510"},
+                  {21, "0"},
+                  {31, "0"},
+                  {12, "500"},
+                  {22, "10"},
+                  {32, "3"},
+                  {13, "500"},
+                  {23, "10"},
+                  {33, "3"}});
+    // The block inserted at (600, 0, 0), twice as large.
+    dxf += Group({{0, "INSERT"},
+                  {8, "0"},
+                  {2, "B"},
+                  {10, "600"},
+                  {20, "0"},
+                  {30, "0"},
+                  {41, "2"},
+                  {42, "2"},
+                  {43, "2"}});
+    // What a figure cannot hold.
+    dxf += Group({{0, "TEXT"}, {8, "0"}, {10, "0"}, {20, "0"}, {30, "0"}, {40, "2"}, {1, "note"}});
+    dxf += Group({{0, "ENDSEC"}, {0, "EOF"}});
+    Write(QStringLiteral("cad.dxf"), dxf);
+    ASSERT_TRUE(Import(QStringLiteral("cad.dxf"))) << error.toStdString();
+    const int chords = DxfReader::kChordsPerCircle;
+    EXPECT_EQ(figure.NumberOfLines(), 1 + 4 + chords + chords / 4 + 2 + 3 + 1);
+    EXPECT_EQ(report.leftOut.at(QStringLiteral("TEXT")), 1);
+    EXPECT_TRUE(FigureImporter::ReportText(report).contains(QStringLiteral("TEXT 1")));
+    QStringList lines;
+    for (int i = 1; i <= figure.NumberOfLines(); ++i) {
+        lines << figure.GetLine(i);
+    }
+    EXPECT_TRUE(lines.contains(QStringLiteral("100,0,5,110,0,5"))) << "the elevation";
+    EXPECT_TRUE(lines.contains(QStringLiteral("410,0,5,410,10,5"))) << "3D POLYLINE";
+    EXPECT_TRUE(lines.contains(QStringLiteral("600,0,0,602,0,0"))) << "the inserted block";
+    EXPECT_TRUE(lines.contains(QStringLiteral("210,0,0,209.9619,0.8715574,0")))
+        << "the first chord of the circle";
+
+    // The same bytes under another name read the same: the content decides.
+    Write(QStringLiteral("cad"), dxf);
+    CZelkData named;
+    named.Swap(figure);
+    ASSERT_TRUE(Import(QStringLiteral("cad"))) << error.toStdString();
+    ASSERT_EQ(figure.NumberOfLines(), named.NumberOfLines());
+    for (int i = 1; i <= figure.NumberOfLines(); ++i) {
+        EXPECT_EQ(figure.GetLine(i), named.GetLine(i));
+    }
+
+    // The program's own DXF reads back as the figure, axes as written.
+    CZelkData cube;
+    cube.AddLine(CLine{0, 0, 0, 10, 0, 0});
+    cube.AddLine(CLine{0, 0, 0, 0, 20, 0});
+    cube.AddLine(CLine{0, 0, 0, 0, 0, 30});
+    Write(QStringLiteral("figure.dxf"), DxfFormat::Write(cube));
+    ASSERT_TRUE(Import(QStringLiteral("figure.dxf"))) << error.toStdString();
+    ASSERT_EQ(figure.NumberOfLines(), 3);
+    EXPECT_EQ(figure.GetLine(2), QStringLiteral("0,0,0,0,20,0"));
+    EXPECT_EQ(figure.GetLine(3), QStringLiteral("0,0,0,0,0,30"));
+}
+
+TEST_F(ModelReading, ZUpModelsStandUpAndMessagesSayWhatIsWrong) {
+    Write(QStringLiteral("mast.obj"), "v 0 0 0\nv 0 0 10\nv 5 0 0\nl 1 2\nl 1 3\n");
+    ASSERT_TRUE(Import(QStringLiteral("mast.obj"), {1.0, false, true}));
+    EXPECT_EQ(figure.GetLine(1), QStringLiteral("0,0,0,0,10,0"));
+    EXPECT_EQ(figure.GetLine(2), QStringLiteral("0,0,0,5,0,0"));
+
+    // Points only, whatever the format.
+    Write(QStringLiteral("cloud.obj"), "v 0 0 0\nv 1 1 1\nv 2 2 2\n");
+    Write(QStringLiteral("cloud.ply"),
+          "ply\nformat ascii 1.0\nelement vertex 2\nproperty float x\nproperty float y\n"
+          "property float z\nend_header\n0 0 0\n1 1 1\n");
+    for (const char* name : {"cloud.obj", "cloud.ply"}) {
+        EXPECT_FALSE(Import(QString::fromLatin1(name))) << name;
+        EXPECT_TRUE(error.contains(QStringLiteral("点だけ"))) << name << error.toStdString();
+    }
+    // A scale no coordinate survives.
+    for (const double scale : {double(INFINITY), 1e39, 0.0, -1.0, double(NAN)}) {
+        EXPECT_FALSE(Import(QStringLiteral("mast.obj"), {scale, false, false})) << scale;
+        EXPECT_TRUE(error.contains(QStringLiteral("倍率"))) << scale << error.toStdString();
+    }
+}
+
+// The command line never overwrites its own input nor reports success writing nothing.
+TEST_F(ModelReading, TheCommandLineKeepsItsInput) {
+    const QByteArray box = "v 0 0 0\nv 1 0 0\nl 1 2\n";
+    Write(QStringLiteral("box.obj"), box);
+    EXPECT_EQ(Run({QStringLiteral("--import"), Path("box.obj"), Path("box.obj")}), 1);
+    EXPECT_FALSE(err.isEmpty());
+    ASSERT_EQ(::link(QFile::encodeName(Path("box.obj")).constData(),
+                     QFile::encodeName(Path("other.zlk")).constData()),
+              0);
+    EXPECT_EQ(Run({QStringLiteral("--import"), Path("box.obj"), Path("other.zlk")}), 1)
+        << "the same file under another name";
+    QDir::setCurrent(dir.path());
+    EXPECT_EQ(Run({QStringLiteral("--import"), Path("box.obj"), QStringLiteral("./box.obj")}), 1);
+    QFile f(Path("box.obj"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), box);
+    EXPECT_EQ(Run({QStringLiteral("--import"), Path("box.obj"), QString()}), 1);
+    EXPECT_FALSE(err.isEmpty());
+    EXPECT_NE(Run({QStringLiteral("--import"), Path("box.obj"), Path("b.zlk"),
+                   QStringLiteral("--scale"), QStringLiteral("inf")}),
+              0);
+    EXPECT_TRUE(err.contains(QStringLiteral("倍率"))) << err.toStdString();
+    EXPECT_EQ(
+        Run({QStringLiteral("--import"), Path("box.obj"), Path("b.zlk"), QStringLiteral("--z-up")}),
+        0)
+        << err.toStdString();
+    EXPECT_TRUE(QFile::exists(Path("b.zlk")));
+}
+
+} // namespace
