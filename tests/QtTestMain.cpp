@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     }
     // Imports run the built program as their reader; a test program is none.
     if (qEnvironmentVariableIsEmpty("ZELK_IMPORT_WORKER")) {
-        qputenv("ZELK_IMPORT_WORKER", ZELK_PROGRAM_DIR "/zelk");
+        qputenv("ZELK_IMPORT_WORKER", ZELK_PROGRAM_DIR "/zelk-import");
     }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

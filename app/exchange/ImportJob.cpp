@@ -5,6 +5,7 @@
 #include "SegmentCollector.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -39,7 +40,13 @@ QString ImportJob::WorkerProgram() {
     if (!given.isEmpty()) {
         return given;
     }
-    return QCoreApplication::applicationFilePath();
+    // Beside the program (build folder, portable unpack), else where it is installed.
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString beside = folder + QStringLiteral("/zelk-import");
+    if (QFileInfo(beside).isExecutable()) {
+        return beside;
+    }
+    return QDir::cleanPath(folder + QStringLiteral("/../libexec/zelk/zelk-import"));
 }
 
 qint64 ImportJob::MemoryLimitMb(qint64 fileSize) {
@@ -97,10 +104,9 @@ void ImportJob::Start(const QString& path, const FigureImporter::Options& option
     probe.close();
 
     memoryMb_ = MemoryLimitMb(info.size());
-    QStringList arguments{
-        QStringLiteral("--import-worker"), info.absoluteFilePath(),
-        QStringLiteral("--scale"),         QString::number(options.scale, 'g', 17),
-        QStringLiteral("--memory-mb"),     QString::number(memoryMb_)};
+    QStringList arguments{info.absoluteFilePath(), QStringLiteral("--scale"),
+                          QString::number(options.scale, 'g', 17), QStringLiteral("--memory-mb"),
+                          QString::number(memoryMb_)};
     if (options.zUp) {
         arguments << QStringLiteral("--z-up");
     }

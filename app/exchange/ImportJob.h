@@ -12,8 +12,8 @@
 
 class CZelkData;
 
-// One import, run by a fresh reader process (the program started again in its worker
-// mode) while the caller's event loop goes on: the window paints, Cancel ends the reader,
+// One import, run by a fresh reader process (the helper zelk-import) while the caller's
+// event loop goes on: the window paints, Cancel ends the reader,
 // a reader that takes too long is stopped. The figure is made only from a complete answer.
 class ImportJob : public QObject {
     Q_OBJECT
@@ -24,8 +24,8 @@ public:
     ImportJob(const ImportJob&) = delete;
     ImportJob& operator=(const ImportJob&) = delete;
 
-    // The program run as reader: this program itself, or ZELK_IMPORT_WORKER when set
-    // (tests run from a test program, whose own file is no reader).
+    // The reader: zelk-import beside the program or in its libexec folder, or
+    // ZELK_IMPORT_WORKER when set (tests and benchmarks run from other folders).
     static QString WorkerProgram();
     // The bound of the reader's address space for a file of this size, in MiB: enough
     // for any sound file of that size, never more than half the machine's memory.

@@ -228,7 +228,7 @@ int ModelReader::WorkerMain(int argc, char** argv) {
             options.zUp = true;
         } else if (arg == "--memory-mb" && i + 1 < argc) {
             memoryMb = std::strtoll(argv[++i], nullptr, 10);
-        } else if (arg != "--import-worker") {
+        } else {
             path = QFile::decodeName(arg);
         }
     }

@@ -5,8 +5,8 @@
 #include <QString>
 #include <cstdio>
 
-// The reading of another program's model, run in a process of its own (the program
-// started again as "zelk --import-worker IN --scale S [--z-up] [--memory-mb N]"): a file
+// The reading of another program's model, run in a process of its own (the helper
+// "zelk-import IN --scale S [--z-up] [--memory-mb N]"): a file
 // that makes a library crash, loop or ask for all the machine's memory costs that
 // process, never the editor. The process bounds its own address space, picks the reader
 // by the file's content (STL and DXF by the program's own readers, everything else by

@@ -3,7 +3,6 @@
 #include "CZelkController.h"
 #include "CommandLineExchange.h"
 #include "Main_TheApp.h"
-#include "ModelReader.h"
 #include "QtSoundBackend.h"
 #include "QtUserDialogs.h"
 #include "SignalWatcher.h"
@@ -18,7 +17,6 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -121,11 +119,6 @@ int ReadCommandLine(int argc, char** argv, CommandLine& line) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The reader of another program's model, started by the editor: no window, no Qt
-    // application, just the file in and the segments out.
-    if (argc > 1 && std::strcmp(argv[1], "--import-worker") == 0) {
-        return ModelReader::WorkerMain(argc, argv);
-    }
     CommandLine line;
     if (const int code = ReadCommandLine(argc, argv, line); code != 0) {
         return code < 0 ? 0 : code;

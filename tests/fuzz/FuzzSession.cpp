@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("ZELK_IMPORT_WORKER", ZELK_PROGRAM_DIR "/zelk");
+    qputenv("ZELK_IMPORT_WORKER", ZELK_PROGRAM_DIR "/zelk-import");
     // libFuzzer's own flags are not the program's: Qt sees just the program's name.
     static int argc = 1;
     static char name[] = "fuzz_session";
