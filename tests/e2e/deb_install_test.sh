@@ -29,7 +29,14 @@ sleep 1
 dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg -i"; }
 installed=1
 [ -x /usr/bin/zelk ] || fail "/usr/bin/zelk is missing"
+[ -x /usr/libexec/zelk/zelk-import ] || fail "the model reader /usr/libexec/zelk/zelk-import is missing"
 find /usr/bin/zelk /usr/share/zelk -newer "$work/marker" >"$work/installed.list"
+# The installed program finds its installed reader.
+printf 'v 0 0 0\nv 10 0 0\nv 0 10 0\nf 1 2 3\n' >"$work/tri.obj"
+env -u ZELK_IMPORT_WORKER ASAN_OPTIONS=detect_leaks=0 /usr/bin/zelk --import "$work/tri.obj" "$work/tri.zlk" \
+    >"$work/import.log" 2>&1 || { cat "$work/import.log"; fail "zelk --import with the installed reader"; }
+head -n 1 "$work/tri.zlk" | grep -q ' 3 ' ||
+    fail "the imported triangle has not 3 segments: $(head -n 1 "$work/tri.zlk")"
 sleep 1
 touch "$work/marker2"
 
