@@ -7,7 +7,12 @@
 #include <cstring>
 #include <limits>
 
-size_t SegmentCollector::KeyHash::operator()(const Segment& key) const {
+SegmentCollector::SegmentCollector(Options options)
+    : options_(options), slots_(kSlots, -1) {
+    static_assert(kSlots >= 2 * static_cast<size_t>(kLimit), "the table stays half empty");
+}
+
+size_t SegmentCollector::Hash(const Segment& key) {
     uint64_t h = 1469598103934665603ULL;
     for (const float f : key) {
         uint32_t bits = 0;
@@ -17,48 +22,63 @@ size_t SegmentCollector::KeyHash::operator()(const Segment& key) const {
     return static_cast<size_t>(h ^ (h >> 29));
 }
 
+std::optional<SegmentCollector::Point> SegmentCollector::Prepare(double x, double y,
+                                                                 double z) const {
+    if (options_.zUp) {
+        // Z up becomes the figure's Y up; the model's Y points away from the viewer.
+        const double up = z;
+        z = -y;
+        y = up;
+    }
+    Point p{};
+    const double v[3] = {x, y, z};
+    for (int i = 0; i < 3; ++i) {
+        const double scaled = v[i] * options_.scale;
+        if (!std::isfinite(scaled) || std::fabs(scaled) > std::numeric_limits<float>::max()) {
+            return std::nullopt;
+        }
+        // +0.0F: a negative zero is the same coordinate as zero.
+        p[static_cast<size_t>(i)] = NumberText::Canonical(static_cast<float>(scaled)) + 0.0F;
+    }
+    return p;
+}
+
 bool SegmentCollector::Add(double x1, double y1, double z1, double x2, double y2, double z2) {
+    return Add(Prepare(x1, y1, z1), Prepare(x2, y2, z2));
+}
+
+bool SegmentCollector::Add(const std::optional<Point>& a, const std::optional<Point>& b) {
     if (overflowed_) {
         return false;
     }
-    double v[6] = {x1, y1, z1, x2, y2, z2};
-    if (options_.zUp) {
-        // Z up becomes the figure's Y up; the model's Y points away from the viewer.
-        for (int end = 0; end < 2; ++end) {
-            const double y = v[end * 3 + 1];
-            v[end * 3 + 1] = v[end * 3 + 2];
-            v[end * 3 + 2] = -y;
-        }
+    if (!a || !b) {
+        ++notFinite_;
+        return true;
     }
-    Segment s{};
-    for (int i = 0; i < 6; ++i) {
-        const double scaled = v[i] * options_.scale;
-        if (!std::isfinite(scaled) || std::fabs(scaled) > std::numeric_limits<float>::max()) {
-            ++notFinite_;
-            return true;
-        }
-        // +0.0F: a negative zero is the same coordinate as zero.
-        s[static_cast<size_t>(i)] = NumberText::Canonical(static_cast<float>(scaled)) + 0.0F;
-    }
-    if (s[0] == s[3] && s[1] == s[4] && s[2] == s[5]) {
+    if (*a == *b) {
         ++zeroLength_;
         return true;
     }
     // The same segment either way round has one key: its ends in a fixed order.
-    Segment key = s;
-    if (std::lexicographical_compare(key.begin() + 3, key.end(), key.begin(), key.begin() + 3)) {
-        std::rotate(key.begin(), key.begin() + 3, key.end());
-    }
-    if (seen_.contains(key)) {
-        ++duplicates_;
-        return true;
+    const bool ordered = *a < *b;
+    const Point& first = ordered ? *a : *b;
+    const Point& second = ordered ? *b : *a;
+    const Segment key{first[0], first[1], first[2], second[0], second[1], second[2]};
+    size_t slot = Hash(key) & (kSlots - 1);
+    while (slots_[slot] >= 0) {
+        if (keys_[static_cast<size_t>(slots_[slot])] == key) {
+            ++duplicates_;
+            return true;
+        }
+        slot = (slot + 1) & (kSlots - 1);
     }
     if (static_cast<int>(segments_.size()) >= kLimit) {
         overflowed_ = true;
         return false;
     }
-    seen_.insert(key);
-    segments_.push_back(s);
+    slots_[slot] = static_cast<int32_t>(segments_.size());
+    keys_.push_back(key);
+    segments_.push_back({(*a)[0], (*a)[1], (*a)[2], (*b)[0], (*b)[1], (*b)[2]});
     return true;
 }
 

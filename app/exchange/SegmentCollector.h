@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <map>
 #include <string>
-#include <unordered_set>
+#include <optional>
 #include <vector>
 
 // Gathers the segments of a model as a figure will keep them: scaled to millimetres,
@@ -23,10 +23,18 @@ public:
         bool zUp = false;
     };
 
-    explicit SegmentCollector(Options options) : options_(options) {}
+    using Point = std::array<float, 3>;
+
+    explicit SegmentCollector(Options options);
 
     // False once the figure's limit was passed: reading can stop.
     bool Add(double x1, double y1, double z1, double x2, double y2, double z2);
+    // A corner as the figure will keep it (scaled, turned, as the file writes it); nothing
+    // when it lies beyond what a coordinate can hold. Readers whose corners are shared by
+    // several edges prepare each corner once.
+    std::optional<Point> Prepare(double x, double y, double z) const;
+    // The edge between two prepared corners (nothing: counted as not finite).
+    bool Add(const std::optional<Point>& a, const std::optional<Point>& b);
     // A thing of the model that gives no segment (e.g. "TEXT" of a drawing).
     void Skip(const std::string& kind) { ++skipped_[kind]; }
     // Edges of polygons: each pair of neighbouring corners, closing back to the first.
@@ -40,13 +48,15 @@ public:
     const std::map<std::string, int>& Skipped() const { return skipped_; }
 
 private:
-    struct KeyHash {
-        size_t operator()(const Segment& key) const;
-    };
+    // An open-addressing table of the keys met (a segment's two ends in a fixed order):
+    // one allocation for the whole read instead of one per segment.
+    static constexpr size_t kSlots = 65536;
+    static size_t Hash(const Segment& key);
 
     Options options_;
     std::vector<Segment> segments_;
-    std::unordered_set<Segment, KeyHash> seen_;
+    std::vector<Segment> keys_;
+    std::vector<int32_t> slots_;
     int duplicates_ = 0;
     int zeroLength_ = 0;
     int notFinite_ = 0;

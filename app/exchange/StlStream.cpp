@@ -34,8 +34,11 @@ bool ReadBinary(QFile& file, SegmentCollector& collector) {
         for (qint64 at = 0; at + 50 <= got; at += 50) {
             float v[9];
             std::memcpy(v, buffer.data() + at + 12, sizeof v);
-            if (!collector.AddPolygon(
-                    {{{v[0], v[1], v[2]}}, {{v[3], v[4], v[5]}}, {{v[6], v[7], v[8]}}}, true)) {
+            // The three edges of the triangle, each corner prepared once.
+            const auto a = collector.Prepare(v[0], v[1], v[2]);
+            const auto b = collector.Prepare(v[3], v[4], v[5]);
+            const auto c = collector.Prepare(v[6], v[7], v[8]);
+            if (!collector.Add(a, b) || !collector.Add(b, c) || !collector.Add(c, a)) {
                 return true;
             }
         }
