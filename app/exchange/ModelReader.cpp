@@ -234,12 +234,14 @@ int ModelReader::WorkerMain(int argc, char** argv) {
     }
     std::set_new_handler(OutOfMemory);
 #ifndef ZELK_ASAN
-    // (A sanitizer build reserves terabytes of shadow memory: no bound there.)
     if (memoryMb > 0) {
         const rlim_t bytes = static_cast<rlim_t>(memoryMb) * 1024 * 1024;
         const rlimit limit{bytes, bytes};
         ::setrlimit(RLIMIT_AS, &limit);
     }
+#else
+    // A sanitizer build reserves terabytes of shadow memory: no bound there.
+    (void)memoryMb;
 #endif
     SegmentCollector collector(options);
     QString error;
