@@ -7,8 +7,7 @@
 #include <cstring>
 #include <limits>
 
-SegmentCollector::SegmentCollector(Options options)
-    : options_(options), slots_(kSlots, -1) {
+SegmentCollector::SegmentCollector(Options options) : options_(options), slots_(kSlots, -1) {
     static_assert(kSlots >= 2 * static_cast<size_t>(kLimit), "the table stays half empty");
 }
 

@@ -64,6 +64,14 @@ protected:
     ctlZelkView& View() { return *Ctx().view; }
     CZelkProController& Pro() { return *Ctx().proController; }
     bool Send(const char* command) { return Controller().SetCommand(QString::fromLatin1(command)); }
+    // The figure's line texts, in order.
+    QStringList Lines() {
+        QStringList out;
+        for (int32_t i = 1; i <= Figure().NumberOfLines(); ++i) {
+            out << Figure().GetLine(i);
+        }
+        return out;
+    }
     QString Folder() const { return programDir.path(); }
     // A file in the data folder.
     QString Data(const QString& name) const { return programDir.filePath("data/" + name); }

@@ -16,13 +16,6 @@ namespace {
 
 class UndoAndMouse : public AppFixture {
 protected:
-    QStringList Lines() {
-        QStringList out;
-        for (int32_t i = 1; i <= Figure().NumberOfLines(); ++i) {
-            out << Figure().GetLine(i);
-        }
-        return out;
-    }
     QString Title() { return Window().windowTitle(); }
     bool Changed() { return Title().endsWith(QStringLiteral("変更あり")); }
     QAction* UndoItem() { return Window().Action(QStringLiteral("mnuUndo")); }

@@ -3,27 +3,16 @@
 // for its data without ending.
 #include "AppFixture.h"
 #include "CopySlots.h"
-#include "SignalWatcher.h"
 
 #include <QAction>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 #include <QUndoStack>
-#include <csignal>
 
 namespace {
 
 class FeatureMeetings : public AppFixture {
 protected:
-    QStringList Lines() {
-        QStringList out;
-        for (int32_t i = 1; i <= Figure().NumberOfLines(); ++i) {
-            out << Figure().GetLine(i);
-        }
-        return out;
-    }
     QString Title() { return Window().windowTitle(); }
     void Drag(QPoint by) {
         const QPoint start(200, 150);
@@ -313,36 +302,6 @@ TEST_F(FeatureMeetings, ASessionSaveKeepsTheProgramRunning) {
     EXPECT_TRUE(QFile::exists(programDir.filePath("ZelkWin33.ini")));
     EXPECT_TRUE(Figure().IsDirty());
     EXPECT_TRUE(Send("TURN_UP")) << "still running";
-}
-
-// nohup: a signal ignored at start stays ignored.
-TEST(SignalWatcherIgnored, ASignalIgnoredAtStartStaysIgnored) {
-    struct sigaction previous {};
-    struct sigaction ignore {};
-    ignore.sa_handler = SIG_IGN;
-    sigemptyset(&ignore.sa_mask);
-    ASSERT_EQ(::sigaction(SIGHUP, &ignore, &previous), 0);
-    QList<int> received;
-    {
-        SignalWatcher watcher({SIGHUP, SIGUSR2}, [&received](int signal) { received << signal; });
-        struct sigaction now {};
-        ASSERT_EQ(::sigaction(SIGHUP, nullptr, &now), 0);
-        EXPECT_EQ(now.sa_handler, SIG_IGN);
-        std::raise(SIGHUP);
-        std::raise(SIGUSR2);
-        QEventLoop loop;
-        QTimer::singleShot(2000, &loop, &QEventLoop::quit);
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (!received.isEmpty()) {
-                loop.quit();
-            }
-        });
-        poll.start(5);
-        loop.exec();
-    }
-    EXPECT_EQ(received, QList<int>{SIGUSR2});
-    ::sigaction(SIGHUP, &previous, nullptr);
 }
 
 } // namespace

@@ -152,6 +152,20 @@ TEST_F(NeverLoseWork, SessionEndKeepsTheChangeForTheNextStart) {
     EXPECT_FALSE(QFile::exists(Data("autosave.zlk")));
 }
 
+// Runs the event loop until a signal arrived or two seconds passed.
+void WaitForSignals(const QList<int>& received) {
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (!received.isEmpty()) {
+            loop.quit();
+        }
+    });
+    poll.start(5);
+    loop.exec();
+}
+
 // A stop signal reaches the event loop, never work inside the handler.
 TEST(SignalWatcherTest, ASignalBecomesACallOnTheLoop) {
     QList<int> received;
@@ -159,18 +173,30 @@ TEST(SignalWatcherTest, ASignalBecomesACallOnTheLoop) {
         SignalWatcher watcher({SIGHUP}, [&received](int signal) { received << signal; });
         std::raise(SIGHUP);
         EXPECT_TRUE(received.isEmpty()) << "nothing happens inside the handler";
-        QEventLoop loop;
-        QTimer::singleShot(2000, &loop, &QEventLoop::quit);
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (!received.isEmpty()) {
-                loop.quit();
-            }
-        });
-        poll.start(5);
-        loop.exec();
+        WaitForSignals(received);
     }
     EXPECT_EQ(received, QList<int>{SIGHUP});
+}
+
+// nohup: a signal ignored at start stays ignored.
+TEST(SignalWatcherTest, ASignalIgnoredAtStartStaysIgnored) {
+    struct sigaction previous {};
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ASSERT_EQ(::sigaction(SIGHUP, &ignore, &previous), 0);
+    QList<int> received;
+    {
+        SignalWatcher watcher({SIGHUP, SIGUSR2}, [&received](int signal) { received << signal; });
+        struct sigaction now {};
+        ASSERT_EQ(::sigaction(SIGHUP, nullptr, &now), 0);
+        EXPECT_EQ(now.sa_handler, SIG_IGN);
+        std::raise(SIGHUP);
+        std::raise(SIGUSR2);
+        WaitForSignals(received);
+    }
+    EXPECT_EQ(received, QList<int>{SIGUSR2});
+    ::sigaction(SIGHUP, &previous, nullptr);
 }
 
 } // namespace

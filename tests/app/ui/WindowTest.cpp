@@ -145,12 +145,10 @@ TEST_F(Layouts, ALayoutNeverMovesThePointers) {
         Send(step);
     }
     const auto pointers = [this] {
-        return QStringList{QString::number(AppData().PointerFromX()),
-                           QString::number(AppData().PointerFromY()),
-                           QString::number(AppData().PointerFromZ()),
-                           QString::number(AppData().PointerToX()),
-                           QString::number(AppData().PointerToY()),
-                           QString::number(AppData().PointerToZ())};
+        return QStringList{
+            QString::number(AppData().PointerFromX()), QString::number(AppData().PointerFromY()),
+            QString::number(AppData().PointerFromZ()), QString::number(AppData().PointerToX()),
+            QString::number(AppData().PointerToY()),   QString::number(AppData().PointerToZ())};
     };
     const QStringList before = pointers();
     ASSERT_EQ(before.mid(0, 3), (QStringList{"20", "0", "10"}));
