@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Fails when a lower layer includes a higher one:
-#   model/ and view_control/ include nothing of app/;
-#   app/settings, app/platform, app/controller and app/editing include nothing of app/ui/.
+# Fails when a layer includes one above it. From the bottom:
+#   text/ (splitter, number texts) includes nothing of model/, view_control/, app/;
+#   model/ and view_control/ include nothing of each other nor of app/;
+#   in app/: platform < settings < exchange < controller and editing (one class) < ui.
 set -uo pipefail
 root=${1:-$(dirname "$0")/..}
 cd "$root" || exit 2
@@ -17,11 +18,35 @@ check() { # folder, forbidden folder
         fi
     done
 }
+for higher in model view_control app; do
+    check text "$higher"
+done
+check model view_control
+check view_control model
 for lower in model view_control; do
     check "$lower" app
 done
-for layer in app/settings app/platform app/controller app/editing; do
+for higher in app/settings app/exchange app/controller app/editing app/ui; do
+    check app/platform "$higher"
+done
+for higher in app/exchange app/controller app/editing app/ui; do
+    check app/settings "$higher"
+done
+for higher in app/settings app/controller app/editing app/ui; do
+    check app/exchange "$higher"
+done
+for layer in app/controller app/editing; do
     check "$layer" app/ui
+done
+# Every folder of app/ is one of the layers above.
+for folder in app/*/; do
+    case ${folder%/} in
+    app/platform | app/settings | app/exchange | app/controller | app/editing | app/ui) ;;
+    *)
+        echo "include rule missing for ${folder%/}"
+        fail=1
+        ;;
+    esac
 done
 [ $fail -eq 0 ] && echo "include rules hold"
 exit $fail

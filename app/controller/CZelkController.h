@@ -44,8 +44,6 @@ public:
     void ShowCondition(const QString& text);
     void ShowViewAngle(int longitude, int latitude);
     float FitRatio() const;
-    // Hands a figure to a view control: its extents (as texts), then every line.
-    static void SendFigure(const CZelkData& figure, ctlZelkView& view);
     // Draws the view, unless start-up holds the pictures nobody sees until its last one.
     void DrawView();
     // The controller's sound cues.

@@ -5,6 +5,7 @@
 #include "CZelkController.h"
 #include "CZelkData.h"
 #include "CZelkProController.h"
+#include "FigureView.h"
 #include "IMainWindow.h"
 #include "NumberText.h"
 #include "ctlZelkView.h"
@@ -269,18 +270,6 @@ void CZelkController::ToggleDataPathFixed() {
     context_.window->SetChecked(IMainWindow::CheckItem::DataPathFixed, pinned);
 }
 
-void CZelkController::SendFigure(const CZelkData& figure, ctlZelkView& view) {
-    view.ClearData();
-    view.SetMaxSize(figure.GetMaxSize());
-    view.SetMaxPos(figure.GetMaxPos());
-    view.SetMinPos(figure.GetMinPos());
-    // Handed over as numbers: the same values the line texts would carry, without
-    // writing and reading a text per line at every redraw.
-    for (const CLine& l : figure.Lines()) {
-        view.SetLineValues(l.FromX, l.FromY, l.FromZ, l.ToX, l.ToY, l.ToZ);
-    }
-}
-
 void CZelkController::DrawView() {
     if (!holdDrawing_) {
         context_.view->Draw();
@@ -290,7 +279,7 @@ void CZelkController::DrawView() {
 void CZelkController::RebuildView() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
-    SendFigure(*context_.figure, view);
+    FigureView::Send(*context_.figure, view);
     int32_t lon = app.Longitude();
     int32_t lat = app.Latitude();
     view.SetLongitude(lon);

@@ -1,9 +1,9 @@
 #include "CommandLineExchange.h"
 
-#include "CZelkController.h"
 #include "CZelkData.h"
 #include "FigureExporter.h"
 #include "FigureImporter.h"
+#include "FigureView.h"
 #include "ModelNotice.h"
 #include "ctlZelkView.h"
 
@@ -63,7 +63,7 @@ int CommandLineExchange::Export(const QString& out, const QString& in, std::FILE
     view.SetViewPointerTo(false);
     view.ViewTempLine(false);
     view.ViewTempLine2(false);
-    CZelkController::SendFigure(figure, view);
+    FigureView::Send(figure, view);
     view.SetRatio(FigureExporter::FitRatio(figure, 480.0F));
     int32_t longitude = -45;
     int32_t latitude = 35;

@@ -1,9 +1,9 @@
 #include "FigureExporter.h"
 
-#include "CZelkController.h"
 #include "CZelkData.h"
 #include "DrawingSheet.h"
 #include "DxfFormat.h"
+#include "FigureView.h"
 #include "GifFormat.h"
 #include "NumberText.h"
 #include "ObjFormat.h"
@@ -62,7 +62,7 @@ QList<QImage> FigureExporter::TurningFrames(const CZelkData& figure, const ctlZe
         view.SetBackColor(0xFFFFFF);
         view.SetFigColor(0);
     }
-    CZelkController::SendFigure(figure, view);
+    FigureView::Send(figure, view);
     view.SetRatio(FitRatio(figure, 150.0F));
     QList<QImage> frames;
     int32_t latitude = 35;

@@ -3,6 +3,7 @@
 #include "CFileHandling.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
+#include "FigureView.h"
 #include "ModelNotice.h"
 #include "NumberText.h"
 #include "UserDialogs.h"
@@ -218,7 +219,7 @@ QImage frmPreView::DrawThumbnail(const QString& path) {
     const float largest = std::max({0.0F, size[0], size[1], size[2]});
     // Kept inside int: a figure may span more than 2^31 mm, and the zoom only needs the size.
     const int m = static_cast<int>(std::min(largest, 2.0e9F));
-    CZelkController::SendFigure(figure, view);
+    FigureView::Send(figure, view);
     int32_t latitude = 35;
     int32_t longitude = -45;
     view.SetLatitude(latitude);
