@@ -165,9 +165,25 @@ TEST_F(UndoAndMouse, CtrlUAndCtrlRUndoAndRedo) {
     EXPECT_EQ(Lines().size(), 3);
 }
 
-// The history is bounded, so memory stays small.
+// The history is bounded, so memory stays small: after 1001 lines, undo takes back the
+// last 1000 and the first line stays.
 TEST_F(UndoAndMouse, HistoryKeepsAtMostAThousandSteps) {
-    EXPECT_EQ(Controller().History().undoLimit(), 1000);
+    Send("NEW_FIGURE");
+    Send("DRAW_MODE");
+    Send("DIFFICULTY_SUPER_SPECIAL");
+    for (int i = 0; i < 1001; ++i) {
+        Send("APPLY");
+        Send(i % 2 == 0 ? "POINTER_MOVE_X" : "POINTER_MOVE_Y");
+        Send("APPLY");
+    }
+    ASSERT_EQ(Figure().NumberOfLines(), 1001);
+    int undone = 0;
+    while (UndoItem()->isEnabled() && undone < 2000) {
+        Send("UNDO");
+        ++undone;
+    }
+    EXPECT_EQ(undone, 1000);
+    EXPECT_EQ(Figure().NumberOfLines(), 1);
 }
 
 TEST_F(UndoAndMouse, DraggingTurnsByWholeDegreesWithoutCues) {

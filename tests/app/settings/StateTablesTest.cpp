@@ -8,50 +8,80 @@
 
 namespace {
 
-class Levels : public AppFixture, public ::testing::WithParamInterface<DifficultyEntry> {};
+// The levels as the user knows them: command, step, space, menu item and its caption.
+struct LevelRow {
+    const char* command;
+    int step;
+    int space;
+    const char* menuItem;
+    const char* caption;
+};
 
-// Each level's command sets its step and space, checks its menu item alone, and in
-// drawing mode fits the space to the view.
+class Levels : public AppFixture, public ::testing::WithParamInterface<LevelRow> {};
+
+// Each level's menu item sets its step and space, is checked alone, and in drawing mode
+// fits the space to the view.
 TEST_P(Levels, CommandSetsStepSpaceAndCheckMark) {
-    const DifficultyEntry& level = GetParam();
+    const LevelRow& level = GetParam();
     Send("DRAW_MODE");
-    EXPECT_TRUE(Controller().SetCommand(QString::fromLatin1(level.command)));
+    Window().Action(QString::fromLatin1(level.menuItem))->trigger();
     EXPECT_EQ(AppData().UnitLength(), level.step);
     EXPECT_EQ(AppData().MaxSize(), level.space);
     EXPECT_EQ(AppData().Difficulty(), QLatin1String(level.command));
     EXPECT_FLOAT_EQ(AppData().Ratio(), static_cast<float>(View().ControlScaleHeight()) /
                                            static_cast<float>(level.space * 2));
-    Window().SetDifficulty(level.level);
-    for (const DifficultyEntry& other : ZelkStates::Levels()) {
-        EXPECT_EQ(Window().Action(QString::fromLatin1(other.menuItem))->isChecked(),
-                  other.level == level.level)
-            << other.menuItem;
+    for (const char* item :
+         {"mnuBeginner", "mnuMidClass", "mnuSenior", "mnuSpecial", "mnuSuperSpecial"}) {
+        EXPECT_EQ(Window().Action(QString::fromLatin1(item))->isChecked(),
+                  std::string(item) == level.menuItem)
+            << item;
     }
     EXPECT_EQ(Window().Action(QString::fromLatin1(level.menuItem))->text(),
               QString::fromUtf8(level.caption));
+    // A pointer step moves by the level's step.
+    Send("RETURN_POINTER_TO_ORIGIN");
+    Send("POINTER_MOVE_X");
+    EXPECT_EQ(AppData().PointerFromX(), level.step);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Levels,
-                         ::testing::ValuesIn(ZelkStates::Levels().begin(),
-                                             ZelkStates::Levels().end()),
-                         [](const auto& info) { return std::string(info.param.command); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, Levels,
+    ::testing::Values(
+        LevelRow{"DIFFICULTY_BEGINNER", 20, 100, "mnuBeginner",
+                 "初級\u3000Step20mm\u3000MAX 100mm"},
+        LevelRow{"DIFFICULTY_MIDIUM", 10, 200, "mnuMidClass", "中級\u3000Step10mm\u3000MAX 200mm"},
+        LevelRow{"DIFFICULTY_SENIOR", 10, 1000, "mnuSenior", "上級\u3000Step10mm\u3000MAX1000mm"},
+        LevelRow{"DIFFICULTY_SPECIAL", 5, 1000, "mnuSpecial", "特級\u3000Step 5mm\u3000MAX1000mm"},
+        LevelRow{"DIFFICULTY_SUPER_SPECIAL", 1, 1000, "mnuSuperSpecial",
+                 "超特級\u3000Step 1mm\u3000Max1000mm"}),
+    [](const auto& info) { return std::string(info.param.command); });
 
-class Sizes : public AppFixture, public ::testing::WithParamInterface<FormSizeEntry> {};
+struct SizeRow {
+    const char* command;
+    int width;
+    int height;
+    const char* menuItem;
+};
+
+class Sizes : public AppFixture, public ::testing::WithParamInterface<SizeRow> {};
 
 TEST_P(Sizes, CommandSizesTheWindowAndChecksItsItem) {
-    const FormSizeEntry& size = GetParam();
-    EXPECT_TRUE(Controller().SetCommand(QString::fromLatin1(size.command)));
+    const SizeRow& size = GetParam();
+    Window().Action(QString::fromLatin1(size.menuItem))->trigger();
     EXPECT_EQ(AppData().FormSize(), QLatin1String(size.command));
     EXPECT_EQ(Window().frameGeometry().size(), QSize(size.width, size.height));
-    for (const FormSizeEntry& other : ZelkStates::FormSizes()) {
-        EXPECT_EQ(Window().Action(QString::fromLatin1(other.menuItem))->isChecked(),
-                  &other == &size || QLatin1String(other.command) == QLatin1String(size.command));
+    for (const char* item : {"mnuVAIOC1Size", "mnuNormalSize", "mnuExpansion1", "mnuExpansion2"}) {
+        EXPECT_EQ(Window().Action(QString::fromLatin1(item))->isChecked(),
+                  std::string(item) == size.menuItem)
+            << item;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Sizes,
-                         ::testing::ValuesIn(ZelkStates::FormSizes().begin(),
-                                             ZelkStates::FormSizes().end()),
+                         ::testing::Values(SizeRow{"800x400", 800, 400, "mnuVAIOC1Size"},
+                                           SizeRow{"640x480", 640, 480, "mnuNormalSize"},
+                                           SizeRow{"800x600", 800, 600, "mnuExpansion1"},
+                                           SizeRow{"1024x768", 1024, 768, "mnuExpansion2"}),
                          [](const auto& info) {
                              std::string name = info.param.command;
                              return "size_" + name;
