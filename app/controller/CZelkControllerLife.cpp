@@ -178,10 +178,12 @@ bool CZelkController::HoldsBuiltInFigure(const QString& path) const {
         return true;
     }
     CZelkData stored;
-    const ModelNotice::Handler previous =
-        ModelNotice::SetHandler([](const QString&, const QString&) {});
-    const bool read = stored.LoadData(path);
-    ModelNotice::SetHandler(previous);
+    bool read = false;
+    {
+        // Whatever is there is not reported: a file that is not ours is left alone.
+        const ModelNotice::Redirect silent([](const QString&, const QString&) {});
+        read = stored.LoadData(path);
+    }
     // Comments differ by the date of their stamp; the lines decide.
     return read && stored.Lines().size() == context_.figure->Lines().size() &&
            std::equal(stored.Lines().begin(), stored.Lines().end(),
@@ -243,9 +245,10 @@ void CZelkController::CommitSession() {
 void CZelkController::SaveRecoveryCopy() {
     CZelkData& figure = *context_.figure;
     const bool changed = figure.IsDirty();
-    const ModelNotice::Handler previous = ModelNotice::SetHandler({});
-    figure.SaveData(AutosavePath());
-    ModelNotice::SetHandler(previous);
+    {
+        const ModelNotice::Redirect toErrorOutput({});
+        figure.SaveData(AutosavePath());
+    }
     figure.SetDirty(changed);
 }
 

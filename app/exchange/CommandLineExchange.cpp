@@ -19,21 +19,13 @@ void Say(std::FILE* out, const QString& text) {
 }
 
 // The figure file's own failure texts go to the error stream while this runs.
-class NoticesTo {
-public:
-    explicit NoticesTo(std::FILE* err)
-        : previous_(ModelNotice::SetHandler([err](const QString& text, const QString& title) {
-              QString line = title + QStringLiteral(": ") + text;
-              line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-              Say(err, line);
-          })) {}
-    ~NoticesTo() { ModelNotice::SetHandler(previous_); }
-    NoticesTo(const NoticesTo&) = delete;
-    NoticesTo& operator=(const NoticesTo&) = delete;
-
-private:
-    ModelNotice::Handler previous_;
-};
+ModelNotice::Handler ToErrorStream(std::FILE* err) {
+    return [err](const QString& text, const QString& title) {
+        QString line = title + QStringLiteral(": ") + text;
+        line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        Say(err, line);
+    };
+}
 
 } // namespace
 
@@ -46,7 +38,7 @@ int CommandLineExchange::Export(const QString& out, const QString& in, std::FILE
                 out);
         return 1;
     }
-    NoticesTo notices(err);
+    const ModelNotice::Redirect notices(ToErrorStream(err));
     CZelkData figure;
     if (!figure.LoadData(in)) {
         return 1;
@@ -97,7 +89,7 @@ int CommandLineExchange::Import(const QString& in, const QString& out, double sc
         Say(err, QStringLiteral("読み込むモデルと同じファイルには書き出せません: ") + out);
         return 1;
     }
-    NoticesTo notices(err);
+    const ModelNotice::Redirect notices(ToErrorStream(err));
     CZelkData figure;
     FigureImporter::Report counts;
     QString error;

@@ -200,12 +200,13 @@ QImage frmPreView::DrawThumbnail(const QString& path) {
     // A file that cannot be read is told once, by the browser's own message.
     // The reader's own notice becomes the reason given in it.
     QString reason = QStringLiteral("ファイルを読み込めませんでした。");
-    const ModelNotice::Handler previous =
-        ModelNotice::SetHandler([&reason](const QString& text, const QString&) {
+    bool loaded = false;
+    {
+        const ModelNotice::Redirect notices([&reason](const QString& text, const QString&) {
             reason = text.section(QStringLiteral("\r\n"), 0, 0);
         });
-    const bool loaded = figure.LoadData(path);
-    ModelNotice::SetHandler(previous);
+        loaded = figure.LoadData(path);
+    }
     if (!loaded) {
         context_.dialogs->Message(QStringLiteral("ERROR! データファイル") + path +
                                       QStringLiteral("は破損しています。\r\n エラーの内容は「 ") +
