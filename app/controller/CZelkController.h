@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppContext.h"
+#include "CommandId.h"
 #include "FigureEdit.h"
 #include "ZelkStates.h"
 
@@ -36,6 +37,8 @@ public:
     // True when the command is in the table (exact comparison) and was run; while a
     // cue plays to its end ("SYNC") commands are held: nothing runs, false.
     bool SetCommand(const QString& command);
+    // The same for a command named in code; false only while commands are held.
+    bool Run(CommandId command);
     bool CommandsHeld() const;
     void SetKeyCommand(int16_t KeyCode, int16_t Shift);
 
@@ -92,11 +95,14 @@ public:
 private:
     enum class FollowUp { None, TurnSound, FileLoadSound };
     struct CommandEntry {
+        CommandId id;
         const char* command;
         void (*handler)(CZelkController&);
         FollowUp followUp;
     };
     static const std::vector<CommandEntry>& CommandTable();
+    // Runs a row of the table and ends, as every command does, with the title.
+    bool Run(const CommandEntry& entry);
 
     // Start-up and shut-down (CZelkControllerLife.cpp).
     void Boot();

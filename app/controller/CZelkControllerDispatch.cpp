@@ -24,77 +24,107 @@ CZelkController::~CZelkController() = default;
 const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable() {
     using C = CZelkController;
     static const std::vector<CommandEntry> table = {
-        {"BOOT_ZELK", [](C& c) { c.Boot(); }, FollowUp::None},
-        {"LOAD", [](C& c) { c.LoadWithDialog(); }, FollowUp::None},
-        {"LOAD_BY_THUMNAIL", [](C& c) { c.LoadByThumbnail(); }, FollowUp::FileLoadSound},
-        {"SAVE", [](C& c) { c.SaveWithDialog(); }, FollowUp::None},
-        {"VIEW_THUMBNAIL", [](C& c) { c.ShowThumbnailBrowser(); }, FollowUp::None},
-        {"VIEW_DATA_FILE_INFO", [](C& c) { c.ShowDataFileInfo(); }, FollowUp::None},
-        {"PARA_PARA_ANIME", [](C& c) { c.MakeParaParaAnime(); }, FollowUp::None},
-        {"IMPORT", [](C& c) { c.ImportFigure(); }, FollowUp::None},
-        {"EXPORT", [](C& c) { c.ExportFigure(); }, FollowUp::None},
-        {"PRINT_ENTIRE_FORM", [](C& c) { c.PrintEntireForm(); }, FollowUp::None},
-        {"PRINT_MONOCHROME_PICTURE", [](C& c) { c.PrintMonochromePicture(); }, FollowUp::None},
-        {"LOAD_RECENT_0", [](C& c) { c.LoadRecent(0); }, FollowUp::None},
-        {"LOAD_RECENT_1", [](C& c) { c.LoadRecent(1); }, FollowUp::None},
-        {"LOAD_RECENT_2", [](C& c) { c.LoadRecent(2); }, FollowUp::None},
-        {"LOAD_RECENT_3", [](C& c) { c.LoadRecent(3); }, FollowUp::None},
-        {"LOAD_RECENT_4", [](C& c) { c.LoadRecent(4); }, FollowUp::None},
-        {"FIN", [](C& c) { c.Finish(); }, FollowUp::None},
-        {"CHANGE_MODE", [](C& c) { c.ChangeMode(); }, FollowUp::None},
-        {"VIEW_MODE", [](C& c) { c.EnterViewMode(); }, FollowUp::None},
-        {"DRAW_MODE", [](C& c) { c.EnterDrawMode(); }, FollowUp::None},
-        {"NEW_FIGURE", [](C& c) { c.NewFigure(); }, FollowUp::FileLoadSound},
-        {"NORMAL_COPY", [](C& c) { c.NormalCopy(); }, FollowUp::None},
-        {"MONOCHROME_COPY", [](C& c) { c.MonochromeCopy(); }, FollowUp::None},
-        {"CONTINUOUS_TURN", [](C& c) { c.StartContinuousTurn(); }, FollowUp::None},
-        {"CONTINUOUS_TURN_STOP", [](C& c) { c.StopContinuousTurn(); }, FollowUp::None},
-        {"TURNING_TIMER_CALL", [](C& c) { c.TurningTick(); }, FollowUp::None},
-        {"FRONT_VIEW", [](C& c) { c.TurnToView(0, 0); }, FollowUp::None},
-        {"TOP_VIEW", [](C& c) { c.TurnToView(0, 90); }, FollowUp::None},
-        {"SIDE_VIEW", [](C& c) { c.TurnToView(-90, 0); }, FollowUp::None},
-        {"EQUAL_ANGLE_VIEW", [](C& c) { c.TurnToView(-45, 35); }, FollowUp::None},
-        {"THIRD_ANGLE_PROJECTION_METHOD", [](C& c) { c.ToggleThirdAngleProjection(); },
+        {CommandId::BootZelk, "BOOT_ZELK", [](C& c) { c.Boot(); }, FollowUp::None},
+        {CommandId::Load, "LOAD", [](C& c) { c.LoadWithDialog(); }, FollowUp::None},
+        {CommandId::LoadByThumnail, "LOAD_BY_THUMNAIL", [](C& c) { c.LoadByThumbnail(); },
+         FollowUp::FileLoadSound},
+        {CommandId::Save, "SAVE", [](C& c) { c.SaveWithDialog(); }, FollowUp::None},
+        {CommandId::ViewThumbnail, "VIEW_THUMBNAIL", [](C& c) { c.ShowThumbnailBrowser(); },
          FollowUp::None},
-        {"DIFFICULTY_BEGINNER", [](C& c) { c.ApplyDifficulty(DifficultyLevel::Beginner); },
+        {CommandId::ViewDataFileInfo, "VIEW_DATA_FILE_INFO", [](C& c) { c.ShowDataFileInfo(); },
          FollowUp::None},
-        {"DIFFICULTY_MIDIUM", [](C& c) { c.ApplyDifficulty(DifficultyLevel::Midium); },
+        {CommandId::ParaParaAnime, "PARA_PARA_ANIME", [](C& c) { c.MakeParaParaAnime(); },
          FollowUp::None},
-        {"DIFFICULTY_SENIOR", [](C& c) { c.ApplyDifficulty(DifficultyLevel::Senior); },
+        {CommandId::Import, "IMPORT", [](C& c) { c.ImportFigure(); }, FollowUp::None},
+        {CommandId::Export, "EXPORT", [](C& c) { c.ExportFigure(); }, FollowUp::None},
+        {CommandId::PrintEntireForm, "PRINT_ENTIRE_FORM", [](C& c) { c.PrintEntireForm(); },
          FollowUp::None},
-        {"DIFFICULTY_SPECIAL", [](C& c) { c.ApplyDifficulty(DifficultyLevel::Special); },
+        {CommandId::PrintMonochromePicture, "PRINT_MONOCHROME_PICTURE",
+         [](C& c) { c.PrintMonochromePicture(); }, FollowUp::None},
+        {CommandId::LoadRecent0, "LOAD_RECENT_0", [](C& c) { c.LoadRecent(0); }, FollowUp::None},
+        {CommandId::LoadRecent1, "LOAD_RECENT_1", [](C& c) { c.LoadRecent(1); }, FollowUp::None},
+        {CommandId::LoadRecent2, "LOAD_RECENT_2", [](C& c) { c.LoadRecent(2); }, FollowUp::None},
+        {CommandId::LoadRecent3, "LOAD_RECENT_3", [](C& c) { c.LoadRecent(3); }, FollowUp::None},
+        {CommandId::LoadRecent4, "LOAD_RECENT_4", [](C& c) { c.LoadRecent(4); }, FollowUp::None},
+        {CommandId::Fin, "FIN", [](C& c) { c.Finish(); }, FollowUp::None},
+        {CommandId::ChangeMode, "CHANGE_MODE", [](C& c) { c.ChangeMode(); }, FollowUp::None},
+        {CommandId::ViewMode, "VIEW_MODE", [](C& c) { c.EnterViewMode(); }, FollowUp::None},
+        {CommandId::DrawMode, "DRAW_MODE", [](C& c) { c.EnterDrawMode(); }, FollowUp::None},
+        {CommandId::NewFigure, "NEW_FIGURE", [](C& c) { c.NewFigure(); }, FollowUp::FileLoadSound},
+        {CommandId::NormalCopy, "NORMAL_COPY", [](C& c) { c.NormalCopy(); }, FollowUp::None},
+        {CommandId::MonochromeCopy, "MONOCHROME_COPY", [](C& c) { c.MonochromeCopy(); },
          FollowUp::None},
-        {"DIFFICULTY_SUPER_SPECIAL", [](C& c) { c.ApplyDifficulty(DifficultyLevel::SuperSpecial); },
+        {CommandId::ContinuousTurn, "CONTINUOUS_TURN", [](C& c) { c.StartContinuousTurn(); },
          FollowUp::None},
-        {"PRO_INTERFACE", [](C& c) { c.EnterProInterface(); }, FollowUp::None},
-        {"NORMAL_INTERFACE", [](C& c) { c.EnterNormalInterface(); }, FollowUp::None},
-        {"DATA_PATH_FIXED", [](C& c) { c.ToggleDataPathFixed(); }, FollowUp::None},
-        {"SHOW_VERSION_DIALOG", [](C& c) { c.ShowVersionDialog(); }, FollowUp::None},
-        {"SHOW_HELP", [](C& c) { c.ShowHelp(); }, FollowUp::None},
-        {"TURN_UP", [](C& c) { c.TurnUp(); }, FollowUp::None},
-        {"TURN_DOWN", [](C& c) { c.TurnDown(); }, FollowUp::None},
-        {"TURN_RIGHT", [](C& c) { c.TurnRight(); }, FollowUp::None},
-        {"TURN_LEFT", [](C& c) { c.TurnLeft(); }, FollowUp::None},
-        {"MAGNIFY", [](C& c) { c.Magnify(); }, FollowUp::None},
-        {"REDUCE", [](C& c) { c.Reduce(); }, FollowUp::None},
-        {"POINTER_MOVE_X", [](C& c) { c.MovePointer(0, +1); }, FollowUp::TurnSound},
-        {"POINTER_MOVE_MX", [](C& c) { c.MovePointer(0, -1); }, FollowUp::TurnSound},
-        {"POINTER_MOVE_Y", [](C& c) { c.MovePointer(1, +1); }, FollowUp::TurnSound},
-        {"POINTER_MOVE_MY", [](C& c) { c.MovePointer(1, -1); }, FollowUp::TurnSound},
-        {"POINTER_MOVE_Z", [](C& c) { c.MovePointer(2, +1); }, FollowUp::TurnSound},
-        {"POINTER_MOVE_MZ", [](C& c) { c.MovePointer(2, -1); }, FollowUp::TurnSound},
-        {"RETURN_POINTER_TO_ORIGIN", [](C& c) { c.ReturnPointerToOrigin(); }, FollowUp::TurnSound},
-        {"DEL_TAIL", [](C& c) { c.DeleteTail(); }, FollowUp::TurnSound},
-        {"APPLY", [](C& c) { c.ApplyPointer(); }, FollowUp::TurnSound},
-        {"AUTOSAVE", [](C& c) { c.AutoSave(); }, FollowUp::None},
-        {"800x400", [](C& c) { c.ApplyFormSize(QStringLiteral("800x400")); }, FollowUp::None},
-        {"640x480", [](C& c) { c.ApplyFormSize(QStringLiteral("640x480")); }, FollowUp::None},
-        {"800x600", [](C& c) { c.ApplyFormSize(QStringLiteral("800x600")); }, FollowUp::None},
-        {"1024x768", [](C& c) { c.ApplyFormSize(QStringLiteral("1024x768")); }, FollowUp::None},
-        {"REDRAW", [](C& c) { c.RebuildView(); }, FollowUp::None},
-        {"UNDO", [](C& c) { c.Undo(); }, FollowUp::None},
-        {"REDO", [](C& c) { c.Redo(); }, FollowUp::None},
+        {CommandId::ContinuousTurnStop, "CONTINUOUS_TURN_STOP",
+         [](C& c) { c.StopContinuousTurn(); }, FollowUp::None},
+        {CommandId::TurningTimerCall, "TURNING_TIMER_CALL", [](C& c) { c.TurningTick(); },
+         FollowUp::None},
+        {CommandId::FrontView, "FRONT_VIEW", [](C& c) { c.TurnToView(0, 0); }, FollowUp::None},
+        {CommandId::TopView, "TOP_VIEW", [](C& c) { c.TurnToView(0, 90); }, FollowUp::None},
+        {CommandId::SideView, "SIDE_VIEW", [](C& c) { c.TurnToView(-90, 0); }, FollowUp::None},
+        {CommandId::EqualAngleView, "EQUAL_ANGLE_VIEW", [](C& c) { c.TurnToView(-45, 35); },
+         FollowUp::None},
+        {CommandId::ThirdAngleProjectionMethod, "THIRD_ANGLE_PROJECTION_METHOD",
+         [](C& c) { c.ToggleThirdAngleProjection(); }, FollowUp::None},
+        {CommandId::DifficultyBeginner, "DIFFICULTY_BEGINNER",
+         [](C& c) { c.ApplyDifficulty(DifficultyLevel::Beginner); }, FollowUp::None},
+        {CommandId::DifficultyMidium, "DIFFICULTY_MIDIUM",
+         [](C& c) { c.ApplyDifficulty(DifficultyLevel::Midium); }, FollowUp::None},
+        {CommandId::DifficultySenior, "DIFFICULTY_SENIOR",
+         [](C& c) { c.ApplyDifficulty(DifficultyLevel::Senior); }, FollowUp::None},
+        {CommandId::DifficultySpecial, "DIFFICULTY_SPECIAL",
+         [](C& c) { c.ApplyDifficulty(DifficultyLevel::Special); }, FollowUp::None},
+        {CommandId::DifficultySuperSpecial, "DIFFICULTY_SUPER_SPECIAL",
+         [](C& c) { c.ApplyDifficulty(DifficultyLevel::SuperSpecial); }, FollowUp::None},
+        {CommandId::ProInterface, "PRO_INTERFACE", [](C& c) { c.EnterProInterface(); },
+         FollowUp::None},
+        {CommandId::NormalInterface, "NORMAL_INTERFACE", [](C& c) { c.EnterNormalInterface(); },
+         FollowUp::None},
+        {CommandId::DataPathFixed, "DATA_PATH_FIXED", [](C& c) { c.ToggleDataPathFixed(); },
+         FollowUp::None},
+        {CommandId::ShowVersionDialog, "SHOW_VERSION_DIALOG", [](C& c) { c.ShowVersionDialog(); },
+         FollowUp::None},
+        {CommandId::ShowHelp, "SHOW_HELP", [](C& c) { c.ShowHelp(); }, FollowUp::None},
+        {CommandId::TurnUp, "TURN_UP", [](C& c) { c.TurnUp(); }, FollowUp::None},
+        {CommandId::TurnDown, "TURN_DOWN", [](C& c) { c.TurnDown(); }, FollowUp::None},
+        {CommandId::TurnRight, "TURN_RIGHT", [](C& c) { c.TurnRight(); }, FollowUp::None},
+        {CommandId::TurnLeft, "TURN_LEFT", [](C& c) { c.TurnLeft(); }, FollowUp::None},
+        {CommandId::Magnify, "MAGNIFY", [](C& c) { c.Magnify(); }, FollowUp::None},
+        {CommandId::Reduce, "REDUCE", [](C& c) { c.Reduce(); }, FollowUp::None},
+        {CommandId::PointerMoveX, "POINTER_MOVE_X", [](C& c) { c.MovePointer(0, +1); },
+         FollowUp::TurnSound},
+        {CommandId::PointerMoveMx, "POINTER_MOVE_MX", [](C& c) { c.MovePointer(0, -1); },
+         FollowUp::TurnSound},
+        {CommandId::PointerMoveY, "POINTER_MOVE_Y", [](C& c) { c.MovePointer(1, +1); },
+         FollowUp::TurnSound},
+        {CommandId::PointerMoveMy, "POINTER_MOVE_MY", [](C& c) { c.MovePointer(1, -1); },
+         FollowUp::TurnSound},
+        {CommandId::PointerMoveZ, "POINTER_MOVE_Z", [](C& c) { c.MovePointer(2, +1); },
+         FollowUp::TurnSound},
+        {CommandId::PointerMoveMz, "POINTER_MOVE_MZ", [](C& c) { c.MovePointer(2, -1); },
+         FollowUp::TurnSound},
+        {CommandId::ReturnPointerToOrigin, "RETURN_POINTER_TO_ORIGIN",
+         [](C& c) { c.ReturnPointerToOrigin(); }, FollowUp::TurnSound},
+        {CommandId::DelTail, "DEL_TAIL", [](C& c) { c.DeleteTail(); }, FollowUp::TurnSound},
+        {CommandId::Apply, "APPLY", [](C& c) { c.ApplyPointer(); }, FollowUp::TurnSound},
+        {CommandId::Autosave, "AUTOSAVE", [](C& c) { c.AutoSave(); }, FollowUp::None},
+        {CommandId::Size800x400, "800x400",
+         [](C& c) { c.ApplyFormSize(QStringLiteral("800x400")); }, FollowUp::None},
+        {CommandId::Size640x480, "640x480",
+         [](C& c) { c.ApplyFormSize(QStringLiteral("640x480")); }, FollowUp::None},
+        {CommandId::Size800x600, "800x600",
+         [](C& c) { c.ApplyFormSize(QStringLiteral("800x600")); }, FollowUp::None},
+        {CommandId::Size1024x768, "1024x768",
+         [](C& c) { c.ApplyFormSize(QStringLiteral("1024x768")); }, FollowUp::None},
+        {CommandId::Redraw, "REDRAW", [](C& c) { c.RebuildView(); }, FollowUp::None},
+        {CommandId::Undo, "UNDO", [](C& c) { c.Undo(); }, FollowUp::None},
+        {CommandId::Redo, "REDO", [](C& c) { c.Redo(); }, FollowUp::None},
     };
+    // Each row sits at the place of its id, so that Run(id) is a plain index.
+    for (size_t i = 0; i < table.size(); ++i) {
+        Q_ASSERT(static_cast<size_t>(table[i].id) == i);
+    }
     return table;
 }
 
@@ -103,25 +133,36 @@ bool CZelkController::CommandsHeld() const {
 }
 
 bool CZelkController::SetCommand(const QString& command) {
+    for (const CommandEntry& entry : CommandTable()) {
+        if (command == QLatin1String(entry.command)) {
+            return Run(entry);
+        }
+    }
+    // Unknown: nothing runs, but the title is refreshed as after every command.
+    if (!CommandsHeld()) {
+        UpdateTitle();
+    }
+    return false;
+}
+
+bool CZelkController::Run(CommandId command) {
+    // The table holds the commands in the order of the ids.
+    return Run(CommandTable()[static_cast<size_t>(command)]);
+}
+
+bool CZelkController::Run(const CommandEntry& entry) {
     // Nothing runs while a cue plays to its end (a timer tick fired in that wait).
     if (CommandsHeld()) {
         return false;
     }
-    bool known = false;
-    for (const CommandEntry& entry : CommandTable()) {
-        if (command == QLatin1String(entry.command)) {
-            entry.handler(*this);
-            if (entry.followUp == FollowUp::TurnSound) {
-                PlayTurnSound();
-            } else if (entry.followUp == FollowUp::FileLoadSound) {
-                PlayFileLoadSound();
-            }
-            known = true;
-            break;
-        }
+    entry.handler(*this);
+    if (entry.followUp == FollowUp::TurnSound) {
+        PlayTurnSound();
+    } else if (entry.followUp == FollowUp::FileLoadSound) {
+        PlayFileLoadSound();
     }
     UpdateTitle();
-    return known;
+    return true;
 }
 
 void CZelkController::SetKeyCommand(int16_t KeyCode, int16_t Shift) {
@@ -135,7 +176,7 @@ void CZelkController::ApplyFormSize(const QString& size) {
     context_.appData->SetFormSize(size);
     context_.window->SetFormSize(context_.appData->FormSize());
     if (context_.appData->ThirdAngleProjectionMethodMode()) {
-        SetCommand(QStringLiteral("THIRD_ANGLE_PROJECTION_METHOD"));
+        Run(CommandId::ThirdAngleProjectionMethod);
     }
 }
 

@@ -30,9 +30,9 @@ bool CZelkController::ConfirmDiscard() {
 
 void CZelkController::RefreshProInterfaceAfterLoad() {
     if (context_.appData->ProInterface()) {
-        context_.proController->SetCommand(QStringLiteral("REFLESH_PRO_INTERFACE"));
-        context_.proController->SetCommand(QStringLiteral("SETUP_VSCROLL_BAR"));
-        context_.proController->SetCommand(QStringLiteral("SETUP_LINE_NUMBER_LABEL"));
+        context_.proController->Run(ProCommandId::RefleshProInterface);
+        context_.proController->Run(ProCommandId::SetupVscrollBar);
+        context_.proController->Run(ProCommandId::SetupLineNumberLabel);
     }
 }
 

@@ -162,7 +162,7 @@ void CZelkController::ClickAt(int x, int y) {
         // The detailed-input panel takes the line, as its scroll bar would.
         app.SetProIF_LineNumber(line);
         context_.window->SetLineScrollValue(line);
-        context_.proController->SetCommand(QStringLiteral("REFLESH_PRO_INTERFACE"));
+        context_.proController->Run(ProCommandId::RefleshProInterface);
         return;
     }
     view.SetHighlightedLine(line);

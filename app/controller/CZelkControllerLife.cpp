@@ -144,8 +144,8 @@ void CZelkController::Boot() {
         app.SetDataPath(folder);
     }
 
-    SetCommand(QStringLiteral("VIEW_MODE"));
-    SetCommand(QStringLiteral("EQUAL_ANGLE_VIEW"));
+    Run(CommandId::ViewMode);
+    Run(CommandId::EqualAngleView);
 
     app.SetRatio(FitRatio());
     view.SetRatio(app.Ratio());

@@ -74,7 +74,7 @@ void CZelkController::MakeParaParaAnime() {
     view.SetControlScaleHeight(150);
     app.SetRatio(FitRatio());
     view.SetRatio(app.Ratio());
-    SetCommand(QStringLiteral("EQUAL_ANGLE_VIEW"));
+    Run(CommandId::EqualAngleView);
 
     // An unnamed figure has the name "" and writes into the data folder itself.
     const QString fileName = app.FileName();
@@ -96,8 +96,8 @@ void CZelkController::MakeParaParaAnime() {
             ok = false;
         }
         LetEventsRun();
-        SetCommand(QStringLiteral("TURN_LEFT"));
-        SetCommand(QStringLiteral("TURN_LEFT"));
+        Run(CommandId::TurnLeft);
+        Run(CommandId::TurnLeft);
     }
 
     // The layout comes back even when a frame could not be written.
@@ -108,7 +108,7 @@ void CZelkController::MakeParaParaAnime() {
     }
     app.SetRatio(FitRatio());
     view.SetRatio(app.Ratio());
-    SetCommand(QStringLiteral("REDRAW"));
+    Run(CommandId::Redraw);
 }
 
 void CZelkController::PrintEntireForm() {

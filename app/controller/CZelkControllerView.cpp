@@ -32,7 +32,7 @@ void CZelkController::EnterViewMode() {
     app.SetPointerToZ(app.PointerFromZ());
     LetEventsRun();
     context_.window->SetViewMode();
-    SetCommand(QStringLiteral("REDRAW"));
+    Run(CommandId::Redraw);
 }
 
 void CZelkController::EnterDrawMode() {
@@ -54,7 +54,7 @@ void CZelkController::EnterDrawMode() {
         view.SetViewPointerTo(true);
     }
     context_.window->SetDrawMode();
-    SetCommand(QStringLiteral("REDRAW"));
+    Run(CommandId::Redraw);
 }
 
 void CZelkController::ChangeMode() {
@@ -140,16 +140,16 @@ void CZelkController::StopContinuousTurn() {
 void CZelkController::TurningTick() {
     switch (context_.appData->TurningDirection()) {
     case TurnDirection::Up:
-        SetCommand(QStringLiteral("TURN_UP"));
+        Run(CommandId::TurnUp);
         break;
     case TurnDirection::Down:
-        SetCommand(QStringLiteral("TURN_DOWN"));
+        Run(CommandId::TurnDown);
         break;
     case TurnDirection::Right:
-        SetCommand(QStringLiteral("TURN_RIGHT"));
+        Run(CommandId::TurnRight);
         break;
     case TurnDirection::Left:
-        SetCommand(QStringLiteral("TURN_LEFT"));
+        Run(CommandId::TurnLeft);
         break;
     }
 }
@@ -201,13 +201,13 @@ void CZelkController::ToggleThirdAngleProjection() {
         // Each pane takes its picture straight from the view: the user's clipboard is
         // left alone.
         window.SetTAPMMode();
-        SetCommand(QStringLiteral("FRONT_VIEW"));
+        Run(CommandId::FrontView);
         window.SetPanePicture(IMainWindow::Pane::Front, ViewPicture());
-        SetCommand(QStringLiteral("TOP_VIEW"));
+        Run(CommandId::TopView);
         window.SetPanePicture(IMainWindow::Pane::Top, ViewPicture());
-        SetCommand(QStringLiteral("SIDE_VIEW"));
+        Run(CommandId::SideView);
         window.SetPanePicture(IMainWindow::Pane::Side, ViewPicture());
-        SetCommand(QStringLiteral("EQUAL_ANGLE_VIEW"));
+        Run(CommandId::EqualAngleView);
         app.SetThirdAngleProjectionMethodMode(true);
     }
     context_.view->Draw();
@@ -246,8 +246,8 @@ void CZelkController::ApplyDifficulty(DifficultyLevel level) {
 
 void CZelkController::EnterProInterface() {
     context_.appData->SetProInterface(true);
-    context_.proController->SetCommand(QStringLiteral("REFLESH_PRO_INTERFACE"));
-    SetCommand(QStringLiteral("REDRAW"));
+    context_.proController->Run(ProCommandId::RefleshProInterface);
+    Run(CommandId::Redraw);
 }
 
 void CZelkController::EnterNormalInterface() {
@@ -260,7 +260,7 @@ void CZelkController::EnterNormalInterface() {
     context_.view->SetViewPointerFrom(drawing);
     context_.view->SetViewPointerTo(false);
     context_.view->ViewTempLine(false);
-    SetCommand(QStringLiteral("REDRAW"));
+    Run(CommandId::Redraw);
 }
 
 void CZelkController::ToggleDataPathFixed() {

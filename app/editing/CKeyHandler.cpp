@@ -6,9 +6,9 @@
 
 #include <QCoreApplication>
 
-void CKeyHandler::Send(const char* command, int times) {
+void CKeyHandler::Send(CommandId command, int times) {
     for (int i = 0; i < times; ++i) {
-        context_.controller->SetCommand(QString::fromLatin1(command));
+        context_.controller->Run(command);
     }
 }
 
@@ -17,22 +17,22 @@ void CKeyHandler::KeyDown(int16_t KeyCode, int16_t Shift) {
     using namespace KeyCodes;
     switch (KeyCode) {
     case kEscape:
-        Send("CONTINUOUS_TURN_STOP");
+        Send(CommandId::ContinuousTurnStop);
         break;
     case kSpace:
-        Send("CONTINUOUS_TURN");
+        Send(CommandId::ContinuousTurn);
         break;
     case kLeft:
-        Send("TURN_LEFT");
+        Send(CommandId::TurnLeft);
         break;
     case kUp:
-        Send("TURN_UP");
+        Send(CommandId::TurnUp);
         break;
     case kRight:
-        Send("TURN_RIGHT");
+        Send(CommandId::TurnRight);
         break;
     case kDown:
-        Send("TURN_DOWN");
+        Send(CommandId::TurnDown);
         break;
     default:
         break;
@@ -47,27 +47,27 @@ void CKeyHandler::KeyDown(int16_t KeyCode, int16_t Shift) {
         const bool move = Shift >= 0 && Shift <= (kShiftMask | kCtrlMask);
         switch (KeyCode) {
         case kBackspace:
-            Send("DEL_TAIL");
+            Send(CommandId::DelTail);
             break;
         case kEnter:
-            Send("APPLY");
+            Send(CommandId::Apply);
             break;
         case kO:
-            Send("RETURN_POINTER_TO_ORIGIN");
+            Send(CommandId::ReturnPointerToOrigin);
             break;
         case kX:
             if (move) {
-                Send(minus ? "POINTER_MOVE_MX" : "POINTER_MOVE_X", times);
+                Send(minus ? CommandId::PointerMoveMx : CommandId::PointerMoveX, times);
             }
             break;
         case kY:
             if (move) {
-                Send(minus ? "POINTER_MOVE_MY" : "POINTER_MOVE_Y", times);
+                Send(minus ? CommandId::PointerMoveMy : CommandId::PointerMoveY, times);
             }
             break;
         case kZ:
             if (move) {
-                Send(minus ? "POINTER_MOVE_MZ" : "POINTER_MOVE_Z", times);
+                Send(minus ? CommandId::PointerMoveMz : CommandId::PointerMoveZ, times);
             }
             break;
         default:

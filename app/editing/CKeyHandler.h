@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandId.h"
+
 #include "AppContext.h"
 
 #include <cstdint>
@@ -12,6 +14,6 @@ public:
     void KeyDown(int16_t KeyCode, int16_t Shift);
 
 private:
-    void Send(const char* command, int times = 1);
+    void Send(CommandId command, int times = 1);
     AppContext& context_;
 };

@@ -16,39 +16,51 @@
 const std::vector<CZelkProController::CommandEntry>& CZelkProController::CommandTable() {
     using P = CZelkProController;
     static const std::vector<CommandEntry> table = {
-        {"TURN_UP", [](P& p) { p.Forward("TURN_UP"); }},
-        {"TURN_DOWN", [](P& p) { p.Forward("TURN_DOWN"); }},
-        {"TURN_LEFT", [](P& p) { p.Forward("TURN_LEFT"); }},
-        {"TURN_RIGHT", [](P& p) { p.Forward("TURN_RIGHT"); }},
-        {"APPLY_LINE", [](P& p) { p.ApplyLine(); }},
-        {"DELETE_LINE", [](P& p) { p.DeleteCurrentLine(); }},
-        {"NEW_LINE", [](P& p) { p.PrepareNewLine(); }},
-        {"REFLESH_PRO_INTERFACE", [](P& p) { p.RefreshProInterface(); }},
-        {"PRO_INTERFACE_CHANGE", [](P& p) { p.ShowEditedLine(); }},
-        {"SETUP_VSCROLL_BAR", [](P& p) { p.SetUpScrollBar(); }},
-        {"SETUP_LINE_NUMBER_LABEL", [](P& p) { p.ShowLineNumber(); }},
-        {"VSCR_LINE_NUMBER_CHANGE", [](P& p) { p.ChangeLineNumber(); }},
-        {"SET_TEMP_LINE", [](P& p) { p.TakePointersFromFields(); }},
+        {ProCommandId::TurnUp, "TURN_UP", [](P& p) { p.Forward(CommandId::TurnUp); }},
+        {ProCommandId::TurnDown, "TURN_DOWN", [](P& p) { p.Forward(CommandId::TurnDown); }},
+        {ProCommandId::TurnLeft, "TURN_LEFT", [](P& p) { p.Forward(CommandId::TurnLeft); }},
+        {ProCommandId::TurnRight, "TURN_RIGHT", [](P& p) { p.Forward(CommandId::TurnRight); }},
+        {ProCommandId::ApplyLine, "APPLY_LINE", [](P& p) { p.ApplyLine(); }},
+        {ProCommandId::DeleteLine, "DELETE_LINE", [](P& p) { p.DeleteCurrentLine(); }},
+        {ProCommandId::NewLine, "NEW_LINE", [](P& p) { p.PrepareNewLine(); }},
+        {ProCommandId::RefleshProInterface, "REFLESH_PRO_INTERFACE",
+         [](P& p) { p.RefreshProInterface(); }},
+        {ProCommandId::ProInterfaceChange, "PRO_INTERFACE_CHANGE",
+         [](P& p) { p.ShowEditedLine(); }},
+        {ProCommandId::SetupVscrollBar, "SETUP_VSCROLL_BAR", [](P& p) { p.SetUpScrollBar(); }},
+        {ProCommandId::SetupLineNumberLabel, "SETUP_LINE_NUMBER_LABEL",
+         [](P& p) { p.ShowLineNumber(); }},
+        {ProCommandId::VscrLineNumberChange, "VSCR_LINE_NUMBER_CHANGE",
+         [](P& p) { p.ChangeLineNumber(); }},
+        {ProCommandId::SetTempLine, "SET_TEMP_LINE", [](P& p) { p.TakePointersFromFields(); }},
     };
+    for (size_t i = 0; i < table.size(); ++i) {
+        Q_ASSERT(static_cast<size_t>(table[i].id) == i);
+    }
     return table;
 }
 
 // The turning keys of the panel are the main controller's commands.
-void CZelkProController::Forward(const char* command) {
-    context_.controller->SetCommand(QString::fromLatin1(command));
+void CZelkProController::Forward(CommandId command) {
+    context_.controller->Run(command);
 }
 
 bool CZelkProController::SetCommand(const QString& command) {
-    if (context_.controller != nullptr && context_.controller->CommandsHeld()) {
-        return false;
-    }
     for (const CommandEntry& entry : CommandTable()) {
         if (command == QLatin1String(entry.command)) {
-            entry.handler(*this);
-            return true;
+            return Run(entry.id);
         }
     }
     return false;
+}
+
+bool CZelkProController::Run(ProCommandId command) {
+    if (context_.controller != nullptr && context_.controller->CommandsHeld()) {
+        return false;
+    }
+    // The table holds the commands in the order of the ids.
+    CommandTable()[static_cast<size_t>(command)].handler(*this);
+    return true;
 }
 
 void CZelkProController::SetPointerCoordinate(int part, int32_t value) {
@@ -105,7 +117,7 @@ void CZelkProController::RefreshProInterface() {
     view.SetViewPointerFrom(drawing);
     view.SetViewPointerTo(drawing);
     view.ViewTempLine(drawing);
-    context_.controller->SetCommand(QStringLiteral("REDRAW"));
+    context_.controller->Run(CommandId::Redraw);
     ShowLineNumber();
 }
 
@@ -236,5 +248,5 @@ void CZelkProController::ShowEditedLine() {
     view.SetViewPointerFrom(true);
     view.SetViewPointerTo(true);
     view.ViewTempLine(true);
-    context_.controller->SetCommand(QStringLiteral("REDRAW"));
+    context_.controller->Run(CommandId::Redraw);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "CommandId.h"
+#include "ProCommandId.h"
+
 #include "AppContext.h"
 
 #include <QString>
@@ -16,17 +19,20 @@ public:
 
     // True for every command of the panel's vocabulary (exact comparison).
     bool SetCommand(const QString& command);
+    // The same for a command named in code.
+    bool Run(ProCommandId command);
 
     static constexpr std::array<int, 6> kFieldOrder{0, 2, 4, 1, 3, 5};
 
 private:
     struct CommandEntry {
+        ProCommandId id;
         const char* command;
         void (*handler)(CZelkProController&);
     };
     static const std::vector<CommandEntry>& CommandTable();
 
-    void Forward(const char* command);
+    void Forward(CommandId command);
     void RefreshProInterface();
     void SetUpScrollBar();
     void ShowLineNumber();

@@ -80,7 +80,7 @@ bool Main_TheApp::Start() {
     context_.figure = figure_.get();
     appData_->SetFigure(figure_.get());
     context_.view = window_->View();
-    return controller_->SetCommand(QStringLiteral("BOOT_ZELK"));
+    return controller_->Run(CommandId::BootZelk);
 }
 
 void Main_TheApp::End() {

@@ -265,7 +265,7 @@ void frmPreView::OnItemDoubleClicked() {
 void frmPreView::Apply() {
     stopBuilding_ = true;
     if (context_.controller != nullptr) {
-        context_.controller->SetCommand(QStringLiteral("LOAD_BY_THUMNAIL"));
+        context_.controller->Run(CommandId::LoadByThumnail);
     }
     close();
 }
@@ -280,7 +280,7 @@ void frmPreView::Refresh() {
     stopBuilding_ = true;
     close();
     if (context_.controller != nullptr) {
-        context_.controller->SetCommand(QStringLiteral("VIEW_THUMBNAIL"));
+        context_.controller->Run(CommandId::ViewThumbnail);
     }
 }
 
