@@ -4,6 +4,7 @@
 #include "CZelkController.h"
 #include "CZelkData.h"
 #include "Clock.h"
+#include "ExchangeFormats.h"
 #include "FigureExporter.h"
 #include "FigureImporter.h"
 #include "ImportJob.h"
@@ -14,44 +15,17 @@
 #include <QFileInfo>
 #include <QTimer>
 
-namespace {
-
-FigureExporter::Choice ChoiceOf(UserDialogs::ExportKind kind) {
-    using K = UserDialogs::ExportKind;
-    using F = FigureExporter::Format;
-    switch (kind) {
-    case K::SvgSheet:
-        return {F::SvgSheet, 1};
-    case K::SvgView:
-        return {F::SvgView, 1};
-    case K::Png1:
-        return {F::Png, 1};
-    case K::Png2:
-        return {F::Png, 2};
-    case K::Png4:
-        return {F::Png, 4};
-    case K::Obj:
-        return {F::Obj, 1};
-    case K::Dxf:
-        return {F::Dxf, 1};
-    case K::Gif:
-        return {F::Gif, 1};
-    }
-    return {F::SvgSheet, 1};
-}
-
-} // namespace
-
 void CZelkController::ExportFigure() {
     CAppData& app = *context_.appData;
     const QFileInfo current(app.FileName());
-    const std::optional<UserDialogs::ExportChoice> chosen =
-        context_.dialogs->ExportFile(app.DataPath(), current.completeBaseName());
+    const std::optional<UserDialogs::ExportChoice> chosen = context_.dialogs->ExportFile(
+        app.DataPath(), current.completeBaseName(), ExchangeFormats::DialogKinds());
     if (!chosen || chosen->path.isEmpty()) {
         return;
     }
     QString error;
-    if (FigureExporter::Export(chosen->path, ChoiceOf(chosen->kind), *context_.figure,
+    const ExchangeFormats::Export& format = ExchangeFormats::ForKind(chosen->kind);
+    if (FigureExporter::Export(chosen->path, {format.format, format.pngScale}, *context_.figure,
                                context_.view, current.fileName(), context_.clock->ShortDate(),
                                error)) {
         ShowCondition(QStringLiteral("エクスポートしました：") + chosen->path);
@@ -69,7 +43,7 @@ void CZelkController::ImportFigure() {
         return;
     }
     const std::optional<UserDialogs::ImportChoice> chosen =
-        context_.dialogs->ImportFile(app.DataPath());
+        context_.dialogs->ImportFile(app.DataPath(), ExchangeFormats::ImportFilter());
     if (!chosen || chosen->path.isEmpty()) {
         return;
     }

@@ -1,6 +1,7 @@
 #include "CommandLineExchange.h"
 
 #include "CZelkData.h"
+#include "ExchangeFormats.h"
 #include "FigureExporter.h"
 #include "FigureImporter.h"
 #include "FigureView.h"
@@ -30,14 +31,15 @@ ModelNotice::Handler ToErrorStream(std::FILE* err) {
 } // namespace
 
 int CommandLineExchange::Export(const QString& out, const QString& in, std::FILE* err) {
-    const std::optional<FigureExporter::Choice> choice = FigureExporter::ChoiceFor(out);
-    if (!choice) {
-        Say(err,
-            QStringLiteral("書き出す形式がわかりません（.svg .png .obj .dxf .gif のどれかにして"
-                           "ください）: ") +
-                out);
+    // The extension decides (.svg is the drawing sheet, .png an isometric view at 1x).
+    const ExchangeFormats::Export* format = ExchangeFormats::ForPath(out);
+    if (format == nullptr) {
+        Say(err, QStringLiteral("書き出す形式がわかりません（%1 のどれかにしてください）: ")
+                         .arg(ExchangeFormats::CommandLineHelp()) +
+                     out);
         return 1;
     }
+    const FigureExporter::Choice choice{format->format, format->pngScale};
     const ModelNotice::Redirect notices(ToErrorStream(err));
     CZelkData figure;
     if (!figure.LoadData(in)) {
@@ -64,7 +66,7 @@ int CommandLineExchange::Export(const QString& out, const QString& in, std::FILE
     view.Draw();
 
     QString error;
-    if (!FigureExporter::Export(out, *choice, figure, &view, QFileInfo(in).fileName(),
+    if (!FigureExporter::Export(out, choice, figure, &view, QFileInfo(in).fileName(),
                                 QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")),
                                 error)) {
         Say(err, QStringLiteral("書き出せませんでした: ") + out + u' ' + error);

@@ -17,26 +17,6 @@
 #include <QSvgGenerator>
 #include <algorithm>
 
-std::optional<FigureExporter::Choice> FigureExporter::ChoiceFor(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"svg") {
-        return Choice{Format::SvgSheet, 1};
-    }
-    if (suffix == u"png") {
-        return Choice{Format::Png, 1};
-    }
-    if (suffix == u"obj") {
-        return Choice{Format::Obj, 1};
-    }
-    if (suffix == u"dxf") {
-        return Choice{Format::Dxf, 1};
-    }
-    if (suffix == u"gif") {
-        return Choice{Format::Gif, 1};
-    }
-    return std::nullopt;
-}
-
 QList<QImage> FigureExporter::TurningFrames(const CZelkData& figure, const ctlZelkView* style) {
     ctlZelkView view;
     view.SetControlWidth(200);

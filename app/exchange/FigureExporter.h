@@ -18,8 +18,6 @@ public:
         Format format = Format::SvgSheet;
         int pngScale = 1; // 1, 2 or 4
     };
-    // What a file name's extension asks for (.svg is the drawing sheet, .png at 1x).
-    static std::optional<Choice> ChoiceFor(const QString& path);
 
     // view: the view control as shown (SVG and PNG of the view, the GIF's colours);
     // may be null for the other formats. fileName and date go on the drawing sheet.

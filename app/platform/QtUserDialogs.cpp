@@ -62,60 +62,44 @@ std::optional<UserDialogs::PrintChoice> QtUserDialogs::Print() {
     return PrintChoice{printer.copyCount(), printer.printerName(), printer.outputFileName()};
 }
 
-namespace {
+namespace {} // namespace
 
-struct ExportFilter {
-    UserDialogs::ExportKind kind;
-    const char* caption;
-    const char* suffix;
-};
-
-const ExportFilter kExportFilters[] = {
-    {UserDialogs::ExportKind::SvgSheet, "三面図と等角図の図面 SVG (*.svg)", "svg"},
-    {UserDialogs::ExportKind::SvgView, "いまのビュー SVG (*.svg)", "svg"},
-    {UserDialogs::ExportKind::Png1, "いまのビュー PNG 等倍 (*.png)", "png"},
-    {UserDialogs::ExportKind::Png2, "いまのビュー PNG 2倍 (*.png)", "png"},
-    {UserDialogs::ExportKind::Png4, "いまのビュー PNG 4倍 (*.png)", "png"},
-    {UserDialogs::ExportKind::Obj, "Wavefront OBJ (*.obj)", "obj"},
-    {UserDialogs::ExportKind::Dxf, "DXF R12 (*.dxf)", "dxf"},
-    {UserDialogs::ExportKind::Gif, "回転アニメーション GIF (*.gif)", "gif"},
-};
-
-} // namespace
-
-std::optional<UserDialogs::ExportChoice> QtUserDialogs::ExportFile(const QString& initialFolder,
-                                                                   const QString& baseName) {
+std::optional<UserDialogs::ExportChoice>
+QtUserDialogs::ExportFile(const QString& initialFolder, const QString& baseName,
+                          const std::vector<FileKind>& kinds) {
+    if (kinds.empty()) {
+        return std::nullopt;
+    }
     QStringList filters;
-    for (const ExportFilter& f : kExportFilters) {
-        filters << QString::fromUtf8(f.caption);
+    for (const FileKind& kind : kinds) {
+        filters << kind.filter;
     }
     QString selected = filters.first();
     const QString start = initialFolder + u'/' +
-                          (baseName.isEmpty() ? QStringLiteral("zelk") : baseName) +
-                          QStringLiteral(".svg");
+                          (baseName.isEmpty() ? QStringLiteral("zelk") : baseName) + u'.' +
+                          kinds.front().suffix;
     QString name = QFileDialog::getSaveFileName(parent_, QStringLiteral("エクスポート"), start,
                                                 filters.join(QStringLiteral(";;")), &selected);
     if (name.isEmpty()) {
         return std::nullopt;
     }
-    const ExportFilter* chosen = &kExportFilters[0];
-    for (const ExportFilter& f : kExportFilters) {
-        if (selected == QString::fromUtf8(f.caption)) {
-            chosen = &f;
+    const FileKind* chosen = &kinds.front();
+    for (const FileKind& kind : kinds) {
+        if (selected == kind.filter) {
+            chosen = &kind;
         }
     }
     // The file gets the extension of its kind, so that other programs know it.
-    if (QFileInfo(name).suffix().compare(QLatin1String(chosen->suffix), Qt::CaseInsensitive) != 0) {
-        name += u'.' + QLatin1String(chosen->suffix);
+    if (QFileInfo(name).suffix().compare(chosen->suffix, Qt::CaseInsensitive) != 0) {
+        name += u'.' + chosen->suffix;
     }
     return ExportChoice{name, chosen->kind};
 }
 
-std::optional<UserDialogs::ImportChoice> QtUserDialogs::ImportFile(const QString& initialFolder) {
-    const QString name = QFileDialog::getOpenFileName(
-        parent_, QStringLiteral("インポート"), initialFolder,
-        QStringLiteral("3D モデル (*.obj *.stl *.ply *.gltf *.glb *.dxf *.3ds *.dae *.fbx "
-                       "*.off);;すべてのファイル (*)"));
+std::optional<UserDialogs::ImportChoice> QtUserDialogs::ImportFile(const QString& initialFolder,
+                                                                   const QString& filter) {
+    const QString name =
+        QFileDialog::getOpenFileName(parent_, QStringLiteral("インポート"), initialFolder, filter);
     if (name.isEmpty()) {
         return std::nullopt;
     }

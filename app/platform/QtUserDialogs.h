@@ -15,9 +15,10 @@ public:
     std::optional<QString> OpenFile(const QString& initialFolder) override;
     std::optional<QString> SaveFile(const QString& initialFolder) override;
     std::optional<PrintChoice> Print() override;
-    std::optional<ExportChoice> ExportFile(const QString& initialFolder,
-                                           const QString& baseName) override;
-    std::optional<ImportChoice> ImportFile(const QString& initialFolder) override;
+    std::optional<ExportChoice> ExportFile(const QString& initialFolder, const QString& baseName,
+                                           const std::vector<FileKind>& kinds) override;
+    std::optional<ImportChoice> ImportFile(const QString& initialFolder,
+                                           const QString& filter) override;
     std::unique_ptr<Progress> ShowProgress(const QString& text,
                                            std::function<void()> cancel) override;
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // Everything the program asks or tells the user in a dialog goes through here, so
 // that the program shows real dialogs and tests answer from a script.
@@ -23,6 +24,12 @@ public:
     struct ExportChoice {
         QString path;
         ExportKind kind = ExportKind::SvgSheet;
+    };
+    // A kind the export dialog offers: its filter text and the extension it gives.
+    struct FileKind {
+        ExportKind kind;
+        QString filter;
+        QString suffix;
     };
     // What the import dialog settled: the file, a scale and whether to move the figure's
     // smallest corner to the origin.
@@ -53,8 +60,11 @@ public:
     // The export and import dialogs; nothing when cancelled. baseName: the figure's name,
     // offered as the new file's name.
     virtual std::optional<ExportChoice> ExportFile(const QString& initialFolder,
-                                                   const QString& baseName) = 0;
-    virtual std::optional<ImportChoice> ImportFile(const QString& initialFolder) = 0;
+                                                   const QString& baseName,
+                                                   const std::vector<FileKind>& kinds) = 0;
+    // filter: the models the program reads, as the file dialog's filter text.
+    virtual std::optional<ImportChoice> ImportFile(const QString& initialFolder,
+                                                   const QString& filter) = 0;
     // Shows that work goes on; cancel is called when the user cancels it.
     virtual std::unique_ptr<Progress> ShowProgress(const QString& text,
                                                    std::function<void()> cancel) = 0;

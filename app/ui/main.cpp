@@ -2,6 +2,7 @@
 // module, which creates the shared instances and boots the controller.
 #include "CZelkController.h"
 #include "CommandLineExchange.h"
+#include "ExchangeFormats.h"
 #include "Main_TheApp.h"
 #include "QtSoundBackend.h"
 #include "QtUserDialogs.h"
@@ -34,7 +35,7 @@ const char* const kHelp =
     "A figure file given as argument is opened at start.\n"
     "\n"
     "  zelk --export OUT IN.zlk   図形を書き出します（OUT の拡張子で形式を選びます：\n"
-    "                             .svg 図面, .png 画像, .obj, .dxf, .gif アニメーション）\n"
+    "                             %1）\n"
     "  zelk --import IN OUT.zlk [--scale N] [--to-origin] [--z-up]\n"
     "                             ほかの 3D ソフトのモデル（OBJ, STL, PLY, glTF, DXF …）を\n"
     "                             図形ファイルにします（--scale: 0 より大きく 1000000 以下、\n"
@@ -84,7 +85,12 @@ int ReadCommandLine(int argc, char** argv, CommandLine& line) {
         return 2;
     }
     if (parser.isSet(help)) {
-        std::fputs(kHelp, stdout);
+        // The formats come from the one table of formats.
+        std::fputs(QString::fromUtf8(kHelp)
+                       .arg(ExchangeFormats::CommandLineHelp())
+                       .toLocal8Bit()
+                       .constData(),
+                   stdout);
         return -1;
     }
     if (parser.isSet(version)) {

@@ -52,7 +52,9 @@ std::optional<UserDialogs::PrintChoice> ScriptedUserDialogs::Print() {
 }
 
 std::optional<UserDialogs::ExportChoice>
-ScriptedUserDialogs::ExportFile(const QString& initialFolder, const QString& baseName) {
+ScriptedUserDialogs::ExportFile(const QString& initialFolder, const QString& baseName,
+                                const std::vector<FileKind>& kinds) {
+    offeredKinds = kinds;
     calls.append({Kind::ExportFile, initialFolder, baseName, Buttons::Ok});
     if (exports_.isEmpty()) {
         Unscripted(QStringLiteral("export dialog"));
@@ -62,7 +64,8 @@ ScriptedUserDialogs::ExportFile(const QString& initialFolder, const QString& bas
 }
 
 std::optional<UserDialogs::ImportChoice>
-ScriptedUserDialogs::ImportFile(const QString& initialFolder) {
+ScriptedUserDialogs::ImportFile(const QString& initialFolder, const QString& filter) {
+    importFilter = filter;
     calls.append({Kind::ImportFile, initialFolder, QString(), Buttons::Ok});
     if (imports_.isEmpty()) {
         Unscripted(QStringLiteral("import dialog"));

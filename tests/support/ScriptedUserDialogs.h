@@ -25,9 +25,13 @@ public:
     std::optional<QString> OpenFile(const QString& initialFolder) override;
     std::optional<QString> SaveFile(const QString& initialFolder) override;
     std::optional<PrintChoice> Print() override;
-    std::optional<ExportChoice> ExportFile(const QString& initialFolder,
-                                           const QString& baseName) override;
-    std::optional<ImportChoice> ImportFile(const QString& initialFolder) override;
+    std::optional<ExportChoice> ExportFile(const QString& initialFolder, const QString& baseName,
+                                           const std::vector<FileKind>& kinds) override;
+    std::optional<ImportChoice> ImportFile(const QString& initialFolder,
+                                           const QString& filter) override;
+    // What the last export dialog offered, and the last import dialog's filter.
+    std::vector<FileKind> offeredKinds;
+    QString importFilter;
     // A progress window, open until destroyed.
     std::unique_ptr<Progress> ShowProgress(const QString& text,
                                            std::function<void()> cancel) override;

@@ -3,6 +3,7 @@
 #include "CZelkData.h"
 #include "DrawingSheet.h"
 #include "DxfFormat.h"
+#include "ExchangeFormats.h"
 #include "FigureExporter.h"
 #include "FigureImporter.h"
 #include "GifFormat.h"
@@ -362,6 +363,42 @@ TEST_F(Formats, TheTurningAnimationIsALoopingGifOf36Frames) {
             {QImage(10, 10, QImage::Format_RGB32), QImage(12, 10, QImage::Format_RGB32)}, 10, error)
             .isEmpty());
     EXPECT_FALSE(error.isEmpty());
+}
+
+// One table of formats: the dialog offers each kind once, the command line takes one row an
+// extension (any case), and its help names exactly those extensions.
+TEST(ExchangeFormatsTable, DialogCommandLineAndHelpReadOneTable) {
+    const auto kinds = ExchangeFormats::DialogKinds();
+    ASSERT_EQ(kinds.size(), 8U);
+    EXPECT_EQ(kinds.front().kind, UserDialogs::ExportKind::SvgSheet);
+    std::set<int> seen;
+    for (const auto& kind : kinds) {
+        EXPECT_TRUE(seen.insert(static_cast<int>(kind.kind)).second) << "one row a kind";
+        EXPECT_TRUE(kind.filter.contains(QStringLiteral("*.") + kind.suffix))
+            << kind.filter.toStdString();
+    }
+    struct Case {
+        const char* name;
+        FigureExporter::Format format;
+        int scale;
+    };
+    for (const Case c : {Case{"a.svg", FigureExporter::Format::SvgSheet, 1},
+                         Case{"b.PNG", FigureExporter::Format::Png, 1},
+                         Case{"c.obj", FigureExporter::Format::Obj, 1},
+                         Case{"d.Dxf", FigureExporter::Format::Dxf, 1},
+                         Case{"e.gif", FigureExporter::Format::Gif, 1}}) {
+        const ExchangeFormats::Export* row = ExchangeFormats::ForPath(QString::fromLatin1(c.name));
+        ASSERT_NE(row, nullptr) << c.name;
+        EXPECT_EQ(row->format, c.format) << c.name;
+        EXPECT_EQ(row->pngScale, c.scale) << c.name;
+        EXPECT_TRUE(
+            ExchangeFormats::CommandLineHelp().contains(u'.' + QString::fromLatin1(row->suffix)));
+    }
+    EXPECT_EQ(ExchangeFormats::ForPath(QStringLiteral("f.xyz")), nullptr);
+    EXPECT_EQ(ExchangeFormats::ForPath(QStringLiteral("noextension")), nullptr);
+    for (const char* model : {"*.obj", "*.stl", "*.ply", "*.gltf", "*.dxf"}) {
+        EXPECT_TRUE(ExchangeFormats::ImportFilter().contains(QString::fromLatin1(model))) << model;
+    }
 }
 
 } // namespace
