@@ -292,26 +292,34 @@ QString CZelkData::More() {
     return GetLine(cursor_++);
 }
 
-bool CZelkData::LoadData(const QString& FileName) {
+FileResult CZelkData::Load(const QString& FileName) {
     CZelkDataFileIOStratety_Ver100 strategy;
     strategy.Create(this);
-    if (!strategy.LoadData(FileName)) {
-        return false;
+    FileResult result = strategy.Load(FileName);
+    if (result) {
+        dirty_ = false;
+        fileName_ = FileName;
+        cursor_ = NumberOfLines() > 0 ? 1 : 0;
     }
-    dirty_ = false;
-    fileName_ = FileName;
-    cursor_ = NumberOfLines() > 0 ? 1 : 0;
-    return true;
+    return result;
+}
+
+FileResult CZelkData::Save(const QString& FileName) {
+    CZelkDataFileIOStratety_Ver100 strategy;
+    strategy.Create(this);
+    FileResult result = strategy.Save(FileName);
+    if (result) {
+        dirty_ = false;
+        fileName_ = FileName;
+        cursor_ = NumberOfLines() > 0 ? 1 : 0;
+    }
+    return result;
+}
+
+bool CZelkData::LoadData(const QString& FileName) {
+    return CZelkDataFileIOStratety_Ver100::Told(Load(FileName));
 }
 
 bool CZelkData::SaveData(const QString& FileName) {
-    CZelkDataFileIOStratety_Ver100 strategy;
-    strategy.Create(this);
-    if (!strategy.SaveData(FileName)) {
-        return false;
-    }
-    dirty_ = false;
-    fileName_ = FileName;
-    cursor_ = NumberOfLines() > 0 ? 1 : 0;
-    return true;
+    return CZelkDataFileIOStratety_Ver100::Told(Save(FileName));
 }

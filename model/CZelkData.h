@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CLine.h"
+#include "FileResult.h"
 #include "IZelkDataFileIO.h"
 #include "IZelkDataIterator.h"
 
@@ -46,7 +47,11 @@ public:
     QString More() override;
     bool HasMore() const override;
 
-    // IZelkDataFileIO
+    // Reading and writing with the reason of a failure, shown to nobody: the caller decides.
+    FileResult Load(const QString& FileName);
+    FileResult Save(const QString& FileName);
+
+    // IZelkDataFileIO: the same, a failure shown through ModelNotice.
     bool LoadData(const QString& FileName) override;
     bool SaveData(const QString& FileName) override;
     bool IsDirty() const override { return dirty_; }

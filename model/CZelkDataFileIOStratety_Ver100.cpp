@@ -104,12 +104,12 @@ QString FieldExcerpt(const char* begin, const char* end) {
     return cut ? out + QStringLiteral("…") : out;
 }
 
-void LoadFailed(const QString& description) {
-    ModelNotice::Show(description, CZelkDataFileIOStratety_Ver100::LoadErrorTitle());
+FileResult LoadFailed(const QString& description) {
+    return FileResult::Failed(CZelkDataFileIOStratety_Ver100::LoadErrorTitle(), description);
 }
 
-void SaveFailed(const QString& description) {
-    ModelNotice::Show(description, CZelkDataFileIOStratety_Ver100::SaveErrorTitle());
+FileResult SaveFailed(const QString& description) {
+    return FileResult::Failed(CZelkDataFileIOStratety_Ver100::SaveErrorTitle(), description);
 }
 
 } // namespace
@@ -174,7 +174,7 @@ QByteArray CZelkDataFileIOStratety_Ver100::FormatBody(const CZelkData& data) {
     return out;
 }
 
-bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
+FileResult CZelkDataFileIOStratety_Ver100::Load(const QString& FileName) {
     data_->ClearData();
 
     QByteArray bytes;
@@ -183,20 +183,18 @@ bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
     case SafeFile::ReadResult::Ok:
         break;
     case SafeFile::ReadResult::Missing:
-        LoadFailed(QStringLiteral("ファイルが見つかりません。\r\n") + FileName);
-        return false;
+        return LoadFailed(QStringLiteral("ファイルが見つかりません。\r\n") + FileName);
     case SafeFile::ReadResult::NotRegular:
-        LoadFailed(QStringLiteral("通常のファイルではないため読み込めません。\r\n") + FileName);
-        return false;
+        return LoadFailed(QStringLiteral("通常のファイルではないため読み込めません。\r\n") +
+                          FileName);
     case SafeFile::ReadResult::TooLarge:
-        LoadFailed(QStringLiteral("ファイルが大きすぎるため読み込めません（図形ファイルは %1 MB "
-                                  "までです）。\r\n")
-                       .arg(SafeFile::kFigureSizeLimit / (1024 * 1024)) +
-                   FileName);
-        return false;
+        return LoadFailed(
+            QStringLiteral("ファイルが大きすぎるため読み込めません（図形ファイルは %1 MB "
+                           "までです）。\r\n")
+                .arg(SafeFile::kFigureSizeLimit / (1024 * 1024)) +
+            FileName);
     case SafeFile::ReadResult::Failed:
-        LoadFailed(QStringLiteral("ファイルを読み込めません。\r\n") + FileName + u' ' + why);
-        return false;
+        return LoadFailed(QStringLiteral("ファイルを読み込めません。\r\n") + FileName + u' ' + why);
     }
     // A byte order mark says UTF-8 (written so when Shift-JIS cannot hold the comment).
     const bool utf8Marked = bytes.startsWith("\xEF\xBB\xBF");
@@ -210,27 +208,23 @@ bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
     // The stored size is recomputed from the lines; only the count matters.
     for (int i = 0; i < 3; ++i) {
         if (!reader.Next(true, fb, fe)) {
-            LoadFailed(pastEnd);
-            return false;
+            return LoadFailed(pastEnd);
         }
     }
     if (!reader.Next(true, fb, fe)) {
-        LoadFailed(pastEnd);
-        return false;
+        return LoadFailed(pastEnd);
     }
     float countValue = 0.0F;
     if (!NumberText::ToSingle(fb, fe, countValue)) {
-        LoadFailed(QStringLiteral("型が一致しません。(線の数: \"") + FieldExcerpt(fb, fe) +
-                   QStringLiteral("\")\r\n") + FileName);
-        return false;
+        return LoadFailed(QStringLiteral("型が一致しません。(線の数: \"") + FieldExcerpt(fb, fe) +
+                          QStringLiteral("\")\r\n") + FileName);
     }
     const float rounded = std::nearbyint(countValue);
     if (rounded > 32767.0F || rounded < -32768.0F) {
-        LoadFailed(
+        return LoadFailed(
             QStringLiteral("オーバーフローしました。(線の数 %1 は上限 32767 を超えています)\r\n")
                 .arg(FieldExcerpt(fb, fe)) +
             FileName);
-        return false;
     }
     const auto count = static_cast<int16_t>(rounded);
 
@@ -240,8 +234,7 @@ bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
         bool numbers = true;
         for (float& value : v) {
             if (!reader.Next(true, fb, fe)) {
-                LoadFailed(pastEnd);
-                return false;
+                return LoadFailed(pastEnd);
             }
             numbers = numbers && NumberText::ToSingle(fb, fe, value);
         }
@@ -251,23 +244,21 @@ bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
     }
 
     if (!reader.Next(false, fb, fe)) {
-        LoadFailed(pastEnd);
-        return false;
+        return LoadFailed(pastEnd);
     }
     data_->SetComment(TextEncoding::FromFigureBytes(fb, fe - fb, utf8Marked));
     data_->SetSkippedLines(skipped);
-    return true;
+    return FileResult{};
 }
 
-bool CZelkDataFileIOStratety_Ver100::SaveData(const QString& FileName) {
+FileResult CZelkDataFileIOStratety_Ver100::Save(const QString& FileName) {
     if (FileName.isEmpty()) {
-        return true;
+        return FileResult{};
     }
     const int32_t n = data_->NumberOfLines();
     if (n > 32767) {
-        SaveFailed(
+        return SaveFailed(
             QStringLiteral("オーバーフローしました。(線の数 %1 は 32767 を超えています)").arg(n));
-        return false;
     }
 
     // Header and segments are numbers and blanks only; the comment is the one text that
@@ -287,10 +278,24 @@ bool CZelkDataFileIOStratety_Ver100::SaveData(const QString& FileName) {
     bytes += "\r\n";
     QString why;
     if (!SafeFile::Write(FileName, bytes, why)) {
-        SaveFailed(QStringLiteral("ファイルに書き込めません。\r\n") + FileName + u' ' + why);
-        return false;
+        return SaveFailed(QStringLiteral("ファイルに書き込めません。\r\n") + FileName + u' ' + why);
     }
-    return true;
+    return FileResult{};
+}
+
+bool CZelkDataFileIOStratety_Ver100::LoadData(const QString& FileName) {
+    return Told(Load(FileName));
+}
+
+bool CZelkDataFileIOStratety_Ver100::SaveData(const QString& FileName) {
+    return Told(Save(FileName));
+}
+
+bool CZelkDataFileIOStratety_Ver100::Told(const FileResult& result) {
+    if (!result) {
+        ModelNotice::Show(result.reason, result.title);
+    }
+    return result.ok;
 }
 
 bool CZelkDataFileIOStratety_Ver100::IsDirty() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileResult.h"
 #include "IZelkDataFileIO.h"
 
 #include <QByteArray>
@@ -9,14 +10,19 @@
 class CZelkData;
 
 // Reads and writes the figure file format 1.00: a header with the figure's size and
-// line count, one line per segment, and the comment. Failures are told to the user
-// through ModelNotice with the titles "データ読み込みエラー" / "データ書き込みエラー".
+// line count, one line per segment, and the comment. Load and Save return the reason of a
+// failure (titles "データ読み込みエラー" / "データ書き込みエラー"); LoadData and SaveData,
+// the file I/O interface, also tell it to the user through ModelNotice.
 class CZelkDataFileIOStratety_Ver100 : public IZelkDataFileIO {
 public:
     void Create(CZelkData* ZelkData) { data_ = ZelkData; }
 
+    FileResult Load(const QString& FileName);
+    FileResult Save(const QString& FileName);
     bool LoadData(const QString& FileName) override;
     bool SaveData(const QString& FileName) override;
+    // Shows a failure through ModelNotice; the result's success.
+    static bool Told(const FileResult& result);
     bool IsDirty() const override;
     QString FileName() const override;
 

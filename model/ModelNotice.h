@@ -12,17 +12,4 @@ public:
     // Installs a handler and returns the previous one. An empty handler writes to stderr.
     static Handler SetHandler(Handler handler);
     static void Show(const QString& text, const QString& title);
-
-    // A handler for the life of this object; the previous one comes back however the
-    // scope is left.
-    class Redirect {
-    public:
-        explicit Redirect(Handler handler) : previous_(SetHandler(std::move(handler))) {}
-        ~Redirect() { SetHandler(std::move(previous_)); }
-        Redirect(const Redirect&) = delete;
-        Redirect& operator=(const Redirect&) = delete;
-
-    private:
-        Handler previous_;
-    };
 };

@@ -11,13 +11,13 @@
 #include "CopySlots.h"
 #include "IMainWindow.h"
 #include "IWindowFactory.h"
-#include "ModelNotice.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstdio>
 
 QString CZelkController::DataFolder() const {
     return context_.Folders().Data();
@@ -177,13 +177,9 @@ bool CZelkController::HoldsBuiltInFigure(const QString& path) const {
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) {
         return true;
     }
+    // Whatever is there is not reported: a file that is not ours is left alone.
     CZelkData stored;
-    bool read = false;
-    {
-        // Whatever is there is not reported: a file that is not ours is left alone.
-        const ModelNotice::Redirect silent([](const QString&, const QString&) {});
-        read = stored.LoadData(path);
-    }
+    const bool read = stored.Load(path).ok;
     // Comments differ by the date of their stamp; the lines decide.
     return read && stored.Lines().size() == context_.figure->Lines().size() &&
            std::equal(stored.Lines().begin(), stored.Lines().end(),
@@ -245,9 +241,11 @@ void CZelkController::CommitSession() {
 void CZelkController::SaveRecoveryCopy() {
     CZelkData& figure = *context_.figure;
     const bool changed = figure.IsDirty();
-    {
-        const ModelNotice::Redirect toErrorOutput({});
-        figure.SaveData(AutosavePath());
+    const FileResult saved = figure.Save(AutosavePath());
+    if (!saved) {
+        std::fprintf(
+            stderr, "zelk: %s: %s\n", qPrintable(saved.title),
+            qPrintable(QString(saved.reason).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
     }
     figure.SetDirty(changed);
 }

@@ -5,7 +5,6 @@
 #include "FigureExporter.h"
 #include "FigureImporter.h"
 #include "FigureView.h"
-#include "ModelNotice.h"
 #include "ctlZelkView.h"
 
 #include <QDate>
@@ -19,13 +18,11 @@ void Say(std::FILE* out, const QString& text) {
     std::fprintf(out, "zelk: %s\n", text.toLocal8Bit().constData());
 }
 
-// The figure file's own failure texts go to the error stream while this runs.
-ModelNotice::Handler ToErrorStream(std::FILE* err) {
-    return [err](const QString& text, const QString& title) {
-        QString line = title + QStringLiteral(": ") + text;
-        line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-        Say(err, line);
-    };
+// A figure file's failure, on the error stream.
+void SayFailure(std::FILE* err, const FileResult& result) {
+    QString line = result.title + QStringLiteral(": ") + result.reason;
+    line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    Say(err, line);
 }
 
 } // namespace
@@ -40,9 +37,9 @@ int CommandLineExchange::Export(const QString& out, const QString& in, std::FILE
         return 1;
     }
     const FigureExporter::Choice choice{format->format, format->pngScale};
-    const ModelNotice::Redirect notices(ToErrorStream(err));
     CZelkData figure;
-    if (!figure.LoadData(in)) {
+    if (const FileResult read = figure.Load(in); !read) {
+        SayFailure(err, read);
         return 1;
     }
     // The picture formats show the figure as the editor opens it: isometric, fitted.
@@ -91,7 +88,6 @@ int CommandLineExchange::Import(const QString& in, const QString& out, double sc
         Say(err, QStringLiteral("読み込むモデルと同じファイルには書き出せません: ") + out);
         return 1;
     }
-    const ModelNotice::Redirect notices(ToErrorStream(err));
     CZelkData figure;
     FigureImporter::Report counts;
     QString error;
@@ -100,7 +96,8 @@ int CommandLineExchange::Import(const QString& in, const QString& out, double sc
         Say(err, QStringLiteral("取り込めませんでした: ") + in + u' ' + error);
         return 1;
     }
-    if (!figure.SaveData(out)) {
+    if (const FileResult written = figure.Save(out); !written) {
+        SayFailure(err, written);
         return 1;
     }
     Say(report, FigureImporter::ReportText(counts));

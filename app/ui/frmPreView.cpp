@@ -4,7 +4,6 @@
 #include "CZelkController.h"
 #include "CZelkData.h"
 #include "FigureView.h"
-#include "ModelNotice.h"
 #include "NumberText.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
@@ -200,12 +199,10 @@ QImage frmPreView::DrawThumbnail(const QString& path) {
     // A file that cannot be read is told once, by the browser's own message.
     // The reader's own notice becomes the reason given in it.
     QString reason = QStringLiteral("ファイルを読み込めませんでした。");
-    bool loaded = false;
-    {
-        const ModelNotice::Redirect notices([&reason](const QString& text, const QString&) {
-            reason = text.section(QStringLiteral("\r\n"), 0, 0);
-        });
-        loaded = figure.LoadData(path);
+    const FileResult read = figure.Load(path);
+    const bool loaded = read.ok;
+    if (!loaded) {
+        reason = read.reason.section(QStringLiteral("\r\n"), 0, 0);
     }
     if (!loaded) {
         context_.dialogs->Message(QStringLiteral("ERROR! データファイル") + path +

@@ -377,4 +377,29 @@ TEST_F(FileFormat, AFailedSaveLeavesTheEarlierFileAsItWas) {
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+// Load and Save hand the reason back and show nothing; the caller decides. LoadData and
+// SaveData, the interface the Parts name, still show it.
+TEST_F(FileFormat, LoadAndSaveReturnTheReasonAndShowNothing) {
+    CZelkData figure;
+    figure.AddLine(QStringLiteral("0,0,0,1,0,0"));
+    const FileResult missing = figure.Load(Path("missing.zlk"));
+    EXPECT_FALSE(missing);
+    EXPECT_EQ(missing.title, kLoadTitle);
+    EXPECT_TRUE(missing.reason.contains(QStringLiteral("missing.zlk")));
+    figure.AddLine(QStringLiteral("0,0,0,1,0,0"));
+    const FileResult onFolder = figure.Save(dir.path());
+    EXPECT_FALSE(onFolder);
+    EXPECT_EQ(onFolder.title, kSaveTitle);
+    EXPECT_FALSE(onFolder.reason.isEmpty());
+    EXPECT_TRUE(recorder.notices.empty());
+    const FileResult saved = figure.Save(Path("ok.zlk"));
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(figure.FileName(), Path("ok.zlk"));
+
+    EXPECT_FALSE(figure.LoadData(Path("missing.zlk")));
+    ASSERT_EQ(recorder.notices.size(), 1U);
+    EXPECT_EQ(recorder.notices[0].title, kLoadTitle);
+    EXPECT_EQ(recorder.notices[0].text, missing.reason);
+}
+
 } // namespace
