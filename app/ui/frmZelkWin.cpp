@@ -5,29 +5,26 @@
 #include "CZelkController.h"
 #include "CZelkProController.h"
 #include "IconFactory.h"
-#include "KeyCodes.h"
 #include "UserDialogs.h"
+#include "ViewMouse.h"
+#include "WindowKeys.h"
 #include "ctlZelkView.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QWheelEvent>
 #include <cmath>
 #include <string_view>
 
@@ -129,6 +126,16 @@ frmZelkWin::frmZelkWin(AppContext& context)
     connect(autosaveTimer_, &QTimer::timeout, this, [this] { Send(QStringLiteral("AUTOSAVE")); });
     autosaveTimer_->start();
 
+    keys_ = std::make_unique<WindowKeys>(this, [this](int16_t key, int16_t shift) {
+        if (context_.controller != nullptr) {
+            context_.controller->SetKeyCommand(key, shift);
+        }
+    });
+    mouse_ = std::make_unique<ViewMouse>(
+        [this] { return context_.controller; },
+        [this](const char* command) { Send(QString::fromLatin1(command)); },
+        [this](const QPoint& at) { ShowViewMenu(at); });
+
     // Key preview: the window sees every key first, whatever control has the focus.
     qApp->installEventFilter(this);
 }
@@ -139,6 +146,7 @@ frmZelkWin::~frmZelkWin() {
 
 void frmZelkWin::Detach() {
     detached_ = true;
+    keys_->Stop();
     turningTimer_->stop();
     autosaveTimer_->stop();
     qApp->removeEventFilter(this);
@@ -146,19 +154,17 @@ void frmZelkWin::Detach() {
 
 void frmZelkWin::Send(const QString& command) {
     if (!detached_ && context_.controller != nullptr) {
-        ++busy_;
+        keys_->BeginCommand();
         context_.controller->SetCommand(command);
-        --busy_;
-        RunQueuedKeys();
+        keys_->EndCommand();
     }
 }
 
 void frmZelkWin::SendPro(const QString& command) {
     if (!detached_ && context_.proController != nullptr) {
-        ++busy_;
+        keys_->BeginCommand();
         context_.proController->SetCommand(command);
-        --busy_;
-        RunQueuedKeys();
+        keys_->EndCommand();
     }
 }
 
@@ -764,73 +770,6 @@ QAbstractButton* frmZelkWin::ToolBarButton(const QString& key) const {
     return tlbToolBar_ != nullptr ? tlbToolBar_->findChild<QToolButton*>(key) : nullptr;
 }
 
-bool frmZelkWin::HandleViewMouse(QEvent* event) {
-    CZelkController* controller = context_.controller;
-    if (controller == nullptr) {
-        return false;
-    }
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::LeftButton) {
-            return false;
-        }
-        dragging_ = true;
-        dragged_ = false;
-        pressAt_ = lastDragAt_ = mouse->position().toPoint();
-        return true;
-    }
-    case QEvent::MouseMove: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (!dragging_) {
-            return false;
-        }
-        const QPoint at = mouse->position().toPoint();
-        if (!dragged_ && (at - pressAt_).manhattanLength() < QApplication::startDragDistance()) {
-            return true;
-        }
-        dragged_ = true;
-        // One whole degree a pixel: right turns the figure right, up turns it up.
-        const QPoint delta = at - lastDragAt_;
-        lastDragAt_ = at;
-        if (!delta.isNull()) {
-            controller->TurnBy(-delta.x(), -delta.y());
-        }
-        return true;
-    }
-    case QEvent::MouseButtonRelease: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::LeftButton || !dragging_) {
-            return false;
-        }
-        dragging_ = false;
-        if (!dragged_) {
-            const QPoint at = mouse->position().toPoint();
-            controller->ClickAt(at.x(), at.y());
-        }
-        return true;
-    }
-    case QEvent::Wheel: {
-        // One zoom step a notch; fine-grained wheels add up to whole notches.
-        wheelRemainder_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
-        while (wheelRemainder_ >= 120) {
-            wheelRemainder_ -= 120;
-            Send(QStringLiteral("MAGNIFY"));
-        }
-        while (wheelRemainder_ <= -120) {
-            wheelRemainder_ += 120;
-            Send(QStringLiteral("REDUCE"));
-        }
-        return true;
-    }
-    case QEvent::ContextMenu:
-        ShowViewMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
-        return true;
-    default:
-        return false;
-    }
-}
-
 void frmZelkWin::ShowViewMenu(const QPoint& globalPos) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("mnuViewContext"));
@@ -972,54 +911,6 @@ void frmZelkWin::closeEvent(QCloseEvent* event) {
     Send(QStringLiteral("FIN"));
 }
 
-int frmZelkWin::VirtualKey(int qtKey) {
-    using namespace KeyCodes;
-    switch (qtKey) {
-    case Qt::Key_Backspace:
-        return kBackspace;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return kEnter;
-    case Qt::Key_Escape:
-        return kEscape;
-    case Qt::Key_Space:
-        return kSpace;
-    case Qt::Key_Left:
-        return kLeft;
-    case Qt::Key_Up:
-        return kUp;
-    case Qt::Key_Right:
-        return kRight;
-    case Qt::Key_Down:
-        return kDown;
-    default:
-        // Letters and digits have the same codes in both key sets.
-        if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) ||
-            (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
-            return qtKey;
-        }
-        return 0;
-    }
-}
-
-bool frmZelkWin::HandleKey(QKeyEvent* event) {
-    const int key = VirtualKey(event->key());
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    using namespace KeyCodes;
-    const int mask = (mods & Qt::ShiftModifier ? kShiftMask : 0) |
-                     (mods & Qt::ControlModifier ? kCtrlMask : 0) |
-                     (mods & Qt::AltModifier ? kAltMask : 0);
-    if (context_.controller != nullptr) {
-        ++busy_;
-        context_.controller->SetKeyCommand(static_cast<int16_t>(key), static_cast<int16_t>(mask));
-        --busy_;
-    }
-    // Keys the program uses are its own, except inside a text field.
-    const bool used = key == kBackspace || key == kEnter || key == kEscape || key == kSpace ||
-                      (key >= kLeft && key <= kDown) || key == kO || (key >= kX && key <= kZ);
-    return used && qobject_cast<QLineEdit*>(QApplication::focusWidget()) == nullptr;
-}
-
 void frmZelkWin::ShowWindow() {
     show();
     if (!sizeNote_.isEmpty()) {
@@ -1047,7 +938,7 @@ bool frmZelkWin::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (watched == view_) {
-        return HandleViewMouse(event);
+        return mouse_->Handle(event);
     }
     if (event->type() == QEvent::FocusIn) {
         for (QLineEdit* field : txtPos_) {
@@ -1058,7 +949,7 @@ bool frmZelkWin::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (event->type() != QEvent::KeyPress || forwardingKey_) {
+    if (event->type() != QEvent::KeyPress || keys_->Forwarding()) {
         return false;
     }
     // While a menu or the menu bar is in use, its keys are its own.
@@ -1074,45 +965,5 @@ bool frmZelkWin::eventFilter(QObject* watched, QEvent* event) {
     if (focus != nullptr ? widget != focus : widget != this) {
         return false;
     }
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (busy_ > 0 || runningQueuedKeys_) {
-        queuedKeys_.emplace_back(key->clone());
-        return true;
-    }
-    const bool used = HandleKey(key);
-    if (queuedKeys_.empty()) {
-        return used;
-    }
-    // Keys came while this one ran: this one reaches its widget first, then they run.
-    if (!used) {
-        forwardingKey_ = true;
-        QApplication::sendEvent(watched, event);
-        forwardingKey_ = false;
-    }
-    RunQueuedKeys();
-    return true;
-}
-
-void frmZelkWin::RunQueuedKeys() {
-    if (busy_ > 0 || runningQueuedKeys_) {
-        return;
-    }
-    const QPointer<frmZelkWin> alive(this);
-    runningQueuedKeys_ = true;
-    while (!queuedKeys_.empty() && !detached_) {
-        const std::unique_ptr<QKeyEvent> key = std::move(queuedKeys_.front());
-        queuedKeys_.pop_front();
-        if (!HandleKey(key.get())) {
-            // Not the program's key: it goes on to the widget it was typed into.
-            if (QWidget* focus = QApplication::focusWidget(); focus && focus->window() == this) {
-                forwardingKey_ = true;
-                QApplication::sendEvent(focus, key.get());
-                forwardingKey_ = false;
-            }
-        }
-        if (!alive) {
-            return;
-        }
-    }
-    runningQueuedKeys_ = false;
+    return keys_->Filter(watched, static_cast<QKeyEvent*>(event));
 }

@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
-#include <deque>
 #include <memory>
 
 class QAbstractButton;
@@ -14,6 +13,8 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
+class ViewMouse;
+class WindowKeys;
 class QTimer;
 class QToolBar;
 class QToolButton;
@@ -129,22 +130,12 @@ private:
     void OnProInterfaceMenu();
     void OnToolBox(int index);
     void OnProButton(int index);
-    bool HandleKey(QKeyEvent* event);
-    // Keys that arrive while a command runs wait here and run after it, in order.
-    void RunQueuedKeys();
-    // The mouse in the view: drag to turn, wheel to zoom, click to pick, right menu.
-    bool HandleViewMouse(QEvent* event);
     void ShowViewMenu(const QPoint& globalPos);
-    static int VirtualKey(int qtKey);
 
     AppContext& context_;
     bool detached_ = false;
-    // Commands of this window running now (a command may let events run meanwhile).
-    int busy_ = 0;
-    std::deque<std::unique_ptr<QKeyEvent>> queuedKeys_;
-    bool runningQueuedKeys_ = false;
-    // A queued key the program did not use, on its way to its widget.
-    bool forwardingKey_ = false;
+    // The keys: as the program's codes, those of a running command waiting their turn.
+    std::unique_ptr<WindowKeys> keys_;
     // The frame (outer size minus client size) the last size layout assumed.
     QSize layoutFrame_;
     bool threeViewLayout_ = false;
@@ -180,9 +171,6 @@ private:
     std::array<QAction*, 5> recent_{};
     QTimer* turningTimer_;
     QTimer* autosaveTimer_;
-    bool dragging_ = false;
-    bool dragged_ = false;
-    QPoint pressAt_;
-    QPoint lastDragAt_;
-    int wheelRemainder_ = 0;
+    // The mouse in the view: drag to turn, wheel to zoom, click to pick, right menu.
+    std::unique_ptr<ViewMouse> mouse_;
 };
