@@ -295,19 +295,17 @@ QString CZelkData::More() {
 FileResult CZelkData::Load(const QString& FileName) {
     CZelkDataFileIOStratety_Ver100 strategy;
     strategy.Create(this);
-    FileResult result = strategy.Load(FileName);
-    if (result) {
-        dirty_ = false;
-        fileName_ = FileName;
-        cursor_ = NumberOfLines() > 0 ? 1 : 0;
-    }
-    return result;
+    return Done(strategy.Load(FileName), FileName);
 }
 
 FileResult CZelkData::Save(const QString& FileName) {
     CZelkDataFileIOStratety_Ver100 strategy;
     strategy.Create(this);
-    FileResult result = strategy.Save(FileName);
+    return Done(strategy.Save(FileName), FileName);
+}
+
+// After a load or save that succeeded, the figure is that file's and unchanged.
+FileResult CZelkData::Done(FileResult result, const QString& FileName) {
     if (result) {
         dirty_ = false;
         fileName_ = FileName;

@@ -91,6 +91,7 @@ private:
     };
     static SegmentKey KeyOf(const CLine& line);
 
+    FileResult Done(FileResult result, const QString& FileName);
     bool ParseLine(const QString& text, CLine& line) const;
     static CLine Canonical(const CLine& line);
     bool IsValidLine(const CLine& line) const;

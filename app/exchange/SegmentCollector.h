@@ -4,8 +4,8 @@
 #include <array>
 #include <cstddef>
 #include <map>
-#include <string>
 #include <optional>
+#include <string>
 #include <vector>
 
 // Gathers the segments of a model as a figure will keep them: scaled to millimetres,
