@@ -3,6 +3,7 @@
 #include "CZelkDataFileIOStratety_Ver100.h"
 #include "NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -232,6 +233,12 @@ QString CZelkData::GetMinPos() const {
         RecalcExtents();
     }
     return PointText(minPos_);
+}
+
+void CZelkData::Reserve(int32_t n) {
+    const auto count = static_cast<size_t>(std::clamp(n, 0, kMaxLines));
+    lines_.reserve(count);
+    index_.reserve(count);
 }
 
 void CZelkData::Swap(CZelkData& other) noexcept {

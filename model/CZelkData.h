@@ -61,6 +61,8 @@ public:
     void SetDirty(bool dirty) { dirty_ = dirty; }
     // True when the figure holds this segment (either way round), as a file keeps it.
     bool Contains(const CLine& line) const { return IsDuplicateLine(Canonical(line)); }
+    // Room for n lines at once, for a figure about to be filled with many.
+    void Reserve(int32_t n);
     // True when no more lines fit.
     bool IsFull() const { return NumberOfLines() >= kMaxLines; }
     // Segment lines the last load left out (zero length, repeated, not six numbers).

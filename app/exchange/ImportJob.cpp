@@ -221,6 +221,7 @@ void ImportJob::TakeAnswer() {
             low[axis] = std::min({low[axis], double(s[axis]), double(s[axis + 3])});
         }
     }
+    figure_->Reserve(static_cast<int32_t>(n));
     for (auto& s : segments) {
         if (options_.toOrigin) {
             for (int axis = 0; axis < 3; ++axis) {
