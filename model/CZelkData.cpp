@@ -242,22 +242,11 @@ void CZelkData::Reserve(int32_t n) {
 }
 
 void CZelkData::Swap(CZelkData& other) noexcept {
-    std::swap(lines_, other.lines_);
-    std::swap(comment_, other.comment_);
-    std::swap(dirty_, other.dirty_);
-    std::swap(fileName_, other.fileName_);
-    std::swap(extentsValid_, other.extentsValid_);
-    std::swap(maxSize_, other.maxSize_);
-    std::swap(maxPos_, other.maxPos_);
-    std::swap(minPos_, other.minPos_);
-    std::swap(cursor_, other.cursor_);
-    std::swap(skippedLines_, other.skippedLines_);
-    std::swap(fileBody_, other.fileBody_);
-    std::swap(index_, other.index_);
+    std::swap(*this, other);
 }
 
-bool CZelkData::SameFigure(const CZelkData& other) const {
-    if (comment_ != other.comment_ || lines_.size() != other.lines_.size()) {
+bool CZelkData::SameLines(const CZelkData& other) const {
+    if (lines_.size() != other.lines_.size()) {
         return false;
     }
     for (size_t i = 0; i < lines_.size(); ++i) {

@@ -71,8 +71,8 @@ public:
     // Exchanges everything with another figure: a figure read aside takes the place of
     // this one in one step.
     void Swap(CZelkData& other) noexcept;
-    // Same lines in the same order and the same comment.
-    bool SameFigure(const CZelkData& other) const;
+    // The same lines in the same order (comments aside).
+    bool SameLines(const CZelkData& other) const;
 
     static QString LineText(const CLine& line);
     // The segments in order (line k is element k - 1).

@@ -16,7 +16,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
 #include <cstdio>
 
 QString CZelkController::DataFolder() const {
@@ -181,12 +180,7 @@ bool CZelkController::HoldsBuiltInFigure(const QString& path) const {
     CZelkData stored;
     const bool read = stored.Load(path).ok;
     // Comments differ by the date of their stamp; the lines decide.
-    return read && stored.Lines().size() == context_.figure->Lines().size() &&
-           std::equal(stored.Lines().begin(), stored.Lines().end(),
-                      context_.figure->Lines().begin(), [](const CLine& a, const CLine& b) {
-                          return a.FromX == b.FromX && a.FromY == b.FromY && a.FromZ == b.FromZ &&
-                                 a.ToX == b.ToX && a.ToY == b.ToY && a.ToZ == b.ToZ;
-                      });
+    return read && stored.SameLines(*context_.figure);
 }
 
 void CZelkController::Finish() {

@@ -95,13 +95,14 @@ bool Collect(const aiScene& scene, const aiNode& node, const aiMatrix4x4& parent
     return true;
 }
 
-// Formats that can hold only points say so before the library calls them broken.
-bool OnlyPoints(const QString& path) {
+// The first bytes of a file, where the formats' headers are.
+QByteArray Head(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray head = file.read(64 * 1024);
+    return file.open(QIODevice::ReadOnly) ? file.read(64 * 1024) : QByteArray();
+}
+
+// Formats that can hold only points say so before the library calls them broken.
+bool OnlyPoints(const QString& path, const QByteArray& head) {
     if (head.startsWith("ply")) {
         const qsizetype end = head.indexOf("end_header");
         const QByteArray header = head.left(end < 0 ? head.size() : end);
@@ -109,9 +110,9 @@ bool OnlyPoints(const QString& path) {
                !header.contains("element edge");
     }
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("obj")) {
+    QFile file(path);
+    if (suffix == QLatin1String("obj") && file.open(QIODevice::ReadOnly)) {
         bool vertices = false;
-        file.seek(0);
         while (!file.atEnd()) {
             const QByteArray line = file.readLine(4096).trimmed();
             if (line.startsWith("f ") || line.startsWith("l ") || line.startsWith("f\t") ||
@@ -126,12 +127,7 @@ bool OnlyPoints(const QString& path) {
 }
 
 // A PLY header that never ends sends the library's reader round for ever.
-bool PlyHeaderEnds(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray head = file.read(64 * 1024);
+bool PlyHeaderEnds(const QByteArray& head) {
     return !head.startsWith("ply") || head.contains("end_header");
 }
 
@@ -155,21 +151,12 @@ const char* ModelReader::FailureWord(Failure failure) {
     return "broken";
 }
 
-ModelReader::Failure ModelReader::FailureOf(const QByteArray& word) {
-    for (const Failure f : {Failure::Broken, Failure::PointsOnly, Failure::TooMany,
-                            Failure::NoSegments, Failure::Memory}) {
-        if (word == FailureWord(f)) {
-            return f;
-        }
-    }
-    return Failure::Broken;
-}
-
 ModelReader::Failure ModelReader::Read(const QString& path, SegmentCollector& collector,
                                        QString& error) {
     const QString broken =
         QStringLiteral("3D モデルとして読み込めませんでした（形式が違うか、壊れています）。");
-    if (OnlyPoints(path)) {
+    const QByteArray head = Head(path);
+    if (OnlyPoints(path, head)) {
         error = QStringLiteral("点だけのモデルです（線も面もありません）。");
         return Failure::PointsOnly;
     }
@@ -184,7 +171,7 @@ ModelReader::Failure ModelReader::Read(const QString& path, SegmentCollector& co
             return Failure::Broken;
         }
     } else {
-        if (!PlyHeaderEnds(path)) {
+        if (!PlyHeaderEnds(head)) {
             error = broken;
             return Failure::Broken;
         }

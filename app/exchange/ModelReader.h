@@ -22,10 +22,9 @@ public:
     // hold no segment), else the kind and a text for the user.
     static Failure Read(const QString& path, SegmentCollector& collector, QString& error);
 
-    // The exit codes and the first word of the output the editor reads back.
+    // The exit codes, and the word after "ZELK-ERROR" in the output.
     static constexpr int kExitOk = 0;
     static constexpr int kExitFailed = 2;
     static constexpr int kExitMemory = 3;
     static const char* FailureWord(Failure failure);
-    static Failure FailureOf(const QByteArray& word);
 };
