@@ -26,8 +26,8 @@ void CZelkController::ExportFigure() {
     QString error;
     const ExchangeFormats::Export& format = ExchangeFormats::ForKind(chosen->kind);
     if (FigureExporter::Export(chosen->path, {format.format, format.pngScale}, *context_.figure,
-                               context_.view, current.fileName(), context_.clock->ShortDate(),
-                               error)) {
+                               &context_.view->Renderer(), current.fileName(),
+                               context_.clock->ShortDate(), error)) {
         ShowCondition(QStringLiteral("エクスポートしました：") + chosen->path);
         return;
     }

@@ -279,7 +279,7 @@ void CZelkController::DrawView() {
 void CZelkController::RebuildView() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
-    FigureView::Send(*context_.figure, view);
+    FigureView::Send(*context_.figure, view.Renderer());
     int32_t lon = app.Longitude();
     int32_t lat = app.Latitude();
     view.SetLongitude(lon);
@@ -302,19 +302,6 @@ float CZelkController::FitRatio() const {
     if (!NumberText::ToSingles(context_.figure->GetMaxSize(), size, 3)) {
         return 1.0F;
     }
-    const float x = size[0];
-    const float y = size[1];
-    const float z = size[2];
-    float m = x;
-    if (z > y) {
-        if (z > m) {
-            m = z;
-        }
-    } else if (y > m) {
-        m = y;
-    }
-    if (m == 0.0F) {
-        m = 1.0F;
-    }
-    return static_cast<float>(context_.view->ControlScaleHeight()) / (m * 1.8F);
+    return FigureRenderer::FitRatio(std::max({size[0], size[1], size[2]}),
+                                    static_cast<float>(context_.view->ControlScaleHeight()));
 }

@@ -5,7 +5,6 @@
 #include "FigureExporter.h"
 #include "FigureImporter.h"
 #include "FigureView.h"
-#include "ctlZelkView.h"
 
 #include <QDate>
 #include <QFile>
@@ -43,24 +42,7 @@ int CommandLineExchange::Export(const QString& out, const QString& in, std::FILE
         return 1;
     }
     // The picture formats show the figure as the editor opens it: isometric, fitted.
-    ctlZelkView view;
-    view.SetControlWidth(640);
-    view.SetControlHeight(480);
-    view.SetControlScaleWidth(640);
-    view.SetControlScaleHeight(480);
-    view.SetViewAxis(false);
-    view.SetViewsubAxis(false);
-    view.SetViewPointerFrom(false);
-    view.SetViewPointerTo(false);
-    view.ViewTempLine(false);
-    view.ViewTempLine2(false);
-    FigureView::Send(figure, view);
-    view.SetRatio(FigureExporter::FitRatio(figure, 480.0F));
-    int32_t longitude = -45;
-    int32_t latitude = 35;
-    view.SetLongitude(longitude);
-    view.SetLatitude(latitude);
-    view.Draw();
+    FigureRenderer view = FigureView::Plain(figure, QSize(640, 480));
 
     QString error;
     if (!FigureExporter::Export(out, choice, figure, &view, QFileInfo(in).fileName(),

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "FigureRenderer.h"
+
 #include <QImage>
 #include <QList>
 #include <QString>
 #include <optional>
 
 class CZelkData;
-class ctlZelkView;
 
 // Writes a figure for other tools: an SVG drawing sheet of the three views and the
 // isometric view, an SVG or PNG of the view as shown, a Wavefront OBJ or DXF model, or
@@ -19,18 +20,14 @@ public:
         int pngScale = 1; // 1, 2 or 4
     };
 
-    // view: the view control as shown (SVG and PNG of the view, the GIF's colours);
-    // may be null for the other formats. fileName and date go on the drawing sheet.
+    // view: the picture as shown (SVG and PNG of the view, the GIF's colours); may be
+    // null for the other formats. fileName and date go on the drawing sheet.
     static bool Export(const QString& path, const Choice& choice, const CZelkData& figure,
-                       ctlZelkView* view, const QString& fileName, const QString& date,
+                       FigureRenderer* view, const QString& fileName, const QString& date,
                        QString& error);
 
     // The 36 frames of the turning animation: 200 × 150 pixels, longitude -45° and 10°
     // further each frame (as the flip-book export turns), latitude 35°, fitted to the
     // figure, in the colours of style (black on white without one).
-    static QList<QImage> TurningFrames(const CZelkData& figure, const ctlZelkView* style);
-
-    // The zoom the editor fits a figure with: its largest extent, 1.8 times, in a view of
-    // scaleHeight units (an empty figure counts as 1 mm).
-    static float FitRatio(const CZelkData& figure, float scaleHeight);
+    static QList<QImage> TurningFrames(const CZelkData& figure, const FigureRenderer::Style* style);
 };

@@ -1,12 +1,18 @@
 #pragma once
 
-class CZelkData;
-class ctlZelkView;
+#include "FigureRenderer.h"
 
-// Hands a figure to a view control: its extents (as texts, the control's own surface),
-// then every line as numbers. The main view, the thumbnails, the exports and the command
-// line all fill their views this one way.
+#include <QSize>
+
+class CZelkData;
+
+// Hands a figure to a renderer: its extents and bounds, then every line as numbers. The
+// main view, the thumbnails, the exports and the command line all fill their pictures
+// this one way.
 class FigureView {
 public:
-    static void Send(const CZelkData& figure, ctlZelkView& view);
+    static void Send(const CZelkData& figure, FigureRenderer& renderer);
+    // The one set-up of a picture made without a window: the figure alone, black on white,
+    // in the isometric view, fitted to a picture of size pixels.
+    static FigureRenderer Plain(const CZelkData& figure, QSize size);
 };

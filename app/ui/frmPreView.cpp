@@ -6,7 +6,6 @@
 #include "FigureView.h"
 #include "NumberText.h"
 #include "UserDialogs.h"
-#include "ctlZelkView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,14 +22,11 @@ frmPreView::frmPreView(AppContext& context)
       prgLoad_(new QProgressBar(this)),
       cmdCancel_(new QPushButton(QStringLiteral("キャンセル"), this)),
       cmdRefresh_(new QPushButton(QStringLiteral("再表示"), this)),
-      cmdApply_(new QPushButton(QStringLiteral("読み込み"), this)),
-      view_(ctlZelkView::CreateControl(ctlZelkView::CreationIdentifier(), this)) {
+      cmdApply_(new QPushButton(QStringLiteral("読み込み"), this)) {
     setObjectName(QStringLiteral("frmPreView"));
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(UserDialogs::ProgramTitle() + QStringLiteral(" 【サムネイル】"));
-    view_->hide();
-    view_->SetViewAxis(false);
     resize(600, 400);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -181,53 +177,29 @@ void frmPreView::SetDataPath(const QString& NewPath) {
 
 QImage frmPreView::DrawThumbnail(const QString& path) {
     CZelkData& figure = *figure_;
-    ctlZelkView& view = *view_;
-    view.SetControlWidth(kThumbnailSize);
-    view.SetControlHeight(kThumbnailSize);
-    view.SetControlScaleWidth(view.ControlWidth());
-    view.SetControlScaleHeight(view.ControlHeight());
-    view.SetFigColor(0x000000);
-    view.SetBackColor(0xFFFFFF);
-    view.SetViewAxis(false);
-    view.SetViewsubAxis(false);
-    view.SetViewCoordinates(false);
-    view.SetViewPointerFrom(false);
-    view.SetViewPointerTo(false);
-    view.ViewTempLine(false);
-    view.ViewTempLine2(false);
-
     // A file that cannot be read is told once, by the browser's own message.
     // The reader's own notice becomes the reason given in it.
-    QString reason = QStringLiteral("ファイルを読み込めませんでした。");
     const FileResult read = figure.Load(path);
-    const bool loaded = read.ok;
-    if (!loaded) {
-        reason = read.reason.section(QStringLiteral("\r\n"), 0, 0);
-    }
-    if (!loaded) {
+    if (!read.ok) {
+        const QString reason = read.reason.section(QStringLiteral("\r\n"), 0, 0);
         context_.dialogs->Message(QStringLiteral("ERROR! データファイル") + path +
                                       QStringLiteral("は破損しています。\r\n エラーの内容は「 ") +
                                       reason + QStringLiteral(" 」でした。"),
                                   UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
         figure.ClearData();
     }
-    // The largest extent sets the zoom; an empty figure is a blank picture.
+    FigureRenderer picture = FigureView::Plain(figure, QSize(kThumbnailSize, kThumbnailSize));
+    // The zoom counts whole millimetres of the largest extent; an empty figure is a blank
+    // picture. Kept inside int: a figure may span more than 2^31 mm.
     float size[3] = {0, 0, 0};
     NumberText::ToSingles(figure.GetMaxSize(), size, 3);
     const float largest = std::max({0.0F, size[0], size[1], size[2]});
-    // Kept inside int: a figure may span more than 2^31 mm, and the zoom only needs the size.
     const int m = static_cast<int>(std::min(largest, 2.0e9F));
-    FigureView::Send(figure, view);
-    int32_t latitude = 35;
-    int32_t longitude = -45;
-    view.SetLatitude(latitude);
-    view.SetLongitude(longitude);
     if (m > 0) {
-        view.SetRatio(
-            1.0F / ((static_cast<float>(m) * 1.8F) / static_cast<float>(view.ControlScaleWidth())));
+        picture.SetRatio(FigureRenderer::FitRatio(static_cast<float>(m),
+                                                  static_cast<float>(picture.ScaleWidth())));
     }
-    view.Draw();
-    return view.ViewImage();
+    return picture.Picture();
 }
 
 void frmPreView::OnItemClicked(QListWidgetItem* item) {

@@ -13,7 +13,6 @@ class QListWidget;
 class QListWidgetItem;
 class QProgressBar;
 class QPushButton;
-class ctlZelkView;
 
 // The thumbnail browser: every figure file of the data folder as a 100 × 100 picture
 // seen from longitude -45, latitude 35, black on white, drawn by a hidden view
@@ -76,5 +75,4 @@ private:
     QPushButton* cmdCancel_;
     QPushButton* cmdRefresh_;
     QPushButton* cmdApply_;
-    ctlZelkView* view_;
 };

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QSessionManager>
 #include <QTranslator>
@@ -133,11 +134,12 @@ int main(int argc, char** argv) {
     // A file-size limit must make a save fail with a message, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
     if (!line.exportTo.isEmpty() || !line.importFrom.isEmpty()) {
-        // Conversions open no window and need no display.
+        // Conversions open no window and need no display; their pictures are drawn
+        // without widgets (a widget here would stop the program).
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
-        QApplication converter(argc, argv);
+        QGuiApplication converter(argc, argv);
         if (!line.exportTo.isEmpty()) {
             return CommandLineExchange::Export(line.exportTo, line.files.first(), stderr);
         }

@@ -197,6 +197,16 @@ TEST(ctlZelkViewPicking, NearestLineAndCornerAndHighlight) {
     view->SetHighlightedLine(0);
     view->Draw();
     EXPECT_FALSE(ColourNear(view->ViewImage(), 140, 100, kRed));
+
+    // The figure sent again before the next Draw: the old picture names no line or corner
+    // of the new figure until it is drawn.
+    view->ClearData();
+    view->SetLine(QStringLiteral("5,5,5,6,6,6"));
+    EXPECT_EQ(view->NearestCorner(178, 102, 6), QString());
+    EXPECT_EQ(view->NearestLine(140, 100, 4), 0);
+    view->Draw();
+    EXPECT_EQ(view->NearestLine(140, 100, 4), 0);
+    EXPECT_EQ(view->NearestCorner(105, 95, 6), QStringLiteral("5,5,5"));
 }
 
 } // namespace

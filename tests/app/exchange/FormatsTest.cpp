@@ -6,10 +6,12 @@
 #include "ExchangeFormats.h"
 #include "FigureExporter.h"
 #include "FigureImporter.h"
+#include "FigureView.h"
 #include "GifFormat.h"
 #include "ObjFormat.h"
 #include "TestPrinters.h"
 
+#include <QApplication>
 #include <QDomDocument>
 #include <QFile>
 #include <QJsonArray>
@@ -363,6 +365,37 @@ TEST_F(Formats, TheTurningAnimationIsALoopingGifOf36Frames) {
             {QImage(10, 10, QImage::Format_RGB32), QImage(12, 10, QImage::Format_RGB32)}, 10, error)
             .isEmpty());
     EXPECT_FALSE(error.isEmpty());
+}
+
+// A picture made without a window (file, thumbnail, animation frame) shows the whole figure
+// and fills most of the picture, whatever its size and wherever it lies.
+TEST(PlainPicture, FitsEveryFigureWithoutAWidget) {
+    const int widgetsBefore = static_cast<int>(QApplication::allWidgets().size());
+    for (const float size : {0.5F, 3.0F, 250.0F, 30000.0F}) {
+        CZelkData figure;
+        const float x0 = 1000.0F;
+        const float y0 = -size;
+        const float z0 = 7.0F;
+        for (int axis = 0; axis < 3; ++axis) {
+            CLine l{x0, y0, z0, x0, y0, z0};
+            (axis == 0 ? l.ToX : axis == 1 ? l.ToY : l.ToZ) += size;
+            figure.AddLine(l);
+        }
+        figure.AddLine(CLine{x0 + size, y0 + size, z0 + size, x0, y0, z0});
+        const QImage picture = FigureView::Plain(figure, QSize(200, 150)).Picture();
+        ASSERT_EQ(picture.size(), QSize(200, 150));
+        QRect drawn;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (picture.pixel(x, y) != 0xFFFFFFFF) {
+                    drawn |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        EXPECT_TRUE(QRect(1, 1, 198, 148).contains(drawn)) << size;
+        EXPECT_GT(drawn.height(), 150 / 3) << size;
+    }
+    EXPECT_EQ(static_cast<int>(QApplication::allWidgets().size()), widgetsBefore);
 }
 
 // One table of formats: the dialog offers each kind once, the command line takes one row an
