@@ -34,6 +34,8 @@ public:
     CZelkController(const CZelkController&) = delete;
     CZelkController& operator=(const CZelkController&) = delete;
 
+    // The command string of a command named in code, as the window sends it.
+    static QString CommandText(CommandId command);
     // True when the command is in the table (exact comparison) and was run; while a
     // cue plays to its end ("SYNC") commands are held: nothing runs, false.
     bool SetCommand(const QString& command);

@@ -145,6 +145,10 @@ bool CZelkController::SetCommand(const QString& command) {
     return false;
 }
 
+QString CZelkController::CommandText(CommandId command) {
+    return QString::fromLatin1(CommandTable()[static_cast<size_t>(command)].command);
+}
+
 bool CZelkController::Run(CommandId command) {
     // The table holds the commands in the order of the ids.
     return Run(CommandTable()[static_cast<size_t>(command)]);

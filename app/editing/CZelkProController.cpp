@@ -45,6 +45,10 @@ void CZelkProController::Forward(CommandId command) {
     context_.controller->Run(command);
 }
 
+QString CZelkProController::CommandText(ProCommandId command) {
+    return QString::fromLatin1(CommandTable()[static_cast<size_t>(command)].command);
+}
+
 bool CZelkProController::SetCommand(const QString& command) {
     for (const CommandEntry& entry : CommandTable()) {
         if (command == QLatin1String(entry.command)) {

@@ -17,6 +17,8 @@ class CZelkProController {
 public:
     explicit CZelkProController(AppContext& context) : context_(context) {}
 
+    // The command string of a command named in code, as the panel sends it.
+    static QString CommandText(ProCommandId command);
     // True for every command of the panel's vocabulary (exact comparison).
     bool SetCommand(const QString& command);
     // The same for a command named in code.

@@ -17,10 +17,11 @@ constexpr std::array<DifficultyEntry, 5> kLevels{{
      "超特級　Step 1mm　Max1000mm"},
 }};
 
-constexpr std::array<FormSizeEntry, 4> kSizes{{{"800x400", 800, 400, "mnuVAIOC1Size"},
-                                               {"640x480", 640, 480, "mnuNormalSize"},
-                                               {"800x600", 800, 600, "mnuExpansion1"},
-                                               {"1024x768", 1024, 768, "mnuExpansion2"}}};
+constexpr std::array<FormSizeEntry, 4> kSizes{
+    {{"800x400", 800, 400, "mnuVAIOC1Size", "モバイル用(800×400)"},
+     {"640x480", 640, 480, "mnuNormalSize", "ノーマル(640×480)"},
+     {"800x600", 800, 600, "mnuExpansion1", "拡張１(800×600)"},
+     {"1024x768", 1024, 768, "mnuExpansion2", "拡張２(1024×768)"}}};
 
 struct DirectionText {
     TurnDirection direction;

@@ -29,6 +29,7 @@ struct FormSizeEntry {
     int width;
     int height;
     const char* menuItem;
+    const char* caption; // UTF-8
 };
 
 class ZelkStates {

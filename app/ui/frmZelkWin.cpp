@@ -5,6 +5,7 @@
 #include "CZelkController.h"
 #include "CZelkProController.h"
 #include "IconFactory.h"
+#include "MenuTable.h"
 #include "UserDialogs.h"
 #include "ViewMouse.h"
 #include "WindowKeys.h"
@@ -26,7 +27,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <cmath>
-#include <string_view>
 
 namespace {
 
@@ -34,63 +34,6 @@ namespace {
 int Round(double value) {
     return static_cast<int>(std::nearbyint(value));
 }
-
-struct ToolBarEntry {
-    const char* key; // nullptr for a separator
-    const char* toolTip;
-    const char* command;
-};
-const ToolBarEntry kToolBar[19] = {
-    {"cmdFin", "立体ゼルクの終了", "FIN"},
-    {nullptr, nullptr, nullptr},
-    {"cmdFigLoad", "図形データの読み込み", "LOAD"},
-    {"cmdFigSave", "図形データの保存", "SAVE"},
-    {nullptr, nullptr, nullptr},
-    {"cmdDrawFig", "作図モードと通常モードの切り替えボタン", "CHANGE_MODE"},
-    {"cmdNewFig", "今までの図を消して新しい図を描く", "NEW_FIGURE"},
-    {nullptr, nullptr, nullptr},
-    {"cmdMagnify", "図を大きくする", "MAGNIFY"},
-    {"cmdReduce", "図を小さくする", "REDUCE"},
-    {nullptr, nullptr, nullptr},
-    {"cmdContinuousTurn", "図を回転し続けさせる", "CONTINUOUS_TURN"},
-    {"cmdESC", "回転を止める", "CONTINUOUS_TURN_STOP"},
-    {nullptr, nullptr, nullptr},
-    {"cmdFrontView", "正面図を表示", "FRONT_VIEW"},
-    {"cmdTopView", "平面図を表示", "TOP_VIEW"},
-    {"cmdSideView", "右側面図を表示", "SIDE_VIEW"},
-    {"cmdEqualAngleView", "等角図を表示", "EQUAL_ANGLE_VIEW"},
-    {"cmdThirdAngleProjectionMethod", "三角法で図形を表示します。",
-     "THIRD_ANGLE_PROJECTION_METHOD"}};
-
-struct ToolBoxEntry {
-    const char* command;
-    int times;
-    const char* toolTip;
-};
-const ToolBoxEntry kToolBox[19] = {
-    {"TURN_UP", 1, "図を上に回す"},
-    {"TURN_LEFT", 1, "図を左に回す"},
-    {"TURN_RIGHT", 1, "図を右に回す"},
-    {"TURN_DOWN", 1, "図を下に回す"},
-    {"POINTER_MOVE_X", 1, "ポインタを X のプラス方向へ 1 ステップ動かす"},
-    {"POINTER_MOVE_MX", 1, "ポインタを X のマイナス方向へ 1 ステップ動かす"},
-    {"POINTER_MOVE_Y", 1, "ポインタを Y のプラス方向へ 1 ステップ動かす"},
-    {"POINTER_MOVE_MY", 1, "ポインタを Y のマイナス方向へ 1 ステップ動かす"},
-    {"POINTER_MOVE_Z", 1, "ポインタを Z のプラス方向へ 1 ステップ動かす"},
-    {"POINTER_MOVE_MZ", 1, "ポインタを Z のマイナス方向へ 1 ステップ動かす"},
-    {"RETURN_POINTER_TO_ORIGIN", 1, "ポインタを原点に戻す"},
-    {"DEL_TAIL", 1, "最後の線を取り消す"},
-    {"APPLY", 1, "ポインタの位置を決定する（線の始点・終点）"},
-    {"POINTER_MOVE_X", 10, "ポインタを X のプラス方向へ 10 ステップ動かす"},
-    {"POINTER_MOVE_Y", 10, "ポインタを Y のプラス方向へ 10 ステップ動かす"},
-    {"POINTER_MOVE_Z", 10, "ポインタを Z のプラス方向へ 10 ステップ動かす"},
-    {"POINTER_MOVE_MX", 10, "ポインタを X のマイナス方向へ 10 ステップ動かす"},
-    {"POINTER_MOVE_MY", 10, "ポインタを Y のマイナス方向へ 10 ステップ動かす"},
-    {"POINTER_MOVE_MZ", 10, "ポインタを Z のマイナス方向へ 10 ステップ動かす"}};
-
-const char* const kProCommands[7] = {"TURN_UP",    "TURN_LEFT",   "TURN_RIGHT", "TURN_DOWN",
-                                     "APPLY_LINE", "DELETE_LINE", "NEW_LINE"};
-const char* const kTurnTips[4] = {"図を上に回す", "図を左に回す", "図を右に回す", "図を下に回す"};
 
 } // namespace
 
@@ -171,8 +114,8 @@ void frmZelkWin::SendPro(const QString& command) {
 // ---------------------------------------------------------------- building
 
 void frmZelkWin::BuildMenus() {
-    auto item = [this](QMenu* menu, const char* name, const QString& caption, const char* command,
-                       bool checkable = false) {
+    using Row = MenuTable::MenuRow;
+    auto item = [this](QMenu* menu, const char* name, const QString& caption, bool checkable) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         if (checkable) {
@@ -182,115 +125,80 @@ void frmZelkWin::BuildMenus() {
             connect(action, &QAction::triggered, action,
                     [action](bool checked) { action->setChecked(!checked); });
         }
-        if (command != nullptr) {
-            const QString text = QString::fromLatin1(command);
-            connect(action, &QAction::triggered, this, [this, text] { Send(text); });
-        }
         return action;
     };
-    auto separator = [](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    auto sends = [this](QAction* action, const QString& command) {
+        connect(action, &QAction::triggered, this, [this, command] { Send(command); });
     };
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    item(file, "mnuFileLoad", QStringLiteral("読込み(&L)"), "LOAD")
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    item(file, "mnuFileSave", QStringLiteral("保存"), "SAVE")
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    item(file, "mnuViewThumbnail", QStringLiteral("サムネイル表示"), "VIEW_THUMBNAIL");
-    item(file, "mnuFileInfo", QStringLiteral("データファイル情報"), "VIEW_DATA_FILE_INFO");
-    item(file, "mnuFileParaParaAnime", QStringLiteral("ぱらぱらアニメーション作成"),
-         "PARA_PARA_ANIME");
-    item(file, "mnuFileImport", QStringLiteral("インポート…"), "IMPORT");
-    item(file, "mnuFileExport", QStringLiteral("エクスポート…"), "EXPORT");
-    separator(file, "mnuFileHyphenForPrint");
-    item(file, "mnuFilePrint", QStringLiteral("印刷"), "PRINT_MONOCHROME_PICTURE");
-    separator(file, "mnuFileHyphenForThumbNail");
-    Action(QStringLiteral("mnuFileHyphenForThumbNail"))->setVisible(false);
-    for (int i = 0; i < 5; ++i) {
-        QAction* recent = file->addAction(QString());
-        recent->setObjectName(QStringLiteral("mnuFileRecent%1").arg(i));
-        recent->setVisible(false);
-        const QString command = QStringLiteral("LOAD_RECENT_%1").arg(i);
-        connect(recent, &QAction::triggered, this, [this, command] { Send(command); });
-        recent_[static_cast<size_t>(i)] = recent;
+    QMenu* top = nullptr;
+    QMenu* menu = nullptr;
+    for (const Row& row : MenuTable::Menus()) {
+        const QString caption = QString::fromUtf8(row.caption);
+        switch (row.kind) {
+        case Row::Kind::Menu:
+            top = menu = menuBar()->addMenu(caption);
+            menu->setObjectName(QString::fromLatin1(row.name));
+            continue;
+        case Row::Kind::SubMenu:
+            menu = top->addMenu(caption);
+            menu->setObjectName(QString::fromLatin1(row.name));
+            continue;
+        case Row::Kind::End:
+            menu = top;
+            continue;
+        case Row::Kind::Separator: {
+            QAction* line = menu->addSeparator();
+            line->setObjectName(QString::fromLatin1(row.name));
+            line->setVisible(!row.hidden);
+            continue;
+        }
+        case Row::Kind::Recent:
+            for (int i = 0; i < static_cast<int>(recent_.size()); ++i) {
+                QAction* recent = menu->addAction(QString());
+                recent->setObjectName(QStringLiteral("mnuFileRecent%1").arg(i));
+                recent->setVisible(false);
+                sends(recent, QStringLiteral("LOAD_RECENT_%1").arg(i));
+                recent_[static_cast<size_t>(i)] = recent;
+            }
+            continue;
+        case Row::Kind::Levels:
+            for (const DifficultyEntry& entry : ZelkStates::Levels()) {
+                QAction* level = item(menu, entry.menuItem, QString::fromUtf8(entry.caption), true);
+                connect(level, &QAction::triggered, this,
+                        [this, level] { OnDifficultyMenu(level); });
+            }
+            continue;
+        case Row::Kind::Sizes:
+            for (const FormSizeEntry& size : ZelkStates::FormSizes()) {
+                sends(item(menu, size.menuItem, QString::fromUtf8(size.caption), true),
+                      QString::fromLatin1(size.command));
+            }
+            continue;
+        case Row::Kind::Item:
+            break;
+        }
+        QAction* action = item(menu, row.name, caption, row.checkable);
+        if (row.shortcut != 0) {
+            action->setShortcut(QKeySequence(row.shortcut));
+        }
+        action->setVisible(!row.hidden);
+        action->setEnabled(!row.disabled);
+        switch (row.does) {
+        case Row::Does::Command:
+            sends(action, CZelkController::CommandText(row.command));
+            break;
+        case Row::Does::DrawMode:
+            connect(action, &QAction::triggered, this, [this] { OnDrawMenu(); });
+            break;
+        case Row::Does::ProInterface:
+            connect(action, &QAction::triggered, this, [this] { OnProInterfaceMenu(); });
+            break;
+        case Row::Does::Nothing:
+            break;
+        }
     }
-    separator(file, "mnuSep");
-    item(file, "mnuFin", QStringLiteral("終了"), "FIN");
-
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-    edit->setObjectName(QStringLiteral("mnuEdit"));
-    QAction* draw = item(edit, "mnuDraw", QStringLiteral("作図"), nullptr, true);
-    connect(draw, &QAction::triggered, this, [this] { OnDrawMenu(); });
-    item(edit, "mnuNewFig", QStringLiteral("新規図面"), "NEW_FIGURE");
-    separator(edit, "hifun4");
-    item(edit, "mnuCopy", QStringLiteral("コピー"), "MONOCHROME_COPY");
-    // Undo and redo: Ctrl+Z and Ctrl+Y move the pointer in drawing mode, so U and R.
-    separator(edit, "mnuUndoHyphen");
-    item(edit, "mnuUndo", QStringLiteral("元に戻す"), "UNDO")
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    item(edit, "mnuRedo", QStringLiteral("やり直し"), "REDO")
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     SetUndoState(false, QString(), false, QString());
-
-    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    view->setObjectName(QStringLiteral("mnuView"));
-    item(view, "mnuViewMagnify", QStringLiteral("拡大"), "MAGNIFY");
-    item(view, "mnuViewReduce", QStringLiteral("縮小"), "REDUCE");
-    separator(view, "mnuViewHyphen");
-    item(view, "mnuContinuousTurn", QStringLiteral("連続回転表示"), "CONTINUOUS_TURN");
-    separator(view, "mnuSep2");
-    item(view, "mnuFrontView", QStringLiteral("正面図"), "FRONT_VIEW");
-    item(view, "mnuTopView", QStringLiteral("平面図"), "TOP_VIEW");
-    item(view, "mnuSideView", QStringLiteral("右側面図"), "SIDE_VIEW");
-    item(view, "mnuEqualAngleView", QStringLiteral("等角図"), "EQUAL_ANGLE_VIEW");
-    separator(view, "haifun");
-    item(view, "mnuThirdAngleProjectionMethod", QStringLiteral("三角法表示"),
-         "THIRD_ANGLE_PROJECTION_METHOD");
-
-    QMenu* option = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
-    option->setObjectName(QStringLiteral("mnuOption"));
-    QMenu* difficulty = option->addMenu(QStringLiteral("操作の難易度"));
-    difficulty->setObjectName(QStringLiteral("mnuDifficulty"));
-    for (const DifficultyEntry& entry : ZelkStates::Levels()) {
-        QAction* level =
-            item(difficulty, entry.menuItem, QString::fromUtf8(entry.caption), nullptr, true);
-        connect(level, &QAction::triggered, this, [this, level] { OnDifficultyMenu(level); });
-    }
-    separator(difficulty, "hifun3");
-    item(difficulty, "mnuOtherOption", QStringLiteral("さらに細かい設定"), nullptr)
-        ->setEnabled(false);
-    separator(option, "hifun");
-    QMenu* sizes = option->addMenu(QStringLiteral("画面の大きさ"));
-    sizes->setObjectName(QStringLiteral("mnuWiindowSize"));
-    const char* sizeCaptions[4] = {"モバイル用(800×400)", "ノーマル(640×480)", "拡張１(800×600)",
-                                   "拡張２(1024×768)"};
-    for (size_t i = 0; i < ZelkStates::FormSizes().size(); ++i) {
-        const FormSizeEntry& size = ZelkStates::FormSizes()[i];
-        item(sizes, size.menuItem, QString::fromUtf8(sizeCaptions[i]), size.command, true);
-    }
-    separator(option, "mnuHifun2");
-    QAction* pro =
-        item(option, "mnuOptionProInterface", QStringLiteral("詳細入力モード"), nullptr, true);
-    connect(pro, &QAction::triggered, this, [this] { OnProInterfaceMenu(); });
-    for (const char* hidden : {"mnuDrawEnabled", "mnuSaveEnabled"}) {
-        QAction* a = item(option, hidden,
-                          hidden == std::string_view("mnuDrawEnabled")
-                              ? QStringLiteral("作図を許可")
-                              : QStringLiteral("データの保存を許可"),
-                          nullptr);
-        a->setVisible(false);
-        a->setEnabled(false);
-    }
-    separator(option, "mnuHiFun");
-    item(option, "mnuDataPathFixed", QStringLiteral("データの保存場所固定"), "DATA_PATH_FIXED",
-         true);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    item(help, "mnuHelpCall", QStringLiteral("ヘルプ"), "SHOW_HELP");
-    item(help, "mnuShowVersion", QStringLiteral("バージョン情報"), "SHOW_VERSION_DIALOG");
 }
 
 void frmZelkWin::BuildToolBar() {
@@ -299,30 +207,24 @@ void frmZelkWin::BuildToolBar() {
     tlbToolBar_->setIconSize(QSize(24, 24));
     tlbToolBar_->setMovable(false);
     tlbToolBar_->setFloatable(false);
-    const auto add = [this](const ToolBarEntry& entry) {
+    for (const MenuTable::ToolRow& row : MenuTable::ToolBar()) {
+        if (row.name == nullptr) {
+            tlbToolBar_->addSeparator();
+            continue;
+        }
         auto* button = new QToolButton(tlbToolBar_);
-        const QString key = QString::fromLatin1(entry.key);
+        const QString key = QString::fromLatin1(row.name);
         button->setObjectName(key);
         button->setIcon(IconFactory::ToolBarIcon(key));
-        button->setToolTip(QString::fromUtf8(entry.toolTip));
+        button->setToolTip(QString::fromUtf8(row.toolTip));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        const QString command = QString::fromLatin1(entry.command);
+        const QString command = CZelkController::CommandText(row.command);
         connect(button, &QToolButton::clicked, this, [this, command] { Send(command); });
         tlbToolBar_->addWidget(button);
-        return button;
-    };
-    for (const ToolBarEntry& entry : kToolBar) {
-        if (entry.key == nullptr) {
-            tlbToolBar_->addSeparator();
-        } else {
-            add(entry);
-        }
+        // Undo and redo are enabled when there is a step to take.
+        button->setEnabled(row.command != CommandId::Undo && row.command != CommandId::Redo);
     }
-    // Undo and redo, after the buttons of old; enabled when there is a step to take.
-    tlbToolBar_->addSeparator();
-    add({"cmdUndo", "元に戻す (Ctrl+U)", "UNDO"})->setEnabled(false);
-    add({"cmdRedo", "やり直し (Ctrl+R)", "REDO"})->setEnabled(false);
 }
 
 void frmZelkWin::BuildStatusBar() {
@@ -343,11 +245,11 @@ void frmZelkWin::BuildSidePanel() {
     picSecondaryTools_->setObjectName(QStringLiteral("picSecondaryTools"));
     picSecondaryTools_->setFocusPolicy(Qt::StrongFocus);
     picSecondaryTools_->resize(kSidePanelWidth, kSidePanelMaxHeight);
-    for (int i = 0; i < 19; ++i) {
+    for (int i = 0; i < static_cast<int>(cmdToolBox_.size()); ++i) {
         auto* button = new QToolButton(picSecondaryTools_);
         button->setObjectName(QStringLiteral("cmdToolBox%1").arg(i));
         button->setIcon(IconFactory::ToolBoxIcon(i));
-        button->setToolTip(QString::fromUtf8(kToolBox[i].toolTip));
+        button->setToolTip(QString::fromUtf8(MenuTable::ToolBox()[static_cast<size_t>(i)].toolTip));
         connect(button, &QToolButton::clicked, this, [this, i] { OnToolBox(i); });
         cmdToolBox_[static_cast<size_t>(i)] = button;
     }
@@ -359,15 +261,17 @@ void frmZelkWin::BuildProInterface() {
     picProInterface_->setFocusPolicy(Qt::StrongFocus);
     picProInterface_->setAutoFillBackground(true);
     picProInterface_->hide();
-    const char* captions[3] = {"決定", "削除", "新しい線"};
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < static_cast<int>(cmdProInterface_.size()); ++i) {
+        const MenuTable::ProButtonRow& row = MenuTable::ProButtons()[static_cast<size_t>(i)];
         auto* button = new QToolButton(picProInterface_);
         button->setObjectName(QStringLiteral("cmdProInterface%1").arg(i));
-        if (i < 4) {
+        if (*row.caption == 0) {
             button->setIcon(IconFactory::TurnIcon(i));
-            button->setToolTip(QString::fromUtf8(kTurnTips[i]));
         } else {
-            button->setText(QString::fromUtf8(captions[i - 4]));
+            button->setText(QString::fromUtf8(row.caption));
+        }
+        if (*row.toolTip != 0) {
+            button->setToolTip(QString::fromUtf8(row.toolTip));
         }
         connect(button, &QToolButton::clicked, this, [this, i] { OnProButton(i); });
         cmdProInterface_[static_cast<size_t>(i)] = button;
@@ -739,15 +643,17 @@ void frmZelkWin::OnProInterfaceMenu() {
 }
 
 void frmZelkWin::OnToolBox(int index) {
-    const ToolBoxEntry& entry = kToolBox[index];
-    for (int i = 0; i < entry.times; ++i) {
-        Send(QString::fromLatin1(entry.command));
+    const MenuTable::ToolBoxRow& row = MenuTable::ToolBox()[static_cast<size_t>(index)];
+    const QString command = CZelkController::CommandText(row.command);
+    for (int i = 0; i < row.times; ++i) {
+        Send(command);
     }
     picSecondaryTools_->setFocus();
 }
 
 void frmZelkWin::OnProButton(int index) {
-    SendPro(QString::fromLatin1(kProCommands[index]));
+    SendPro(CZelkProController::CommandText(
+        MenuTable::ProButtons()[static_cast<size_t>(index)].command));
     picProInterface_->setFocus();
 }
 
@@ -773,24 +679,27 @@ QAbstractButton* frmZelkWin::ToolBarButton(const QString& key) const {
 void frmZelkWin::ShowViewMenu(const QPoint& globalPos) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("mnuViewContext"));
-    const auto add = [this, &menu](const QString& text, const char* command, bool enabled) {
-        QAction* action = menu.addAction(text);
-        action->setEnabled(enabled);
-        const QString name = QString::fromLatin1(command);
-        connect(action, &QAction::triggered, this, [this, name] { Send(name); });
-    };
     const bool turning = turningTimer_->isActive();
-    add(QStringLiteral("正面図"), "FRONT_VIEW", !turning);
-    add(QStringLiteral("平面図"), "TOP_VIEW", !turning);
-    add(QStringLiteral("右側面図"), "SIDE_VIEW", !turning);
-    add(QStringLiteral("等角図"), "EQUAL_ANGLE_VIEW", !turning);
-    menu.addSeparator();
-    add(QStringLiteral("コピー"), "NORMAL_COPY", true);
-    menu.addSeparator();
-    QAction* undo = Action(QStringLiteral("mnuUndo"));
-    QAction* redo = Action(QStringLiteral("mnuRedo"));
-    add(undo->text(), "UNDO", undo->isEnabled());
-    add(redo->text(), "REDO", redo->isEnabled());
+    for (const MenuTable::ContextRow& row : MenuTable::ViewContextMenu()) {
+        if (row.caption == nullptr) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(QString::fromUtf8(row.caption));
+        // Undo and redo as the edit menu has them; the standard views wait for a turn.
+        const char* same = row.command == CommandId::Undo   ? "mnuUndo"
+                           : row.command == CommandId::Redo ? "mnuRedo"
+                                                            : nullptr;
+        if (same != nullptr) {
+            const QAction* edit = Action(QString::fromLatin1(same));
+            action->setText(edit->text());
+            action->setEnabled(edit->isEnabled());
+        } else {
+            action->setEnabled(!turning || row.command == CommandId::NormalCopy);
+        }
+        const QString command = CZelkController::CommandText(row.command);
+        connect(action, &QAction::triggered, this, [this, command] { Send(command); });
+    }
     menu.exec(globalPos);
 }
 
