@@ -198,6 +198,9 @@ private:
     void StepHistory(bool back);
     // After an undo or redo: the pointers of that state, the view, the panel, the mark.
     void ShowHistoryStep(const FigureEdit::Pointers& pointers);
+    void ShowHistoryDocument(const FigureEdit::Document& document);
+    // The history's current step counted from its start (steps dropped at the limit count).
+    int64_t HistoryStep() const;
     void ShowHistoryState();
     void SetPointers(const FigureEdit::Pointers& pointers);
     void ShowPointersMoved();
@@ -213,4 +216,8 @@ private:
     std::unique_ptr<CWavePlay> wavePlay_;
     std::unique_ptr<CKeyHandler> keyHandler_;
     std::unique_ptr<QUndoStack> history_;
+    // Steps dropped from the history's start at its limit, and the step saved in the
+    // current file (-1 for none), both counted from the history's start.
+    int64_t droppedSteps_ = 0;
+    int64_t savedStep_ = 0;
 };

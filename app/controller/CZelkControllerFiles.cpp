@@ -250,6 +250,10 @@ void CZelkController::ClearFigure() {
         lines << figure.GetLine(i);
     }
     const QString comment = figure.Comment();
+    const FigureEdit::Document documentBefore{context_.appData->FileName(),
+                                              figure.IsDirty() && savedStep_ == HistoryStep()
+                                                  ? -1
+                                                  : savedStep_};
     context_.figure->ClearData();
     context_.appData->ClearData();
     ctlZelkView& view = *context_.view;
@@ -257,10 +261,13 @@ void CZelkController::ClearFigure() {
     view.SetPointerTo(QStringLiteral("0,0,0"));
     view.SetTempLine(view.PointerFrom() + u',' + view.PointerTo());
     if (!lines.isEmpty() || !comment.isEmpty()) {
-        RecordEdit(FigureEdit::Replaced(figure, lines, comment, before, CurrentPointers(),
-                                        HistoryRefresh()));
         // The new, empty figure is unchanged (as it always was); undoing brings the old
-        // lines back as unsaved work.
+        // lines back with their name and changed mark.
+        const FigureEdit::Document documentAfter{QString(), HistoryStep() + 1};
+        RecordEdit(FigureEdit::Replaced(
+            figure, lines, comment, before, CurrentPointers(), HistoryRefresh(), documentBefore,
+            documentAfter,
+            [this](const FigureEdit::Document& document) { ShowHistoryDocument(document); }));
         MarkHistorySaved();
     }
 }

@@ -26,21 +26,36 @@ FigureEdit::Refresh CZelkController::HistoryRefresh() {
     return [this](const FigureEdit::Pointers& pointers) { ShowHistoryStep(pointers); };
 }
 
+int64_t CZelkController::HistoryStep() const {
+    return droppedSteps_ + history_->index();
+}
+
 void CZelkController::RecordEdit(FigureEdit* edit) {
+    // The steps ahead are discarded by the push; so is a saved state among them.
+    if (savedStep_ > HistoryStep()) {
+        savedStep_ = -1;
+    }
+    const int index = history_->index();
     history_->push(edit);
+    // At the limit the oldest step goes: steps keep counting from the history's start.
+    droppedSteps_ += index + 1 - history_->index();
     ShowHistoryState();
 }
 
 void CZelkController::ClearHistory(bool unsaved) {
     history_->clear();
-    if (unsaved) {
-        history_->resetClean();
-    }
+    droppedSteps_ = 0;
+    savedStep_ = unsaved ? -1 : 0;
     ShowHistoryState();
 }
 
 void CZelkController::MarkHistorySaved() {
-    history_->setClean();
+    savedStep_ = HistoryStep();
+}
+
+void CZelkController::ShowHistoryDocument(const FigureEdit::Document& document) {
+    context_.appData->SetFileName(document.fileName);
+    savedStep_ = document.savedStep;
 }
 
 void CZelkController::ShowHistoryState() {
@@ -68,7 +83,7 @@ void CZelkController::StepHistory(bool back) {
         history_->redo();
     }
     // Back at the state last loaded or saved, the figure is unchanged again.
-    context_.figure->SetDirty(!history_->isClean());
+    context_.figure->SetDirty(HistoryStep() != savedStep_);
     ShowHistoryState();
 }
 

@@ -29,11 +29,16 @@ FigureEdit* FigureEdit::Removed(CZelkData& figure, int32_t index, const QString&
 }
 
 FigureEdit* FigureEdit::Replaced(CZelkData& figure, QStringList lines, const QString& comment,
-                                 const Pointers& before, const Pointers& after, Refresh refresh) {
+                                 const Pointers& before, const Pointers& after, Refresh refresh,
+                                 const Document& documentBefore, const Document& documentAfter,
+                                 DocumentRefresh document) {
     auto* edit = new FigureEdit(Kind::Replaced, figure, QStringLiteral("新しい図"), before, after,
                                 std::move(refresh));
     edit->lines_ = std::move(lines);
     edit->comment_ = comment;
+    edit->documentBefore_ = documentBefore;
+    edit->documentAfter_ = documentAfter;
+    edit->document_ = std::move(document);
     return edit;
 }
 
@@ -61,6 +66,9 @@ void FigureEdit::undo() {
         break;
     }
     applied_ = false;
+    if (document_) {
+        document_(documentBefore_);
+    }
     if (refresh_) {
         refresh_(before_);
     }
@@ -83,6 +91,9 @@ void FigureEdit::redo() {
         break;
     }
     applied_ = true;
+    if (document_) {
+        document_(documentAfter_);
+    }
     if (refresh_) {
         refresh_(after_);
     }

@@ -23,6 +23,13 @@ public:
     };
     // Called after every undo and redo with the pointers of the state now shown.
     using Refresh = std::function<void(const Pointers&)>;
+    // The document a new figure leaves behind or returns to: its file name, and the step of
+    // the history (counted from the history's start) that is saved in that file; -1 for none.
+    struct Document {
+        QString fileName;
+        int64_t savedStep = -1;
+    };
+    using DocumentRefresh = std::function<void(const Document&)>;
 
     static FigureEdit* Added(CZelkData& figure, int32_t index, const QString& line,
                              const QString& text, const Pointers& before, const Pointers& after,
@@ -30,9 +37,12 @@ public:
     static FigureEdit* Removed(CZelkData& figure, int32_t index, const QString& line,
                                const QString& text, const Pointers& before, const Pointers& after,
                                Refresh refresh);
-    // lines and comment: the figure before it was replaced by an empty one.
+    // lines and comment: the figure before it was replaced by an empty one; the documents
+    // before and after come back with undo and redo.
     static FigureEdit* Replaced(CZelkData& figure, QStringList lines, const QString& comment,
-                                const Pointers& before, const Pointers& after, Refresh refresh);
+                                const Pointers& before, const Pointers& after, Refresh refresh,
+                                const Document& documentBefore, const Document& documentAfter,
+                                DocumentRefresh document);
 
     void undo() override;
     void redo() override;
@@ -56,5 +66,8 @@ private:
     Pointers before_;
     Pointers after_;
     Refresh refresh_;
+    Document documentBefore_;
+    Document documentAfter_;
+    DocumentRefresh document_;
     bool applied_ = true;
 };

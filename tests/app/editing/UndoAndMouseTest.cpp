@@ -107,6 +107,49 @@ TEST_F(UndoAndMouse, DrawingChangesUndoAndRedoInOrder) {
     EXPECT_FALSE(RedoItem()->isEnabled());
 }
 
+// Undoing a new figure brings back the file it replaced: its name, and the changed mark as
+// it was; redo empties the figure again, unnamed and unchanged. Further steps back and
+// forth still know which state is the saved one.
+TEST_F(UndoAndMouse, UndoOfANewFigureBringsBackTheFileAndItsMark) {
+    LoadSquareInFront();
+    const QString name = Data("square.zlk");
+    const QStringList loaded = Lines();
+    Send("NEW_FIGURE");
+    EXPECT_TRUE(AppData().FileName().isEmpty());
+    EXPECT_FALSE(Changed());
+    Send("UNDO");
+    EXPECT_EQ(Lines(), loaded);
+    EXPECT_EQ(AppData().FileName(), name);
+    EXPECT_TRUE(Title().contains(QStringLiteral("square.zlk"))) << Title().toStdString();
+    EXPECT_FALSE(Changed()) << "the lines are those of the file";
+    Send("REDO");
+    EXPECT_TRUE(Lines().isEmpty());
+    EXPECT_TRUE(AppData().FileName().isEmpty());
+    EXPECT_FALSE(Changed());
+
+    // A changed figure replaced: undo says it is changed; one more undo reaches the file.
+    Send("UNDO");
+    Send("DRAW_MODE");
+    Send("APPLY");
+    Send("POINTER_MOVE_Y");
+    Send("APPLY");
+    ASSERT_TRUE(Changed());
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    Send("NEW_FIGURE");
+    EXPECT_FALSE(Changed());
+    Send("UNDO");
+    EXPECT_EQ(AppData().FileName(), name);
+    EXPECT_TRUE(Changed());
+    Send("UNDO");
+    EXPECT_EQ(Lines(), loaded);
+    EXPECT_FALSE(Changed()) << "back at the state in the file";
+    Send("REDO");
+    Send("REDO");
+    EXPECT_TRUE(Lines().isEmpty());
+    EXPECT_FALSE(Changed());
+    EXPECT_TRUE(AppData().FileName().isEmpty());
+}
+
 TEST_F(UndoAndMouse, DetailedInputChangesUndoAndRedo) {
     LoadSquareInFront();
     const QStringList loaded = Lines();
