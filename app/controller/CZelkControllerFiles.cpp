@@ -82,8 +82,9 @@ void CZelkController::PutFigureInPlace(CZelkData& figure, bool unsaved) {
     ClearHistory(unsaved);
     context_.appData->SetRatio(FitRatio());
     context_.view->SetRatio(context_.appData->Ratio());
-    RebuildView();
-    RefreshProInterfaceAfterLoad();
+    // A half-drawn line belonged to the figure that went: the pointers start again at the
+    // origin, and the view, the read-out and the panel show the new figure.
+    ShowHistoryStep(FigureEdit::Pointers{});
 }
 
 bool CZelkController::SaveFigureFile(const QString& FileName) {

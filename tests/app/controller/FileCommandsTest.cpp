@@ -67,6 +67,32 @@ TEST_F(FileCommands, FailedLoadPutsBackThePreviousFileAndFolder) {
     EXPECT_EQ(CountCues("FileLoad.wav"), 1);
 }
 
+// A line half drawn when another file is opened belonged to the figure that went: the
+// pointers start again at the origin, and the view and the read-out say so.
+TEST_F(FileCommands, OpeningAFileStartsThePointersAfresh) {
+    const QString other = Data("other.zlk");
+    WriteFigure(other, "0 0 0 1\r\n0 0 0 30 0 0\r\nother\r\n");
+    Figure().SetDirty(false);
+    Send("DRAW_MODE");
+    Send("POINTER_MOVE_X");
+    Send("APPLY");
+    Send("POINTER_MOVE_Y");
+    ASSERT_EQ(AppData().Pointer(), DrawingPointer::To);
+    ASSERT_TRUE(Window().StatusText(1).contains(QStringLiteral(") -【")));
+    dialogs.ChooseFile(other);
+    Send("LOAD");
+    ASSERT_EQ(AppData().FileName(), other);
+    EXPECT_EQ(AppData().Pointer(), DrawingPointer::From);
+    EXPECT_EQ(View().PointerFrom(), QStringLiteral("0,0,0"));
+    EXPECT_EQ(View().PointerTo(), QStringLiteral("0,0,0"));
+    EXPECT_FALSE(View().ViewPointerTo());
+    EXPECT_EQ(Window().StatusText(1), QStringLiteral("ポインタの位置 【 0 , 0 , 0 】"));
+    // The next APPLY starts a line at the origin; it does not finish the old one.
+    Send("APPLY");
+    EXPECT_EQ(AppData().Pointer(), DrawingPointer::To);
+    EXPECT_EQ(Figure().NumberOfLines(), 1);
+}
+
 TEST_F(FileCommands, CancelledSaveStillLeavesTheSafetyCopies) {
     Figure().AddLine(QStringLiteral("1,2,3,4,5,6"));
     dialogs.ChooseFile(std::nullopt);
