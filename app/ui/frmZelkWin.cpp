@@ -571,10 +571,12 @@ void frmZelkWin::SetDrawingControlsEnabled(bool enabled) {
 
 void frmZelkWin::SetViewMode() {
     SetDrawingControlsEnabled(false);
+    ShowDrawingMenus(false);
 }
 
 void frmZelkWin::SetDrawMode() {
     SetDrawingControlsEnabled(true);
+    ShowDrawingMenus(true);
     if (context_.appData != nullptr && context_.appData->ProInterface()) {
         SendPro(QStringLiteral("REFLESH_PRO_INTERFACE"));
     }
@@ -608,7 +610,12 @@ void frmZelkWin::ChangeToEasyInterface() {
 
 void frmZelkWin::OnDrawMenu() {
     Send(QStringLiteral("CHANGE_MODE"));
-    const bool drawing = context_.appData != nullptr && context_.appData->Drawing();
+    ShowDrawingMenus(context_.appData != nullptr && context_.appData->Drawing());
+}
+
+// However the mode changes (menu, tool bar, key, another command), 作図's check mark and
+// the levels follow it.
+void frmZelkWin::ShowDrawingMenus(bool drawing) {
     Action(QStringLiteral("mnuDraw"))->setChecked(drawing);
     for (const char* name : {"mnuBeginner", "mnuMidClass", "mnuSenior"}) {
         Action(QString::fromLatin1(name))->setEnabled(drawing);

@@ -112,6 +112,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ShowDrawingMenus(bool drawing);
     void Send(const QString& command);
     void SendPro(const QString& command);
     void BuildMenus();

@@ -78,6 +78,18 @@ TEST_F(MainWindow, ButtonsAndMenusSendTheirCommands) {
     draw->trigger();
     EXPECT_TRUE(draw->isChecked());
     EXPECT_TRUE(senior->isEnabled());
+    // The mark follows the mode however it changes: the tool bar's pencil, a command.
+    Window().ToolBarButton("cmdDrawFig")->click();
+    EXPECT_EQ(AppData().Mode(), QStringLiteral("VIEW_MODE"));
+    EXPECT_FALSE(draw->isChecked());
+    EXPECT_FALSE(senior->isEnabled());
+    Window().ToolBarButton("cmdDrawFig")->click();
+    EXPECT_TRUE(draw->isChecked());
+    Send("VIEW_MODE");
+    EXPECT_FALSE(draw->isChecked());
+    Send("DRAW_MODE");
+    EXPECT_TRUE(draw->isChecked());
+    EXPECT_TRUE(senior->isEnabled());
 
     const float ratio = AppData().Ratio();
     Window().ToolBarButton("cmdMagnify")->click();
