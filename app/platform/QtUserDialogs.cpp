@@ -78,22 +78,12 @@ QtUserDialogs::ExportFile(const QString& initialFolder, const QString& baseName,
     const QString start = initialFolder + u'/' +
                           (baseName.isEmpty() ? QStringLiteral("zelk") : baseName) + u'.' +
                           kinds.front().suffix;
-    QString name = QFileDialog::getSaveFileName(parent_, QStringLiteral("エクスポート"), start,
-                                                filters.join(QStringLiteral(";;")), &selected);
+    const QString name = QFileDialog::getSaveFileName(
+        parent_, QStringLiteral("エクスポート"), start, filters.join(QStringLiteral(";;")), &selected);
     if (name.isEmpty()) {
         return std::nullopt;
     }
-    const FileKind* chosen = &kinds.front();
-    for (const FileKind& kind : kinds) {
-        if (selected == kind.filter) {
-            chosen = &kind;
-        }
-    }
-    // The file gets the extension of its kind, so that other programs know it.
-    if (QFileInfo(name).suffix().compare(chosen->suffix, Qt::CaseInsensitive) != 0) {
-        name += u'.' + chosen->suffix;
-    }
-    return ExportChoice{name, chosen->kind};
+    return SettleExport(name, selected, kinds);
 }
 
 std::optional<UserDialogs::ImportChoice> QtUserDialogs::ImportFile(const QString& initialFolder,

@@ -69,6 +69,12 @@ public:
     virtual std::unique_ptr<Progress> ShowProgress(const QString& text,
                                                    std::function<void()> cancel) = 0;
 
+    // What an export dialog settles on: a typed extension of a kind offered decides the
+    // kind (the selected one when it shares the extension); otherwise the selected kind's
+    // extension is added. selected: the filter text selected.
+    static ExportChoice SettleExport(const QString& name, const QString& selected,
+                                     const std::vector<FileKind>& kinds);
+
     // The model's notices (failed loads and saves) become OK boxes of this object.
     void RouteModelNoticesHere();
 

@@ -432,6 +432,37 @@ TEST(ExchangeFormatsTable, DialogCommandLineAndHelpReadOneTable) {
     for (const char* model : {"*.obj", "*.stl", "*.ply", "*.gltf", "*.dxf"}) {
         EXPECT_TRUE(ExchangeFormats::ImportFilter().contains(QString::fromLatin1(model))) << model;
     }
+
+    // The export dialog: a typed extension of a kind offered decides the kind, whatever
+    // filter is selected; the selected kind wins among kinds of one extension; a name
+    // without a known extension gets the selected kind's.
+    using K = UserDialogs::ExportKind;
+    const auto filterOf = [&kinds](K kind) {
+        for (const auto& k : kinds) {
+            if (k.kind == kind) {
+                return k.filter;
+            }
+        }
+        return QString();
+    };
+    struct Typed {
+        const char* name;
+        K selected;
+        const char* path;
+        K kind;
+    };
+    for (const Typed t : {Typed{"/d/exp1.gif", K::SvgSheet, "/d/exp1.gif", K::Gif},
+                          Typed{"/d/exp1.OBJ", K::Png2, "/d/exp1.OBJ", K::Obj},
+                          Typed{"/d/exp1.png", K::SvgSheet, "/d/exp1.png", K::Png1},
+                          Typed{"/d/exp1.png", K::Png4, "/d/exp1.png", K::Png4},
+                          Typed{"/d/exp1.svg", K::SvgView, "/d/exp1.svg", K::SvgView},
+                          Typed{"/d/exp1", K::Dxf, "/d/exp1.dxf", K::Dxf},
+                          Typed{"/d/exp1.txt", K::SvgSheet, "/d/exp1.txt.svg", K::SvgSheet}}) {
+        const UserDialogs::ExportChoice settled = UserDialogs::SettleExport(
+            QString::fromLatin1(t.name), filterOf(t.selected), kinds);
+        EXPECT_EQ(settled.path, QString::fromLatin1(t.path)) << t.name;
+        EXPECT_EQ(settled.kind, t.kind) << t.name;
+    }
 }
 
 } // namespace
