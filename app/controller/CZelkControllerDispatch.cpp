@@ -195,17 +195,14 @@ void CZelkController::UpdateTitle() {
 
 void CZelkController::UpdateRecentMenu() {
     IMainWindow& window = *context_.window;
-    if (context_.appData->GetHistory(0).isEmpty()) {
-        window.SetRecentSeparatorVisible(false);
-        return;
-    }
+    // Every place is set, so that an entry taken off the list leaves the menu too.
+    bool any = false;
     for (int16_t i = 0; i < context_.appData->FileNameHistoryNum(); ++i) {
         const QString entry = context_.appData->GetHistory(i);
         window.SetRecentItem(i, entry);
-        if (!entry.isEmpty()) {
-            window.SetRecentSeparatorVisible(true);
-        }
+        any = any || !entry.isEmpty();
     }
+    window.SetRecentSeparatorVisible(any);
 }
 
 void CZelkController::ShowCondition(const QString& text) {

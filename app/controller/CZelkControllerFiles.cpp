@@ -181,6 +181,12 @@ void CZelkController::LoadRecent(int index) {
     }
     const QString name = context_.window->RecentItemText(index);
     if (!LoadFigureFile(name)) {
+        // A file that is gone leaves the list once the user has been told (a damaged one
+        // stays: it may be mended).
+        if (!name.isEmpty() && !QFileInfo::exists(name)) {
+            app.RemoveHistory(name);
+            UpdateRecentMenu();
+        }
         return;
     }
     app.SetFileName(name);

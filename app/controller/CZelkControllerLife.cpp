@@ -119,6 +119,8 @@ void CZelkController::Boot() {
         context_.dialogs->Message(notice, QString(), UserDialogs::Buttons::Ok);
         const QString recovered = AdoptRecoveryFile(recovery.first());
         app.SetFileName(recovered);
+        // The recovery file is removed at the next normal end: never a recent file.
+        app.RemoveHistory(recovered);
         if (LoadFigureFile(recovered)) {
             // Recovered work exists nowhere else: it counts as unsaved, so quitting,
             // opening or starting anew asks before it can be lost.

@@ -139,3 +139,8 @@ void CAppData::AddHistory(const QString& fileName) {
     }
     history_[0] = fileName;
 }
+
+void CAppData::RemoveHistory(const QString& fileName) {
+    auto kept = std::remove(history_.begin(), history_.end(), fileName);
+    std::fill(kept, history_.end(), QString());
+}

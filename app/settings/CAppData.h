@@ -109,6 +109,8 @@ public:
     QString GetHistory(int16_t index) const;
     // Stores a name at one place, as the settings file restores the list.
     void SetHistory(int16_t index, const QString& fileName);
+    // Takes a file off the recent list; the later entries move up.
+    void RemoveHistory(const QString& fileName);
 
     static constexpr int16_t kHistoryPlaces = 5;
 

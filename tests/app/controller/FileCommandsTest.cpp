@@ -222,14 +222,22 @@ TEST_F(FileCommands, RecentFilesAskBeforeDiscardingAndSurviveAMissingFile) {
     EXPECT_EQ(AppData().FileName(), one);
     EXPECT_TRUE(dialogs.ScriptUsedUp());
 
-    // A file that has gone: the message, and the figure stays exactly as it was.
+    // A file that has gone: the message, the figure stays exactly as it was, and the entry
+    // leaves the list (a damaged file stays on it).
     Figure().SetDirty(false);
     QFile::remove(two);
     Send("LOAD_RECENT_1");
     EXPECT_EQ(dialogs.calls.last().caption, QStringLiteral("データ読み込みエラー"));
     EXPECT_EQ(AppData().FileName(), one);
     EXPECT_EQ(Figure().NumberOfLines(), 2);
-    EXPECT_EQ(Window().RecentItem(1)->text(), two);
+    EXPECT_EQ(Window().RecentItem(0)->text(), one);
+    EXPECT_FALSE(Window().RecentItem(1)->isVisible());
+    for (int i = 0; i < AppData().FileNameHistoryNum(); ++i) {
+        EXPECT_NE(AppData().GetHistory(static_cast<int16_t>(i)), two);
+    }
+    WriteFigure(one, "damaged");
+    Send("LOAD_RECENT_0");
+    EXPECT_EQ(Window().RecentItem(0)->text(), one);
 }
 
 } // namespace
