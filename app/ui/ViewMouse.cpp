@@ -38,11 +38,13 @@ bool ViewMouse::Handle(QEvent* event) {
             return true;
         }
         dragged_ = true;
-        // One whole degree a pixel: right turns the figure right, up turns it up.
+        // One whole degree a pixel, the near side following the hand: dragging right
+        // brings it right (the longitude grows), dragging down brings it down (the eye
+        // rises, the latitude grows).
         const QPoint delta = at - lastDragAt_;
         lastDragAt_ = at;
         if (!delta.isNull()) {
-            controller->TurnBy(-delta.x(), -delta.y());
+            controller->TurnBy(delta.x(), delta.y());
         }
         return true;
     }

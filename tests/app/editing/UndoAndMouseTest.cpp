@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QUndoStack>
 #include <QWheelEvent>
+#include <limits>
 
 namespace {
 
@@ -236,16 +237,50 @@ TEST_F(UndoAndMouse, DraggingTurnsByWholeDegreesWithoutCues) {
     QTest::mouseMove(&View(), start + QPoint(15, 0));
     QTest::mouseMove(&View(), start + QPoint(30, -20));
     QTest::mouseRelease(&View(), Qt::LeftButton, Qt::NoModifier, start + QPoint(30, -20));
-    EXPECT_EQ(AppData().Longitude(), -45 - 30);
-    EXPECT_EQ(AppData().Latitude(), 35 + 20);
-    EXPECT_EQ(Window().StatusText(2), QStringLiteral("視点の角度[-75° , 55°]"));
+    EXPECT_EQ(AppData().Longitude(), -45 + 30);
+    EXPECT_EQ(AppData().Latitude(), 35 - 20);
+    EXPECT_EQ(Window().StatusText(2), QStringLiteral("視点の角度[-15° , 15°]"));
     EXPECT_EQ(static_cast<int>(sound.cues.size()), cues) << "no burst of cues";
 
     // Past the limits the angles wrap as the turning commands wrap them.
     QTest::mousePress(&View(), Qt::LeftButton, Qt::NoModifier, start);
-    QTest::mouseMove(&View(), start + QPoint(0, -150));
-    QTest::mouseRelease(&View(), Qt::LeftButton, Qt::NoModifier, start + QPoint(0, -150));
-    EXPECT_EQ(AppData().Latitude(), 55 + 150 - 360);
+    QTest::mouseMove(&View(), start + QPoint(0, 170));
+    QTest::mouseRelease(&View(), Qt::LeftButton, Qt::NoModifier, start + QPoint(0, 170));
+    EXPECT_EQ(AppData().Latitude(), 15 + 170 - 360);
+}
+
+// The near side follows the hand: from the front, a line pointing at the viewer shows its
+// near end to the right after a drag to the right, and below after a drag down.
+TEST_F(UndoAndMouse, TheNearSideFollowsTheDrag) {
+    WriteFigure(Data("rod.zlk"), "0 0 0 1\r\n0 0 0 0 0 100\r\nrod\r\n");
+    ASSERT_TRUE(Controller().LoadFigureFile(Data("rod.zlk")));
+    // The drawn pixel farthest along a direction, and the corner found there.
+    const auto endAlong = [this](QPoint direction) {
+        const QImage& picture = View().ViewImage();
+        const QRgb back = picture.pixel(0, 0);
+        QPoint best(-1, -1);
+        int bestScore = std::numeric_limits<int>::min();
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const int score = x * direction.x() + y * direction.y();
+                if (picture.pixel(x, y) != back && score > bestScore) {
+                    bestScore = score;
+                    best = QPoint(x, y);
+                }
+            }
+        }
+        return View().NearestCorner(best.x(), best.y(), 6);
+    };
+    const QPoint start(200, 150);
+    for (const QPoint drag : {QPoint(25, 0), QPoint(0, 25)}) {
+        Send("FRONT_VIEW");
+        QTest::mousePress(&View(), Qt::LeftButton, Qt::NoModifier, start);
+        QTest::mouseMove(&View(), start + drag / 2);
+        QTest::mouseMove(&View(), start + drag);
+        QTest::mouseRelease(&View(), Qt::LeftButton, Qt::NoModifier, start + drag);
+        EXPECT_EQ(endAlong(drag), QStringLiteral("0,0,100")) << drag.x() << "," << drag.y();
+        EXPECT_EQ(endAlong(-drag), QStringLiteral("0,0,0")) << drag.x() << "," << drag.y();
+    }
 }
 
 TEST_F(UndoAndMouse, TheWheelZoomsOneStepANotch) {
