@@ -24,6 +24,11 @@ class ctlZelkView;
 // main view control and the main window.
 class CZelkController {
 public:
+    // How long each step of a walk to a standard view that the user asked for stays on
+    // screen at least: a display frame and a little more, so that a 90° turn of 5° steps
+    // takes about a third of a second. A step that takes longer to draw is not slowed.
+    static constexpr int kWalkStepMilliseconds = 18;
+
     // The minute between two autosaves.
     static constexpr int kAutosaveInterval = 60000;
     // Steps of undo kept.
@@ -34,6 +39,8 @@ public:
     CZelkController(const CZelkController&) = delete;
     CZelkController& operator=(const CZelkController&) = delete;
 
+    // The least time each step of a user's walk to a view stays on screen (0: no pause).
+    void SetWalkPace(int milliseconds) { walkStepMilliseconds_ = milliseconds; }
     // The command string of a command named in code, as the window sends it.
     static QString CommandText(CommandId command);
     // True when the command is in the table (exact comparison) and was run; while a
@@ -219,5 +226,8 @@ private:
     // Steps dropped from the history's start at its limit, and the step saved in the
     // current file (-1 for none), both counted from the history's start.
     int64_t droppedSteps_ = 0;
+    // True while a command the user asked for runs (not the steps of another command).
+    bool userRequest_ = false;
+    int walkStepMilliseconds_ = kWalkStepMilliseconds;
     int64_t savedStep_ = 0;
 };

@@ -135,7 +135,15 @@ bool CZelkController::CommandsHeld() const {
 bool CZelkController::SetCommand(const QString& command) {
     for (const CommandEntry& entry : CommandTable()) {
         if (command == QLatin1String(entry.command)) {
-            return Run(entry);
+            // The user's own request (not a step of another command): a walk to a view is
+            // paced so that it can be watched.
+            const bool outer = !userRequest_;
+            userRequest_ = true;
+            const bool ran = Run(entry);
+            if (outer) {
+                userRequest_ = false;
+            }
+            return ran;
         }
     }
     // Unknown: nothing runs, but the title is refreshed as after every command.
@@ -150,8 +158,13 @@ QString CZelkController::CommandText(CommandId command) {
 }
 
 bool CZelkController::Run(CommandId command) {
+    // A step of another command runs at full speed.
+    const bool request = userRequest_;
+    userRequest_ = false;
     // The table holds the commands in the order of the ids.
-    return Run(CommandTable()[static_cast<size_t>(command)]);
+    const bool ran = Run(CommandTable()[static_cast<size_t>(command)]);
+    userRequest_ = request;
+    return ran;
 }
 
 bool CZelkController::Run(const CommandEntry& entry) {

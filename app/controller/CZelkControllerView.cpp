@@ -10,6 +10,8 @@
 #include "NumberText.h"
 #include "ctlZelkView.h"
 
+#include <QElapsedTimer>
+#include <QThread>
 #include <algorithm>
 #include <cstdlib>
 
@@ -173,7 +175,20 @@ void CZelkController::TurnToView(int longitude, int latitude) {
         const auto toward = [step](int from, int to) {
             return from + std::clamp(to - from, -step, step);
         };
+        // Paced for the user's eye; the walks other commands make for their pictures
+        // run at full speed. No events run in the pause: keys wait in the window's queue.
+        const int pace = userRequest_ ? walkStepMilliseconds_ : 0;
+        QElapsedTimer stepTime;
+        bool first = true;
         while (app.Longitude() != longitude || app.Latitude() != latitude) {
+            if (!first && pace > 0) {
+                const qint64 left = pace * qint64{1000} - stepTime.nsecsElapsed() / 1000;
+                if (left > 0) {
+                    QThread::usleep(static_cast<unsigned long>(left));
+                }
+            }
+            first = false;
+            stepTime.start();
             PlayTurnSound();
             app.SetLatitude(toward(app.Latitude(), latitude));
             app.SetLongitude(toward(app.Longitude(), longitude));

@@ -187,6 +187,8 @@ void SessionDriver::Boot() {
         Fail("BOOT_ZELK failed");
         return;
     }
+    // Sessions check states, not what the eye sees: walks to a view are not paced.
+    app_->Context().controller->SetWalkPace(0);
     if (app_->Context().Folders().Data() != dir_.filePath(QStringLiteral("data"))) {
         Fail("the program keeps its data outside the session's folder");
         return;
@@ -245,6 +247,12 @@ bool SessionDriver::Step(Bytes& in) {
     dialogs_.ClearScript();
     dialogs_.calls.clear();
     sound_.cues.clear();
+
+    // Undoing or redoing a new figure brings back a file (or none) with its own clean state.
+    const QUndoStack& history = controller.History();
+    const int indexBefore = history.index();
+    const bool newFigureBehind = history.undoText() == QStringLiteral("新しい図");
+    const bool newFigureAhead = history.redoText() == QStringLiteral("新しい図");
 
     // Questions asked during the step get answers from the session's bytes.
     for (int i = 0; i < 3; ++i) {
@@ -382,6 +390,10 @@ bool SessionDriver::Step(Bytes& in) {
         dialogs_.ClearScript();
         Boot();
         return !failed_;
+    }
+    if ((newFigureBehind && history.index() == indexBefore - 1) ||
+        (newFigureAhead && history.index() == indexBefore + 1)) {
+        mayMoveCleanState = true;
     }
     if (getenv("ZDBG"))
         fprintf(stderr, "DBG %d %s dirty=%d title=%s clean=%d idx=%d\n", steps_, step.c_str(),

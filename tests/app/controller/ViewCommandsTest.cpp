@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTimer>
 #include <cmath>
@@ -59,7 +60,13 @@ TEST_F(ViewCommands, EveryStepOfAStandardViewReachesTheScreenWithoutOtherEventsR
     QApplication::processEvents();
     ASSERT_TRUE(View().isVisible());
     QList<std::pair<int, int>> painted;
-    PaintCounter counter([&] { painted.append({AppData().Longitude(), AppData().Latitude()}); });
+    QList<qint64> paintedAt;
+    QElapsedTimer clock;
+    clock.start();
+    PaintCounter counter([&] {
+        painted.append({AppData().Longitude(), AppData().Latitude()});
+        paintedAt.append(clock.nsecsElapsed());
+    });
     View().installEventFilter(&counter);
     bool otherEventRan = false;
     QTimer::singleShot(0, [&] { otherEventRan = true; });
@@ -78,6 +85,32 @@ TEST_F(ViewCommands, EveryStepOfAStandardViewReachesTheScreenWithoutOtherEventsR
     EXPECT_EQ(distinct.last(), std::make_pair(0, 0));
     QApplication::processEvents();
     EXPECT_TRUE(otherEventRan);
+
+    // Paced so that the eye follows: each step stays on the screen about a display frame,
+    // the eight steps after the first together at least eight times that.
+    const qint64 pace = CZelkController::kWalkStepMilliseconds * qint64{1000000};
+    QList<qint64> firstPaintOfStep;
+    for (qsizetype i = 0; i < painted.size(); ++i) {
+        if (i == 0 || painted[i] != painted[i - 1]) {
+            firstPaintOfStep.append(paintedAt[i]);
+        }
+    }
+    const qsizetype n = firstPaintOfStep.size();
+    for (qsizetype i = n - 8; i < n; ++i) {
+        EXPECT_GE(firstPaintOfStep[i] - firstPaintOfStep[i - 1], pace / 2) << i;
+    }
+    EXPECT_GE(firstPaintOfStep[n - 1] - firstPaintOfStep[n - 9], 7 * pace);
+}
+
+// The walks that other commands make to take their pictures (the three-view layout) are
+// not paced: with a pace of seconds a step, the layout still comes at once.
+TEST_F(ViewCommands, OnlyTheUsersOwnWalksArePaced) {
+    Controller().SetWalkPace(4000);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(Send("THIRD_ANGLE_PROJECTION_METHOD"));
+    EXPECT_TRUE(AppData().ThirdAngleProjectionMethodMode());
+    EXPECT_LT(clock.elapsed(), 4000) << "not one paced step in four walks";
 }
 
 TEST_F(ViewCommands, ContinuousTurningCyclesAndBlocksStandardViews) {
