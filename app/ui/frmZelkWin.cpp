@@ -5,6 +5,7 @@
 #include "CZelkController.h"
 #include "CZelkProController.h"
 #include "IconFactory.h"
+#include "MenuBarStyle.h"
 #include "MenuTable.h"
 #include "UserDialogs.h"
 #include "ViewMouse.h"
@@ -56,6 +57,10 @@ frmZelkWin::frmZelkWin(AppContext& context)
         box->hide();
     }
 
+    // The style belongs to the menu bar (a widget does not own the style it is given).
+    auto* menuStyle = new MenuBarStyle;
+    menuStyle->setParent(menuBar());
+    menuBar()->setStyle(menuStyle);
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
@@ -342,12 +347,16 @@ void frmZelkWin::SetFormSize(const QString& size) {
             }
         }
         chosen = best != nullptr ? best : smallest;
-        sizeNote_ = QStringLiteral("画面に収まらないため、ウィンドウの大きさを %1 にしました。")
-                        .arg(QString::fromLatin1(chosen->command));
     }
     Action(QString::fromLatin1(chosen->menuItem))->setChecked(true);
-    nominalWidth_ = chosen->width;
-    nominalHeight_ = chosen->height;
+    // Where not even the smallest size fits (a small screen at twice the scale), the
+    // window takes the area there is and the view gives way.
+    nominalWidth_ = std::min(chosen->width, area.width());
+    nominalHeight_ = std::min(chosen->height, area.height());
+    if (!fits(*ZelkStates::FormSize(formSize_))) {
+        sizeNote_ = QStringLiteral("画面に収まらないため、ウィンドウの大きさを %1 にしました。")
+                        .arg(QStringLiteral("%1x%2").arg(nominalWidth_).arg(nominalHeight_));
+    }
     threeViewLayout_ = false;
 
     // The whole window, frame included, is the nominal size.
@@ -360,8 +369,8 @@ void frmZelkWin::SetFormSize(const QString& size) {
     // Centred, and never with an edge off the screen.
     move(std::max(area.x(), area.x() + (area.width() - nominalWidth_) / 2),
          std::max(area.y(), area.y() + (area.height() - nominalHeight_) / 2));
-    if (!sizeNote_.isEmpty() && isVisible()) {
-        SetStatusText(1, sizeNote_);
+    if (isVisible()) {
+        ShowSizeNote();
     }
 
     LayoutStatusBar();
@@ -829,9 +838,24 @@ void frmZelkWin::closeEvent(QCloseEvent* event) {
 
 void frmZelkWin::ShowWindow() {
     show();
-    if (!sizeNote_.isEmpty()) {
-        SetStatusText(1, sizeNote_);
+    ShowSizeNote();
+}
+
+// The note about a size that does not fit takes status panel 1 for a while: once a size
+// fits again, what it replaced (the greeting, say) comes back.
+void frmZelkWin::ShowSizeNote() {
+    if (sizeNote_.isEmpty()) {
+        if (!shownNote_.isEmpty() && StatusText(1) == shownNote_) {
+            SetStatusText(1, replacedByNote_);
+        }
+        shownNote_.clear();
+        return;
     }
+    if (shownNote_.isEmpty() || StatusText(1) != shownNote_) {
+        replacedByNote_ = StatusText(1);
+    }
+    SetStatusText(1, sizeNote_);
+    shownNote_ = sizeNote_;
 }
 
 bool frmZelkWin::event(QEvent* event) {

@@ -113,6 +113,7 @@ protected:
 
 private:
     void ShowDrawingMenus(bool drawing);
+    void ShowSizeNote();
     void Send(const QString& command);
     void SendPro(const QString& command);
     void BuildMenus();
@@ -142,6 +143,9 @@ private:
     bool threeViewLayout_ = false;
     // Said in the status bar when a size did not fit on the screen.
     QString sizeNote_;
+    // The note as status panel 1 shows it, and the text it replaced there.
+    QString shownNote_;
+    QString replacedByNote_;
     // The status panels: the angle panel as wide as its widest text, the other the rest;
     // a text too long for its panel is set in a smaller font.
     void FitStatusPanels();

@@ -18,19 +18,30 @@ TEST_F(Screens, TheWindowAlwaysLiesWhollyOnTheScreen) {
     Window().show();
     QApplication::processEvents();
     const QRect area = Window().screen()->availableGeometry();
+    const QString greeting = QStringLiteral("さあ、立体ゼルクをはじめましょう！   <2026/12/08>");
+    Controller().ShowCondition(greeting);
+    bool noteShown = false;
     for (const FormSizeEntry& requested : ZelkStates::FormSizes()) {
         Send(requested.command);
         const QRect outer = Window().frameGeometry();
         EXPECT_TRUE(area.contains(outer)) << requested.command;
+        // The status bar and the bottom of the view are on the screen.
+        const QWidget* status = Window().findChild<QWidget*>(QStringLiteral("sbrCurrentCondition"));
+        const QRect statusOnScreen(status->mapToGlobal(QPoint(0, 0)), status->size());
+        EXPECT_TRUE(area.contains(statusOnScreen)) << requested.command;
+        EXPECT_GT(View().height(), 0) << requested.command;
         const bool fits = requested.width <= area.width() && requested.height <= area.height();
         if (fits) {
             EXPECT_EQ(outer.size(), QSize(requested.width, requested.height)) << requested.command;
+            // A size that fits again brings back what the note replaced.
+            EXPECT_EQ(Window().StatusText(1), greeting) << requested.command;
             continue;
         }
-        // The largest size that fits (or the smallest of all where none does), and a word
-        // in the status bar.
+        // The largest size that fits; where none does, the whole area there is.
         QSize best;
+        bool anyFitsHigh = false;
         for (const FormSizeEntry& e : ZelkStates::FormSizes()) {
+            anyFitsHigh = anyFitsHigh || e.height <= area.height();
             if (e.width <= area.width() && e.height <= area.height() &&
                 e.width * e.height > best.width() * best.height()) {
                 best = QSize(e.width, e.height);
@@ -39,8 +50,18 @@ TEST_F(Screens, TheWindowAlwaysLiesWhollyOnTheScreen) {
         if (best.isValid()) {
             EXPECT_EQ(outer.size(), best) << requested.command;
         }
+        if (!anyFitsHigh) {
+            EXPECT_EQ(outer.height(), area.height()) << requested.command;
+        }
         EXPECT_TRUE(Window().StatusText(1).startsWith(QStringLiteral("画面に収まらないため")))
             << requested.command;
+        noteShown = true;
+    }
+    if (noteShown) {
+        Controller().ShowCondition(QStringLiteral("作図モードです。"));
+        Send(ZelkStates::FormSizes()[3].command);
+        Send(ZelkStates::FormSizes()[1].command);
+        EXPECT_NE(Window().StatusText(1), greeting) << "only what the note replaced comes back";
     }
 }
 

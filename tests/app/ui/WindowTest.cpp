@@ -1,4 +1,7 @@
 #include "AppFixture.h"
+#include <QTest>
+#include <QMenuBar>
+#include <QMenu>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -95,6 +98,33 @@ TEST_F(MainWindow, ButtonsAndMenusSendTheirCommands) {
     Window().ToolBarButton("cmdMagnify")->click();
     EXPECT_GT(AppData().Ratio(), ratio);
     EXPECT_EQ(Window().ToolBarButton("cmdNoSuchButton"), nullptr);
+}
+
+// A tap on Alt, or Esc out of a menu, leaves the keys with the window: X still moves the
+// pointer and Enter still fixes it, nothing goes unseen to the menu bar.
+TEST_F(MainWindow, NoKeyGoesUnseenToTheMenuBar) {
+    Window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    Send("DRAW_MODE");
+    Send("DIFFICULTY_MIDIUM");
+    const auto keysReachTheWindow = [this](const char* after) {
+        EXPECT_FALSE(Window().menuBar()->hasFocus()) << after;
+        EXPECT_EQ(Window().menuBar()->activeAction(), nullptr) << after;
+        const int x = AppData().PointerFromX();
+        QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
+                                                                 : &Window();
+        QTest::keyClick(target, Qt::Key_X);
+        EXPECT_EQ(AppData().PointerFromX(), x + 10) << after;
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << after;
+    };
+    QTest::keyClick(&Window(), Qt::Key_Alt);
+    keysReachTheWindow("a tap on Alt");
+
+    QMenu* file = Window().findChild<QMenu*>(QStringLiteral("mnuFile"));
+    QTimer::singleShot(0, [file] { QTest::keyClick(file, Qt::Key_Escape); });
+    Window().menuBar()->setActiveAction(file->menuAction());
+    QTRY_VERIFY(!file->isVisible());
+    keysReachTheWindow("Esc out of a menu");
 }
 
 TEST_F(MainWindow, ClosingAsksAndOnlyFinEnds) {
