@@ -1,7 +1,8 @@
 # Shared by the end-to-end tests: a program folder of its own, an X server of its own
 # (never reset, so that a killed client cannot take the display down with it), waiting
 # for windows and titles, and the program's own output on any failure.
-# The caller sets: program (the built program folder, or "" for an installed program).
+# The caller sets: program (the built program folder, or "" for an installed program),
+# and may set ZELK_E2E_SCREEN (the screen size, 1280x1024 when unset).
 
 for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
@@ -42,7 +43,7 @@ fi
 # other's socket as stale), so servers start one at a time, under a lock.
 exec 9>"${TMPDIR:-/tmp}/zelk-e2e-xvfb.lock"
 flock 9
-Xvfb -displayfd 5 -noreset -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 5 -noreset -screen 0 "${ZELK_E2E_SCREEN:-1280x1024}x24" -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 if [ ! -s "$work/display" ]; then
