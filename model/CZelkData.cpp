@@ -54,6 +54,20 @@ bool CZelkData::IsDuplicateLine(const CLine& line) const {
     return index_.contains(KeyOf(line));
 }
 
+int32_t CZelkData::IndexOf(const CLine& given) const {
+    const CLine line = Canonical(given);
+    if (!IsDuplicateLine(line)) {
+        return 0;
+    }
+    const SegmentKey key = KeyOf(line);
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        if (KeyOf(lines_[i]) == key) {
+            return static_cast<int32_t>(i + 1);
+        }
+    }
+    return 0;
+}
+
 bool CZelkData::IsValidLine(const CLine& line) const {
     return !IsZeroLengthLine(line) && !IsDuplicateLine(line);
 }

@@ -61,6 +61,9 @@ public:
     void SetDirty(bool dirty) { dirty_ = dirty; }
     // True when the figure holds this segment (either way round), as a file keeps it.
     bool Contains(const CLine& line) const { return IsDuplicateLine(Canonical(line)); }
+    // The number (from 1) of the line that is the same segment as line, in either
+    // direction; 0 for none.
+    int32_t IndexOf(const CLine& line) const;
     // Room for n lines at once, for a figure about to be filled with many.
     void Reserve(int32_t n);
     // True when no more lines fit.

@@ -180,10 +180,15 @@ private:
     void PrintPicture(bool entireForm);
     void ShowThumbnailBrowser();
     void ShowHelp();
-    // The view's picture as a copy command makes it, without touching the clipboard.
+    // The view's picture as a copy command makes it, without touching the clipboard (at
+    // the screen's scale: sharp at 2x).
     QImage ViewPicture();
-    // The same in black on white, the mode and colours put back afterwards.
-    QImage MonochromePicture();
+    // The same at one pixel to one of the control's, whatever the screen's scale: the size
+    // files and printouts keep.
+    QImage PartSizePicture();
+    // The view's picture in black on white, the mode and colours put back afterwards;
+    // partSize: as PartSizePicture, else as ViewPicture.
+    QImage MonochromePicture(bool partSize = false);
 
     // Pointer and line construction (app/editing/CZelkControllerDrawing.cpp).
     void MovePointer(int axis, int sign);

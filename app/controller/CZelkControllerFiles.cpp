@@ -257,10 +257,9 @@ void CZelkController::ClearFigure() {
         lines << figure.GetLine(i);
     }
     const QString comment = figure.Comment();
-    const FigureEdit::Document documentBefore{context_.appData->FileName(),
-                                              figure.IsDirty() && savedStep_ == HistoryStep()
-                                                  ? -1
-                                                  : savedStep_};
+    const FigureEdit::Document documentBefore{
+        context_.appData->FileName(),
+        figure.IsDirty() && savedStep_ == HistoryStep() ? -1 : savedStep_};
     context_.figure->ClearData();
     context_.appData->ClearData();
     ctlZelkView& view = *context_.view;

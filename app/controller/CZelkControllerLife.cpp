@@ -249,10 +249,12 @@ void CZelkController::SaveRecoveryCopy() {
 void CZelkController::DeleteAutosaveFile() {
     CFileHandling files(*context_.dialogs);
     const QString path = AutosavePath();
+    // The file handling has said what went wrong; the removal error says what it means.
     if (files.FileExists(path) && !files.DeleteFile(path)) {
         context_.dialogs->Message(
-            QStringLiteral("問題発生！\r\nautosave.zlk\u3000が削除できませんでした。"), QString(),
-            UserDialogs::Buttons::Ok);
+            QStringLiteral("エラーが発生しました。Autosaveファイルの削除は正常に行われなかった"
+                           "可能性があります。"),
+            QString(), UserDialogs::Buttons::Ok);
     }
 }
 

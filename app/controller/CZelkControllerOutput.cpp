@@ -28,7 +28,11 @@ void CZelkController::NormalCopy() {
     context_.clipboard->SetImage(ViewPicture());
 }
 
-QImage CZelkController::MonochromePicture() {
+QImage CZelkController::PartSizePicture() {
+    return context_.view->Renderer().Picture(1);
+}
+
+QImage CZelkController::MonochromePicture(bool partSize) {
     const bool drawing = context_.appData->Drawing();
     if (drawing) {
         EnterViewMode();
@@ -40,7 +44,7 @@ QImage CZelkController::MonochromePicture() {
     view.SetFigColor(0);
     view.Draw();
     LetEventsRun();
-    const QImage picture = ViewPicture();
+    const QImage picture = partSize ? PartSizePicture() : ViewPicture();
     LetEventsRun();
     view.SetFigColor(fig);
     view.SetBackColor(back);
@@ -85,11 +89,15 @@ void CZelkController::MakeParaParaAnime() {
     const QString folder = name.isEmpty() ? app.DataPath() : app.DataPath() + u'/' + name;
     CFileHandling files(*context_.dialogs);
     bool ok = files.FolderExists(folder) || files.CreateFolder(folder);
+    int written = 0;
     for (int frame = 1; ok && frame <= 36; ++frame) {
-        // Each frame comes straight from the view; the user's clipboard is left alone.
+        // Each frame comes straight from the view, 200 × 150 at any screen scale; the
+        // user's clipboard is left alone.
         const QString path =
             folder + u'/' + name + QStringLiteral("_ANIME%1.bmp").arg(frame, 3, 10, QChar(u'0'));
-        if (!ViewPicture().save(path, "BMP")) {
+        if (PartSizePicture().save(path, "BMP")) {
+            ++written;
+        } else {
             context_.dialogs->Message(
                 QStringLiteral("アニメーションの画像を保存できませんでした。\r\n") + path,
                 QString(), UserDialogs::Buttons::Ok);
@@ -109,6 +117,11 @@ void CZelkController::MakeParaParaAnime() {
     app.SetRatio(FitRatio());
     view.SetRatio(app.Ratio());
     Run(CommandId::Redraw);
+    // Where the frames went, once all of them are there.
+    if (ok && written == 36) {
+        ShowCondition(QStringLiteral("アニメーションの画像 36 枚を書き出しました：") + folder +
+                      u'/' + name + QStringLiteral("_ANIME001.bmp ～ _ANIME036.bmp"));
+    }
 }
 
 void CZelkController::PrintEntireForm() {
@@ -131,10 +144,15 @@ void CZelkController::PrintPicture(bool entireForm) {
     Printer::Page page;
     if (entireForm) {
         LetEventsRun();
-        page.picture = context_.window->EntireFormPicture();
         page.size = context_.window->EntireFormSize();
+        // A printout keeps the window's size in pixels at any screen scale.
+        page.picture = context_.window->EntireFormPicture();
+        if (page.picture.size() != page.size && !page.size.isEmpty()) {
+            page.picture =
+                page.picture.scaled(page.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
     } else {
-        page.picture = MonochromePicture();
+        page.picture = MonochromePicture(true);
         page.size = context_.view->size();
     }
     page.fileName = context_.appData->FileName();

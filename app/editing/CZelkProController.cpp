@@ -183,8 +183,39 @@ void CZelkProController::ApplyLine() {
         SetUpScrollBar();
     } else {
         Notice(QStringLiteral("Apply Failed"));
+        context_.controller->ShowCondition(QStringLiteral("線を加えられませんでした：") +
+                                           RefusalOf(fields));
     }
     RefreshProInterface();
+}
+
+// Why the figure took no line of these six fields (from x, y, z, to x, y, z).
+QString CZelkProController::RefusalOf(const QStringList& fields) const {
+    const CZelkData& figure = *context_.figure;
+    static const char* const kNames[6] = {"始点の X", "始点の Y", "始点の Z",
+                                          "終点の X", "終点の Y", "終点の Z"};
+    float v[6];
+    for (int i = 0; i < 6; ++i) {
+        if (!NumberText::ToSingle(fields[i], v[i])) {
+            return QString::fromUtf8(kNames[i]) + QStringLiteral(" 座標「") + fields[i] +
+                   QStringLiteral("」が数ではありません。");
+        }
+    }
+    const CLine line{v[0], v[1], v[2], v[3], v[4], v[5]};
+    bool sameEnds = true;
+    for (int i = 0; i < 3; ++i) {
+        sameEnds = sameEnds && NumberText::Canonical(v[i]) == NumberText::Canonical(v[i + 3]);
+    }
+    if (sameEnds) {
+        return QStringLiteral("始点と終点が同じです（長さ 0 の線）。");
+    }
+    if (const int32_t same = figure.IndexOf(line); same > 0) {
+        return QString::number(same) + QStringLiteral(" 番目の線と同じ線です。");
+    }
+    if (figure.IsFull()) {
+        return QStringLiteral("線は %1 本までです。").arg(CZelkData::kMaxLines);
+    }
+    return QStringLiteral("線として読めませんでした。");
 }
 
 void CZelkProController::DeleteCurrentLine() {

@@ -35,6 +35,7 @@ private:
     static const std::vector<CommandEntry>& CommandTable();
 
     void Forward(CommandId command);
+    QString RefusalOf(const QStringList& fields) const;
     void RefreshProInterface();
     void SetUpScrollBar();
     void ShowLineNumber();

@@ -78,8 +78,9 @@ QtUserDialogs::ExportFile(const QString& initialFolder, const QString& baseName,
     const QString start = initialFolder + u'/' +
                           (baseName.isEmpty() ? QStringLiteral("zelk") : baseName) + u'.' +
                           kinds.front().suffix;
-    const QString name = QFileDialog::getSaveFileName(
-        parent_, QStringLiteral("エクスポート"), start, filters.join(QStringLiteral(";;")), &selected);
+    const QString name =
+        QFileDialog::getSaveFileName(parent_, QStringLiteral("エクスポート"), start,
+                                     filters.join(QStringLiteral(";;")), &selected);
     if (name.isEmpty()) {
         return std::nullopt;
     }

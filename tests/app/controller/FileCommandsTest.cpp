@@ -199,6 +199,28 @@ TEST_F(FileCommands, AutosaveKeepsTheChangedMark) {
     EXPECT_TRUE(QFile::exists(programDir.filePath("ZelkWin33.ini")));
 }
 
+// An autosave file that cannot be removed at the end (a folder nobody may write) is said
+// in the removal error's own words; the end goes on.
+TEST_F(FileCommands, AnAutosaveThatCannotBeRemovedIsSaid) {
+    Figure().SetDirty(false);
+    ASSERT_TRUE(Send("AUTOSAVE"));
+    ASSERT_TRUE(QFile::exists(Data("autosave.zlk")));
+    QFile folder(Data(""));
+    const QFileDevice::Permissions before = folder.permissions();
+    folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (QFile::copy(Data("autosave.zlk"), Data("probe.zlk"))) {
+        QFile::remove(Data("probe.zlk"));
+        folder.setPermissions(before);
+        GTEST_SKIP() << "this user may write any folder";
+    }
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    Send("FIN");
+    folder.setPermissions(before);
+    EXPECT_EQ(quitCalls, 1);
+    EXPECT_TRUE(dialogs.MessageTexts().contains(QStringLiteral(
+        "エラーが発生しました。Autosaveファイルの削除は正常に行われなかった可能性があります。")));
+}
+
 TEST_F(FileCommands, RecentFilesAskBeforeDiscardingAndSurviveAMissingFile) {
     const QString one = Data("one.zlk");
     const QString two = Data("two.zlk");

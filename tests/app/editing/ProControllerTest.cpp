@@ -54,6 +54,24 @@ TEST_F(Detailed, InsertsTypedLinesAndRefusesRepeats) {
     Pro("APPLY_LINE");
     EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("Apply Failed"));
     EXPECT_FALSE(Pro("apply_line"));
+
+    // The status bar says why each line was refused.
+    struct Refused {
+        QStringList fields;
+        const char* why;
+    };
+    for (const Refused& r :
+         {Refused{{"0", "x", "0", "0", "0", "0"}, "終点の X 座標「x」が数ではありません。"},
+          Refused{{"0", "0", "0", "0", "1e", "0"}, "始点の Z 座標「1e」が数ではありません。"},
+          Refused{{"5", "5", "0", "0", "7", "7"}, "始点と終点が同じです（長さ 0 の線）。"},
+          Refused{{"10", "0", "0", "0", "0", "0"}, "1 番目の線と同じ線です。"}}) {
+        SetFields(r.fields);
+        Pro("APPLY_LINE");
+        EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("Apply Failed"));
+        EXPECT_EQ(Window().StatusText(1),
+                  QStringLiteral("線を加えられませんでした：") + QString::fromUtf8(r.why));
+    }
+    EXPECT_EQ(Figure().NumberOfLines(), 1);
 }
 
 TEST_F(Detailed, EditedLineIsInsertedAtTheCurrentNumber) {

@@ -458,8 +458,8 @@ TEST(ExchangeFormatsTable, DialogCommandLineAndHelpReadOneTable) {
                           Typed{"/d/exp1.svg", K::SvgView, "/d/exp1.svg", K::SvgView},
                           Typed{"/d/exp1", K::Dxf, "/d/exp1.dxf", K::Dxf},
                           Typed{"/d/exp1.txt", K::SvgSheet, "/d/exp1.txt.svg", K::SvgSheet}}) {
-        const UserDialogs::ExportChoice settled = UserDialogs::SettleExport(
-            QString::fromLatin1(t.name), filterOf(t.selected), kinds);
+        const UserDialogs::ExportChoice settled =
+            UserDialogs::SettleExport(QString::fromLatin1(t.name), filterOf(t.selected), kinds);
         EXPECT_EQ(settled.path, QString::fromLatin1(t.path)) << t.name;
         EXPECT_EQ(settled.kind, t.kind) << t.name;
     }

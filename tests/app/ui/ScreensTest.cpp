@@ -65,6 +65,20 @@ TEST_F(Screens, TheWindowAlwaysLiesWhollyOnTheScreen) {
     }
 }
 
+// Files keep the pixel sizes the program always gave them at any screen scale: the
+// flip-book's frames are 200 × 150; the clipboard may carry the sharper picture.
+TEST_F(Screens, FilesKeepTheirPixelSizesAtAnyScale) {
+    Window().show();
+    QApplication::processEvents();
+    Send("PARA_PARA_ANIME");
+    const QImage frame(Data("_ANIME001.bmp"));
+    EXPECT_EQ(frame.size(), QSize(200, 150));
+    EXPECT_TRUE(Window().StatusText(1).contains(Data("_ANIME001.bmp").section(u'/', 0, -2)))
+        << "the status bar says where the frames went";
+    Send("NORMAL_COPY");
+    EXPECT_EQ(clipboard.image.size(), View().size() * View().devicePixelRatioF());
+}
+
 TEST_F(Screens, EveryStatusPanelShowsItsWholeText) {
     auto panelShowsAll = [this](int panel) {
         auto* label = Window().findChild<QLabel*>(panel == 1 ? QStringLiteral("sbrExplanation")

@@ -1,7 +1,7 @@
 #include "AppFixture.h"
-#include <QTest>
-#include <QMenuBar>
 #include <QMenu>
+#include <QMenuBar>
+#include <QTest>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -111,8 +111,8 @@ TEST_F(MainWindow, NoKeyGoesUnseenToTheMenuBar) {
         EXPECT_FALSE(Window().menuBar()->hasFocus()) << after;
         EXPECT_EQ(Window().menuBar()->activeAction(), nullptr) << after;
         const int x = AppData().PointerFromX();
-        QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
-                                                                 : &Window();
+        QWidget* target =
+            QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &Window();
         QTest::keyClick(target, Qt::Key_X);
         EXPECT_EQ(AppData().PointerFromX(), x + 10) << after;
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << after;
