@@ -14,7 +14,7 @@ packages=(
     # tests: GoogleTest, the real program on its own X display, PDF text, locales
     libgtest-dev xvfb xauth xdotool x11-utils openbox poppler-utils locales
     # the installed tree and the Debian package: validators, dpkg-shlibdeps, file
-    desktop-file-utils appstream libxml2-utils dpkg-dev file
+    desktop-file-utils appstream libxml2-utils dpkg-dev file lintian
 )
 
 sudo=""

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# End to end as a user installs it: build the .deb, install it with dpkg, start
-# /usr/bin/zelk on its own X display with a fresh HOME, make a change, quit, and find
+# End to end as a user installs it: build the .deb, check it with lintian, install it
+# with dpkg, start /usr/bin/zelk on its own X display with a fresh HOME, make a change, quit, and find
 # the settings and data in that HOME's XDG folders and nothing written under /usr.
 # Then remove (purge) the package. Needs root (skipped otherwise) and dpkg.
 # Usage: deb_install_test.sh <build folder>
 set -euo pipefail
 build="$1"
 [ "$(id -u)" -eq 0 ] || { echo "SKIP: installing a package needs root"; exit 77; }
-for tool in dpkg cpack dpkg-shlibdeps Xvfb xdotool; do
+for tool in dpkg cpack dpkg-shlibdeps lintian Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
 done
 if dpkg-query -W -f='${Status}' zelk 2>/dev/null | grep -q 'install ok installed'; then
@@ -24,6 +24,9 @@ trap 'cleanup; [ $installed -eq 1 ] && dpkg -P zelk >/dev/null 2>&1 || true' EXI
 deb=$(ls "$work"/pkg/zelk_3.3_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || fail "no zelk_3.3_<arch>.deb"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "dependencies not found from the libraries"
+# Debian's own checks: no error and no warning.
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 ||
+    { cat "$work/lintian.log"; fail "lintian"; }
 touch "$work/marker"
 sleep 1
 dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg -i"; }

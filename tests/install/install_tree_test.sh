@@ -12,19 +12,22 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 usr="$root/usr"
-libdir=$(cd "$usr" && ls -d lib/libctlZelkView.so.1 lib/*/libctlZelkView.so.1 2>/dev/null | head -n 1 || true)
-[ -n "$libdir" ] || fail "libctlZelkView.so.1 is not installed"
+libdir=$(cd "$usr" && ls -d lib/zelk/libctlZelkView.so.1 lib/*/zelk/libctlZelkView.so.1 2>/dev/null |
+    head -n 1 || true)
+[ -n "$libdir" ] || fail "the program's own library libctlZelkView.so.1 is not installed"
 
 for f in bin/zelk "$libdir" share/zelk/pic/ZelkSplash.bmp share/zelk/pic/ZelkVersion.bmp \
     share/zelk/sound/Splash.wav share/zelk/sound/Fin.wav share/zelk/help/ZW33.html \
     share/applications/zelk.desktop share/mime/packages/zelk.xml \
     share/metainfo/io.github.zelk.Zelk.metainfo.xml \
     share/icons/hicolor/scalable/apps/zelk.svg share/icons/hicolor/48x48/apps/zelk.png \
-    share/icons/hicolor/256x256/apps/zelk.png share/man/man1/zelk.1; do
+    share/icons/hicolor/256x256/apps/zelk.png share/man/man1/zelk.1.gz \
+    share/doc/zelk/copyright share/doc/zelk/changelog.gz; do
     [ -e "$usr/$f" ] || fail "missing $f"
 done
 [ ! -e "$usr/bin/data" ] || fail "a data folder beside an installed program"
-readelf -d "$usr/bin/zelk" | grep -q 'RUNPATH.*\$ORIGIN/\.\./lib' || fail "no RUNPATH to ../lib"
+readelf -d "$usr/bin/zelk" | grep -q "RUNPATH.*\[\\\$ORIGIN/\.\./${libdir%/*}\]" ||
+    fail "no RUNPATH to the program's own library folder"
 readelf -d "$usr/$libdir" | grep -q 'SONAME.*libctlZelkView.so.1' || fail "wrong soname"
 file "$usr/share/icons/hicolor/48x48/apps/zelk.png" | grep -q '48 x 48' || fail "48-pixel icon"
 file "$usr/share/icons/hicolor/256x256/apps/zelk.png" | grep -q '256 x 256' || fail "256-pixel icon"
@@ -34,8 +37,14 @@ appstreamcli validate --no-net --explain "$usr/share/metainfo/io.github.zelk.Zel
     fail "metainfo"
 xmllint --noout "$usr/share/mime/packages/zelk.xml" || fail "mime package"
 xmllint --noout "$usr/share/icons/hicolor/scalable/apps/zelk.svg" || fail "icon"
-man -l "$usr/share/man/man1/zelk.1" >/dev/null 2>&1 || groff -man -Tutf8 "$usr/share/man/man1/zelk.1" \
-    >/dev/null 2>&1 || echo "note: no man or groff to render the man page"
+man -l "$usr/share/man/man1/zelk.1.gz" >/dev/null 2>&1 ||
+    echo "note: no man to render the man page"
+# The man page names every option the program takes.
+for option in --help --version --export --import --scale --to-origin --z-up; do
+    zcat "$usr/share/man/man1/zelk.1.gz" | sed 's/\\-/-/g' | grep -q -- "$option" ||
+        fail "the man page does not name $option"
+done
+zcat "$usr/share/man/man1/zelk.1.gz" | grep -q '^\.SH EXIT STATUS' || fail "no exit statuses"
 
 # --help and --version: no display needed, no file written, exit 0; unknown options fail.
 home=$(mktemp -d)
