@@ -51,7 +51,7 @@ bool CZelkData::IsZeroLengthLine(const CLine& l) {
 }
 
 bool CZelkData::IsDuplicateLine(const CLine& line) const {
-    return index_.contains(KeyOf(line));
+    return index_.Contains(KeyOf(line));
 }
 
 int32_t CZelkData::IndexOf(const CLine& given) const {
@@ -82,16 +82,6 @@ CZelkData::SegmentKey CZelkData::KeyOf(const CLine& l) {
     return SegmentKey{{a[0], a[1], a[2], b[0], b[1], b[2]}};
 }
 
-size_t CZelkData::SegmentKeyHash::operator()(const SegmentKey& key) const {
-    uint64_t h = 1469598103934665603ULL;
-    for (const float f : key.v) {
-        uint32_t bits = 0;
-        std::memcpy(&bits, &f, sizeof bits);
-        h = (h ^ bits) * 1099511628211ULL;
-    }
-    return static_cast<size_t>(h ^ (h >> 29));
-}
-
 void CZelkData::Changed() {
     dirty_ = true;
     extentsValid_ = false;
@@ -114,7 +104,7 @@ bool CZelkData::AddLine(const CLine& given) {
         return false;
     }
     lines_.push_back(line);
-    index_.insert(KeyOf(line));
+    index_.Insert(KeyOf(line));
     cursor_ = NumberOfLines();
     const bool wasValid = extentsValid_;
     Changed();
@@ -148,7 +138,7 @@ bool CZelkData::AddLineTo(int32_t index, const QString& A_Line) {
         const int32_t n = NumberOfLines();
         const int32_t at = index > n ? n + 1 : index;
         lines_.insert(lines_.begin() + (at - 1), line);
-        index_.insert(KeyOf(line));
+        index_.Insert(KeyOf(line));
         Changed();
     }
     cursor_ = NumberOfLines();
@@ -164,9 +154,9 @@ bool CZelkData::OverWriteLine(int32_t index, const QString& NewLine) {
     const bool ok = index >= 1 && ParseLine(NewLine, line) && IsValidLine(line);
     if (ok) {
         CLine& stored = lines_[static_cast<size_t>(index - 1)];
-        index_.erase(KeyOf(stored));
+        index_.Erase(KeyOf(stored));
         stored = line;
-        index_.insert(KeyOf(line));
+        index_.Insert(KeyOf(line));
         Changed();
     }
     cursor_ = NumberOfLines();
@@ -177,7 +167,7 @@ bool CZelkData::DelLine(int32_t index) {
     const bool ok = index >= 1 && index <= NumberOfLines();
     if (ok) {
         const auto it = lines_.begin() + (index - 1);
-        index_.erase(KeyOf(*it));
+        index_.Erase(KeyOf(*it));
         lines_.erase(it);
         Changed();
     }
@@ -252,7 +242,7 @@ QString CZelkData::GetMinPos() const {
 void CZelkData::Reserve(int32_t n) {
     const auto count = static_cast<size_t>(std::clamp(n, 0, kMaxLines));
     lines_.reserve(count);
-    index_.reserve(count);
+    index_.Reserve(count);
 }
 
 void CZelkData::Swap(CZelkData& other) noexcept {
@@ -280,7 +270,7 @@ bool CZelkData::ClearData() {
     fileName_.clear();
     dirty_ = false;
     lines_.clear();
-    index_.clear();
+    index_.Clear();
     fileBody_.clear();
     RecalcExtents();
     cursor_ = 0;

@@ -4,13 +4,13 @@
 #include "FileResult.h"
 #include "IZelkDataFileIO.h"
 #include "IZelkDataIterator.h"
+#include "SegmentSet.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <unordered_set>
 #include <vector>
 
 // A figure: an ordered list of segments numbered from 1, and a comment. Refuses
@@ -87,13 +87,7 @@ public:
 private:
     // A segment without direction: its two end points in a fixed order, so that a
     // segment and its reverse have the same key.
-    struct SegmentKey {
-        std::array<float, 6> v;
-        bool operator==(const SegmentKey& other) const { return v == other.v; }
-    };
-    struct SegmentKeyHash {
-        size_t operator()(const SegmentKey& key) const;
-    };
+    using SegmentKey = SegmentSet::Key;
     static SegmentKey KeyOf(const CLine& line);
 
     FileResult Done(FileResult result, const QString& FileName);
@@ -119,5 +113,5 @@ private:
     int32_t cursor_ = 0;
     int32_t skippedLines_ = 0;
     mutable QByteArray fileBody_;
-    std::unordered_set<SegmentKey, SegmentKeyHash> index_;
+    SegmentSet index_;
 };

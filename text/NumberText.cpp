@@ -20,23 +20,28 @@ constexpr double kDecades[] = {1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1
 // "%.7g" of a value whose form is fixed-point (1e-4 <= |value| < 1e7), by scaling it to
 // seven whole digits. A product too near a rounding half is left to the general path,
 // which rounds the exact binary value; so is a value that rounds up to a new decade.
-int NumberText::FixedForm(float value, char* buffer) {
-    const double a = std::fabs(static_cast<double>(value));
+bool NumberText::SevenDigits(double a, int64_t& digits, int& decimals) {
     if (!(a >= 1e-4 && a < 1e7)) {
-        return 0;
+        return false;
     }
     int exponent = -4; // 10^exponent <= a < 10^(exponent + 1)
     while (exponent < 6 && a >= kDecades[exponent + 4]) {
         ++exponent;
     }
-    const int decimals = 6 - exponent;
+    decimals = 6 - exponent;
     const double scaled = a * kPowersOfTen[decimals];
     const double below = std::floor(scaled);
     if (std::fabs(scaled - below - 0.5) < 1e-6) {
-        return 0;
+        return false;
     }
-    const auto digits = static_cast<int64_t>(scaled - below < 0.5 ? below : below + 1.0);
-    if (digits < 1000000 || digits >= 10000000) {
+    digits = static_cast<int64_t>(scaled - below < 0.5 ? below : below + 1.0);
+    return digits >= 1000000 && digits < 10000000;
+}
+
+int NumberText::FixedForm(float value, char* buffer) {
+    int64_t digits = 0;
+    int decimals = 0;
+    if (!SevenDigits(std::fabs(static_cast<double>(value)), digits, decimals)) {
         return 0;
     }
     char text[8];
@@ -147,6 +152,34 @@ float NumberText::Canonical(float value) {
     if (std::fabs(value) < 1e7F && value == std::trunc(value)) {
         return value + 0.0F;
     }
+    // The fixed-point range, the usual case: the value of the seven digits is computed
+    // from them (digits / 10^decimals is exact before the last rounding), not by writing
+    // and reading a text. A result on a float's rounding half, or a value outside the
+    // range, takes the text way below.
+    for (int round = 0; round < 4; ++round) {
+        int64_t digits = 0;
+        int decimals = 0;
+        if (!SevenDigits(std::fabs(static_cast<double>(value)), digits, decimals)) {
+            return CanonicalByText(value);
+        }
+        const double exact = static_cast<double>(digits) / kPowersOfTen[decimals];
+        const auto rounded = static_cast<float>(exact);
+        if (static_cast<double>(rounded) != exact) {
+            const float other = std::nextafter(rounded, exact > rounded ? 1e30F : -1e30F);
+            if ((static_cast<double>(rounded) + static_cast<double>(other)) / 2 == exact) {
+                return CanonicalByText(value);
+            }
+        }
+        const float back = value < 0 ? -rounded : rounded;
+        if (back == value) {
+            break;
+        }
+        value = back;
+    }
+    return value + 0.0F;
+}
+
+float NumberText::CanonicalByText(float value) {
     // A few rounds reach the fixed point even where seven digits are finer than a float.
     for (int round = 0; round < 4; ++round) {
         char buffer[kMaxChars];

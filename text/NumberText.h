@@ -30,4 +30,8 @@ public:
 
 private:
     static int FixedForm(float value, char* buffer);
+    // The seven significant digits of a (1e-4 <= a < 1e7) as a whole number, and how many
+    // of them follow the point; false outside that range or too near a rounding half.
+    static bool SevenDigits(double a, int64_t& digits, int& decimals);
+    static float CanonicalByText(float value);
 };

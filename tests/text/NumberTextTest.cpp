@@ -64,6 +64,41 @@ TEST(NumberText, AgreesWithTheGeneralFormatForManyValues) {
     EXPECT_EQ(NumberText::FromSingle(0.00001F), QStringLiteral("1e-05"));
 }
 
+// The canonical value (the one a save and a load give back) is the fixed point of writing
+// "%.7g" and reading it back, for typed decimals and arbitrary floats alike.
+TEST(NumberText, CanonicalIsTheFixedPointOfTheSevenDigitText) {
+    const auto byText = [](float value) {
+        for (int round = 0; round < 4; ++round) {
+            char text[64];
+            std::snprintf(text, sizeof text, "%.7g", double(value));
+            const float back = std::strtof(text, nullptr);
+            if (back == value) {
+                break;
+            }
+            value = back;
+        }
+        return value + 0.0F;
+    };
+    uint32_t state = 424242;
+    for (int i = 0; i < 200000; ++i) {
+        state = state * 1664525U + 1013904223U;
+        float value = 0;
+        if (i % 2 == 0) {
+            const int decimals = int(state % 9);
+            value = float(int(state >> 8) % 20000000 - 10000000) / std::pow(10.0F, float(decimals));
+        } else {
+            uint32_t bits = state;
+            std::memcpy(&value, &bits, sizeof value);
+            if (!std::isfinite(value)) {
+                continue;
+            }
+        }
+        const float canonical = NumberText::Canonical(value);
+        ASSERT_EQ(canonical, byText(value)) << double(value);
+        ASSERT_EQ(NumberText::Canonical(canonical), canonical) << double(value);
+    }
+}
+
 TEST(NumberText, ParsesBlanksAndSignsButRefusesGarbage) {
     float v = 7.0F;
     EXPECT_TRUE(NumberText::ToSingle(u"  12.5 ", v));
