@@ -210,7 +210,7 @@ BENCHMARK(BM_BareThreeWrites)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     return RunWithRatios(argc, argv,
-                         {{"BM_LoadData", "BM_BareFromCharsParse", 4.0},
-                          {"BM_SaveData", "BM_BareFwriteFsyncRename", 3.0},
+                         {{"BM_LoadData", "BM_BareFromCharsParse", 2.0},
+                          {"BM_SaveData", "BM_BareFwriteFsyncRename", 2.0},
                           {"BM_SaveThreeFiles", "BM_BareThreeWrites", 3.0}});
 }

@@ -24,7 +24,12 @@ bool NumberText::SevenDigits(double a, int64_t& digits, int& decimals) {
     if (!(a >= 1e-4 && a < 1e7)) {
         return false;
     }
-    int exponent = -4; // 10^exponent <= a < 10^(exponent + 1)
+    // 10^exponent <= a < 10^(exponent + 1): a first guess from the binary exponent
+    // (log10(2) ≈ 0.30103), then at most a step either way.
+    int exponent = std::clamp(static_cast<int>(std::floor(std::ilogb(a) * 0.30103)), -4, 6);
+    while (exponent > -4 && a < kDecades[exponent + 3]) {
+        --exponent;
+    }
     while (exponent < 6 && a >= kDecades[exponent + 4]) {
         ++exponent;
     }
@@ -44,12 +49,20 @@ int NumberText::FixedForm(float value, char* buffer) {
     if (!SevenDigits(std::fabs(static_cast<double>(value)), digits, decimals)) {
         return 0;
     }
+    // Two digits at a time: three divisions instead of seven.
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324"
+                                     "25262728293031323334353637383940414243444546474849"
+                                     "50515253545556575859606162636465666768697071727374"
+                                     "75767778798081828384858687888990919293949596979899";
     char text[8];
-    auto rest = digits;
-    for (int i = 6; i >= 0; --i) {
-        text[i] = static_cast<char>('0' + rest % 10);
-        rest /= 10;
+    auto rest = static_cast<uint32_t>(digits);
+    for (int i = 5; i >= 1; i -= 2) {
+        const uint32_t pair = rest % 100;
+        rest /= 100;
+        text[i] = kPairs[pair * 2];
+        text[i + 1] = kPairs[pair * 2 + 1];
     }
+    text[0] = static_cast<char>('0' + rest);
     // Seven digits, of which the last `decimals` follow the point (with leading zeros
     // before them when the value is below one); trailing zeros go.
     int last = 6;
