@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include "SystemCalls.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -20,10 +22,10 @@ QString Reason(int code) {
 // Closes a descriptor once; keeps the first failure's errno.
 class Descriptor {
 public:
-    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(int fd, SystemCalls& calls) : fd_(fd), calls_(calls) {}
     ~Descriptor() {
         if (fd_ >= 0) {
-            ::close(fd_);
+            calls_.Close(fd_);
         }
     }
     Descriptor(const Descriptor&) = delete;
@@ -34,18 +36,19 @@ public:
     bool Close() {
         const int fd = fd_;
         fd_ = -1;
-        return ::close(fd) == 0;
+        return calls_.Close(fd) == 0;
     }
 
 private:
     int fd_;
+    SystemCalls& calls_;
 };
 
-bool WriteAll(int fd, const char* data, qint64 size, qint64 offset) {
+bool WriteAll(SystemCalls& calls, int fd, const char* data, qint64 size, qint64 offset) {
     qint64 done = 0;
     while (done < size) {
         const ssize_t n =
-            ::pwrite(fd, data + done, static_cast<size_t>(size - done), offset + done);
+            calls.PWrite(fd, data + done, static_cast<size_t>(size - done), offset + done);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -62,15 +65,16 @@ bool WriteAll(int fd, const char* data, qint64 size, qint64 offset) {
 }
 
 // Rewrites an existing file in place (its folder takes no new files).
-bool WriteInPlace(const QByteArray& path, const QByteArray& bytes, QString& error) {
-    Descriptor fd(::open(path.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
+bool WriteInPlace(SystemCalls& calls, const QByteArray& path, const QByteArray& bytes,
+                  QString& error) {
+    Descriptor fd(calls.Open(path.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK), calls);
     if (!fd.ok()) {
         error = Reason(errno);
         return false;
     }
     QByteArray old;
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
+    if (calls.Fstat(fd.get(), &info) != 0) {
         error = Reason(errno);
         return false;
     }
@@ -78,7 +82,7 @@ bool WriteInPlace(const QByteArray& path, const QByteArray& bytes, QString& erro
     qint64 got = 0;
     while (got < old.size()) {
         const ssize_t n =
-            ::pread(fd.get(), old.data() + got, static_cast<size_t>(old.size() - got), got);
+            calls.PRead(fd.get(), old.data() + got, static_cast<size_t>(old.size() - got), got);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -88,24 +92,28 @@ bool WriteInPlace(const QByteArray& path, const QByteArray& bytes, QString& erro
         }
         got += n;
     }
-    if (WriteAll(fd.get(), bytes.constData(), bytes.size(), 0) &&
-        ::ftruncate(fd.get(), bytes.size()) == 0 && ::fsync(fd.get()) == 0 && fd.Close()) {
+    if (WriteAll(calls, fd.get(), bytes.constData(), bytes.size(), 0) &&
+        calls.Ftruncate(fd.get(), bytes.size()) == 0 && calls.Fsync(fd.get()) == 0 && fd.Close()) {
         return true;
     }
     error = Reason(errno);
-    if (fd.ok()) {
-        // Put the old bytes back: they fitted before, so they fit again.
-        WriteAll(fd.get(), old.constData(), old.size(), 0);
-        (void)::ftruncate(fd.get(), old.size());
-        (void)::fsync(fd.get());
+    // Put the old bytes back: they fitted before, so they fit again. A failed close has
+    // already let the descriptor go: the file is opened again for it.
+    Descriptor again(fd.ok() ? -1 : calls.Open(path.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK),
+                     calls);
+    const int back = fd.ok() ? fd.get() : again.get();
+    if (back >= 0) {
+        WriteAll(calls, back, old.constData(), old.size(), 0);
+        (void)calls.Ftruncate(back, old.size());
+        (void)calls.Fsync(back);
     }
     return false;
 }
 
-void SyncFolder(const QByteArray& folder) {
-    Descriptor fd(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+void SyncFolder(SystemCalls& calls, const QByteArray& folder) {
+    Descriptor fd(calls.Open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC), calls);
     if (fd.ok()) {
-        (void)::fsync(fd.get());
+        (void)calls.Fsync(fd.get());
     }
 }
 
@@ -120,7 +128,7 @@ SafeFile::ReadResult SafeFile::Read(const QString& path, qint64 limit, QByteArra
         return ReadResult::Missing;
     }
     // Non-blocking, so that a FIFO never stalls the program before it is refused.
-    Descriptor fd(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    Descriptor fd(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK), SystemCalls::Real());
     if (!fd.ok()) {
         const int code = errno;
         error = Reason(code);
@@ -202,6 +210,11 @@ QByteArray FollowLinks(QByteArray path) {
 } // namespace
 
 bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& error) {
+    return Write(path, bytes, error, SystemCalls::Real());
+}
+
+bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& error,
+                     SystemCalls& calls) {
     QByteArray target = QFile::encodeName(path);
     if (path.isEmpty() || target.contains('\0')) {
         error = Reason(ENOENT);
@@ -232,7 +245,7 @@ bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& erro
     }
     // Every name of a file with several links must see the new content.
     if (exists && info.st_nlink > 1) {
-        return WriteInPlace(target, bytes, error);
+        return WriteInPlace(calls, target, bytes, error);
     }
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash < 0    ? QByteArray(".")
@@ -241,16 +254,16 @@ bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& erro
     const QByteArray base = slash < 0 ? target : target.mid(slash + 1);
 
     QByteArray temporary = folder + "/." + base + kTemporaryMarker + "XXXXXX";
-    const int fdNumber = ::mkstemp(temporary.data());
+    const int fdNumber = calls.MakeTemporary(temporary.data());
     if (fdNumber < 0) {
         const int code = errno;
         if ((code == EACCES || code == EPERM || code == EROFS) && exists) {
-            return WriteInPlace(target, bytes, error);
+            return WriteInPlace(calls, target, bytes, error);
         }
         error = Reason(code);
         return false;
     }
-    Descriptor fd(fdNumber);
+    Descriptor fd(fdNumber, calls);
     // The new file keeps the old one's owner, group and permissions (or gets the usual
     // ones under the umask). Where the owner cannot be kept, the file is rewritten in
     // place instead, so that its owner can still read it.
@@ -258,30 +271,39 @@ bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& erro
     if (exists) {
         mode = info.st_mode & 07777;
         if ((info.st_uid != ::geteuid() || info.st_gid != ::getegid()) &&
-            ::fchown(fd.get(), info.st_uid, info.st_gid) != 0) {
-            ::unlink(temporary.constData());
-            return WriteInPlace(target, bytes, error);
+            calls.Fchown(fd.get(), info.st_uid, info.st_gid) != 0) {
+            fd.Close();
+            calls.Unlink(temporary.constData());
+            return WriteInPlace(calls, target, bytes, error);
         }
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
         mode = 0666 & ~mask;
     }
-    (void)::fchmod(fd.get(), mode);
+    // mkstemp makes 0600: without the mode the file would change who may read it.
+    if (calls.Fchmod(fd.get(), mode) != 0) {
+        error = Reason(errno);
+        fd.Close();
+        calls.Unlink(temporary.constData());
+        return false;
+    }
 
-    const bool written = WriteAll(fd.get(), bytes.constData(), bytes.size(), 0) &&
-                         ::fsync(fd.get()) == 0 && fd.Close();
+    // The data reaches the disk before the name moves: after a power cut the file is
+    // either the old one or the whole new one.
+    const bool written = WriteAll(calls, fd.get(), bytes.constData(), bytes.size(), 0) &&
+                         calls.Fsync(fd.get()) == 0 && fd.Close();
     if (!written) {
         error = Reason(errno);
-        ::unlink(temporary.constData());
+        calls.Unlink(temporary.constData());
         return false;
     }
-    if (::rename(temporary.constData(), target.constData()) != 0) {
+    if (calls.Rename(temporary.constData(), target.constData()) != 0) {
         error = Reason(errno);
-        ::unlink(temporary.constData());
+        calls.Unlink(temporary.constData());
         return false;
     }
-    SyncFolder(folder);
+    SyncFolder(calls, folder);
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class SystemCalls;
+
 // Reading and replacing the program's own files without ever leaving a short or
 // empty file behind. Written on POSIX calls rather than QSaveFile: QSaveFile
 // opened buffered renames a short temporary over the target when the final flush
@@ -27,6 +29,9 @@ public:
     // back if that fails). A file the user may not write, or that nobody may write, is
     // refused. A dangling symbolic link gets its target created.
     static bool Write(const QString& path, const QByteArray& bytes, QString& error);
+    // The same through the given system calls (a test's, which may fail any of them).
+    static bool Write(const QString& path, const QByteArray& bytes, QString& error,
+                      SystemCalls& calls);
 
     // Temporaries of writes that were killed half-way (".<name>.zelk-tmp-XXXXXX" beside a
     // file whose name ends in one of suffixes, e.g. ".zlk"); removes them and returns how

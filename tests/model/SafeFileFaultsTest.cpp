@@ -1,0 +1,175 @@
+// Every system call of a safe write fails in turn, as a full disk, a lost device or a
+// failing fsync would make it fail: the file is then the old one byte for byte or the
+// whole new one, the reason is named, no temporary is left, and mode and owner stay.
+#include "SafeFile.h"
+#include "SystemCalls.h"
+
+#include "TestPrinters.h"
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// The real calls, recorded; the n-th call of the kinds a write can fail at fails with
+// the chosen errno (0: none fails).
+class FailingCalls : public SystemCalls {
+public:
+    std::vector<std::string> log;
+    int failAt = 0;
+    int error = EIO;
+
+    int Open(const char* path, int flags) override {
+        return Fail("open") ? -1 : SystemCalls::Open(path, flags);
+    }
+    int MakeTemporary(char* pattern) override {
+        return Fail("mkstemp") ? -1 : SystemCalls::MakeTemporary(pattern);
+    }
+    ssize_t PWrite(int fd, const void* data, size_t size, off_t offset) override {
+        return Fail("write") ? -1 : SystemCalls::PWrite(fd, data, size, offset);
+    }
+    ssize_t PRead(int fd, void* data, size_t size, off_t offset) override {
+        return Fail("read") ? -1 : SystemCalls::PRead(fd, data, size, offset);
+    }
+    int Fsync(int fd) override { return Fail("fsync") ? -1 : SystemCalls::Fsync(fd); }
+    int Close(int fd) override {
+        // A failing close still releases the descriptor, as the system's does.
+        const bool fail = Fail("close");
+        const int done = SystemCalls::Close(fd);
+        return fail ? (errno = error, -1) : done;
+    }
+    int Rename(const char* from, const char* to) override {
+        return Fail("rename") ? -1 : SystemCalls::Rename(from, to);
+    }
+    int Ftruncate(int fd, off_t size) override {
+        return Fail("ftruncate") ? -1 : SystemCalls::Ftruncate(fd, size);
+    }
+    int Fchmod(int fd, mode_t mode) override {
+        return Fail("fchmod") ? -1 : SystemCalls::Fchmod(fd, mode);
+    }
+    int Fchown(int fd, uid_t owner, gid_t group) override {
+        return Fail("fchown") ? -1 : SystemCalls::Fchown(fd, owner, group);
+    }
+    int Fstat(int fd, struct stat* info) override {
+        return Fail("fstat") ? -1 : SystemCalls::Fstat(fd, info);
+    }
+    // Clean-up after a failure is recorded but never failed: one fault at a time.
+    int Unlink(const char* path) override {
+        log.push_back("unlink");
+        return SystemCalls::Unlink(path);
+    }
+
+private:
+    bool Fail(const char* name) {
+        log.push_back(name);
+        if (static_cast<int>(log.size()) == failAt) {
+            errno = error;
+            return true;
+        }
+        return false;
+    }
+};
+
+QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Case {
+    const char* what;
+    bool exists; // a file to replace
+    bool linked; // with a second name: rewritten in place
+    mode_t mode; // of the old file
+    const char* name;
+};
+
+TEST(SafeFileFaults, EveryCallOfAWriteFailsInTurnAndLosesNothing) {
+    const QByteArray oldBytes = QByteArray("old figure, longer than the new one\r\n").repeated(40);
+    const QByteArray newBytes = QByteArray("new figure\r\n").repeated(7);
+    for (const Case& c : {Case{"a new file", false, false, 0, "new.zlk"},
+                          Case{"a replaced file", true, false, 0644, "fig.zlk"},
+                          Case{"a file with two names", true, true, 0640, "linked.zlk"},
+                          Case{"the settings file", true, false, 0600, "ZelkWin33.ini"}}) {
+        for (int failAt = 0;; ++failAt) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QString::fromLatin1(c.name));
+            if (c.exists) {
+                QFile f(path);
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                f.write(oldBytes);
+                f.close();
+                ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), c.mode), 0);
+                if (c.linked) {
+                    ASSERT_EQ(::link(QFile::encodeName(path).constData(),
+                                     QFile::encodeName(dir.filePath("other.zlk")).constData()),
+                              0);
+                }
+            }
+            struct stat before {};
+            ::stat(QFile::encodeName(path).constData(), &before);
+
+            FailingCalls calls;
+            calls.failAt = failAt;
+            calls.error = failAt % 2 == 0 ? ENOSPC : EIO;
+            QString error;
+            const bool written = SafeFile::Write(path, newBytes, error, calls);
+            const std::string where = std::string(c.what) + ", call " + std::to_string(failAt);
+            const int calls_made = static_cast<int>(calls.log.size());
+            if (failAt > calls_made) {
+                break; // every call has failed once
+            }
+            const QByteArray now = ReadBytes(path);
+            if (written) {
+                EXPECT_EQ(now, newBytes) << where;
+            } else {
+                EXPECT_NE(failAt, 0) << where;
+                EXPECT_EQ(now, c.exists ? oldBytes : QByteArray()) << where;
+                EXPECT_EQ(QFile::exists(path), c.exists) << where;
+                EXPECT_EQ(error, qt_error_string(calls.error)) << where;
+            }
+            const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+            for (const QString& name : left) {
+                EXPECT_FALSE(name.contains(QStringLiteral(".zelk-tmp-")))
+                    << where << ": " << name.toStdString();
+            }
+            if (c.exists) {
+                struct stat after {};
+                ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &after), 0) << where;
+                EXPECT_EQ(after.st_mode & 07777, c.mode) << where;
+                EXPECT_EQ(after.st_uid, before.st_uid) << where;
+                EXPECT_EQ(after.st_gid, before.st_gid) << where;
+                if (c.linked) {
+                    EXPECT_EQ(ReadBytes(dir.filePath("other.zlk")), now) << where;
+                }
+            } else if (written) {
+                struct stat after {};
+                ::stat(QFile::encodeName(path).constData(), &after);
+                const mode_t mask = ::umask(0);
+                ::umask(mask);
+                EXPECT_EQ(after.st_mode & 07777, 0666 & ~mask) << where;
+            }
+            if (failAt == 0) {
+                // The order that makes a save survive a power cut.
+                std::vector<std::string> order;
+                for (const std::string& call : calls.log) {
+                    if (call == "write" || call == "fsync" || call == "close" || call == "rename" ||
+                        call == "ftruncate") {
+                        order.push_back(call);
+                    }
+                }
+                const std::vector<std::string> replaced{"write",  "fsync", "close",
+                                                        "rename", "fsync", "close"};
+                const std::vector<std::string> inPlace{"write", "ftruncate", "fsync", "close"};
+                EXPECT_EQ(order, c.linked ? inPlace : replaced) << where;
+            }
+        }
+    }
+}
+
+} // namespace
