@@ -282,6 +282,65 @@ TEST_F(FileFormat, EachBrokenFileFailsWithTheLoadMessage) {
     }
 }
 
+// The reader at its boundaries: counts at and past the limits, a bad number in each of the
+// six places of a segment (the segment is left out and counted), a missing comment, byte
+// order marks, quotes, and the blanks, tabs and commas hand-written files use.
+TEST_F(FileFormat, TheReaderAtItsBoundaries) {
+    const auto segments = [](int n) {
+        QByteArray out = "0 0 0 " + QByteArray::number(n) + "\r\n";
+        for (int i = 1; i <= n; ++i) {
+            out += "0 0 0 " + QByteArray::number(i) + " 0 0\r\n";
+        }
+        return out + "many\r\n";
+    };
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        bool ok;
+        int lines;
+        int skipped;
+        const char* comment;
+    };
+    const Row rows[] = {
+        {"count -32769", "0 0 0 -32769\r\nc\r\n", false, 0, 0, ""},
+        {"count -1", "0 0 0 -1\r\nc\r\n", true, 0, 0, "c"},
+        {"count 0", "0 0 0 0\r\nc\r\n", true, 0, 0, "c"},
+        {"count 32767", segments(32767), true, 32767, 0, "many"},
+        {"count 32768", segments(32768), false, 0, 0, ""},
+        {"bad from x", "0 0 0 2\r\nX 0 0 1 1 1\r\n0 0 0 2 2 2\r\nc\r\n", true, 1, 1, "c"},
+        {"bad from y", "0 0 0 2\r\n0 X 0 1 1 1\r\n0 0 0 2 2 2\r\nc\r\n", true, 1, 1, "c"},
+        {"bad from z", "0 0 0 2\r\n0 0 X 1 1 1\r\n0 0 0 2 2 2\r\nc\r\n", true, 1, 1, "c"},
+        {"bad to x", "0 0 0 2\r\n0 0 0 X 1 1\r\n0 0 0 2 2 2\r\nc\r\n", true, 1, 1, "c"},
+        {"bad to y", "0 0 0 2\r\n0 0 0 1 X 1\r\n0 0 0 2 2 2\r\nc\r\n", true, 1, 1, "c"},
+        {"bad to z", "0 0 0 2\r\n0 0 0 1 1 X\r\n0 0 0 2 2 2\r\nc\r\n", true, 1, 1, "c"},
+        {"missing comment", "0 0 0 1\r\n0 0 0 1 1 1\r\n", false, 1, 0, ""},
+        {"UTF-8 byte order mark",
+         "\xEF\xBB\xBF"
+         "0 0 0 1\r\n0 0 0 1 1 1\r\nc\r\n",
+         true, 1, 0, "c"},
+        {"UTF-16 byte order mark",
+         QByteArray("\xFF\xFE"
+                    "0\0 \0",
+                    6),
+         false, 0, 0, ""},
+        {"comment with an open quote", "0 0 0 1\r\n0 0 0 1 1 1\r\n\"abc\r\n", true, 1, 0, "abc"},
+        {"quoted comment with a comma", "0 0 0 1\r\n0 0 0 1 1 1\r\n\"a,b\"\r\n", true, 1, 0, "a,b"},
+        {"segment with an open quote", "0 0 0 1\r\n\"0 0 0 1 1 1\r\nc\r\n", false, 0, 0, ""},
+        {"tabs", "0\t0\t0\t1\r\n0\t0\t0\t1\t1\t1\r\nc\r\n", true, 1, 0, "c"},
+        {"commas and blanks", "0, 0 ,0,1\r\n0 ,0, 0,1 , 1,1\r\nc\r\n", true, 1, 0, "c"},
+    };
+    for (const Row& row : rows) {
+        WriteBytes(Path("edge.zlk"), row.bytes);
+        CZelkData data;
+        const FileResult read = data.Load(Path("edge.zlk"));
+        EXPECT_EQ(read.ok, row.ok) << row.name;
+        EXPECT_EQ(read.reason.isEmpty(), row.ok) << row.name;
+        EXPECT_EQ(data.NumberOfLines(), row.lines) << row.name;
+        EXPECT_EQ(data.SkippedLines(), row.skipped) << row.name;
+        EXPECT_EQ(data.Comment(), QString::fromUtf8(row.comment)) << row.name;
+    }
+}
+
 TEST_F(FileFormat, EmptyFileNameSavesNothingButClearsTheMark) {
     CZelkData data;
     FillBuiltIn(data);

@@ -99,6 +99,36 @@ TEST(NumberText, CanonicalIsTheFixedPointOfTheSevenDigitText) {
     }
 }
 
+// At every decade boundary, on both sides and with both signs, the text is what "%.7g"
+// says (0.01 is never "0.00" nor "0.009999999"); texts of any length read back.
+TEST(NumberText, DecadeBoundariesAndLongTexts) {
+    for (int k = -12; k <= 12; ++k) {
+        const float decade = std::pow(10.0F, float(k));
+        for (const float at : {decade, std::nextafter(decade, 0.0F), std::nextafter(decade, 1e30F),
+                               decade * 0.99999995F, decade * 1.0000001F}) {
+            for (const float value : {at, -at}) {
+                char text[64];
+                std::snprintf(text, sizeof text, "%.7g", double(value));
+                ASSERT_EQ(NumberText::FromSingle(value), QString::fromLatin1(text))
+                    << k << " " << double(value);
+                float back = 0;
+                ASSERT_TRUE(NumberText::ToSingle(QString::fromLatin1(text), back)) << text;
+                ASSERT_EQ(NumberText::Canonical(back), back) << text;
+            }
+        }
+    }
+    // Leading zeros make a text of any length; each still reads as its number.
+    for (const int length : {63, 64, 65, 66, 100, 300}) {
+        const QString text = QString(length - 4, u'0') + QStringLiteral("12.5");
+        ASSERT_EQ(text.size(), length);
+        float value = 0;
+        ASSERT_TRUE(NumberText::ToSingle(text, value)) << length;
+        EXPECT_EQ(value, 12.5F) << length;
+        EXPECT_FALSE(NumberText::ToSingle(text + QStringLiteral("é"), value)) << length;
+        EXPECT_FALSE(NumberText::ToSingle(QStringLiteral("é") + text, value)) << length;
+    }
+}
+
 TEST(NumberText, ParsesBlanksAndSignsButRefusesGarbage) {
     float v = 7.0F;
     EXPECT_TRUE(NumberText::ToSingle(u"  12.5 ", v));

@@ -148,6 +148,49 @@ TEST(LineRasterizer, HugeAndBrokenCoordinatesCostNothingAndNeverLeaveTheImage) {
     EXPECT_DOUBLE_EQ(y0, 50);
 }
 
+// Dots and lines that touch each edge at sub-pixel offsets light only pixels of the image
+// near where they were drawn: never one past a row's end (which is the next row's start
+// in memory) nor a row past the last.
+TEST(LineRasterizer, EveryPixelAtTheEdgesLiesWhereItWasDrawn) {
+    const double offsets[] = {-0.5, -0.25, -0.001, 0.0, 0.001, 0.25, 0.49, 0.5, 0.51, 0.75, 0.999};
+    const auto near = [](const Pixels& lit, double x, double y, double reach) {
+        for (const auto& [px, py] : lit) {
+            if (std::fabs(px + 0.5 - x) > reach || std::fabs(py + 0.5 - y) > reach) {
+                return false;
+            }
+        }
+        return true;
+    };
+    for (const double o : offsets) {
+        const double last = kSize - 1 + o; // in the last column or row, or past it
+        const double first = o;
+        for (const auto& [x, y] :
+             {std::pair{last, 20.3}, std::pair{20.3, last}, std::pair{first, 20.3},
+              std::pair{20.3, first}, std::pair{last, last}, std::pair{first, first}}) {
+            QImage image = Blank();
+            LineRasterizer raster(image);
+            raster.DrawDot(x, y);
+            const Pixels lit = Lit(image);
+            EXPECT_LE(lit.size(), 1U) << x << "," << y;
+            EXPECT_TRUE(near(lit, x, y, 1.0)) << "dot at " << x << "," << y;
+        }
+        // Lines along each edge, and across the image ending on an edge.
+        for (const QLineF& line :
+             {QLineF(0, last, kSize - 1, last), QLineF(last, 0, last, kSize - 1),
+              QLineF(first, 10, first, 50), QLineF(10, first, 50, first),
+              QLineF(10.2, 10.7, last, 33.3), QLineF(33.3, 10.2, 12.1, last)}) {
+            const Pixels lit = RasterLine(line);
+            for (const auto& [px, py] : lit) {
+                // Within a pixel of the line's span.
+                EXPECT_GE(px + 1.0, std::min(line.x1(), line.x2()) - 1.0) << o;
+                EXPECT_LE(px + 0.0, std::max(line.x1(), line.x2()) + 1.0) << o;
+                EXPECT_GE(py + 1.0, std::min(line.y1(), line.y2()) - 1.0) << o;
+                EXPECT_LE(py + 0.0, std::max(line.y1(), line.y2()) + 1.0) << o;
+            }
+        }
+    }
+}
+
 TEST(LineRasterizer, TheViewDrawsWideLinesWhoseFarEndIsHuge) {
     const QColor black(0, 0, 0);
     for (const int width : {1, 3}) {

@@ -112,6 +112,24 @@ TEST_F(FileCommands, CancelledSaveStillLeavesTheSafetyCopies) {
         QStringLiteral("/data/DataHistory/2026_Dec_7_Monday_PM_02：05：09＿house.zlk")));
 }
 
+// A save dialog that answers with no name saves nothing (no hidden ".zlk").
+TEST_F(FileCommands, AnEmptyNameSavesNothing) {
+    Figure().AddLine(QStringLiteral("1,2,3,4,5,6"));
+    const QStringList before = QDir(Data("")).entryList(QDir::Files | QDir::Hidden);
+    dialogs.ChooseFile(QString());
+    EXPECT_TRUE(Send("SAVE"));
+    QStringList after = QDir(Data("")).entryList(QDir::Files | QDir::Hidden);
+    after.removeAll(QStringLiteral("autosave.zlk"));
+    QStringList expected = before;
+    expected.removeAll(QStringLiteral("autosave.zlk"));
+    EXPECT_EQ(after, expected);
+    EXPECT_FALSE(QFile::exists(Data(".zlk")));
+    // A bare ".zlk" would land in the working folder.
+    EXPECT_FALSE(QFile::exists(QStringLiteral(".zlk")));
+    QFile::remove(QStringLiteral(".zlk"));
+    EXPECT_TRUE(Figure().IsDirty());
+}
+
 TEST_F(FileCommands, SaveAsksBeforeOverwritingAndStampsTheComment) {
     const QString target = Data("mine.zlk");
     WriteFigure(target, "keep me");

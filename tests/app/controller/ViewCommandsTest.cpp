@@ -154,6 +154,16 @@ TEST_F(ViewCommands, TurningWrapsAndZoomIsClamped) {
     EXPECT_EQ(AppData().Latitude(), -180);
     EXPECT_EQ(CountCues("Turn.wav"), 5);
 
+    // Each turn changes the picture, which shows the figure at the settings' angles.
+    Send("EQUAL_ANGLE_VIEW");
+    for (const char* turn : {"TURN_UP", "TURN_DOWN", "TURN_LEFT", "TURN_RIGHT"}) {
+        const QImage before = View().ViewImage().copy();
+        Send(turn);
+        EXPECT_NE(View().ViewImage(), before) << turn;
+        EXPECT_EQ(View().Renderer().Longitude(), AppData().Longitude()) << turn;
+        EXPECT_EQ(View().Renderer().Latitude(), AppData().Latitude()) << turn;
+    }
+
     AppData().SetRatio(0.1F);
     EXPECT_TRUE(Send("REDUCE"));
     EXPECT_FLOAT_EQ(AppData().Ratio(), 0.1F);

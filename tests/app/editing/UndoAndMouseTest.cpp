@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QUndoStack>
 #include <QWheelEvent>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -149,6 +150,76 @@ TEST_F(UndoAndMouse, UndoOfANewFigureBringsBackTheFileAndItsMark) {
     EXPECT_TRUE(Lines().isEmpty());
     EXPECT_FALSE(Changed());
     EXPECT_TRUE(AppData().FileName().isEmpty());
+}
+
+// Undoing every step, then redoing every step, passes back through each state exactly:
+// lines, comment, file name and changed mark, for every kind of step.
+TEST_F(UndoAndMouse, UndoAllThenRedoAllRetracesEveryState) {
+    LoadSquareInFront();
+    struct State {
+        QStringList lines;
+        QString comment;
+        QString name;
+        bool changed;
+        bool operator==(const State&) const = default;
+    };
+    const auto now = [this] {
+        return State{Lines(), Figure().Comment(), AppData().FileName(), Changed()};
+    };
+    std::vector<State> states{now()};
+    const auto step = [&](const std::function<void()>& action) {
+        action();
+        states.push_back(now());
+    };
+    Send("DRAW_MODE");
+    Send("DIFFICULTY_MIDIUM");
+    step([this] {
+        Send("APPLY");
+        Send("POINTER_MOVE_Z");
+        Send("APPLY");
+    });                                 // a line drawn
+    step([this] { Send("DEL_TAIL"); }); // taken back
+    step([this] {
+        Send("APPLY");
+        Send("POINTER_MOVE_Y");
+        Send("APPLY");
+    });
+    step([this] {
+        dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+        Send("NEW_FIGURE");
+    });
+    step([this] {
+        Send("APPLY");
+        Send("POINTER_MOVE_X");
+        Send("APPLY");
+    });
+    step([this] {
+        Window().Action(QStringLiteral("mnuOptionProInterface"))->trigger();
+        AppData().SetProIF_LineNumber(1);
+        const QStringList typed{"1", "2", "3", "4", "5", "6"};
+        for (int i = 0; i < 6; ++i) {
+            Window().PosField(i)->setText(typed[i]);
+        }
+        Ctx().proController->SetCommand(QStringLiteral("APPLY_LINE")); // inserted
+    });
+    step([this] {
+        AppData().SetProIF_LineNumber(2);
+        dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+        Ctx().proController->SetCommand(QStringLiteral("DELETE_LINE")); // deleted
+    });
+    for (size_t i = 1; i < states.size(); ++i) {
+        ASSERT_FALSE(states[i] == states[i - 1]) << "step " << i << " changed nothing";
+    }
+    for (size_t i = states.size() - 1; i > 0; --i) {
+        ASSERT_TRUE(Send("UNDO"));
+        EXPECT_TRUE(now() == states[i - 1]) << "undo to state " << i - 1;
+    }
+    EXPECT_FALSE(UndoItem()->isEnabled());
+    for (size_t i = 1; i < states.size(); ++i) {
+        ASSERT_TRUE(Send("REDO"));
+        EXPECT_TRUE(now() == states[i]) << "redo to state " << i;
+    }
+    EXPECT_FALSE(RedoItem()->isEnabled());
 }
 
 TEST_F(UndoAndMouse, DetailedInputChangesUndoAndRedo) {
