@@ -3,6 +3,7 @@
 #include "CStringUtil.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -15,6 +16,12 @@ constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
 // 10^(e + 1) for e = -4 … 6: where each decade of the fixed-point form ends.
 constexpr double kDecades[] = {1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
 
+// A whole number of magnitude below 10^7 (NaN is not): a conversion and a compare, where
+// std::trunc is a library call without SSE4.1.
+bool IsWholeBelowTenMillion(float value) {
+    return std::fabs(value) < 1e7F && static_cast<float>(static_cast<int32_t>(value)) == value;
+}
+
 } // namespace
 
 // "%.7g" of a value whose form is fixed-point (1e-4 <= |value| < 1e7), by scaling it to
@@ -25,8 +32,10 @@ bool NumberText::SevenDigits(double a, int64_t& digits, int& decimals) {
         return false;
     }
     // 10^exponent <= a < 10^(exponent + 1): a first guess from the binary exponent
-    // (log10(2) ≈ 0.30103), then at most a step either way.
-    int exponent = std::clamp(static_cast<int>(std::floor(std::ilogb(a) * 0.30103)), -4, 6);
+    // (77 / 256 ≈ log10(2), rounded down), then at most a step either way. Plain integer
+    // and compare steps: this runs for every number of every save.
+    const int binary = static_cast<int>((std::bit_cast<uint64_t>(a) >> 52) & 0x7FF) - 1023;
+    int exponent = std::clamp((binary * 77) >> 8, -4, 6);
     while (exponent > -4 && a < kDecades[exponent + 3]) {
         --exponent;
     }
@@ -35,11 +44,12 @@ bool NumberText::SevenDigits(double a, int64_t& digits, int& decimals) {
     }
     decimals = 6 - exponent;
     const double scaled = a * kPowersOfTen[decimals];
-    const double below = std::floor(scaled);
-    if (std::fabs(scaled - below - 0.5) < 1e-6) {
+    const auto below = static_cast<int64_t>(scaled); // positive: truncation is the floor
+    const double fraction = scaled - static_cast<double>(below);
+    if (std::fabs(fraction - 0.5) < 1e-6) {
         return false;
     }
-    digits = static_cast<int64_t>(scaled - below < 0.5 ? below : below + 1.0);
+    digits = fraction < 0.5 ? below : below + 1;
     return digits >= 1000000 && digits < 10000000;
 }
 
@@ -103,7 +113,7 @@ int NumberText::FromSingle(float value, char* buffer) {
         return 1;
     }
     // Whole millimetres, the common case: "%.7g" writes them as plain integers.
-    if (std::fabs(value) < 1e7F && value == std::trunc(value)) {
+    if (IsWholeBelowTenMillion(value)) {
         const auto [end, ec] = std::to_chars(buffer, buffer + kMaxChars, static_cast<long>(value));
         return ec == std::errc() ? static_cast<int>(end - buffer) : 0;
     }
@@ -162,7 +172,7 @@ bool NumberText::ToSingle(const char* begin, const char* end, float& value) {
 }
 
 float NumberText::Canonical(float value) {
-    if (std::fabs(value) < 1e7F && value == std::trunc(value)) {
+    if (IsWholeBelowTenMillion(value)) {
         return value + 0.0F;
     }
     // The fixed-point range, the usual case: the value of the seven digits is computed
