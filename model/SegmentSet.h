@@ -21,6 +21,8 @@ public:
     void Reserve(size_t n);
     void Clear();
     size_t Size() const { return size_; }
+    // The hash of a key (FNV-1a over the six floats' bits), shared by other flat tables.
+    static size_t Hash(const Key& key);
 
 private:
     enum class State : uint8_t { Empty, Full, Gone };
@@ -28,7 +30,6 @@ private:
         Key key;
         State state;
     };
-    static size_t Hash(const Key& key);
     // The slot holding key, or slots_.size() for none.
     size_t Find(const Key& key) const;
     void Rebuild(size_t capacity);

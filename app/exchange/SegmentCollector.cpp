@@ -1,10 +1,10 @@
 #include "SegmentCollector.h"
 
 #include "NumberText.h"
+#include "SegmentSet.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 SegmentCollector::SegmentCollector(Options options) : options_(options), slots_(kSlots, -1) {
@@ -12,13 +12,7 @@ SegmentCollector::SegmentCollector(Options options) : options_(options), slots_(
 }
 
 size_t SegmentCollector::Hash(const Segment& key) {
-    uint64_t h = 1469598103934665603ULL;
-    for (const float f : key) {
-        uint32_t bits = 0;
-        std::memcpy(&bits, &f, sizeof bits);
-        h = (h ^ bits) * 1099511628211ULL;
-    }
-    return static_cast<size_t>(h ^ (h >> 29));
+    return SegmentSet::Hash(key);
 }
 
 std::optional<SegmentCollector::Point> SegmentCollector::Prepare(double x, double y,

@@ -13,13 +13,7 @@ export ZELK_E2E_SCREEN=1280x800
 source "$(dirname "$0")/lib.sh"
 export QT_SCALE_FACTOR=2
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-trap 'kill "$wm_pid" 2>/dev/null || true; cleanup' EXIT
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+start_window_manager
 
 # The outer rectangle: the client's (absolute, as the X server has it) and the frame the
 # window manager drew around it.

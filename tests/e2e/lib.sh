@@ -141,3 +141,15 @@ accept_recovery() {
 autosave_lines() {
     head -n 1 "$work/data/autosave.zlk" | awk '{print $4}'
 }
+
+# Starts openbox on the display and waits until it manages windows (the caller has
+# checked for openbox and xprop).
+start_window_manager() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    trap 'kill "$wm_pid" 2>/dev/null || true; cleanup' EXIT
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+}

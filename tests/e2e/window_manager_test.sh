@@ -10,13 +10,7 @@ command -v openbox >/dev/null || { echo "SKIP: openbox is missing"; exit 77; }
 command -v xprop >/dev/null || { echo "SKIP: xprop is missing"; exit 77; }
 source "$(dirname "$0")/lib.sh"
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-trap 'kill "$wm_pid" 2>/dev/null || true; cleanup' EXIT
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+start_window_manager
 
 # The outer size: the client's size and the frame the window manager drew around it.
 outer_size() {
