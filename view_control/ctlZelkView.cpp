@@ -266,6 +266,7 @@ bool ctlZelkView::Draw() {
         ResizeSurfaces(width(), height());
     }
     renderer_.Render(picBuffer_);
+    ++drawCount_;
     ShowBuffer();
     return true;
 }

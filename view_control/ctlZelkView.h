@@ -121,6 +121,9 @@ public:
     // Assigns a picture to the visible surface (shown until the next Draw).
     void SetViewPicture(const QImage& picture);
 
+    // How many pictures Draw has made: a caller can tell whether one was drawn meanwhile.
+    int64_t DrawCount() const { return drawCount_; }
+
     // What draws the pictures: the figure, angles, zoom and style in numbers.
     FigureRenderer& Renderer() { return renderer_; }
     const FigureRenderer& Renderer() const { return renderer_; }
@@ -142,4 +145,5 @@ private:
     // The visible surface, and the buffer each picture is drawn on before it is shown.
     QImage picView_;
     QImage picBuffer_;
+    int64_t drawCount_ = 0;
 };

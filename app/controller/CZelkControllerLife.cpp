@@ -151,14 +151,19 @@ void CZelkController::Boot() {
     app.SetRatio(FitRatio());
     view.SetRatio(app.Ratio());
     holdDrawing_ = false;
-    view.Draw();
 
     context_.windows->CloseSplash();
     if (!ShowSkippedLines()) {
         ShowCondition(QStringLiteral("さあ、立体ゼルクをはじめましょう！   <") +
                       context_.clock->ShortDate() + u'>');
     }
+    // The figure is drawn once, for the window as it is shown (showing lays it out and
+    // draws on most platforms); a large figure is not drawn twice at start.
+    const int64_t drawn = view.DrawCount();
     window.ShowWindow();
+    if (view.DrawCount() == drawn) {
+        view.Draw();
+    }
 }
 
 void CZelkController::LoadBuiltInFigure() {
