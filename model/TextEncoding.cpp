@@ -180,7 +180,11 @@ bool TextEncoding::LooksLikeJapaneseUtf8(const QString& text) {
 
 QString TextEncoding::FromFigureBytes(const char* data, qsizetype size, bool utf8Marked) {
     if (utf8Marked) {
-        return QString::fromUtf8(data, size);
+        // The file's own mark is gone already: a U+FEFF that starts the text is the
+        // text's own (fromUtf8 would drop it, and the comment would change on a round trip).
+        QStringDecoder marked(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                        QStringDecoder::Flag::ConvertInitialBom);
+        return marked(QByteArrayView(data, size));
     }
     if (isAscii(data, size)) {
         return QString::fromLatin1(data, size);

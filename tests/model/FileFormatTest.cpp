@@ -339,6 +339,15 @@ TEST_F(FileFormat, TheReaderAtItsBoundaries) {
         EXPECT_EQ(data.SkippedLines(), row.skipped) << row.name;
         EXPECT_EQ(data.Comment(), QString::fromUtf8(row.comment)) << row.name;
     }
+    // A comment that starts with U+FEFF (written in UTF-8: Shift-JIS cannot hold it) comes
+    // back whole, not one character short.
+    CZelkData marked;
+    marked.AddLine(QStringLiteral("0,0,0,1,1,1"));
+    marked.SetComment(QString(QChar(0xFEFF)) + QStringLiteral("abc"));
+    ASSERT_TRUE(marked.SaveData(Path("marked.zlk")));
+    CZelkData back;
+    ASSERT_TRUE(back.LoadData(Path("marked.zlk")));
+    EXPECT_EQ(back.Comment(), marked.Comment());
 }
 
 TEST_F(FileFormat, EmptyFileNameSavesNothingButClearsTheMark) {
