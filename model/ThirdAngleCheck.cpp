@@ -56,7 +56,10 @@ template <size_t N>
 std::set<Piece<N>> Pieces(const std::vector<std::pair<Point<N>, Point<N>>>& segments,
                           const std::vector<Point<N>>& vertices) {
     std::set<Piece<N>> out;
-    for (const auto& [a, b] : segments) {
+    for (const auto& segment : segments) {
+        // Named, not bound: lambdas below capture the ends.
+        const Point<N>& a = segment.first;
+        const Point<N>& b = segment.second;
         if (a == b) {
             continue;
         }
