@@ -33,14 +33,14 @@ public:
 
 // A filter matching exactly this benchmark name.
 std::string Exactly(const std::string& name) {
-    std::string spec = "^";
+    std::string filter = "^";
     for (const char c : name) {
         if (std::string("\\^$.|?*+()[]{}").find(c) != std::string::npos) {
-            spec += '\\';
+            filter += '\\';
         }
-        spec += c;
+        filter += c;
     }
-    return spec + "$";
+    return filter + "$";
 }
 
 double Median(std::vector<double> values) {
