@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 CZelkData::CZelkData() {
     ClearData();
@@ -93,6 +94,15 @@ QByteArray CZelkData::FileBody() const {
         fileBody_ = CZelkDataFileIOStratety_Ver100::FormatBody(*this);
     }
     return fileBody_;
+}
+
+QByteArray CZelkData::TakeFileBody() const {
+    FileBody();
+    return std::exchange(fileBody_, QByteArray());
+}
+
+void CZelkData::KeepFileBody(QByteArray body) const {
+    fileBody_ = std::move(body);
 }
 
 bool CZelkData::AddLine(const CLine& given) {

@@ -83,6 +83,10 @@ public:
     // The file's header and segment lines, formatted once after each change of the lines:
     // the several files of one save share them.
     QByteArray FileBody() const;
+    // The same bytes handed out for one write and given back after it, so that the
+    // comment can be put behind them without copying the whole body.
+    QByteArray TakeFileBody() const;
+    void KeepFileBody(QByteArray body) const;
 
 private:
     // A segment without direction: its two end points in a fixed order, so that a

@@ -7,6 +7,8 @@
 #include "SafeFile.h"
 #include "TextEncoding.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -154,16 +156,35 @@ QByteArray CZelkDataFileIOStratety_Ver100::FormatBody(const CZelkData& data) {
     char* p = out.data();
     std::memcpy(p, header.constData(), static_cast<size_t>(header.size()));
     p += header.size();
+    // A figure's numbers repeat (end points are shared, coordinates lie on a few grid
+    // values), so each text is kept in a small table by its value's bits and copied.
+    struct Remembered {
+        // Every slot starts as the text of +0, which is right for its bits.
+        uint32_t bits = 0;
+        int length = 1;
+        char text[NumberText::kMaxChars] = {'0'};
+    };
+    std::array<Remembered, 256> remembered{};
     for (const CLine& l : lines) {
         char* lineStart = p;
         const float v[6] = {l.FromX, l.FromY, l.FromZ, l.ToX, l.ToY, l.ToZ};
         for (int i = 0; i < 6; ++i) {
-            p += NumberText::FromSingle(v[i], p);
+            const auto bits = std::bit_cast<uint32_t>(v[i]);
+            Remembered& slot = remembered[(bits * 2654435761U) >> 24];
+            if (slot.bits != bits) {
+                slot.length = NumberText::FromSingle(v[i], slot.text);
+                slot.bits = bits;
+            }
+            std::memcpy(p, slot.text, NumberText::kMaxChars);
+            p += slot.length;
             if (i < 5) {
                 // Print zones of 14 columns, always at least one blank.
                 const auto column = static_cast<int>(p - lineStart);
                 const int pad = (column / kZoneWidth + 1) * kZoneWidth - column;
-                std::memset(p, ' ', static_cast<size_t>(pad));
+                // A fixed-size fill is one store, where a fill of `pad` is a library call;
+                // the line's room (kLongestLine) takes the blanks past the pad.
+                static_assert(kZoneWidth <= 16);
+                std::memset(p, ' ', 16);
                 p += pad;
             }
         }
@@ -265,19 +286,25 @@ FileResult CZelkDataFileIOStratety_Ver100::Save(const QString& FileName) {
     // needs an encoding, so only it is converted (and checked to read back the same).
     bool utf8Marked = false;
     QByteArray comment = TextEncoding::ToFigureBytes(data_->Comment(), utf8Marked);
-    const QByteArray body = data_->FileBody();
-    QByteArray bytes;
-    bytes.reserve(body.size() + comment.size() + 2);
+    // The comment goes behind the body in the body's own buffer (it was made with room
+    // to spare), and the body is given back as it was, whatever the write's outcome.
+    QByteArray bytes = data_->TakeFileBody();
+    const qsizetype bodySize = bytes.size();
     if (utf8Marked) {
         // The byte order mark belongs at the start of the file.
         comment.remove(0, 3);
-        bytes = "\xEF\xBB\xBF";
+        bytes.prepend("\xEF\xBB\xBF");
     }
-    bytes += body;
     bytes += comment;
     bytes += "\r\n";
     QString why;
-    if (!SafeFile::Write(FileName, bytes, why)) {
+    const bool written = SafeFile::Write(FileName, bytes, why);
+    if (utf8Marked) {
+        bytes.remove(0, 3);
+    }
+    bytes.truncate(bodySize);
+    data_->KeepFileBody(std::move(bytes));
+    if (!written) {
         return SaveFailed(QStringLiteral("ファイルに書き込めません。\r\n") + FileName + u' ' + why);
     }
     return FileResult{};

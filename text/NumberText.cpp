@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -23,6 +24,30 @@ bool IsWholeBelowTenMillion(float value) {
 }
 
 } // namespace
+
+bool NumberText::ShortFraction(float value, uint32_t& digits, int& decimals) {
+    const auto bits = std::bit_cast<uint32_t>(value);
+    const auto exponent = static_cast<int>((bits >> 23) & 0xFF);
+    if (exponent == 0 || exponent == 0xFF) {
+        return false;
+    }
+    // value = mantissa * 2^(exponent - 150); with its trailing zeros gone, the power of
+    // two below the point is the number of decimals its exact decimal text needs, and
+    // the digits are the odd mantissa times 5 to that power (ending in 5: no zeros to trim).
+    const uint32_t mantissa = (bits & 0x7FFFFFU) | 0x800000U;
+    const int zeros = std::countr_zero(mantissa);
+    decimals = 150 - exponent - zeros;
+    if (decimals < 1 || decimals > 6) {
+        return false;
+    }
+    static constexpr uint64_t kFives[] = {1, 5, 25, 125, 625, 3125, 15625};
+    const uint64_t exact = static_cast<uint64_t>(mantissa >> zeros) * kFives[decimals];
+    if (exact >= 10000000) {
+        return false;
+    }
+    digits = static_cast<uint32_t>(exact); // at least 5^decimals: never below 1e-4
+    return true;
+}
 
 // "%.7g" of a value whose form is fixed-point (1e-4 <= |value| < 1e7), by scaling it to
 // seven whole digits. A product too near a rounding half is left to the general path,
@@ -117,6 +142,26 @@ int NumberText::FromSingle(float value, char* buffer) {
         const auto [end, ec] = std::to_chars(buffer, buffer + kMaxChars, static_cast<long>(value));
         return ec == std::errc() ? static_cast<int>(end - buffer) : 0;
     }
+    uint32_t digits = 0;
+    int decimals = 0;
+    if (ShortFraction(value, digits, decimals)) {
+        // Whole part, point, then the decimals right to left with their leading zeros:
+        // no copies of variable length, which cost a library call each.
+        static constexpr uint32_t kScales[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+        int n = 0;
+        if (value < 0) {
+            buffer[n++] = '-';
+        }
+        n = static_cast<int>(
+            std::to_chars(buffer + n, buffer + kMaxChars, digits / kScales[decimals]).ptr - buffer);
+        buffer[n++] = '.';
+        uint32_t fraction = digits % kScales[decimals];
+        for (int i = decimals - 1; i >= 0; --i) {
+            buffer[n + i] = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        return n + decimals;
+    }
     if (const int n = FixedForm(value, buffer); n > 0) {
         return n;
     }
@@ -162,6 +207,9 @@ bool NumberText::ToSingle(const char* begin, const char* end, float& value) {
             return true;
         }
     }
+    if (ShortDecimal(begin, end, value)) {
+        return true;
+    }
     float parsed = 0.0F;
     const auto [ptr, ec] = std::from_chars(begin, end, parsed, std::chars_format::general);
     if (ec != std::errc() || ptr != end || !std::isfinite(parsed)) {
@@ -171,8 +219,49 @@ bool NumberText::ToSingle(const char* begin, const char* end, float& value) {
     return true;
 }
 
+bool NumberText::ShortDecimal(const char* begin, const char* end, float& value) {
+    const bool negative = *begin == '-';
+    const char* p = negative ? begin + 1 : begin;
+    uint32_t whole = 0;
+    int digitCount = 0;
+    int decimals = -1;
+    for (; p < end; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            if (++digitCount > 7) {
+                return false;
+            }
+            whole = whole * 10 + static_cast<uint32_t>(*p - '0');
+            if (decimals >= 0) {
+                ++decimals;
+            }
+        } else if (*p == '.' && decimals < 0) {
+            decimals = 0;
+        } else {
+            return false;
+        }
+    }
+    if (digitCount == 0 || decimals < 1 || decimals > 6) {
+        return false;
+    }
+    // The nearest float to whole / 10^decimals is that quotient's float only when the
+    // quotient is exact in a float: then it is a short fraction with the same digits.
+    const auto candidate = static_cast<float>(static_cast<double>(whole) / kPowersOfTen[decimals]);
+    uint32_t digits = 0;
+    int shortDecimals = 0;
+    if (!ShortFraction(candidate, digits, shortDecimals) || shortDecimals > decimals ||
+        static_cast<double>(digits) * kPowersOfTen[decimals - shortDecimals] !=
+            static_cast<double>(whole)) {
+        return false;
+    }
+    value = negative ? -candidate : candidate;
+    return true;
+}
+
 float NumberText::Canonical(float value) {
-    if (IsWholeBelowTenMillion(value)) {
+    uint32_t digits = 0;
+    int decimals = 0;
+    // Its text is exact, so it reads back as itself.
+    if (IsWholeBelowTenMillion(value) || ShortFraction(value, digits, decimals)) {
         return value + 0.0F;
     }
     // The fixed-point range, the usual case: the value of the seven digits is computed
@@ -180,12 +269,11 @@ float NumberText::Canonical(float value) {
     // and reading a text. A result on a float's rounding half, or a value outside the
     // range, takes the text way below.
     for (int round = 0; round < 4; ++round) {
-        int64_t digits = 0;
-        int decimals = 0;
-        if (!SevenDigits(std::fabs(static_cast<double>(value)), digits, decimals)) {
+        int64_t seven = 0;
+        if (!SevenDigits(std::fabs(static_cast<double>(value)), seven, decimals)) {
             return CanonicalByText(value);
         }
-        const double exact = static_cast<double>(digits) / kPowersOfTen[decimals];
+        const double exact = static_cast<double>(seven) / kPowersOfTen[decimals];
         const auto rounded = static_cast<float>(exact);
         if (static_cast<double>(rounded) != exact) {
             const float other = std::nextafter(rounded, exact > rounded ? 1e30F : -1e30F);

@@ -64,6 +64,32 @@ TEST(NumberText, AgreesWithTheGeneralFormatForManyValues) {
     EXPECT_EQ(NumberText::FromSingle(0.00001F), QStringLiteral("1e-05"));
 }
 
+// Halves, quarters … 64ths (the steps people draw on) are written and read without the
+// general converters; texts and values must still be exactly the C library's, and
+// trailing zeros, leading zeros and many decimals must still read right.
+TEST(NumberText, ShortBinaryFractionsAgreeWithTheCLibrary) {
+    uint32_t state = 777;
+    for (int i = 0; i < 200000; ++i) {
+        state = state * 1664525U + 1013904223U;
+        const int denominator = 1 << (state % 7);
+        const float value = float(int(state >> 7) % 20000001 - 10000000) / float(denominator);
+        char text[64];
+        std::snprintf(text, sizeof text, "%.7g", double(value));
+        const QString expected = value == 0.0F ? QStringLiteral("0") : QString::fromLatin1(text);
+        ASSERT_EQ(NumberText::FromSingle(value), expected) << double(value);
+        ASSERT_EQ(NumberText::Canonical(value), std::strtof(text, nullptr) + 0.0F) << text;
+        float back = 0;
+        ASSERT_TRUE(NumberText::ToSingle(text, text + std::strlen(text), back)) << text;
+        ASSERT_EQ(back, std::strtof(text, nullptr)) << text;
+    }
+    for (const char* text : {"2.50", "-0.015625", "0.0000005", "000.5", "1234567.5", "999999.9",
+                             "0.1", "-.25", "8388607.5", "16777215.5", ".5"}) {
+        float back = 0;
+        ASSERT_TRUE(NumberText::ToSingle(text, text + std::strlen(text), back)) << text;
+        EXPECT_EQ(back, std::strtof(text, nullptr)) << text;
+    }
+}
+
 // The canonical value (the one a save and a load give back) is the fixed point of writing
 // "%.7g" and reading it back, for typed decimals and arbitrary floats alike.
 TEST(NumberText, CanonicalIsTheFixedPointOfTheSevenDigitText) {
