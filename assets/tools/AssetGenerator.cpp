@@ -2,8 +2,10 @@
 // repository holds no binary artwork:
 //   pic/ZelkSplash.bmp, pic/ZelkVersion.bmp (320 × 240)
 //   sound/Splash.wav, Turn.wav, FileLoad.wav, FileSave.wav, Fin.wav
+// and, with --tool-icons, the tool pictures compiled into the program.
 #include "CStringUtil.h"
 #include "CZelkInitialData_zelk01.h"
+#include "IconPainter.h"
 
 #include <QDir>
 #include <QFile>
@@ -193,6 +195,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
+    // zelk_assets --tool-icons <folder>: the tool bar and side-panel pictures.
+    if (folder == QLatin1String("--tool-icons") && argc >= 3) {
+        return IconPainter::WriteAll(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    }
     // zelk_assets --icons <folder>: the 48- and 256-pixel icons for the desktop.
     if (folder == QLatin1String("--icons") && argc >= 3) {
         const QString out = QString::fromLocal8Bit(argv[2]);

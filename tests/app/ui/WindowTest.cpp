@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "MenuTable.h"
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -98,6 +99,36 @@ TEST_F(MainWindow, ButtonsAndMenusSendTheirCommands) {
     Window().ToolBarButton("cmdMagnify")->click();
     EXPECT_GT(AppData().Ratio(), ratio);
     EXPECT_EQ(Window().ToolBarButton("cmdNoSuchButton"), nullptr);
+}
+
+// Every tool bar and side button shows its picture, painted at build time, with a sharp
+// twice-as-large one for 2x screens; a picture is not blank.
+TEST_F(MainWindow, EveryButtonHasItsPictureAt1xAnd2x) {
+    std::vector<QAbstractButton*> buttons;
+    for (const MenuTable::ToolRow& row : MenuTable::ToolBar()) {
+        if (row.name != nullptr) {
+            buttons.push_back(Window().ToolBarButton(row.name));
+        }
+    }
+    for (int i = 0; i <= 18; ++i) {
+        buttons.push_back(Window().ToolBoxButton(i));
+    }
+    for (QAbstractButton* button : buttons) {
+        ASSERT_NE(button, nullptr);
+        const QIcon icon = button->icon();
+        ASSERT_FALSE(icon.isNull()) << button->objectName().toStdString();
+        const QSize size = icon.availableSizes().value(0);
+        ASSERT_FALSE(size.isEmpty()) << button->objectName().toStdString();
+        const QImage sharp = icon.pixmap(size, 2.0).toImage();
+        EXPECT_EQ(sharp.size(), size * 2) << button->objectName().toStdString();
+        bool painted = false;
+        for (int y = 0; y < sharp.height() && !painted; ++y) {
+            for (int x = 0; x < sharp.width() && !painted; ++x) {
+                painted = qAlpha(sharp.pixel(x, y)) > 0;
+            }
+        }
+        EXPECT_TRUE(painted) << button->objectName().toStdString();
+    }
 }
 
 // A tap on Alt, or Esc out of a menu, leaves the keys with the window: X still moves the
