@@ -155,6 +155,11 @@ void FigureRenderer::Render(QImage& image) {
         Paint(image, image.deviceIndependentSize().toSize(), onePixel ? &image : nullptr, false);
 }
 
+void FigureRenderer::Overlay(QImage& image) {
+    Transform();
+    Paint(image, image.deviceIndependentSize().toSize(), nullptr, false);
+}
+
 QImage FigureRenderer::Picture(int scale) {
     scale = std::clamp(scale, 1, 16);
     const QSize size(std::max(pictureSize_.width(), 1), std::max(pictureSize_.height(), 1));

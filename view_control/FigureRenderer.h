@@ -102,6 +102,8 @@ public:
     // Draws on image, background first, in its device-independent size; thin figure lines
     // go straight into its pixels when it has one pixel to one of the control's.
     void Render(QImage& image);
+    // Draws over what image holds (no background): one figure laid over another.
+    void Overlay(QImage& image);
     // A new picture of PictureSize at scale times as many pixels each way (lines, marks and
     // text drawn at that size, not enlarged).
     QImage Picture(int scale = 1);

@@ -22,6 +22,8 @@ class ctlZelkView;
 // CZelkControllerDispatch.cpp), runs its handler and refreshes the window title.
 // Handlers keep CAppData as the one record of state and push it into the figure, the
 // main view control and the main window.
+struct ActiveExercise;
+
 class CZelkController {
 public:
     // How long each step of a walk to a standard view that the user asked for stays on
@@ -100,6 +102,8 @@ public:
     bool SaveFigureFile(const QString& FileName);
     // The dated safety copy of the current figure, taken now.
     QString DatedCopyName() const;
+    // The exercise being solved ("L1-03", "own/…"), "" when none is.
+    QString ExerciseId() const;
 
 private:
     enum class FollowUp { None, TurnSound, FileLoadSound };
@@ -165,6 +169,17 @@ private:
     void RebuildView();
     void ApplyFormSize(const QString& size);
     void SetContinuousTurnEnabled(bool enabled);
+
+    // Exercises in reading third-angle drawings (CZelkControllerExercise.cpp).
+    void ChooseExercise();
+    void CheckExercise();
+    void ShowExerciseHint();
+    void ShowExerciseAnswer();
+    void MakeExercise();
+    // The target's three views in the panes; hint: the learner's laid over them.
+    void ShowExercisePanes(bool hint);
+    // Leaves the exercise (another figure was put in place): the panes show the view again.
+    void EndExercise();
 
     // Exchange with other programs (CZelkControllerExchange.cpp).
     void ImportFigure();
@@ -235,4 +250,5 @@ private:
     bool userRequest_ = false;
     int walkStepMilliseconds_ = kWalkStepMilliseconds;
     int64_t savedStep_ = 0;
+    std::unique_ptr<ActiveExercise> exercise_;
 };

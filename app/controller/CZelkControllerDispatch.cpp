@@ -1,4 +1,5 @@
 // The command table and the services that follow every command.
+#include "ActiveExercise.h"
 #include "CAppData.h"
 #include "CKeyHandler.h"
 #include "CStringUtil.h"
@@ -120,6 +121,16 @@ const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable(
         {CommandId::Redraw, "REDRAW", [](C& c) { c.RebuildView(); }, FollowUp::None},
         {CommandId::Undo, "UNDO", [](C& c) { c.Undo(); }, FollowUp::None},
         {CommandId::Redo, "REDO", [](C& c) { c.Redo(); }, FollowUp::None},
+        {CommandId::ExerciseChoose, "EXERCISE_CHOOSE", [](C& c) { c.ChooseExercise(); },
+         FollowUp::None},
+        {CommandId::ExerciseCheck, "EXERCISE_CHECK", [](C& c) { c.CheckExercise(); },
+         FollowUp::None},
+        {CommandId::ExerciseHint, "EXERCISE_HINT", [](C& c) { c.ShowExerciseHint(); },
+         FollowUp::None},
+        {CommandId::ExerciseAnswer, "EXERCISE_ANSWER", [](C& c) { c.ShowExerciseAnswer(); },
+         FollowUp::None},
+        {CommandId::ExerciseMake, "EXERCISE_MAKE", [](C& c) { c.MakeExercise(); },
+         FollowUp::None},
     };
     // Each row sits at the place of its id, so that Run(id) is a plain index.
     for (size_t i = 0; i < table.size(); ++i) {

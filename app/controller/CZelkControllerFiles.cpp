@@ -77,6 +77,8 @@ bool CZelkController::ShowSkippedLines() {
 }
 
 void CZelkController::PutFigureInPlace(CZelkData& figure, bool unsaved) {
+    // Another figure ends an exercise being solved.
+    EndExercise();
     context_.figure->Swap(figure);
     // A new figure starts a history of its own.
     ClearHistory(unsaved);

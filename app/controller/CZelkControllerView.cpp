@@ -216,6 +216,14 @@ void CZelkController::ToggleThirdAngleProjection() {
         // Each pane takes its picture straight from the view: the user's clipboard is
         // left alone.
         window.SetTAPMMode();
+        if (exercise_) {
+            // An exercise's panes show its target, not the learner's figure.
+            ShowExercisePanes(false);
+            Run(CommandId::EqualAngleView);
+            app.SetThirdAngleProjectionMethodMode(true);
+            context_.view->Draw();
+            return;
+        }
         Run(CommandId::FrontView);
         window.SetPanePicture(IMainWindow::Pane::Front, ViewPicture());
         Run(CommandId::TopView);

@@ -69,4 +69,9 @@ enum class CommandId {
     Redraw,
     Undo,
     Redo,
+    ExerciseChoose,
+    ExerciseCheck,
+    ExerciseHint,
+    ExerciseAnswer,
+    ExerciseMake,
 };

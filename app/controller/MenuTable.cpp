@@ -71,6 +71,14 @@ constexpr Row kMenus[] = {
     {K::Separator, "mnuHiFun"},
     {K::Item, "mnuDataPathFixed", "データの保存場所固定", C::DataPathFixed, D::Command, 0, true},
 
+    {K::Menu, "mnuExercise", "練習(&R)"},
+    {K::Item, "mnuExerciseChoose", "問題を選ぶ…", C::ExerciseChoose},
+    {K::Item, "mnuExerciseCheck", "答え合わせ", C::ExerciseCheck},
+    {K::Item, "mnuExerciseHint", "ヒント", C::ExerciseHint},
+    {K::Item, "mnuExerciseAnswer", "答えを見る", C::ExerciseAnswer},
+    {K::Separator, "mnuExerciseHyphen"},
+    {K::Item, "mnuExerciseMake", "この図形を問題にする", C::ExerciseMake},
+
     {K::Menu, "mnuHelp", "ヘルプ(&H)"},
     {K::Item, "mnuHelpCall", "ヘルプ", C::ShowHelp},
     {K::Item, "mnuShowVersion", "バージョン情報", C::ShowVersionDialog},
@@ -100,6 +108,9 @@ constexpr MenuTable::ToolRow kToolBar[] = {
     {nullptr, nullptr, C::BootZelk},
     {"cmdUndo", "元に戻す (Ctrl+U)", C::Undo},
     {"cmdRedo", "やり直し (Ctrl+R)", C::Redo},
+    // Exercises: checking an answer.
+    {nullptr, nullptr, C::BootZelk},
+    {"cmdCheckAnswer", "答え合わせ（練習問題の答えを調べる）", C::ExerciseCheck},
 };
 
 constexpr MenuTable::ToolBoxRow kToolBox[] = {

@@ -8,11 +8,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 UserDialogs::Answer QtUserDialogs::Message(const QString& text, const QString& caption,
                                            Buttons buttons) {
@@ -146,6 +149,65 @@ private:
 };
 
 } // namespace
+
+std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>& cards) {
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(QStringLiteral("問題を選ぶ"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* list = new QListWidget(&dialog);
+    list->setIconSize(QSize(120, 90));
+    list->setSpacing(2);
+    layout->addWidget(list);
+    // A heading row (not selectable) before each group, then the group's cards.
+    QString heading;
+    for (size_t i = 0; i < cards.size(); ++i) {
+        const ExerciseCard& card = cards[i];
+        if (card.heading != heading || i == 0) {
+            heading = card.heading;
+            auto* row = new QListWidgetItem(heading, list);
+            QFont font = row->font();
+            font.setBold(true);
+            row->setFont(font);
+            row->setFlags(Qt::NoItemFlags);
+        }
+        auto* item = new QListWidgetItem(
+            QIcon(QPixmap::fromImage(card.picture)),
+            card.note.isEmpty() ? card.title : card.title + QStringLiteral("　") + card.note, list);
+        item->setData(Qt::UserRole, static_cast<int>(i));
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, [&dialog](QListWidgetItem* item) {
+        if (item->flags() & Qt::ItemIsSelectable) {
+            dialog.accept();
+        }
+    });
+    dialog.resize(420, 520);
+    if (dialog.exec() != QDialog::Accepted || list->currentItem() == nullptr ||
+        !(list->currentItem()->flags() & Qt::ItemIsSelectable)) {
+        return std::nullopt;
+    }
+    return list->currentItem()->data(Qt::UserRole).toInt();
+}
+
+void QtUserDialogs::ShowPicture(const QString& caption, const QString& text,
+                                const QImage& picture) {
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* label = new QLabel(text, &dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto* image = new QLabel(&dialog);
+    image->setPixmap(QPixmap::fromImage(picture));
+    layout->addWidget(image);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    dialog.exec();
+}
 
 std::unique_ptr<UserDialogs::Progress> QtUserDialogs::ShowProgress(const QString& text,
                                                                    std::function<void()> cancel) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -40,6 +41,14 @@ public:
         // The model's Z axis points up (CAD, Blender): it becomes the figure's Y.
         bool zUp = false;
     };
+    // One exercise as the chooser shows it: under its heading (a level, or the user's
+    // own), its title, its three views as a small picture and a note (solved, best time).
+    struct ExerciseCard {
+        QString heading;
+        QString title;
+        QImage picture;
+        QString note;
+    };
     // A window that shows work going on, with a Cancel button; gone when destroyed.
     class Progress {
     public:
@@ -65,6 +74,11 @@ public:
     // filter: the models the program reads, as the file dialog's filter text.
     virtual std::optional<ImportChoice> ImportFile(const QString& initialFolder,
                                                    const QString& filter) = 0;
+    // The exercise chosen (an index into cards), or nothing when cancelled.
+    virtual std::optional<int> ChooseExercise(const std::vector<ExerciseCard>& cards) = 0;
+    // A picture with a line of text, closed with OK.
+    virtual void ShowPicture(const QString& caption, const QString& text,
+                             const QImage& picture) = 0;
     // Shows that work goes on; cancel is called when the user cancels it.
     virtual std::unique_ptr<Progress> ShowProgress(const QString& text,
                                                    std::function<void()> cancel) = 0;

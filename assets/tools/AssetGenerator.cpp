@@ -5,6 +5,7 @@
 // and, with --tool-icons, the tool pictures compiled into the program.
 #include "CStringUtil.h"
 #include "CZelkInitialData_zelk01.h"
+#include "ExerciseMaker.h"
 #include "IconPainter.h"
 
 #include <QDir>
@@ -198,6 +199,10 @@ int main(int argc, char** argv) {
     // zelk_assets --tool-icons <folder>: the tool bar and side-panel pictures.
     if (folder == QLatin1String("--tool-icons") && argc >= 3) {
         return IconPainter::WriteAll(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    }
+    // zelk_assets --exercises <folder>: the built-in exercises.
+    if (folder == QLatin1String("--exercises") && argc >= 3) {
+        return ExerciseMaker::WriteAll(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     }
     // zelk_assets --icons <folder>: the 48- and 256-pixel icons for the desktop.
     if (folder == QLatin1String("--icons") && argc >= 3) {

@@ -152,6 +152,17 @@ QImage PaintToolBar(const QString& key, int scale) {
         }
         p.setBrush(QColor(255, 120, 60));
         p.drawRect(QRectF(16.5, 4, 11, 11));
+    } else if (key == QLatin1String("cmdCheckAnswer")) {
+        // A drawing sheet with a check mark: checking an exercise's answer.
+        p.setPen(QPen(kInk, 1.5));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5, 4, 20, 24));
+        p.setPen(QPen(kInk, 1));
+        p.drawLine(QPointF(8, 10), QPointF(22, 10));
+        p.drawLine(QPointF(8, 15), QPointF(18, 15));
+        p.setPen(QPen(QColor(210, 40, 40), 3.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(12, 20), QPointF(17, 26));
+        p.drawLine(QPointF(17, 26), QPointF(29, 11));
     } else if (key == QLatin1String("cmdUndo") || key == QLatin1String("cmdRedo")) {
         // A hooked arrow, back (undo) or forth (redo).
         const bool undo = key == QLatin1String("cmdUndo");
@@ -274,7 +285,8 @@ QStringList IconPainter::ToolBarKeys() {
             QStringLiteral("cmdEqualAngleView"),
             QStringLiteral("cmdThirdAngleProjectionMethod"),
             QStringLiteral("cmdUndo"),
-            QStringLiteral("cmdRedo")};
+            QStringLiteral("cmdRedo"),
+            QStringLiteral("cmdCheckAnswer")};
 }
 
 bool IconPainter::WriteAll(const QString& folder) {

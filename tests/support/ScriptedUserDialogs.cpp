@@ -74,6 +74,22 @@ ScriptedUserDialogs::ImportFile(const QString& initialFolder, const QString& fil
     return imports_.takeFirst();
 }
 
+std::optional<int> ScriptedUserDialogs::ChooseExercise(const std::vector<ExerciseCard>& cards) {
+    offeredExercises = cards;
+    calls.append({Kind::ChooseExercise, QString(), QString(), Buttons::Ok});
+    if (exercises_.isEmpty()) {
+        Unscripted(QStringLiteral("exercise chooser"));
+        return std::nullopt;
+    }
+    return exercises_.takeFirst();
+}
+
+void ScriptedUserDialogs::ShowPicture(const QString& caption, const QString& text,
+                                      const QImage& picture) {
+    shownPicture = picture;
+    calls.append({Kind::ShowPicture, text, caption, Buttons::Ok});
+}
+
 QStringList ScriptedUserDialogs::MessageTexts() const {
     QStringList texts;
     for (const Call& call : calls) {

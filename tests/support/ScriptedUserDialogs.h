@@ -13,7 +13,17 @@
 // (by default it aborts the program) and then answered No / cancel.
 class ScriptedUserDialogs : public UserDialogs {
 public:
-    enum class Kind { Message, OpenFile, SaveFile, Print, ExportFile, ImportFile, Progress };
+    enum class Kind {
+        Message,
+        OpenFile,
+        SaveFile,
+        Print,
+        ExportFile,
+        ImportFile,
+        Progress,
+        ChooseExercise,
+        ShowPicture
+    };
     struct Call {
         Kind kind;
         QString text;    // message text, or the initial folder of a file dialog
@@ -32,6 +42,11 @@ public:
     // What the last export dialog offered, and the last import dialog's filter.
     std::vector<FileKind> offeredKinds;
     QString importFilter;
+    std::optional<int> ChooseExercise(const std::vector<ExerciseCard>& cards) override;
+    void ShowPicture(const QString& caption, const QString& text, const QImage& picture) override;
+    // What the last exercise chooser offered, and the last picture shown.
+    std::vector<ExerciseCard> offeredExercises;
+    QImage shownPicture;
     // A progress window, open until destroyed.
     std::unique_ptr<Progress> ShowProgress(const QString& text,
                                            std::function<void()> cancel) override;
@@ -46,6 +61,7 @@ public:
     void ChoosePrint(std::optional<PrintChoice> choice) { prints_.append(std::move(choice)); }
     void ChooseExport(std::optional<ExportChoice> choice) { exports_.append(std::move(choice)); }
     void ChooseImport(std::optional<ImportChoice> choice) { imports_.append(std::move(choice)); }
+    void PickExercise(std::optional<int> index) { exercises_.append(index); }
     void SetFailureHandler(std::function<void(const QString&)> handler) {
         onFailure_ = std::move(handler);
     }
@@ -57,12 +73,13 @@ public:
         prints_.clear();
         exports_.clear();
         imports_.clear();
+        exercises_.clear();
     }
     // Texts of the message boxes shown so far.
     QStringList MessageTexts() const;
     bool ScriptUsedUp() const {
         return answers_.isEmpty() && files_.isEmpty() && prints_.isEmpty() && exports_.isEmpty() &&
-               imports_.isEmpty();
+               imports_.isEmpty() && exercises_.isEmpty();
     }
 
     QList<Call> calls;
@@ -75,6 +92,7 @@ private:
     QList<std::optional<PrintChoice>> prints_;
     QList<std::optional<ExportChoice>> exports_;
     QList<std::optional<ImportChoice>> imports_;
+    QList<std::optional<int>> exercises_;
     std::function<void(const QString&)> onFailure_;
     std::function<void()> cancelProgress_;
 };

@@ -1,0 +1,237 @@
+// Exercises in reading third-angle drawings: the target's views in the three panes, the
+// learner's figure drawn in the 3D view, checked by its views.
+#include "ActiveExercise.h"
+#include "CAppData.h"
+#include "CZelkController.h"
+#include "CZelkData.h"
+#include "Clock.h"
+#include "ExerciseLibrary.h"
+#include "ExerciseProgress.h"
+#include "ExerciseViews.h"
+#include "FigureView.h"
+#include "IMainWindow.h"
+#include "ThirdAngleCheck.h"
+#include "UserDialogs.h"
+#include "ctlZelkView.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<CommandId, 5> kLevelCommands{
+    CommandId::DifficultyBeginner, CommandId::DifficultyMidium, CommandId::DifficultySenior,
+    CommandId::DifficultySpecial, CommandId::DifficultySuperSpecial};
+
+const QString& OwnHeading() {
+    static const QString heading = QStringLiteral("自分の問題");
+    return heading;
+}
+
+QString Elapsed(qint64 ms) {
+    const qint64 seconds = ms / 1000;
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar(u'0'));
+}
+
+} // namespace
+
+QString CZelkController::ExerciseId() const {
+    return exercise_ ? exercise_->entry.id : QString();
+}
+
+void CZelkController::ChooseExercise() {
+    const AppFolders& folders = context_.Folders();
+    const std::vector<ExerciseLibrary::Entry> entries = ExerciseLibrary::List(folders);
+    if (entries.empty()) {
+        context_.dialogs->Message(
+            QStringLiteral("問題が見つかりません。\r\n") + ExerciseLibrary::BuiltInFolder(folders),
+            QString(), UserDialogs::Buttons::Ok);
+        return;
+    }
+    ExerciseProgress progress(ExerciseProgress::PathBeside(folders.SettingsFile()));
+    progress.Load();
+    std::vector<UserDialogs::ExerciseCard> cards;
+    std::vector<std::unique_ptr<CZelkData>> figures;
+    for (const ExerciseLibrary::Entry& entry : entries) {
+        auto figure = std::make_unique<CZelkData>();
+        figure->Load(entry.path);
+        const QString heading =
+            entry.own ? OwnHeading()
+                      : QString::fromUtf8(
+                            ZelkStates::Levels()[static_cast<size_t>(entry.level - 1)].caption);
+        cards.push_back({heading, entry.title, ExerciseViews::Card(*figure, QSize(120, 90)),
+                         ExerciseProgress::Note(progress.Get(entry.id))});
+        figures.push_back(std::move(figure));
+    }
+    const std::optional<int> chosen = context_.dialogs->ChooseExercise(cards);
+    if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(entries.size())) {
+        return;
+    }
+    if (context_.figure->IsDirty() &&
+        context_.dialogs->Message(QStringLiteral("データに変更がありますが、続けますか？"),
+                                  QString(), UserDialogs::Buttons::YesNo) !=
+            UserDialogs::Answer::Yes) {
+        return;
+    }
+    const auto index = static_cast<size_t>(*chosen);
+    auto exercise = std::make_unique<ActiveExercise>();
+    exercise->entry = entries[index];
+    exercise->target.Swap(*figures[index]);
+    exercise->started = context_.clock->Now();
+    exercise_ = std::move(exercise);
+
+    // The exercise's level, drawing mode, an empty figure (a step that can be undone).
+    const auto level = static_cast<DifficultyLevel>(exercise_->entry.level - 1);
+    Run(kLevelCommands[static_cast<size_t>(exercise_->entry.level - 1)]);
+    context_.window->SetDifficulty(level);
+    if (!context_.appData->Drawing()) {
+        Run(CommandId::DrawMode);
+    }
+    ClearFigure();
+    RebuildView();
+    // The target's views in the three panes, the learner's figure in the 3D view.
+    if (context_.appData->ThirdAngleProjectionMethodMode()) {
+        ShowExercisePanes(false);
+    } else {
+        Run(CommandId::ThirdAngleProjectionMethod);
+    }
+    ShowCondition(QStringLiteral("問題「%1」：三つの図と同じ立体を描いて「答え合わせ」を押してください。")
+                      .arg(exercise_->entry.title));
+}
+
+void CZelkController::ShowExercisePanes(bool hint) {
+    if (!exercise_) {
+        return;
+    }
+    exercise_->hint = hint;
+    ctlZelkView& view = *context_.view;
+    const QSize size(view.width(), view.height());
+    const int scale = std::max(1, qRound(view.devicePixelRatioF()));
+    const CZelkData* learner = hint ? context_.figure : nullptr;
+    context_.window->SetPanePicture(
+        IMainWindow::Pane::Front,
+        ExerciseViews::Pane(exercise_->target, learner, ExerciseViews::View::Front, size, scale));
+    context_.window->SetPanePicture(
+        IMainWindow::Pane::Top,
+        ExerciseViews::Pane(exercise_->target, learner, ExerciseViews::View::Top, size, scale));
+    context_.window->SetPanePicture(
+        IMainWindow::Pane::Side,
+        ExerciseViews::Pane(exercise_->target, learner, ExerciseViews::View::Side, size, scale));
+}
+
+void CZelkController::EndExercise() {
+    if (!exercise_) {
+        return;
+    }
+    exercise_.reset();
+    // The panes show the view's own pictures again.
+    if (context_.appData->ThirdAngleProjectionMethodMode()) {
+        Run(CommandId::ThirdAngleProjectionMethod);
+        Run(CommandId::ThirdAngleProjectionMethod);
+    }
+}
+
+void CZelkController::CheckExercise() {
+    if (!exercise_) {
+        context_.dialogs->Message(
+            QStringLiteral("答え合わせをするには、まず「練習」の「問題を選ぶ…」で問題を選んでください。"),
+            QString(), UserDialogs::Buttons::Ok);
+        return;
+    }
+    const ThirdAngleCheck::Result result =
+        ThirdAngleCheck::Compare(*context_.figure, exercise_->target);
+    const AppFolders& folders = context_.Folders();
+    ExerciseProgress progress(ExerciseProgress::PathBeside(folders.SettingsFile()));
+    progress.Load();
+    progress.CountAttempt(exercise_->entry.id);
+    QString text;
+    if (result.sameViews) {
+        const qint64 ms = exercise_->started.msecsTo(context_.clock->Now());
+        if (exercise_->revealed) {
+            text = QStringLiteral("正解です。（答えを見たので、解けた記録にはなりません。）");
+        } else {
+            progress.Solve(exercise_->entry.id, ms);
+            text = QStringLiteral("正解です！　かかった時間 %1").arg(Elapsed(ms));
+        }
+        if (!result.sameFigure) {
+            text += QStringLiteral(
+                "\r\n別解です：三つの図は同じですが、立体は問題の図形と違います。");
+        }
+    } else {
+        static const std::array<const char*, 3> kViews{"正面図", "平面図", "右側面図"};
+        text = QStringLiteral("まだ違います。");
+        for (size_t i = 0; i < 3; ++i) {
+            text += QStringLiteral("\r\n%1：足りない線 %2 本、余分な線 %3 本")
+                        .arg(QString::fromUtf8(kViews[i]))
+                        .arg(result.missing[i])
+                        .arg(result.extra[i]);
+        }
+    }
+    QString why;
+    if (!progress.Save(why)) {
+        text += QStringLiteral("\r\n（記録を保存できませんでした：%1）").arg(why);
+    }
+    ShowCondition(text.section(QStringLiteral("\r\n"), 0, 0));
+    context_.dialogs->Message(text, QStringLiteral("答え合わせ"), UserDialogs::Buttons::Ok);
+    if (exercise_->hint) {
+        ShowExercisePanes(true);
+    }
+}
+
+void CZelkController::ShowExerciseHint() {
+    if (!exercise_) {
+        context_.dialogs->Message(
+            QStringLiteral("ヒントは練習問題を解いているときに使えます。"), QString(),
+            UserDialogs::Buttons::Ok);
+        return;
+    }
+    if (!context_.appData->ThirdAngleProjectionMethodMode()) {
+        Run(CommandId::ThirdAngleProjectionMethod);
+    }
+    const bool hint = !exercise_->hint;
+    ShowExercisePanes(hint);
+    ShowCondition(hint ? QStringLiteral("ヒント：赤い線があなたの図形の見え方です。もう一度押すと消えます。")
+                       : QStringLiteral("ヒントを消しました。"));
+}
+
+void CZelkController::ShowExerciseAnswer() {
+    if (!exercise_) {
+        context_.dialogs->Message(
+            QStringLiteral("答えは練習問題を解いているときに見られます。"), QString(),
+            UserDialogs::Buttons::Ok);
+        return;
+    }
+    exercise_->revealed = true;
+    FigureRenderer renderer = FigureView::Plain(exercise_->target, QSize(320, 240));
+    renderer.GetStyle().figLineSize = 2;
+    renderer.SetRatio(renderer.Ratio() * 0.9F);
+    const int scale = std::max(1, qRound(context_.view->devicePixelRatioF()));
+    QImage picture = renderer.Picture(scale);
+    picture.setDevicePixelRatio(scale);
+    context_.dialogs->ShowPicture(
+        QStringLiteral("答えを見る"),
+        QStringLiteral("問題「%1」の立体です。（この問題は、今回は解けた記録になりません。）")
+            .arg(exercise_->entry.title),
+        picture);
+}
+
+void CZelkController::MakeExercise() {
+    CZelkData& figure = *context_.figure;
+    if (figure.NumberOfLines() == 0) {
+        context_.dialogs->Message(QStringLiteral("線のない図形は問題にできません。"), QString(),
+                                  UserDialogs::Buttons::Ok);
+        return;
+    }
+    const int level = static_cast<int>(context_.appData->Level()) + 1;
+    QString why;
+    const QString path = ExerciseLibrary::AddOwn(figure, level, context_.Folders(),
+                                                 context_.clock->Now(), why);
+    if (path.isEmpty()) {
+        context_.dialogs->Message(QStringLiteral("問題にできませんでした。\r\n") + why, QString(),
+                                  UserDialogs::Buttons::Ok);
+        return;
+    }
+    context_.dialogs->Message(
+        QStringLiteral("この図形を問題にしました。「問題を選ぶ…」の「%1」にあります。\r\n%2")
+            .arg(OwnHeading(), path),
+        QString(), UserDialogs::Buttons::Ok);
+}

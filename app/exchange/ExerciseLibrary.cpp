@@ -1,0 +1,82 @@
+#include "ExerciseLibrary.h"
+
+#include "AppFolders.h"
+#include "CZelkData.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+void ListFolder(const QString& folder, bool own, std::vector<ExerciseLibrary::Entry>& out) {
+    QStringList names = QDir(folder).entryList({QStringLiteral("L*.zlk")}, QDir::Files);
+    std::sort(names.begin(), names.end());
+    for (const QString& name : names) {
+        const int level = ExerciseLibrary::LevelOf(name);
+        if (level == 0) {
+            continue;
+        }
+        const QString path = folder + u'/' + name;
+        CZelkData figure;
+        if (!figure.Load(path) || figure.NumberOfLines() == 0) {
+            continue;
+        }
+        const QString stem = QFileInfo(name).completeBaseName();
+        out.push_back({own ? QStringLiteral("own/") + stem : stem, level,
+                       figure.Comment().isEmpty() ? stem : figure.Comment(), path, own});
+    }
+}
+
+} // namespace
+
+QString ExerciseLibrary::BuiltInFolder(const AppFolders& folders) {
+    return folders.Resources() + QStringLiteral("/exercises");
+}
+
+QString ExerciseLibrary::OwnFolder(const AppFolders& folders) {
+    return folders.Data() + QStringLiteral("/exercises");
+}
+
+int ExerciseLibrary::LevelOf(const QString& fileName) {
+    if (fileName.size() < 3 || fileName[0] != u'L' || fileName[2] != u'-') {
+        return 0;
+    }
+    const int level = fileName[1].digitValue();
+    return level >= 1 && level <= 5 ? level : 0;
+}
+
+std::vector<ExerciseLibrary::Entry> ExerciseLibrary::List(const AppFolders& folders) {
+    std::vector<Entry> entries;
+    ListFolder(BuiltInFolder(folders), false, entries);
+    // Built-in ones by level (their names already sort so); the user's own after them.
+    ListFolder(OwnFolder(folders), true, entries);
+    return entries;
+}
+
+QString ExerciseLibrary::AddOwn(const CZelkData& figure, int level, const AppFolders& folders,
+                                const QDateTime& now, QString& why) {
+    const QString folder = OwnFolder(folders);
+    if (!QDir().mkpath(folder)) {
+        why = QStringLiteral("フォルダ %1 を作れません。").arg(folder);
+        return {};
+    }
+    const QString stem =
+        QStringLiteral("L%1-%2").arg(level).arg(now.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    QString path = folder + u'/' + stem + QStringLiteral(".zlk");
+    // Two in the same second get a number.
+    for (int n = 2; QFileInfo::exists(path); ++n) {
+        path = folder + u'/' + stem + QStringLiteral("-%1.zlk").arg(n);
+    }
+    CZelkData copy;
+    for (const CLine& line : figure.Lines()) {
+        copy.AddLine(line);
+    }
+    copy.SetComment(figure.Comment());
+    const FileResult result = copy.Save(path);
+    if (!result) {
+        why = result.reason;
+        return {};
+    }
+    return path;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <vector>
+
+class AppFolders;
+class CZelkData;
+
+// The exercises the chooser lists: the built-in ones installed with the program and the
+// user's own, made from a figure with "この図形を問題にする". An exercise is a figure file
+// named "L<level>-<name>.zlk"; its comment is its title.
+class ExerciseLibrary {
+public:
+    struct Entry {
+        QString id; // "L1-03" for a built-in one, "own/L2-20261208-101500" for the user's
+        int level = 1;
+        QString title;
+        QString path;
+        bool own = false;
+    };
+
+    static QString BuiltInFolder(const AppFolders& folders);
+    static QString OwnFolder(const AppFolders& folders);
+    // Built-in ones by level and name, then the user's own by name; files that cannot be
+    // read, or are empty, are left out.
+    static std::vector<Entry> List(const AppFolders& folders);
+    // Keeps figure as an exercise of the user's own at level; the new file's path, or ""
+    // with why when it could not be written.
+    static QString AddOwn(const CZelkData& figure, int level, const AppFolders& folders,
+                          const QDateTime& now, QString& why);
+    // The level a file name gives ("L3-…" → 3), 0 when it names none.
+    static int LevelOf(const QString& fileName);
+};

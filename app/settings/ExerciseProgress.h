@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <map>
+
+// How the user did at each exercise: solved or not, attempts (checks) and the best time
+// from start to a right answer. Kept per user in "ZelkExercises.txt" beside the settings
+// file, one exercise a line: id, solved (0/1), attempts, best milliseconds (0: none).
+class ExerciseProgress {
+public:
+    struct Record {
+        bool solved = false;
+        int attempts = 0;
+        qint64 bestMs = 0;
+    };
+
+    explicit ExerciseProgress(const QString& path) : path_(path) {}
+    static QString PathBeside(const QString& settingsFile);
+
+    // Unreadable lines are skipped; a missing file is no progress.
+    void Load();
+    // False with why when the file could not be written (the old one then stays).
+    bool Save(QString& why) const;
+
+    Record Get(const QString& id) const;
+    void CountAttempt(const QString& id);
+    // A right answer after ms milliseconds: solved, and the best time kept.
+    void Solve(const QString& id, qint64 ms);
+
+    // "解けた 1:23" (the best time as minutes:seconds), "" when not solved.
+    static QString Note(const Record& record);
+
+private:
+    QString path_;
+    std::map<QString, Record> records_;
+};

@@ -1,0 +1,212 @@
+#include "ExerciseMaker.h"
+
+#include "ThirdAngleCheck.h"
+
+#include <QDir>
+#include <array>
+#include <map>
+#include <random>
+#include <set>
+#include <tuple>
+
+namespace {
+
+using Cell = std::array<int, 3>; // x right, y up, z towards the viewer
+using Point = std::array<int, 3>;
+using Edge = std::pair<Point, Point>;
+
+struct LevelPlan {
+    int step;
+    std::array<int, 3> grid; // cells along x, y, z
+    int fewestCubes;
+    int mostCubes;
+    int unit; // millimetres per cell: a whole number of steps
+    const char* caption;
+};
+
+// Unit, grid and cube count grow with the level; each unit is a multiple of the level's
+// step and the grid times the unit stays inside the level's space.
+constexpr std::array<LevelPlan, 5> kPlans{{
+    {20, {3, 2, 2}, 3, 5, 20, "初級"},
+    {10, {3, 3, 3}, 5, 8, 30, "中級"},
+    {10, {4, 3, 3}, 7, 11, 100, "上級"},
+    {5, {4, 4, 4}, 9, 14, 55, "特級"},
+    {1, {5, 4, 4}, 12, 18, 47, "超特級"},
+}};
+
+// A connected solid grown cube by cube from one on the floor; a cube above the floor
+// rests on another.
+std::set<Cell> GrowSolid(const LevelPlan& plan, std::mt19937& random) {
+    std::set<Cell> cells{{0, 0, 0}};
+    std::uniform_int_distribution<int> count(plan.fewestCubes, plan.mostCubes);
+    const int wanted = count(random);
+    constexpr std::array<Cell, 6> kSteps{
+        {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}}};
+    for (int attempt = 0; static_cast<int>(cells.size()) < wanted && attempt < 10000;
+         ++attempt) {
+        auto from = cells.begin();
+        std::advance(from, std::uniform_int_distribution<int>(
+                               0, static_cast<int>(cells.size()) - 1)(random));
+        const Cell& step = kSteps[std::uniform_int_distribution<size_t>(0, 5)(random)];
+        const Cell next{(*from)[0] + step[0], (*from)[1] + step[1], (*from)[2] + step[2]};
+        bool inside = true;
+        for (int axis = 0; axis < 3; ++axis) {
+            inside = inside && next[axis] >= 0 && next[axis] < plan.grid[axis];
+        }
+        if (inside && (next[1] == 0 || cells.count({next[0], next[1] - 1, next[2]}) > 0)) {
+            cells.insert(next);
+        }
+    }
+    return cells;
+}
+
+// The edges a solid of cubes shows: an edge of the grid is drawn where the four cells
+// around it are neither all alike nor two side by side (a flat face runs through it).
+std::vector<Edge> SolidEdges(const std::set<Cell>& cells) {
+    const auto filled = [&cells](int x, int y, int z) { return cells.count({x, y, z}) > 0; };
+    std::map<std::tuple<int, int, int>, std::vector<int>> runs; // (axis, a, b) → starts
+    for (int axis = 0; axis < 3; ++axis) {
+        const int u = (axis + 1) % 3;
+        const int v = (axis + 2) % 3;
+        for (int s = -1; s <= 6; ++s) {
+            for (int a = -1; a <= 7; ++a) {
+                for (int b = -1; b <= 7; ++b) {
+                    std::array<bool, 4> around{};
+                    for (int k = 0; k < 4; ++k) {
+                        Cell c{};
+                        c[static_cast<size_t>(axis)] = s;
+                        c[static_cast<size_t>(u)] = a - 1 + (k & 1);
+                        c[static_cast<size_t>(v)] = b - 1 + (k >> 1);
+                        around[static_cast<size_t>(k)] = filled(c[0], c[1], c[2]);
+                    }
+                    const int n = around[0] + around[1] + around[2] + around[3];
+                    const bool diagonal = n == 2 && around[0] == around[3];
+                    if (n == 1 || n == 3 || diagonal) {
+                        runs[{axis, a, b}].push_back(s);
+                    }
+                }
+            }
+        }
+    }
+    std::vector<Edge> edges;
+    for (const auto& [key, starts] : runs) {
+        const auto [axis, a, b] = key;
+        const int u = (axis + 1) % 3;
+        const int v = (axis + 2) % 3;
+        // Unit edges along one line, joined where they meet.
+        for (size_t i = 0; i < starts.size();) {
+            size_t j = i;
+            while (j + 1 < starts.size() && starts[j + 1] == starts[j] + 1) {
+                ++j;
+            }
+            Point from{};
+            from[static_cast<size_t>(u)] = a;
+            from[static_cast<size_t>(v)] = b;
+            Point to = from;
+            from[static_cast<size_t>(axis)] = starts[i];
+            to[static_cast<size_t>(axis)] = starts[j] + 1;
+            edges.emplace_back(from, to);
+            i = j + 1;
+        }
+    }
+    return edges;
+}
+
+// The cut blocks, w × h × d cells, the cut c cells deep.
+std::vector<Edge> Ramp(int w, int h, int d) {
+    return {{{0, 0, 0}, {w, 0, 0}}, {{w, 0, 0}, {w, 0, d}}, {{w, 0, d}, {0, 0, d}},
+            {{0, 0, d}, {0, 0, 0}}, {{0, 0, 0}, {0, h, 0}}, {{w, 0, 0}, {w, h, 0}},
+            {{0, h, 0}, {w, h, 0}}, {{0, h, 0}, {0, 0, d}}, {{w, h, 0}, {w, 0, d}}};
+}
+
+std::vector<Edge> Chamfered(int w, int h, int d, int c) {
+    return {{{0, 0, 0}, {w, 0, 0}},         {{w, 0, 0}, {w, 0, d}},
+            {{w, 0, d}, {0, 0, d}},         {{0, 0, d}, {0, 0, 0}},
+            {{0, 0, 0}, {0, h, 0}},         {{w, 0, 0}, {w, h, 0}},
+            {{0, h, 0}, {w, h, 0}},         {{0, h, 0}, {0, h, d - c}},
+            {{w, h, 0}, {w, h, d - c}},     {{0, h, d - c}, {w, h, d - c}},
+            {{0, 0, d}, {0, h - c, d}},     {{w, 0, d}, {w, h - c, d}},
+            {{0, h - c, d}, {w, h - c, d}}, {{0, h, d - c}, {0, h - c, d}},
+            {{w, h, d - c}, {w, h - c, d}}};
+}
+
+std::vector<Edge> CornerCut(int w, int h, int d, int c) {
+    return {{{0, 0, 0}, {w, 0, 0}},     {{w, 0, 0}, {w, 0, d}},         {{w, 0, d}, {0, 0, d}},
+            {{0, 0, d}, {0, 0, 0}},     {{0, h, 0}, {w, h, 0}},         {{0, h, 0}, {0, h, d}},
+            {{0, 0, 0}, {0, h, 0}},     {{w, 0, 0}, {w, h - c, 0}},     {{0, 0, d}, {0, h, d}},
+            {{0, h, d}, {w - c, h, d}}, {{w, 0, d}, {w, h - c, d}},     {{w, h, 0}, {w, h, d - c}},
+            {{w - c, h, d}, {w, h - c, d}}, {{w, h - c, d}, {w, h, d - c}},
+            {{w, h, d - c}, {w - c, h, d}}, {{w, h - c, 0}, {w, h, 0}}};
+}
+
+std::unique_ptr<CZelkData> Figure(const std::vector<Edge>& edges, int unit, const QString& title) {
+    auto figure = std::make_unique<CZelkData>();
+    for (const auto& [a, b] : edges) {
+        figure->AddLine(CLine{float(a[0] * unit), float(a[1] * unit), float(a[2] * unit),
+                              float(b[0] * unit), float(b[1] * unit), float(b[2] * unit)});
+    }
+    figure->SetComment(title);
+    return figure;
+}
+
+// Three non-empty views and unlike every exercise made so far.
+bool Fresh(const CZelkData& figure, const std::vector<ExerciseMaker::Exercise>& made) {
+    if (figure.NumberOfLines() < 3) {
+        return false;
+    }
+    for (const ExerciseMaker::Exercise& other : made) {
+        if (ThirdAngleCheck::Compare(figure, *other.figure).sameViews) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<ExerciseMaker::Exercise> ExerciseMaker::BuiltIn() {
+    std::vector<Exercise> made;
+    std::mt19937 random(20261208);
+    for (int level = 1; level <= 5; ++level) {
+        const LevelPlan& plan = kPlans[static_cast<size_t>(level - 1)];
+        for (int number = 1; number <= 7; ++number) {
+            const QString title = QStringLiteral("%1 第%2問").arg(QString::fromUtf8(plan.caption)).arg(number);
+            std::unique_ptr<CZelkData> figure;
+            for (int attempt = 0; attempt < 200 && !figure; ++attempt) {
+                std::unique_ptr<CZelkData> candidate;
+                const int w = plan.grid[0];
+                const int h = plan.grid[1];
+                const int d = plan.grid[2];
+                // The sixth and seventh of each level are cut blocks.
+                if (number == 6) {
+                    candidate = level % 2 == 1
+                                    ? Figure(Ramp(w, h, d - (attempt % 2)), plan.unit, title)
+                                    : Figure(Chamfered(w, h, d, 1 + attempt % 2), plan.unit, title);
+                } else if (number == 7) {
+                    candidate = Figure(CornerCut(w - attempt % 2, h, d, 1), plan.unit, title);
+                } else {
+                    candidate = Figure(SolidEdges(GrowSolid(plan, random)), plan.unit, title);
+                }
+                if (Fresh(*candidate, made)) {
+                    figure = std::move(candidate);
+                }
+            }
+            if (figure) {
+                made.push_back(
+                    {level, QStringLiteral("L%1-%2.zlk").arg(level).arg(number, 2, 10, QChar(u'0')),
+                     std::move(figure)});
+            }
+        }
+    }
+    return made;
+}
+
+bool ExerciseMaker::WriteAll(const QString& folder) {
+    QDir().mkpath(folder);
+    const std::vector<Exercise> exercises = BuiltIn();
+    bool ok = exercises.size() >= 30;
+    for (const Exercise& exercise : exercises) {
+        ok = exercise.figure->SaveData(folder + u'/' + exercise.name) && ok;
+    }
+    return ok;
+}
