@@ -129,8 +129,7 @@ const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable(
          FollowUp::None},
         {CommandId::ExerciseAnswer, "EXERCISE_ANSWER", [](C& c) { c.ShowExerciseAnswer(); },
          FollowUp::None},
-        {CommandId::ExerciseMake, "EXERCISE_MAKE", [](C& c) { c.MakeExercise(); },
-         FollowUp::None},
+        {CommandId::ExerciseMake, "EXERCISE_MAKE", [](C& c) { c.MakeExercise(); }, FollowUp::None},
     };
     // Each row sits at the place of its id, so that Run(id) is a plain index.
     for (size_t i = 0; i < table.size(); ++i) {

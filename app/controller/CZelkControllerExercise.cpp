@@ -42,9 +42,9 @@ void CZelkController::ChooseExercise() {
     const AppFolders& folders = context_.Folders();
     const std::vector<ExerciseLibrary::Entry> entries = ExerciseLibrary::List(folders);
     if (entries.empty()) {
-        context_.dialogs->Message(
-            QStringLiteral("問題が見つかりません。\r\n") + ExerciseLibrary::BuiltInFolder(folders),
-            QString(), UserDialogs::Buttons::Ok);
+        context_.dialogs->Message(QStringLiteral("問題が見つかりません。\r\n") +
+                                      ExerciseLibrary::BuiltInFolder(folders),
+                                  QString(), UserDialogs::Buttons::Ok);
         return;
     }
     ExerciseProgress progress(ExerciseProgress::PathBeside(folders.SettingsFile()));
@@ -68,8 +68,8 @@ void CZelkController::ChooseExercise() {
     }
     if (context_.figure->IsDirty() &&
         context_.dialogs->Message(QStringLiteral("データに変更がありますが、続けますか？"),
-                                  QString(), UserDialogs::Buttons::YesNo) !=
-            UserDialogs::Answer::Yes) {
+                                  QString(),
+                                  UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
         return;
     }
     const auto index = static_cast<size_t>(*chosen);
@@ -94,8 +94,9 @@ void CZelkController::ChooseExercise() {
     } else {
         Run(CommandId::ThirdAngleProjectionMethod);
     }
-    ShowCondition(QStringLiteral("問題「%1」：三つの図と同じ立体を描いて「答え合わせ」を押してください。")
-                      .arg(exercise_->entry.title));
+    ShowCondition(
+        QStringLiteral("問題「%1」：三つの図と同じ立体を描いて「答え合わせ」を押してください。")
+            .arg(exercise_->entry.title));
 }
 
 void CZelkController::ShowExercisePanes(bool hint) {
@@ -133,7 +134,8 @@ void CZelkController::EndExercise() {
 void CZelkController::CheckExercise() {
     if (!exercise_) {
         context_.dialogs->Message(
-            QStringLiteral("答え合わせをするには、まず「練習」の「問題を選ぶ…」で問題を選んでください。"),
+            QStringLiteral(
+                "答え合わせをするには、まず「練習」の「問題を選ぶ…」で問題を選んでください。"),
             QString(), UserDialogs::Buttons::Ok);
         return;
     }
@@ -153,8 +155,8 @@ void CZelkController::CheckExercise() {
             text = QStringLiteral("正解です！　かかった時間 %1").arg(Elapsed(ms));
         }
         if (!result.sameFigure) {
-            text += QStringLiteral(
-                "\r\n別解です：三つの図は同じですが、立体は問題の図形と違います。");
+            text +=
+                QStringLiteral("\r\n別解です：三つの図は同じですが、立体は問題の図形と違います。");
         }
     } else {
         static const std::array<const char*, 3> kViews{"正面図", "平面図", "右側面図"};
@@ -179,9 +181,8 @@ void CZelkController::CheckExercise() {
 
 void CZelkController::ShowExerciseHint() {
     if (!exercise_) {
-        context_.dialogs->Message(
-            QStringLiteral("ヒントは練習問題を解いているときに使えます。"), QString(),
-            UserDialogs::Buttons::Ok);
+        context_.dialogs->Message(QStringLiteral("ヒントは練習問題を解いているときに使えます。"),
+                                  QString(), UserDialogs::Buttons::Ok);
         return;
     }
     if (!context_.appData->ThirdAngleProjectionMethodMode()) {
@@ -189,15 +190,15 @@ void CZelkController::ShowExerciseHint() {
     }
     const bool hint = !exercise_->hint;
     ShowExercisePanes(hint);
-    ShowCondition(hint ? QStringLiteral("ヒント：赤い線があなたの図形の見え方です。もう一度押すと消えます。")
-                       : QStringLiteral("ヒントを消しました。"));
+    ShowCondition(
+        hint ? QStringLiteral("ヒント：赤い線があなたの図形の見え方です。もう一度押すと消えます。")
+             : QStringLiteral("ヒントを消しました。"));
 }
 
 void CZelkController::ShowExerciseAnswer() {
     if (!exercise_) {
-        context_.dialogs->Message(
-            QStringLiteral("答えは練習問題を解いているときに見られます。"), QString(),
-            UserDialogs::Buttons::Ok);
+        context_.dialogs->Message(QStringLiteral("答えは練習問題を解いているときに見られます。"),
+                                  QString(), UserDialogs::Buttons::Ok);
         return;
     }
     exercise_->revealed = true;
@@ -223,8 +224,8 @@ void CZelkController::MakeExercise() {
     }
     const int level = static_cast<int>(context_.appData->Level()) + 1;
     QString why;
-    const QString path = ExerciseLibrary::AddOwn(figure, level, context_.Folders(),
-                                                 context_.clock->Now(), why);
+    const QString path =
+        ExerciseLibrary::AddOwn(figure, level, context_.Folders(), context_.clock->Now(), why);
     if (path.isEmpty()) {
         context_.dialogs->Message(QStringLiteral("問題にできませんでした。\r\n") + why, QString(),
                                   UserDialogs::Buttons::Ok);

@@ -49,8 +49,8 @@ FigureRenderer::Point Corner(const CZelkData& figure) {
 
 } // namespace
 
-QImage ExerciseViews::Pane(const CZelkData& target, const CZelkData* learner, View view,
-                           QSize size, int scale) {
+QImage ExerciseViews::Pane(const CZelkData& target, const CZelkData* learner, View view, QSize size,
+                           int scale) {
     FigureRenderer renderer = FigureView::Plain(target, size);
     DrawingStyle(renderer);
     Angles(renderer, view);

@@ -179,11 +179,12 @@ std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, [&dialog](QListWidgetItem* item) {
-        if (item->flags() & Qt::ItemIsSelectable) {
-            dialog.accept();
-        }
-    });
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog,
+                     [&dialog](QListWidgetItem* item) {
+                         if (item->flags() & Qt::ItemIsSelectable) {
+                             dialog.accept();
+                         }
+                     });
     dialog.resize(420, 520);
     if (dialog.exec() != QDialog::Accepted || list->currentItem() == nullptr ||
         !(list->currentItem()->flags() & Qt::ItemIsSelectable)) {

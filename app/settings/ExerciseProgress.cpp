@@ -63,7 +63,5 @@ QString ExerciseProgress::Note(const Record& record) {
         return {};
     }
     const qint64 seconds = record.bestMs / 1000;
-    return QStringLiteral("解けた %1:%2")
-        .arg(seconds / 60)
-        .arg(seconds % 60, 2, 10, QChar(u'0'));
+    return QStringLiteral("解けた %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar(u'0'));
 }

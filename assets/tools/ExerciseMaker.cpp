@@ -42,11 +42,10 @@ std::set<Cell> GrowSolid(const LevelPlan& plan, std::mt19937& random) {
     const int wanted = count(random);
     constexpr std::array<Cell, 6> kSteps{
         {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}}};
-    for (int attempt = 0; static_cast<int>(cells.size()) < wanted && attempt < 10000;
-         ++attempt) {
+    for (int attempt = 0; static_cast<int>(cells.size()) < wanted && attempt < 10000; ++attempt) {
         auto from = cells.begin();
-        std::advance(from, std::uniform_int_distribution<int>(
-                               0, static_cast<int>(cells.size()) - 1)(random));
+        std::advance(from, std::uniform_int_distribution<int>(0, static_cast<int>(cells.size()) -
+                                                                     1)(random));
         const Cell& step = kSteps[std::uniform_int_distribution<size_t>(0, 5)(random)];
         const Cell next{(*from)[0] + step[0], (*from)[1] + step[1], (*from)[2] + step[2]};
         bool inside = true;
@@ -131,10 +130,12 @@ std::vector<Edge> Chamfered(int w, int h, int d, int c) {
 }
 
 std::vector<Edge> CornerCut(int w, int h, int d, int c) {
-    return {{{0, 0, 0}, {w, 0, 0}},     {{w, 0, 0}, {w, 0, d}},         {{w, 0, d}, {0, 0, d}},
-            {{0, 0, d}, {0, 0, 0}},     {{0, h, 0}, {w, h, 0}},         {{0, h, 0}, {0, h, d}},
-            {{0, 0, 0}, {0, h, 0}},     {{w, 0, 0}, {w, h - c, 0}},     {{0, 0, d}, {0, h, d}},
-            {{0, h, d}, {w - c, h, d}}, {{w, 0, d}, {w, h - c, d}},     {{w, h, 0}, {w, h, d - c}},
+    return {{{0, 0, 0}, {w, 0, 0}},         {{w, 0, 0}, {w, 0, d}},
+            {{w, 0, d}, {0, 0, d}},         {{0, 0, d}, {0, 0, 0}},
+            {{0, h, 0}, {w, h, 0}},         {{0, h, 0}, {0, h, d}},
+            {{0, 0, 0}, {0, h, 0}},         {{w, 0, 0}, {w, h - c, 0}},
+            {{0, 0, d}, {0, h, d}},         {{0, h, d}, {w - c, h, d}},
+            {{w, 0, d}, {w, h - c, d}},     {{w, h, 0}, {w, h, d - c}},
             {{w - c, h, d}, {w, h - c, d}}, {{w, h - c, d}, {w, h, d - c}},
             {{w, h, d - c}, {w - c, h, d}}, {{w, h - c, 0}, {w, h, 0}}};
 }
@@ -170,7 +171,8 @@ std::vector<ExerciseMaker::Exercise> ExerciseMaker::BuiltIn() {
     for (int level = 1; level <= 5; ++level) {
         const LevelPlan& plan = kPlans[static_cast<size_t>(level - 1)];
         for (int number = 1; number <= 7; ++number) {
-            const QString title = QStringLiteral("%1 第%2問").arg(QString::fromUtf8(plan.caption)).arg(number);
+            const QString title =
+                QStringLiteral("%1 第%2問").arg(QString::fromUtf8(plan.caption)).arg(number);
             std::unique_ptr<CZelkData> figure;
             for (int attempt = 0; attempt < 200 && !figure; ++attempt) {
                 std::unique_ptr<CZelkData> candidate;

@@ -1,0 +1,271 @@
+#include "AppFixture.h"
+#include "ExerciseLibrary.h"
+#include "ThirdAngleCheck.h"
+#include "ZelkStates.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+using Exercises = AppFixture;
+
+// Whether a picture holds a pixel of the colour (within a little), e.g. the hint's red.
+bool Holds(const QImage& image, QRgb colour) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb p = rgb.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(colour)) + std::abs(qGreen(p) - qGreen(colour)) +
+                    std::abs(qBlue(p) - qBlue(colour)) <
+                60) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+QImage PaneImage(QLabel* pane) {
+    return pane->pixmap().toImage();
+}
+
+// Moves the current pointer to `to` with the axis keys (Shift for minus), one step of
+// `step` millimetres a key.
+void WalkWithKeys(QWidget* target, const CAppData& app, const std::array<int, 3>& to, int step) {
+    const Qt::Key keys[3] = {Qt::Key_X, Qt::Key_Y, Qt::Key_Z};
+    const auto at = [&app](int axis) {
+        const bool from = app.Pointer() == DrawingPointer::From;
+        return axis == 0   ? (from ? app.PointerFromX() : app.PointerToX())
+               : axis == 1 ? (from ? app.PointerFromY() : app.PointerToY())
+                           : (from ? app.PointerFromZ() : app.PointerToZ());
+    };
+    for (int axis = 0; axis < 3; ++axis) {
+        for (int guard = 0; at(axis) != to[static_cast<size_t>(axis)] && guard < 100; ++guard) {
+            const bool minus = to[static_cast<size_t>(axis)] < at(axis);
+            QTest::keyClick(target, keys[axis], minus ? Qt::ShiftModifier : Qt::NoModifier);
+        }
+        ASSERT_EQ(at(axis), to[static_cast<size_t>(axis)]) << step;
+    }
+}
+
+// Draws every line of figure with the keys: the "from" pointer to one end, Enter, the "to"
+// pointer to the other, Enter. A "to" pointer left active is first brought home (a line of
+// no length is refused).
+void DrawWithKeys(QWidget* target, const CAppData& app, const CZelkData& figure, int step) {
+    if (app.Pointer() == DrawingPointer::To) {
+        WalkWithKeys(target, app, {app.PointerFromX(), app.PointerFromY(), app.PointerFromZ()},
+                     step);
+        QTest::keyClick(target, Qt::Key_Return);
+    }
+    for (const CLine& l : figure.Lines()) {
+        WalkWithKeys(target, app, {int(l.FromX), int(l.FromY), int(l.FromZ)}, step);
+        QTest::keyClick(target, Qt::Key_Return);
+        WalkWithKeys(target, app, {int(l.ToX), int(l.ToY), int(l.ToZ)}, step);
+        QTest::keyClick(target, Qt::Key_Return);
+    }
+}
+
+QString ProgressText(const QString& settingsFile) {
+    QFile file(QFileInfo(settingsFile).absolutePath() + QStringLiteral("/ZelkExercises.txt"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The exercises made at build time load, keep to their level's step and space, show
+// three non-empty views and differ from each other in their views.
+TEST_F(Exercises, TheBuiltInOnesFitTheirLevelsAndDiffer) {
+    const QDir folder(QStringLiteral(ZELK_PROGRAM_DIR) + QStringLiteral("/exercises"));
+    const QStringList names = folder.entryList({QStringLiteral("*.zlk")}, QDir::Files);
+    ASSERT_GE(names.size(), 30);
+    std::vector<std::unique_ptr<CZelkData>> figures;
+    std::array<int, 5> perLevel{};
+    for (const QString& name : names) {
+        const int level = ExerciseLibrary::LevelOf(name);
+        ASSERT_GE(level, 1) << name.toStdString();
+        ++perLevel[static_cast<size_t>(level - 1)];
+        const DifficultyEntry& entry = ZelkStates::Levels()[static_cast<size_t>(level - 1)];
+        auto figure = std::make_unique<CZelkData>();
+        ASSERT_TRUE(figure->Load(folder.filePath(name))) << name.toStdString();
+        ASSERT_GT(figure->NumberOfLines(), 0) << name.toStdString();
+        for (const CLine& l : figure->Lines()) {
+            for (const float v : {l.FromX, l.FromY, l.FromZ, l.ToX, l.ToY, l.ToZ}) {
+                EXPECT_EQ(std::fmod(v, float(entry.step)), 0.0F) << name.toStdString();
+                EXPECT_TRUE(v >= 0 && v <= entry.space) << name.toStdString();
+            }
+        }
+        const ThirdAngleCheck::Result empty = ThirdAngleCheck::Compare(CZelkData(), *figure);
+        for (const int missing : empty.missing) {
+            EXPECT_GT(missing, 0) << name.toStdString() << ": a view without lines";
+        }
+        for (size_t i = 0; i < figures.size(); ++i) {
+            EXPECT_FALSE(ThirdAngleCheck::Compare(*figure, *figures[i]).sameViews)
+                << name.toStdString() << " reads like " << names[int(i)].toStdString();
+        }
+        figures.push_back(std::move(figure));
+    }
+    for (const int count : perLevel) {
+        EXPECT_GE(count, 6) << "graded over the five levels";
+    }
+}
+
+// Choose through the menu, draw the answer with the keys, check with the tool bar button:
+// a wrong answer gets the counts per view, a right one is solved and recorded with its
+// time, and the chooser shows it solved.
+TEST_F(Exercises, ChooseDrawWithTheKeysAndCheck) {
+    Window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    dialogs.PickExercise(0);
+    Window().Action(QStringLiteral("mnuExerciseChoose"))->trigger();
+
+    ASSERT_GE(dialogs.offeredExercises.size(), 30u);
+    EXPECT_TRUE(dialogs.offeredExercises.front().heading.startsWith(QStringLiteral("初級")));
+    EXPECT_TRUE(dialogs.offeredExercises.back().heading.startsWith(QStringLiteral("超特級")));
+    for (const UserDialogs::ExerciseCard& card : dialogs.offeredExercises) {
+        EXPECT_TRUE(Holds(card.picture, qRgb(0, 0, 0))) << card.title.toStdString();
+        EXPECT_TRUE(card.note.isEmpty());
+    }
+    ASSERT_EQ(Controller().ExerciseId(), QStringLiteral("L1-01"));
+    EXPECT_EQ(AppData().Level(), DifficultyLevel::Beginner);
+    EXPECT_TRUE(AppData().Drawing());
+    EXPECT_EQ(Figure().NumberOfLines(), 0);
+    EXPECT_TRUE(AppData().ThirdAngleProjectionMethodMode());
+    // The panes show the target (black lines on white) though the learner's figure is empty.
+    for (QLabel* pane : {Window().FrontView(), Window().TopView(), Window().SideView()}) {
+        EXPECT_TRUE(pane->isVisible());
+        EXPECT_TRUE(Holds(PaneImage(pane), qRgb(0, 0, 0)));
+        EXPECT_TRUE(Holds(PaneImage(pane), qRgb(255, 255, 255)));
+    }
+
+    QWidget* keys =
+        QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &Window();
+    // One edge of the target, drawn with the keys: part of the answer, nothing extra.
+    QTest::keyClick(keys, Qt::Key_Return);
+    QTest::keyClick(keys, Qt::Key_X);
+    QTest::keyClick(keys, Qt::Key_Return);
+    ASSERT_EQ(Figure().NumberOfLines(), 1);
+    Window().ToolBarButton(QStringLiteral("cmdCheckAnswer"))->click();
+    const QString wrong = dialogs.calls.last().text;
+    EXPECT_TRUE(wrong.startsWith(QStringLiteral("まだ違います。"))) << wrong.toStdString();
+    const QRegularExpression counts(
+        QStringLiteral("(正面図|平面図|右側面図)：足りない線 (\\d+) 本、余分な線 (\\d+) 本"));
+    int views = 0;
+    for (auto match = counts.globalMatch(wrong); match.hasNext(); ++views) {
+        const QRegularExpressionMatch m = match.next();
+        EXPECT_GT(m.captured(2).toInt(), 0) << m.captured(1).toStdString();
+        EXPECT_EQ(m.captured(3).toInt(), 0) << m.captured(1).toStdString();
+    }
+    EXPECT_EQ(views, 3);
+    EXPECT_EQ(ProgressText(Ctx().Folders().SettingsFile()), QStringLiteral("L1-01\t0\t1\t0\n"));
+
+    // The whole answer, 83 seconds after the start.
+    Send("UNDO");
+    ASSERT_EQ(Figure().NumberOfLines(), 0);
+    CZelkData target;
+    ASSERT_TRUE(
+        target.Load(QStringLiteral(ZELK_PROGRAM_DIR) + QStringLiteral("/exercises/L1-01.zlk")));
+    DrawWithKeys(keys, AppData(), target, 20);
+    EXPECT_EQ(Figure().NumberOfLines(), target.NumberOfLines());
+    clock.Advance(83000);
+    Window().ToolBarButton(QStringLiteral("cmdCheckAnswer"))->click();
+    EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("正解です！　かかった時間 1:23"));
+    EXPECT_EQ(ProgressText(Ctx().Folders().SettingsFile()), QStringLiteral("L1-01\t1\t2\t83000\n"));
+
+    dialogs.PickExercise(std::nullopt);
+    Send("EXERCISE_CHOOSE");
+    EXPECT_EQ(dialogs.offeredExercises.front().note, QStringLiteral("解けた 1:23"));
+    EXPECT_EQ(Controller().ExerciseId(), QStringLiteral("L1-01")) << "cancelled: still solving";
+}
+
+// Hints lay the learner's views over the target's in red and go again; after the answer is
+// shown a right answer is not recorded; a figure made into an exercise is listed as the
+// user's own, and a figure with the same views but another shape is 別解; opening a file
+// ends the exercise.
+TEST_F(Exercises, HintsAnswerOwnExercisesAndAnotherAnswer) {
+    Window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    dialogs.PickExercise(2);
+    Send("EXERCISE_CHOOSE");
+    const QString id = Controller().ExerciseId();
+    ASSERT_EQ(id, QStringLiteral("L1-03"));
+    Send("APPLY");
+    Send("POINTER_MOVE_Y");
+    Send("APPLY");
+    Send("EXERCISE_HINT");
+    const QRgb red = qRgb(224, 0, 0);
+    for (QLabel* pane : {Window().FrontView(), Window().TopView(), Window().SideView()}) {
+        EXPECT_TRUE(Holds(PaneImage(pane), red));
+    }
+    Send("EXERCISE_HINT");
+    EXPECT_FALSE(Holds(PaneImage(Window().FrontView()), red));
+
+    Send("EXERCISE_ANSWER");
+    EXPECT_EQ(dialogs.calls.last().kind, ScriptedUserDialogs::Kind::ShowPicture);
+    EXPECT_TRUE(Holds(dialogs.shownPicture, qRgb(0, 0, 0)));
+    CZelkData target;
+    ASSERT_TRUE(
+        target.Load(QStringLiteral(ZELK_PROGRAM_DIR) + QStringLiteral("/exercises/L1-03.zlk")));
+    Send("UNDO");
+    ASSERT_EQ(Figure().NumberOfLines(), 0);
+    DrawWithKeys(QApplication::focusWidget() ? QApplication::focusWidget() : &Window(), AppData(),
+                 target, 20);
+    ASSERT_EQ(Figure().NumberOfLines(), target.NumberOfLines());
+    Send("EXERCISE_CHECK");
+    EXPECT_TRUE(dialogs.calls.last().text.startsWith(QStringLiteral("正解です。（答えを見たので")));
+    EXPECT_TRUE(
+        ProgressText(Ctx().Folders().SettingsFile()).contains(id + QStringLiteral("\t0\t")));
+
+    // A cube of 40 mm made into an exercise of the user's own.
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    Send("NEW_FIGURE");
+    const auto cube = [](CZelkData& figure, bool withBackEdge) {
+        const float s = 40;
+        const CLine edges[12] = {{0, 0, 0, s, 0, 0}, {s, 0, 0, s, s, 0}, {s, s, 0, 0, s, 0},
+                                 {0, s, 0, 0, 0, 0}, {0, 0, s, s, 0, s}, {s, 0, s, s, s, s},
+                                 {s, s, s, 0, s, s}, {0, s, s, 0, 0, s}, {0, 0, 0, 0, 0, s},
+                                 {s, 0, 0, s, 0, s}, {s, s, 0, s, s, s}, {0, s, 0, 0, s, s}};
+        for (int i = 0; i < 12; ++i) {
+            if (withBackEdge || i != 1) {
+                figure.AddLine(edges[i]);
+            }
+        }
+    };
+    cube(Figure(), true);
+    Figure().SetComment(QStringLiteral("立方体"));
+    Send("EXERCISE_MAKE");
+    EXPECT_TRUE(dialogs.calls.last().text.startsWith(QStringLiteral("この図形を問題にしました。")));
+    const QStringList own =
+        QDir(Data(QStringLiteral("exercises"))).entryList({QStringLiteral("*.zlk")}, QDir::Files);
+    ASSERT_EQ(own, QStringList{QStringLiteral("L1-20261207-140509.zlk")})
+        << "named by the level and the time";
+
+    dialogs.PickExercise(std::nullopt);
+    Send("EXERCISE_CHOOSE");
+    const std::vector<UserDialogs::ExerciseCard> cards = dialogs.offeredExercises;
+    ASSERT_EQ(cards.back().heading, QStringLiteral("自分の問題"));
+    EXPECT_EQ(cards.back().title, QStringLiteral("立方体"));
+
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes); // the cube is unsaved
+    dialogs.PickExercise(static_cast<int>(cards.size()) - 1);
+    Send("EXERCISE_CHOOSE");
+    ASSERT_EQ(Controller().ExerciseId(), QStringLiteral("own/L1-20261207-140509"));
+    cube(Figure(), false); // a back edge left out: the views still agree
+    Send("EXERCISE_CHECK");
+    const QString another = dialogs.calls.last().text;
+    EXPECT_TRUE(another.startsWith(QStringLiteral("正解です！"))) << another.toStdString();
+    EXPECT_TRUE(another.contains(QStringLiteral("別解"))) << another.toStdString();
+
+    // Another figure in place ends the exercise; the panes show the view again.
+    const QString file = Data(QStringLiteral("other.zlk"));
+    WriteFigure(file, "0 0 0 1\r\n0,0,0,10,0,0\r\nother\r\n");
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    dialogs.ChooseFile(file);
+    Send("LOAD");
+    EXPECT_EQ(Controller().ExerciseId(), QString());
+    dialogs.ClearScript();
+}
+
+} // namespace
