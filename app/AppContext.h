@@ -12,6 +12,7 @@ class CZelkData;
 class CZelkProController;
 class Clipboard;
 class Clock;
+class FigurePreload;
 class CopySlots;
 class HoldingSoundBackend;
 class IMainWindow;
@@ -61,6 +62,10 @@ struct AppContext {
     IMainWindow* window = nullptr;
     CZelkData* figure = nullptr;
     ctlZelkView* view = nullptr;
+
+    // The figure named on the command line, read while the window is built (none when
+    // no figure was named, or in contexts built by hand).
+    FigurePreload* preload = nullptr;
 
     // Asks the start-up module to end the program (its end procedure).
     std::function<void()> endProgram;

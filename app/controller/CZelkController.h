@@ -102,6 +102,9 @@ public:
     bool SaveFigureFile(const QString& FileName);
     // The dated safety copy of the current figure, taken now.
     QString DatedCopyName() const;
+    // The figure file named by the command line after the program name: the words
+    // joined, one pair of quotes taken off, made absolute ("" for none).
+    static QString CommandLineFile(const QStringList& arguments);
     // The exercise being solved ("L1-03", "own/…"), "" when none is.
     QString ExerciseId() const;
 

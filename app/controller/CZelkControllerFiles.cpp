@@ -5,6 +5,7 @@
 #include "CZelkData.h"
 #include "CZelkProController.h"
 #include "Clock.h"
+#include "FigurePreload.h"
 #include "IMainWindow.h"
 #include "IWindowFactory.h"
 #include "UserDialogs.h"
@@ -44,7 +45,9 @@ bool CZelkController::LoadFigureFile(const QString& FileName) {
         return false;
     }
     CZelkData loaded;
-    if (!loaded.LoadData(FileName)) {
+    // The figure named at start may already be read.
+    const bool preloaded = context_.preload != nullptr && context_.preload->Take(FileName, loaded);
+    if (!preloaded && !loaded.LoadData(FileName)) {
         return false;
     }
     PutFigureInPlace(loaded, false);

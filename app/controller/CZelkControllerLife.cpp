@@ -48,6 +48,21 @@ QString CZelkController::AdoptRecoveryFile(const QString& path) {
     return own;
 }
 
+QString CZelkController::CommandLineFile(const QStringList& arguments) {
+    QString commandLine = arguments.join(u' ');
+    if (commandLine.startsWith(u'"')) {
+        commandLine.remove(0, 1);
+    }
+    if (commandLine.endsWith(u'"')) {
+        commandLine.chop(1);
+    }
+    // A relative name would point elsewhere once the working folder differs.
+    if (!commandLine.isEmpty() && QFileInfo(commandLine).isRelative()) {
+        commandLine = QFileInfo(commandLine).absoluteFilePath();
+    }
+    return commandLine;
+}
+
 void CZelkController::Boot() {
     CAppData& app = *context_.appData;
     IMainWindow& window = *context_.window;
@@ -83,18 +98,8 @@ void CZelkController::Boot() {
     // (the window shows after the last picture): only the last picture is drawn.
     holdDrawing_ = true;
     CFileHandling files(*context_.dialogs);
-    QString commandLine = context_.arguments.join(u' ');
-    if (commandLine.startsWith(u'"')) {
-        commandLine.remove(0, 1);
-    }
-    if (commandLine.endsWith(u'"')) {
-        commandLine.chop(1);
-    }
     if (!context_.arguments.isEmpty()) {
-        // A relative name would point elsewhere once the working folder differs.
-        if (!commandLine.isEmpty() && QFileInfo(commandLine).isRelative()) {
-            commandLine = QFileInfo(commandLine).absoluteFilePath();
-        }
+        const QString commandLine = CommandLineFile(context_.arguments);
         app.SetFileName(commandLine);
         // A name that does not exist yet stays (the user may save under it); a file that
         // exists but cannot be read is not taken as the figure's name, so that a later

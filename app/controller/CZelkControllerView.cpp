@@ -1,5 +1,6 @@
 // View and mode commands: modes, turning, standard views, the three-view layout,
 // zoom, difficulty levels, the detailed-input switch and data-folder pinning.
+#include "ActiveExercise.h"
 #include "CAppData.h"
 #include "CStringUtil.h"
 #include "CZelkController.h"
@@ -318,6 +319,10 @@ void CZelkController::RebuildView() {
         view.ViewTempLine(on);
     }
     DrawView();
+    // A hint follows the learner's figure as it changes.
+    if (exercise_ && exercise_->hint) {
+        ShowExercisePanes(true);
+    }
 }
 
 float CZelkController::FitRatio() const {

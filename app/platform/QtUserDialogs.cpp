@@ -175,6 +175,15 @@ std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>
             card.note.isEmpty() ? card.title : card.title + QStringLiteral("　") + card.note, list);
         item->setData(Qt::UserRole, static_cast<int>(i));
     }
+    // The first exercise not yet solved is offered (Enter takes it).
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem* item = list->item(row);
+        if ((item->flags() & Qt::ItemIsSelectable) &&
+            cards[static_cast<size_t>(item->data(Qt::UserRole).toInt())].note.isEmpty()) {
+            list->setCurrentItem(item);
+            break;
+        }
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -1,5 +1,7 @@
 #include "Main_TheApp.h"
 
+#include "FigurePreload.h"
+
 #include "CAppData.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
@@ -66,6 +68,12 @@ bool Main_TheApp::Start() {
         SafeFile::RemoveLeftovers(QFileInfo(context_.folders.SettingsFile()).path(),
                                   {QStringLiteral(".ini")});
     }
+    // The figure named on the command line is read while the window is built.
+    if (!context_.arguments.isEmpty()) {
+        preload_ = std::make_unique<FigurePreload>();
+        preload_->Start(CZelkController::CommandLineFile(context_.arguments));
+        context_.preload = preload_.get();
+    }
     controller_ = std::make_unique<CZelkController>(context_);
     context_.controller = controller_.get();
     proController_ = std::make_unique<CZelkProController>(context_);
@@ -80,7 +88,11 @@ bool Main_TheApp::Start() {
     context_.figure = figure_.get();
     appData_->SetFigure(figure_.get());
     context_.view = window_->View();
-    return controller_->Run(CommandId::BootZelk);
+    const bool booted = controller_->Run(CommandId::BootZelk);
+    // Only the start takes the figure read ahead.
+    context_.preload = nullptr;
+    preload_.reset();
+    return booted;
 }
 
 void Main_TheApp::End() {

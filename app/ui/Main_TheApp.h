@@ -15,6 +15,7 @@ class frmZelkWin;
 // The program's start-up module: creates the six shared instances in their order,
 // boots the controller, and at the end releases them in the same order. After the
 // end procedure no timer tick or window event reaches the controller.
+class FigurePreload;
 class Main_TheApp {
 public:
     // quit: what ending the program means for this host (leave the event loop).
@@ -53,4 +54,5 @@ private:
     std::unique_ptr<HoldingSoundBackend> sound_;
     std::unique_ptr<CZelkData> figure_;
     std::unique_ptr<CopySlots> slots_;
+    std::unique_ptr<FigurePreload> preload_;
 };

@@ -199,8 +199,16 @@ TEST_F(Exercises, HintsAnswerOwnExercisesAndAnotherAnswer) {
     for (QLabel* pane : {Window().FrontView(), Window().TopView(), Window().SideView()}) {
         EXPECT_TRUE(Holds(PaneImage(pane), red));
     }
+    // The hint follows the figure as it changes.
+    const QImage before = PaneImage(Window().FrontView());
+    Send("APPLY");
+    Send("POINTER_MOVE_X");
+    Send("APPLY");
+    ASSERT_EQ(Figure().NumberOfLines(), 2);
+    EXPECT_NE(PaneImage(Window().FrontView()), before);
     Send("EXERCISE_HINT");
     EXPECT_FALSE(Holds(PaneImage(Window().FrontView()), red));
+    Send("UNDO");
 
     Send("EXERCISE_ANSWER");
     EXPECT_EQ(dialogs.calls.last().kind, ScriptedUserDialogs::Kind::ShowPicture);
