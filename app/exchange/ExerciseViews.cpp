@@ -54,9 +54,14 @@ QImage ExerciseViews::Pane(const CZelkData& target, const CZelkData* learner, Vi
     FigureRenderer renderer = FigureView::Plain(target, size);
     DrawingStyle(renderer);
     Angles(renderer, view);
-    // A margin: the views' lines keep off the pane's edge.
-    renderer.SetRatio(renderer.Ratio() * 0.85F);
+    // A flat view needs no room for turning: the largest extent takes three quarters of
+    // the pane's shorter side, the same in all three views.
+    const FigureRenderer::Point& extent = renderer.Size();
+    const float largest = std::max({extent[0], extent[1], extent[2], 1.0F});
+    renderer.SetRatio(0.75F * static_cast<float>(std::min(size.width(), size.height())) / largest);
     QImage picture = renderer.Picture(scale);
+    // Shown at the pane's size: sharp, not doubled, on a 2x screen.
+    picture.setDevicePixelRatio(scale);
     if (learner == nullptr || learner->NumberOfLines() == 0) {
         return picture;
     }
@@ -71,9 +76,7 @@ QImage ExerciseViews::Pane(const CZelkData& target, const CZelkData* learner, Vi
     }
     renderer.GetStyle().figColor = kHintColour;
     renderer.GetStyle().figLineSize = 1;
-    picture.setDevicePixelRatio(scale);
     renderer.Overlay(picture);
-    picture.setDevicePixelRatio(1);
     return picture;
 }
 

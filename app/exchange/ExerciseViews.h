@@ -14,7 +14,8 @@ public:
     enum class View { Front, Top, Side };
 
     // size in the control's pixels, scale the pixels per control pixel (2 on a 2x screen).
-    // Both figures are drawn with the target's zoom, their smallest corners together.
+    // Both figures are drawn with the target's zoom, their smallest corners together; the
+    // picture carries the scale as its device pixel ratio.
     static QImage Pane(const CZelkData& target, const CZelkData* learner, View view, QSize size,
                        int scale = 1);
     // Top above front, right side beside the front.

@@ -168,7 +168,9 @@ std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>
             QFont font = row->font();
             font.setBold(true);
             row->setFont(font);
-            row->setFlags(Qt::NoItemFlags);
+            row->setBackground(QColor(230, 230, 230));
+            // Readable, not choosable.
+            row->setFlags(Qt::ItemIsEnabled);
         }
         auto* item = new QListWidgetItem(
             QIcon(QPixmap::fromImage(card.picture)),

@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "ExerciseLibrary.h"
+#include "ExerciseViews.h"
 #include "ThirdAngleCheck.h"
 #include "ZelkStates.h"
 
@@ -216,6 +217,11 @@ TEST_F(Exercises, HintsAnswerOwnExercisesAndAnotherAnswer) {
     CZelkData target;
     ASSERT_TRUE(
         target.Load(QStringLiteral(ZELK_PROGRAM_DIR) + QStringLiteral("/exercises/L1-03.zlk")));
+    // On a 2x screen a pane's picture has twice the pixels and the pane's size.
+    const QImage sharp =
+        ExerciseViews::Pane(target, nullptr, ExerciseViews::View::Front, QSize(200, 150), 2);
+    EXPECT_EQ(sharp.size(), QSize(400, 300));
+    EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(200, 150));
     Send("UNDO");
     ASSERT_EQ(Figure().NumberOfLines(), 0);
     DrawWithKeys(QApplication::focusWidget() ? QApplication::focusWidget() : &Window(), AppData(),
