@@ -74,8 +74,9 @@ QImage ExerciseViews::Pane(const CZelkData& target, const CZelkData* learner, Vi
                              l.FromZ - from[2] + to[2], l.ToX - from[0] + to[0],
                              l.ToY - from[1] + to[1], l.ToZ - from[2] + to[2]});
     }
+    // As wide as the target's lines: where they agree the red covers the black, so what
+    // is missing stays black and what is extra is red on white.
     renderer.GetStyle().figColor = kHintColour;
-    renderer.GetStyle().figLineSize = 1;
     renderer.Overlay(picture);
     return picture;
 }
