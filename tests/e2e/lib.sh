@@ -35,6 +35,7 @@ fail() {
 if [ -n "$program" ]; then
     cp -a "$program"/zelk "$program"/libctlZelkView.so* "$work"/
     cp -a "$program"/pic "$program"/sound "$program"/help "$work"/
+    [ -d "$program"/exercises ] && cp -a "$program"/exercises "$work"/
 fi
 
 # -displayfd picks a free display number; -noreset keeps the server when its last

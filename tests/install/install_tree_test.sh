@@ -25,6 +25,8 @@ for f in bin/zelk "$libdir" share/zelk/pic/ZelkSplash.bmp share/zelk/pic/ZelkVer
     share/doc/zelk/copyright share/doc/zelk/changelog.gz; do
     [ -e "$usr/$f" ] || fail "missing $f"
 done
+[ "$(ls "$usr"/share/zelk/exercises/L[1-5]-*.zlk 2>/dev/null | wc -l)" -ge 30 ] ||
+    fail "fewer than 30 exercises in share/zelk/exercises"
 [ ! -e "$usr/bin/data" ] || fail "a data folder beside an installed program"
 readelf -d "$usr/bin/zelk" | grep -q "RUNPATH.*\[\\\$ORIGIN/\.\./${libdir%/*}\]" ||
     fail "no RUNPATH to the program's own library folder"
