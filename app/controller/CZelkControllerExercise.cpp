@@ -204,15 +204,11 @@ void CZelkController::ShowExerciseAnswer() {
     exercise_->revealed = true;
     FigureRenderer renderer = FigureView::Plain(exercise_->target, QSize(320, 240));
     renderer.GetStyle().figLineSize = 2;
-    renderer.SetRatio(renderer.Ratio() * 0.9F);
-    const int scale = std::max(1, qRound(context_.view->devicePixelRatioF()));
-    QImage picture = renderer.Picture(scale);
-    picture.setDevicePixelRatio(scale);
-    context_.dialogs->ShowPicture(
+    context_.dialogs->ShowFigure(
         QStringLiteral("答えを見る"),
         QStringLiteral("問題「%1」の立体です。（この問題は、今回は解けた記録になりません。）")
             .arg(exercise_->entry.title),
-        picture);
+        renderer);
 }
 
 void CZelkController::MakeExercise() {

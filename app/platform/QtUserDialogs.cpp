@@ -1,5 +1,7 @@
 #include "QtUserDialogs.h"
 
+#include "FigureTurner.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -204,20 +206,20 @@ std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>
     return list->currentItem()->data(Qt::UserRole).toInt();
 }
 
-void QtUserDialogs::ShowPicture(const QString& caption, const QString& text,
-                                const QImage& picture) {
+void QtUserDialogs::ShowFigure(const QString& caption, const QString& text,
+                               const FigureRenderer& figure) {
     QDialog dialog(parent_);
     dialog.setWindowTitle(caption);
     auto* layout = new QVBoxLayout(&dialog);
-    auto* label = new QLabel(text, &dialog);
+    auto* label = new QLabel(text + QStringLiteral("\n（矢印キーかマウスで回せます）"), &dialog);
     label->setWordWrap(true);
     layout->addWidget(label);
-    auto* image = new QLabel(&dialog);
-    image->setPixmap(QPixmap::fromImage(picture));
-    layout->addWidget(image);
+    auto* turner = new FigureTurner(figure, &dialog);
+    layout->addWidget(turner, 1, Qt::AlignCenter);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     layout->addWidget(buttons);
+    turner->setFocus();
     dialog.exec();
 }
 

@@ -20,7 +20,8 @@ public:
     std::optional<ImportChoice> ImportFile(const QString& initialFolder,
                                            const QString& filter) override;
     std::optional<int> ChooseExercise(const std::vector<ExerciseCard>& cards) override;
-    void ShowPicture(const QString& caption, const QString& text, const QImage& picture) override;
+    void ShowFigure(const QString& caption, const QString& text,
+                    const FigureRenderer& figure) override;
     std::unique_ptr<Progress> ShowProgress(const QString& text,
                                            std::function<void()> cancel) override;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FigureRenderer.h"
+
 #include <QImage>
 #include <QString>
 #include <functional>
@@ -76,9 +78,9 @@ public:
                                                    const QString& filter) = 0;
     // The exercise chosen (an index into cards), or nothing when cancelled.
     virtual std::optional<int> ChooseExercise(const std::vector<ExerciseCard>& cards) = 0;
-    // A picture with a line of text, closed with OK.
-    virtual void ShowPicture(const QString& caption, const QString& text,
-                             const QImage& picture) = 0;
+    // A figure the user may turn (arrow keys, mouse), with a line of text, closed with OK.
+    virtual void ShowFigure(const QString& caption, const QString& text,
+                            const FigureRenderer& figure) = 0;
     // Shows that work goes on; cancel is called when the user cancels it.
     virtual std::unique_ptr<Progress> ShowProgress(const QString& text,
                                                    std::function<void()> cancel) = 0;

@@ -84,10 +84,11 @@ std::optional<int> ScriptedUserDialogs::ChooseExercise(const std::vector<Exercis
     return exercises_.takeFirst();
 }
 
-void ScriptedUserDialogs::ShowPicture(const QString& caption, const QString& text,
-                                      const QImage& picture) {
-    shownPicture = picture;
-    calls.append({Kind::ShowPicture, text, caption, Buttons::Ok});
+void ScriptedUserDialogs::ShowFigure(const QString& caption, const QString& text,
+                                     const FigureRenderer& figure) {
+    FigureRenderer shown = figure;
+    shownPicture = shown.Picture(1);
+    calls.append({Kind::ShowFigure, text, caption, Buttons::Ok});
 }
 
 QStringList ScriptedUserDialogs::MessageTexts() const {

@@ -22,7 +22,7 @@ public:
         ImportFile,
         Progress,
         ChooseExercise,
-        ShowPicture
+        ShowFigure
     };
     struct Call {
         Kind kind;
@@ -43,8 +43,9 @@ public:
     std::vector<FileKind> offeredKinds;
     QString importFilter;
     std::optional<int> ChooseExercise(const std::vector<ExerciseCard>& cards) override;
-    void ShowPicture(const QString& caption, const QString& text, const QImage& picture) override;
-    // What the last exercise chooser offered, and the last picture shown.
+    void ShowFigure(const QString& caption, const QString& text,
+                    const FigureRenderer& figure) override;
+    // What the last exercise chooser offered, and the picture of the last figure shown.
     std::vector<ExerciseCard> offeredExercises;
     QImage shownPicture;
     // A progress window, open until destroyed.

@@ -1,6 +1,8 @@
 #include "AppFixture.h"
 #include "ExerciseLibrary.h"
 #include "ExerciseViews.h"
+#include "FigureTurner.h"
+#include "FigureView.h"
 #include "ThirdAngleCheck.h"
 #include "ZelkStates.h"
 
@@ -212,7 +214,7 @@ TEST_F(Exercises, HintsAnswerOwnExercisesAndAnotherAnswer) {
     Send("UNDO");
 
     Send("EXERCISE_ANSWER");
-    EXPECT_EQ(dialogs.calls.last().kind, ScriptedUserDialogs::Kind::ShowPicture);
+    EXPECT_EQ(dialogs.calls.last().kind, ScriptedUserDialogs::Kind::ShowFigure);
     EXPECT_TRUE(Holds(dialogs.shownPicture, qRgb(0, 0, 0)));
     CZelkData target;
     ASSERT_TRUE(
@@ -280,6 +282,33 @@ TEST_F(Exercises, HintsAnswerOwnExercisesAndAnotherAnswer) {
     Send("LOAD");
     EXPECT_EQ(Controller().ExerciseId(), QString());
     dialogs.ClearScript();
+}
+
+} // namespace
+
+namespace {
+
+// The answer's figure turns with the arrow keys, 15° a key; the latitude stops at the
+// pole and the longitude goes round.
+TEST(FigureTurnerKeys, ArrowsTurnTheAnswer) {
+    CZelkData figure;
+    figure.AddLine(CLine{0, 0, 0, 40, 0, 0});
+    figure.AddLine(CLine{0, 0, 0, 0, 40, 0});
+    FigureTurner turner(FigureView::Plain(figure, QSize(160, 120)), nullptr);
+    const int longitude = turner.Renderer().Longitude();
+    QTest::keyClick(&turner, Qt::Key_Right);
+    EXPECT_EQ(turner.Renderer().Longitude(), longitude + 15);
+    QTest::keyClick(&turner, Qt::Key_Left);
+    QTest::keyClick(&turner, Qt::Key_Left);
+    EXPECT_EQ(turner.Renderer().Longitude(), longitude - 15);
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(&turner, Qt::Key_Up);
+    }
+    EXPECT_EQ(turner.Renderer().Latitude(), 90);
+    QTest::keyClick(&turner, Qt::Key_Down);
+    EXPECT_EQ(turner.Renderer().Latitude(), 75);
+    turner.TurnBy(360 + 30, 0);
+    EXPECT_EQ(turner.Renderer().Longitude(), longitude + 15) << "round, not beyond";
 }
 
 } // namespace
