@@ -1,13 +1,13 @@
 #pragma once
 
-#include "FigureRenderer.h"
-
 #include <QImage>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
+
+class FigureRenderer;
 
 // Everything the program asks or tells the user in a dialog goes through here, so
 // that the program shows real dialogs and tests answer from a script.

@@ -120,7 +120,7 @@ void frmZelkWin::SendPro(const QString& command) {
 
 void frmZelkWin::BuildMenus() {
     using Row = MenuTable::MenuRow;
-    auto item = [this](QMenu* menu, const char* name, const QString& caption, bool checkable) {
+    auto item = [](QMenu* menu, const char* name, const QString& caption, bool checkable) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         if (checkable) {

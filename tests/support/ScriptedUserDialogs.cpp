@@ -1,5 +1,7 @@
 #include "ScriptedUserDialogs.h"
 
+#include "FigureRenderer.h"
+
 #include <QtGlobal>
 
 void ScriptedUserDialogs::Unscripted(const QString& what) {
