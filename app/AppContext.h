@@ -16,6 +16,7 @@ class FigurePreload;
 class CopySlots;
 class HoldingSoundBackend;
 class IMainWindow;
+class Languages;
 class IWindowFactory;
 class Printer;
 class SoundBackend;
@@ -63,6 +64,8 @@ struct AppContext {
     CZelkData* figure = nullptr;
     ctlZelkView* view = nullptr;
 
+    // The language of the texts (none in contexts built by hand: the texts stay Japanese).
+    Languages* languages = nullptr;
     // The figure named on the command line, read while the window is built (none when
     // no figure was named, or in contexts built by hand).
     FigurePreload* preload = nullptr;

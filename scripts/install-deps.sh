@@ -7,6 +7,8 @@ packages=(
     # build
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+    # the English translation: lupdate and lrelease with their CMake functions
+    qt6-l10n-tools qt6-tools-dev
     # exchange with other 3D programs: model import, animated GIF export
     libassimp-dev libgif-dev libdxflib-dev
     # the program: Japanese glyphs, Qt's own dialogs in Japanese

@@ -169,6 +169,12 @@ private:
     void EnterProInterface();
     void EnterNormalInterface();
     void ToggleDataPathFixed();
+
+public:
+    // The texts in language ("ja" or "en"), at once; kept in the settings.
+    void ApplyLanguage(const QString& language);
+
+private:
     void RebuildView();
     void ApplyFormSize(const QString& size);
     void SetContinuousTurnEnabled(bool enabled);

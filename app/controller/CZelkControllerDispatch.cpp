@@ -130,6 +130,10 @@ const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable(
         {CommandId::ExerciseAnswer, "EXERCISE_ANSWER", [](C& c) { c.ShowExerciseAnswer(); },
          FollowUp::None},
         {CommandId::ExerciseMake, "EXERCISE_MAKE", [](C& c) { c.MakeExercise(); }, FollowUp::None},
+        {CommandId::LanguageJapanese, "LANGUAGE_JAPANESE",
+         [](C& c) { c.ApplyLanguage(QStringLiteral("ja")); }, FollowUp::None},
+        {CommandId::LanguageEnglish, "LANGUAGE_ENGLISH",
+         [](C& c) { c.ApplyLanguage(QStringLiteral("en")); }, FollowUp::None},
     };
     // Each row sits at the place of its id, so that Run(id) is a plain index.
     for (size_t i = 0; i < table.size(); ++i) {

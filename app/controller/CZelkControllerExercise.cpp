@@ -56,7 +56,7 @@ void CZelkController::ChooseExercise() {
         figure->Load(entry.path);
         const QString heading =
             entry.own ? OwnHeading()
-                      : QString::fromUtf8(
+                      : ZelkStates::Tr(
                             ZelkStates::Levels()[static_cast<size_t>(entry.level - 1)].caption);
         cards.push_back({heading, entry.title, ExerciseViews::Card(*figure, QSize(120, 90)),
                          ExerciseProgress::Note(progress.Get(entry.id))});

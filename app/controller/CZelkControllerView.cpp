@@ -8,7 +8,9 @@
 #include "CZelkProController.h"
 #include "FigureView.h"
 #include "IMainWindow.h"
+#include "Languages.h"
 #include "NumberText.h"
+#include "UserDialogs.h"
 #include "ctlZelkView.h"
 
 #include <QElapsedTimer>
@@ -285,6 +287,23 @@ void CZelkController::EnterNormalInterface() {
     context_.view->SetViewPointerTo(false);
     context_.view->ViewTempLine(false);
     Run(CommandId::Redraw);
+}
+
+void CZelkController::ApplyLanguage(const QString& language) {
+    CAppData& app = *context_.appData;
+    const QString chosen = Languages::Normalised(language);
+    if (context_.languages != nullptr && !context_.languages->Apply(chosen)) {
+        context_.dialogs->Message(
+            QStringLiteral("英語の翻訳ファイルが見つかりません。日本語のままにします。"), QString(),
+            UserDialogs::Buttons::Ok);
+    }
+    app.SetLanguage(context_.languages != nullptr ? context_.languages->Current() : chosen);
+    IMainWindow& window = *context_.window;
+    window.SetChecked(IMainWindow::CheckItem::LanguageJapanese,
+                      app.Language() == QLatin1String("ja"));
+    window.SetChecked(IMainWindow::CheckItem::LanguageEnglish,
+                      app.Language() == QLatin1String("en"));
+    window.Retranslate();
 }
 
 void CZelkController::ToggleDataPathFixed() {

@@ -74,4 +74,6 @@ enum class CommandId {
     ExerciseHint,
     ExerciseAnswer,
     ExerciseMake,
+    LanguageJapanese,
+    LanguageEnglish,
 };

@@ -12,7 +12,7 @@ class IMainWindow {
 public:
     enum class Pane { Front, Top, Side };
     // The items whose check mark the controllers set.
-    enum class CheckItem { DataPathFixed, ProInterface };
+    enum class CheckItem { DataPathFixed, ProInterface, LanguageJapanese, LanguageEnglish };
 
     virtual ~IMainWindow() = default;
 
@@ -26,6 +26,9 @@ public:
     // The detailed-input panel instead of the drawing buttons (or back).
     virtual void ShowProInterfacePanel(bool shown) = 0;
     virtual void ShowWindow() = 0;
+
+    // Every text the window takes from its tables again, in the language now chosen.
+    virtual void Retranslate() = 0;
 
     // A picture for one pane of the three-view layout.
     virtual void SetPanePicture(Pane pane, const QImage& picture) = 0;

@@ -3,6 +3,7 @@
 #include "CommandId.h"
 #include "ProCommandId.h"
 
+#include <QString>
 #include <span>
 
 // The window's menus, tool bar, tool box and view context menu as data: the object
@@ -52,6 +53,10 @@ public:
         const char* caption; // nullptr for a separator
         CommandId command;
     };
+
+    // A caption or tool tip of these rows in the user's language (the Japanese text is
+    // the source; English comes from the program's translation).
+    static QString Tr(const char* text);
 
     static std::span<const MenuRow> Menus();
     // The tool bar, left to right; the undo and redo buttons follow after a separator.

@@ -23,6 +23,9 @@ public:
 
     QString FileName() const { return fileName_; }
     void SetFileName(const QString& value);
+    // The user interface's language: "ja" (the default) or "en".
+    QString Language() const { return language_; }
+    void SetLanguage(const QString& language) { language_ = language; }
     bool DataPathFixed() const { return dataPathFixed_; }
     void SetDataPathFixed(bool value) { dataPathFixed_ = value; }
     QString DataPath() const { return dataPath_; }
@@ -127,6 +130,7 @@ private:
 
     QString fileName_;
     bool dataPathFixed_ = true;
+    QString language_ = QStringLiteral("ja");
     QString dataPath_;
     int16_t longitude_ = -45;
     int16_t latitude_ = 35;

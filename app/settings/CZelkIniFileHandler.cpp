@@ -95,7 +95,13 @@ void CZelkIniFileHandler::ApplyLine(const QString& section, const QString& line)
     const QString difficulty = QStringLiteral("Difficulty=");
     const QString size = QStringLiteral("FormSize=");
     const QString history = QStringLiteral("History");
-    if (line.startsWith(pinned)) {
+    const QString language = QStringLiteral("Language=");
+    if (line.startsWith(language)) {
+        if (InSection(section, "[Language]")) {
+            app.SetLanguage(valueAfter(language) == QLatin1String("en") ? QStringLiteral("en")
+                                                                        : QStringLiteral("ja"));
+        }
+    } else if (line.startsWith(pinned)) {
         bool value = false;
         if (InSection(section, "[DataFolderPathFixed]") && ToBoolean(valueAfter(pinned), value)) {
             app.SetDataPathFixed(value);
@@ -148,7 +154,14 @@ QStringList CZelkIniFileHandler::Lines() const {
           << QString() << QStringLiteral("[Difficulty]")
           << QStringLiteral("Difficulty=") + app.Difficulty() << QString()
           << QStringLiteral("[FromSize]") << QStringLiteral("FormSize=") + app.FormSize()
-          << QString() << QStringLiteral("[History]");
+          << QString();
+    // A section of its own, written only for a language other than Japanese: the files
+    // of Japanese users stay as they were, and older programs pass over it.
+    if (app.Language() != QLatin1String("ja")) {
+        lines << QStringLiteral("[Language]") << QStringLiteral("Language=") + app.Language()
+              << QString();
+    }
+    lines << QStringLiteral("[History]");
     for (int16_t i = 0; i < app.FileNameHistoryNum(); ++i) {
         if (!app.GetHistory(i).isEmpty() && !HasLineBreak(app.GetHistory(i))) {
             lines << QStringLiteral("History%1=").arg(i) + app.GetHistory(i);

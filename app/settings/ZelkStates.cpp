@@ -1,27 +1,30 @@
 #include "ZelkStates.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
 
 constexpr std::array<DifficultyEntry, 5> kLevels{{
     {DifficultyLevel::Beginner, "DIFFICULTY_BEGINNER", 20, 100, "mnuBeginner",
-     "初級　Step20mm　MAX 100mm"},
+     QT_TRANSLATE_NOOP("ZelkStates", "初級　Step20mm　MAX 100mm")},
     {DifficultyLevel::Midium, "DIFFICULTY_MIDIUM", 10, 200, "mnuMidClass",
-     "中級　Step10mm　MAX 200mm"},
+     QT_TRANSLATE_NOOP("ZelkStates", "中級　Step10mm　MAX 200mm")},
     {DifficultyLevel::Senior, "DIFFICULTY_SENIOR", 10, 1000, "mnuSenior",
-     "上級　Step10mm　MAX1000mm"},
+     QT_TRANSLATE_NOOP("ZelkStates", "上級　Step10mm　MAX1000mm")},
     {DifficultyLevel::Special, "DIFFICULTY_SPECIAL", 5, 1000, "mnuSpecial",
-     "特級　Step 5mm　MAX1000mm"},
+     QT_TRANSLATE_NOOP("ZelkStates", "特級　Step 5mm　MAX1000mm")},
     {DifficultyLevel::SuperSpecial, "DIFFICULTY_SUPER_SPECIAL", 1, 1000, "mnuSuperSpecial",
-     "超特級　Step 1mm　Max1000mm"},
+     QT_TRANSLATE_NOOP("ZelkStates", "超特級　Step 1mm　Max1000mm")},
 }};
 
 constexpr std::array<FormSizeEntry, 4> kSizes{
-    {{"800x400", 800, 400, "mnuVAIOC1Size", "モバイル用(800×400)"},
-     {"640x480", 640, 480, "mnuNormalSize", "ノーマル(640×480)"},
-     {"800x600", 800, 600, "mnuExpansion1", "拡張１(800×600)"},
-     {"1024x768", 1024, 768, "mnuExpansion2", "拡張２(1024×768)"}}};
+    {{"800x400", 800, 400, "mnuVAIOC1Size", QT_TRANSLATE_NOOP("ZelkStates", "モバイル用(800×400)")},
+     {"640x480", 640, 480, "mnuNormalSize", QT_TRANSLATE_NOOP("ZelkStates", "ノーマル(640×480)")},
+     {"800x600", 800, 600, "mnuExpansion1", QT_TRANSLATE_NOOP("ZelkStates", "拡張１(800×600)")},
+     {"1024x768", 1024, 768, "mnuExpansion2",
+      QT_TRANSLATE_NOOP("ZelkStates", "拡張２(1024×768)")}}};
 
 struct DirectionText {
     TurnDirection direction;
@@ -124,4 +127,8 @@ const FormSizeEntry* ZelkStates::FormSize(const QString& text) {
         }
     }
     return nullptr;
+}
+
+QString ZelkStates::Tr(const char* caption) {
+    return QCoreApplication::translate("ZelkStates", caption);
 }

@@ -49,6 +49,8 @@ public:
     // In menu order.
     static std::span<const DifficultyEntry> Levels();
     static const DifficultyEntry& Level(DifficultyLevel level);
+    // A caption of these tables (levels, sizes) in the user's language.
+    static QString Tr(const char* caption);
     // In the order of the size commands.
     static std::span<const FormSizeEntry> FormSizes();
     // nullptr for a text that is not one of the four sizes.

@@ -1,6 +1,7 @@
 #include "Main_TheApp.h"
 
 #include "FigurePreload.h"
+#include "Languages.h"
 
 #include "CAppData.h"
 #include "CZelkController.h"
@@ -74,6 +75,9 @@ bool Main_TheApp::Start() {
         preload_->Start(CZelkController::CommandLineFile(context_.arguments));
         context_.preload = preload_.get();
     }
+    languages_ =
+        std::make_unique<Languages>(context_.folders.Resources() + QStringLiteral("/translations"));
+    context_.languages = languages_.get();
     controller_ = std::make_unique<CZelkController>(context_);
     context_.controller = controller_.get();
     proController_ = std::make_unique<CZelkProController>(context_);
@@ -89,6 +93,9 @@ bool Main_TheApp::Start() {
     appData_->SetFigure(figure_.get());
     context_.view = window_->View();
     const bool booted = controller_->Run(CommandId::BootZelk);
+    // The language the settings name (Japanese unless English was chosen); Qt's own
+    // dialogs follow.
+    controller_->ApplyLanguage(appData_->Language());
     // Only the start takes the figure read ahead.
     context_.preload = nullptr;
     preload_.reset();

@@ -16,6 +16,7 @@ class frmZelkWin;
 // boots the controller, and at the end releases them in the same order. After the
 // end procedure no timer tick or window event reaches the controller.
 class FigurePreload;
+class Languages;
 class Main_TheApp {
 public:
     // quit: what ending the program means for this host (leave the event loop).
@@ -55,4 +56,5 @@ private:
     std::unique_ptr<CZelkData> figure_;
     std::unique_ptr<CopySlots> slots_;
     std::unique_ptr<FigurePreload> preload_;
+    std::unique_ptr<Languages> languages_;
 };

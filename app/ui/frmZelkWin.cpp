@@ -139,7 +139,7 @@ void frmZelkWin::BuildMenus() {
     QMenu* top = nullptr;
     QMenu* menu = nullptr;
     for (const Row& row : MenuTable::Menus()) {
-        const QString caption = QString::fromUtf8(row.caption);
+        const QString caption = MenuTable::Tr(row.caption);
         switch (row.kind) {
         case Row::Kind::Menu:
             top = menu = menuBar()->addMenu(caption);
@@ -169,14 +169,14 @@ void frmZelkWin::BuildMenus() {
             continue;
         case Row::Kind::Levels:
             for (const DifficultyEntry& entry : ZelkStates::Levels()) {
-                QAction* level = item(menu, entry.menuItem, QString::fromUtf8(entry.caption), true);
+                QAction* level = item(menu, entry.menuItem, ZelkStates::Tr(entry.caption), true);
                 connect(level, &QAction::triggered, this,
                         [this, level] { OnDifficultyMenu(level); });
             }
             continue;
         case Row::Kind::Sizes:
             for (const FormSizeEntry& size : ZelkStates::FormSizes()) {
-                sends(item(menu, size.menuItem, QString::fromUtf8(size.caption), true),
+                sends(item(menu, size.menuItem, ZelkStates::Tr(size.caption), true),
                       QString::fromLatin1(size.command));
             }
             continue;
@@ -221,7 +221,7 @@ void frmZelkWin::BuildToolBar() {
         const QString key = QString::fromLatin1(row.name);
         button->setObjectName(key);
         button->setIcon(IconFactory::ToolBarIcon(key));
-        button->setToolTip(QString::fromUtf8(row.toolTip));
+        button->setToolTip(MenuTable::Tr(row.toolTip));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         const QString command = CZelkController::CommandText(row.command);
@@ -254,7 +254,7 @@ void frmZelkWin::BuildSidePanel() {
         auto* button = new QToolButton(picSecondaryTools_);
         button->setObjectName(QStringLiteral("cmdToolBox%1").arg(i));
         button->setIcon(IconFactory::ToolBoxIcon(i));
-        button->setToolTip(QString::fromUtf8(MenuTable::ToolBox()[static_cast<size_t>(i)].toolTip));
+        button->setToolTip(MenuTable::Tr(MenuTable::ToolBox()[static_cast<size_t>(i)].toolTip));
         connect(button, &QToolButton::clicked, this, [this, i] { OnToolBox(i); });
         cmdToolBox_[static_cast<size_t>(i)] = button;
     }
@@ -273,10 +273,10 @@ void frmZelkWin::BuildProInterface() {
         if (*row.caption == 0) {
             button->setIcon(IconFactory::TurnIcon(i));
         } else {
-            button->setText(QString::fromUtf8(row.caption));
+            button->setText(MenuTable::Tr(row.caption));
         }
         if (*row.toolTip != 0) {
-            button->setToolTip(QString::fromUtf8(row.toolTip));
+            button->setToolTip(MenuTable::Tr(row.toolTip));
         }
         connect(button, &QToolButton::clicked, this, [this, i] { OnProButton(i); });
         cmdProInterface_[static_cast<size_t>(i)] = button;
@@ -701,7 +701,7 @@ void frmZelkWin::ShowViewMenu(const QPoint& globalPos) {
             menu.addSeparator();
             continue;
         }
-        QAction* action = menu.addAction(QString::fromUtf8(row.caption));
+        QAction* action = menu.addAction(MenuTable::Tr(row.caption));
         // Undo and redo as the edit menu has them; the standard views wait for a turn.
         const char* same = row.command == CommandId::Undo   ? "mnuUndo"
                            : row.command == CommandId::Redo ? "mnuRedo"
@@ -734,9 +734,48 @@ void frmZelkWin::SetRecentSeparatorVisible(bool visible) {
 }
 
 void frmZelkWin::SetChecked(CheckItem item, bool checked) {
-    Action(item == CheckItem::DataPathFixed ? QStringLiteral("mnuDataPathFixed")
-                                            : QStringLiteral("mnuOptionProInterface"))
-        ->setChecked(checked);
+    const char* name = item == CheckItem::DataPathFixed      ? "mnuDataPathFixed"
+                       : item == CheckItem::ProInterface     ? "mnuOptionProInterface"
+                       : item == CheckItem::LanguageJapanese ? "mnuLanguageJapanese"
+                                                             : "mnuLanguageEnglish";
+    Action(QString::fromLatin1(name))->setChecked(checked);
+}
+
+void frmZelkWin::Retranslate() {
+    using Row = MenuTable::MenuRow;
+    for (const Row& row : MenuTable::Menus()) {
+        const QString name = QString::fromLatin1(row.name);
+        if (row.kind == Row::Kind::Menu || row.kind == Row::Kind::SubMenu) {
+            if (auto* menu = findChild<QMenu*>(name)) {
+                menu->setTitle(MenuTable::Tr(row.caption));
+            }
+        } else if (row.kind == Row::Kind::Item) {
+            if (QAction* action = Action(name)) {
+                action->setText(MenuTable::Tr(row.caption));
+            }
+        }
+    }
+    for (const DifficultyEntry& entry : ZelkStates::Levels()) {
+        Action(QString::fromLatin1(entry.menuItem))->setText(ZelkStates::Tr(entry.caption));
+    }
+    for (const FormSizeEntry& size : ZelkStates::FormSizes()) {
+        Action(QString::fromLatin1(size.menuItem))->setText(ZelkStates::Tr(size.caption));
+    }
+    for (const MenuTable::ToolRow& row : MenuTable::ToolBar()) {
+        if (row.name != nullptr) {
+            ToolBarButton(QString::fromLatin1(row.name))->setToolTip(MenuTable::Tr(row.toolTip));
+        }
+    }
+    for (size_t i = 0; i < cmdToolBox_.size(); ++i) {
+        cmdToolBox_[i]->setToolTip(MenuTable::Tr(MenuTable::ToolBox()[i].toolTip));
+    }
+    for (size_t i = 0; i < cmdProInterface_.size(); ++i) {
+        const MenuTable::ProButtonRow& row = MenuTable::ProButtons()[i];
+        if (*row.caption != 0) {
+            cmdProInterface_[i]->setText(MenuTable::Tr(row.caption));
+        }
+        cmdProInterface_[i]->setToolTip(*row.toolTip != 0 ? MenuTable::Tr(row.toolTip) : QString());
+    }
 }
 
 void frmZelkWin::SetContinuousTurnEnabled(bool enabled) {

@@ -46,6 +46,7 @@ public:
     void SetDifficulty(DifficultyLevel level) override;
     void ShowProInterfacePanel(bool shown) override;
     void ShowWindow() override;
+    void Retranslate() override;
     void SetPanePicture(Pane pane, const QImage& picture) override;
     QImage EntireFormPicture() override;
     QSize EntireFormSize() const override { return frameGeometry().size(); }

@@ -13,9 +13,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QGuiApplication>
-#include <QLibraryInfo>
 #include <QSessionManager>
-#include <QTranslator>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
@@ -152,13 +150,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("立体ゼルク"));
     // Only the controller's shut-down ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-
-    // Qt's own dialogs (file, print, message box buttons) speak Japanese too.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
 
     QtUserDialogs dialogs;
     QtSoundBackend sound;

@@ -45,7 +45,7 @@ protected:
     // The pictures, sounds, help and exercises beside the built program, as an installation has them.
     void InstallDataFiles() {
         const QDir built(QStringLiteral(ZELK_PROGRAM_DIR));
-        for (const char* sub : {"pic", "sound", "help", "exercises"}) {
+        for (const char* sub : {"pic", "sound", "help", "exercises", "translations"}) {
             QDir().mkpath(programDir.filePath(QString::fromLatin1(sub)));
             const QDir from(built.filePath(QString::fromLatin1(sub)));
             for (const QString& name : from.entryList(QDir::Files)) {

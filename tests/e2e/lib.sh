@@ -35,7 +35,9 @@ fail() {
 if [ -n "$program" ]; then
     cp -a "$program"/zelk "$program"/libctlZelkView.so* "$work"/
     cp -a "$program"/pic "$program"/sound "$program"/help "$work"/
-    [ -d "$program"/exercises ] && cp -a "$program"/exercises "$work"/
+    for extra in exercises translations; do
+        if [ -d "$program/$extra" ]; then cp -a "$program/$extra" "$work"/; fi
+    done
 fi
 
 # -displayfd picks a free display number; -noreset keeps the server when its last

@@ -18,6 +18,7 @@ libdir=$(cd "$usr" && ls -d lib/zelk/libctlZelkView.so.1 lib/*/zelk/libctlZelkVi
 
 for f in bin/zelk "$libdir" share/zelk/pic/ZelkSplash.bmp share/zelk/pic/ZelkVersion.bmp \
     share/zelk/sound/Splash.wav share/zelk/sound/Fin.wav share/zelk/help/ZW33.html \
+    share/zelk/translations/zelk_en.qm \
     share/applications/zelk.desktop share/mime/packages/zelk.xml \
     share/metainfo/io.github.zelk.Zelk.metainfo.xml \
     share/icons/hicolor/scalable/apps/zelk.svg share/icons/hicolor/48x48/apps/zelk.png \

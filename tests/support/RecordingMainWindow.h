@@ -18,6 +18,8 @@ public:
     void SetDifficulty(DifficultyLevel level) override { difficulty = level; }
     void ShowProInterfacePanel(bool shown) override { proPanel = shown; }
     void ShowWindow() override { shown = true; }
+    void Retranslate() override { ++retranslations; }
+    int retranslations = 0;
     void SetPanePicture(Pane pane, const QImage& picture) override {
         panes[static_cast<size_t>(pane)] = picture;
     }

@@ -1,0 +1,102 @@
+#include "AppFixture.h"
+#include "CZelkIniFileHandler.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+using Language = AppFixture;
+
+// Hiragana, katakana, CJK ideographs and symbols, full-width forms.
+bool HasJapanese(const QString& text) {
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= 0x3000 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) ||
+            (u >= 0xFF00 && u <= 0xFFEF)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every text the window shows from its tables: menu titles, item texts, tool tips and
+// button texts, by object name.
+std::map<QString, QString> WindowTexts(frmZelkWin& window) {
+    std::map<QString, QString> texts;
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        if (!menu->objectName().isEmpty()) {
+            texts[QStringLiteral("menu ") + menu->objectName()] = menu->title();
+        }
+    }
+    for (QAction* action : window.findChildren<QAction*>()) {
+        // Recent files show file names, the user's own.
+        if (!action->objectName().isEmpty() && !action->isSeparator() &&
+            !action->objectName().startsWith(QStringLiteral("mnuFileRecent"))) {
+            texts[QStringLiteral("item ") + action->objectName()] = action->text();
+        }
+    }
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (!button->objectName().isEmpty()) {
+            texts[QStringLiteral("tip ") + button->objectName()] = button->toolTip();
+            texts[QStringLiteral("text ") + button->objectName()] = button->text();
+        }
+    }
+    return texts;
+}
+
+// English is chosen from the menu and takes effect at once: no Japanese is left in the
+// menus, items, tool tips and buttons, and the settings keep the choice; Japanese again
+// gives back exactly the texts of before, and a settings file without the choice.
+TEST_F(Language, EnglishAtOnceAndJapaneseExactlyAsBefore) {
+    const std::map<QString, QString> japanese = WindowTexts(Window());
+    ASSERT_EQ(japanese.at(QStringLiteral("menu mnuFile")), QStringLiteral("ファイル(&F)"));
+    EXPECT_TRUE(Window().Action(QStringLiteral("mnuLanguageJapanese"))->isChecked());
+
+    Window().Action(QStringLiteral("mnuLanguageEnglish"))->trigger();
+    EXPECT_TRUE(Window().Action(QStringLiteral("mnuLanguageEnglish"))->isChecked());
+    EXPECT_FALSE(Window().Action(QStringLiteral("mnuLanguageJapanese"))->isChecked());
+    const std::map<QString, QString> english = WindowTexts(Window());
+    ASSERT_EQ(english.size(), japanese.size());
+    for (const auto& [where, text] : english) {
+        EXPECT_FALSE(HasJapanese(text)) << where.toStdString() << ": " << text.toStdString();
+    }
+    EXPECT_EQ(english.at(QStringLiteral("menu mnuFile")), QStringLiteral("&File"));
+    EXPECT_EQ(english.at(QStringLiteral("item mnuExerciseCheck")), QStringLiteral("Check the Answer"));
+    EXPECT_TRUE(CZelkIniFileHandler(Ctx()).Lines().join(u'\n').contains(
+        QStringLiteral("[Language]\nLanguage=en")));
+
+    Send("LANGUAGE_JAPANESE");
+    EXPECT_EQ(WindowTexts(Window()), japanese);
+    EXPECT_FALSE(CZelkIniFileHandler(Ctx()).Lines().join(u'\n').contains(
+        QStringLiteral("Language")));
+}
+
+// A settings file that names English starts the program in English; one from before the
+// choice existed (no such section) starts it in Japanese, whatever the system's locale.
+TEST_F(Language, TheSettingsNameTheLanguageAtStart) {
+    app.reset();
+    QFile ini(programDir.filePath(QStringLiteral("ZelkWin33.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::ReadWrite | QIODevice::Append));
+    ini.write("\r\n[Language]\r\nLanguage=en\r\n");
+    ini.close();
+    Boot();
+    EXPECT_EQ(Window().findChild<QMenu*>(QStringLiteral("mnuHelp"))->title(),
+              QStringLiteral("&Help"));
+    EXPECT_EQ(AppData().Language(), QStringLiteral("en"));
+
+    app.reset();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.write("[Difficulty]\r\nDifficulty=DIFFICULTY_SENIOR\r\n");
+    ini.close();
+    Boot();
+    QLocale::setDefault(QLocale::system());
+    EXPECT_EQ(Window().findChild<QMenu*>(QStringLiteral("mnuHelp"))->title(),
+              QStringLiteral("ヘルプ(&H)"));
+    EXPECT_EQ(AppData().Language(), QStringLiteral("ja"));
+}
+
+} // namespace
