@@ -2,6 +2,437 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ja_JP">
 <context>
+    <name>CFileHandling</name>
+    <message>
+        <source>パス名が無効です。</source>
+        <translation>The path name is not valid.</translation>
+    </message>
+    <message>
+        <source>エラーメッセージは 「 </source>
+        <translation>The error message was “ </translation>
+    </message>
+    <message>
+        <source> 」でした。</source>
+        <translation> ”.</translation>
+    </message>
+    <message>
+        <source>エラーは「 </source>
+        <translation>The error was “ </translation>
+    </message>
+    <message>
+        <source>で予期せぬエラーが発生しました。<byte value="xd"/>
+</source>
+        <translation>: an unexpected error occurred.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません。 </source>
+        <translation>The file was not found. </translation>
+    </message>
+    <message>
+        <source>ファイルを削除できません。 </source>
+        <translation>The file cannot be deleted. </translation>
+    </message>
+    <message>
+        <source>既に同じ名前のファイルまたはフォルダがあります。 </source>
+        <translation>A file or folder of that name already exists. </translation>
+    </message>
+    <message>
+        <source>パスが見つかりません。 </source>
+        <translation>The path was not found. </translation>
+    </message>
+    <message>
+        <source>フォルダを作成できません。 </source>
+        <translation>The folder cannot be made. </translation>
+    </message>
+    <message>
+        <source>ファイル名なし</source>
+        <translation>No file name</translation>
+    </message>
+    <message>
+        <source>一致するファイルが %1 個を超えています。</source>
+        <translation>More than %1 files match.</translation>
+    </message>
+</context>
+<context>
+    <name>CZelkController</name>
+    <message>
+        <source>] 変更あり</source>
+        <translation>] changed</translation>
+    </message>
+    <message>
+        <source>視点の角度[%1° , %2°]</source>
+        <translation>View angle [%1° , %2°]</translation>
+    </message>
+    <message>
+        <source>エクスポートしました：</source>
+        <translation>Exported: </translation>
+    </message>
+    <message>
+        <source>エクスポートできませんでした。<byte value="xd"/>
+</source>
+        <translation>The figure could not be exported.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>モデルを読み込んでいます…<byte value="xd"/>
+</source>
+        <translation>Reading the model…<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+%1 秒</source>
+        <translation><byte value="xd"/>
+%1 s</translation>
+    </message>
+    <message>
+        <source>インポートできませんでした。<byte value="xd"/>
+</source>
+        <translation>The model could not be imported.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>自分の問題</source>
+        <translation>My exercises</translation>
+    </message>
+    <message>
+        <source>問題が見つかりません。<byte value="xd"/>
+</source>
+        <translation>No exercises were found.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>データに変更がありますが、続けますか？</source>
+        <translation>The figure has changes. Go on?</translation>
+    </message>
+    <message>
+        <source>問題「%1」：三つの図と同じ立体を描いて「答え合わせ」を押してください。</source>
+        <translation>Exercise “%1”: draw the solid of the three views, then press “Check the Answer”.</translation>
+    </message>
+    <message>
+        <source>答え合わせをするには、まず「練習」の「問題を選ぶ…」で問題を選んでください。</source>
+        <translation>To check an answer, first choose an exercise with Practice → Choose an Exercise….</translation>
+    </message>
+    <message>
+        <source>正解です。（答えを見たので、解けた記録にはなりません。）</source>
+        <translation>Right. (The answer was shown, so this is not recorded as solved.)</translation>
+    </message>
+    <message>
+        <source>正解です！&#x3000;かかった時間 %1</source>
+        <translation>Right! Time taken: %1</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+別解です：三つの図は同じですが、立体は問題の図形と違います。</source>
+        <translation><byte value="xd"/>
+Another answer: the three views are the same, but the solid differs from the exercise's.</translation>
+    </message>
+    <message>
+        <source>正面図</source>
+        <translation>Front view</translation>
+    </message>
+    <message>
+        <source>平面図</source>
+        <translation>Top view</translation>
+    </message>
+    <message>
+        <source>右側面図</source>
+        <translation>Right side view</translation>
+    </message>
+    <message>
+        <source>まだ違います。</source>
+        <translation>Not yet.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+%1：足りない線 %2 本、余分な線 %3 本</source>
+        <translation><byte value="xd"/>
+%1: %2 lines missing, %3 lines extra</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+（記録を保存できませんでした：%1）</source>
+        <translation><byte value="xd"/>
+(The progress could not be saved: %1)</translation>
+    </message>
+    <message>
+        <source>答え合わせ</source>
+        <translation>Check the Answer</translation>
+    </message>
+    <message>
+        <source>ヒントは練習問題を解いているときに使えます。</source>
+        <translation>Hints are there while you solve an exercise.</translation>
+    </message>
+    <message>
+        <source>ヒント：赤い線があなたの図形の見え方です。もう一度押すと消えます。</source>
+        <translation>Hint: the red lines are how your figure looks. Press again to hide them.</translation>
+    </message>
+    <message>
+        <source>ヒントを消しました。</source>
+        <translation>The hint is hidden.</translation>
+    </message>
+    <message>
+        <source>答えは練習問題を解いているときに見られます。</source>
+        <translation>The answer can be shown while you solve an exercise.</translation>
+    </message>
+    <message>
+        <source>答えを見る</source>
+        <translation>Show the Answer</translation>
+    </message>
+    <message>
+        <source>問題「%1」の立体です。（この問題は、今回は解けた記録になりません。）</source>
+        <translation>The solid of exercise “%1”. (This time the exercise is not recorded as solved.)</translation>
+    </message>
+    <message>
+        <source>線のない図形は問題にできません。</source>
+        <translation>A figure without lines cannot be an exercise.</translation>
+    </message>
+    <message>
+        <source>問題にできませんでした。<byte value="xd"/>
+</source>
+        <translation>The figure could not be made an exercise.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>この図形を問題にしました。「問題を選ぶ…」の「%1」にあります。<byte value="xd"/>
+%2</source>
+        <translation>The figure is now an exercise. It is under “%1” in Choose an Exercise….<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>！警告！&#x3000;編集中のデータがなくなりますが、処理を続けますか？</source>
+        <translation>Warning! The figure being edited will be lost. Go on?</translation>
+    </message>
+    <message>
+        <source>！警告！&#x3000;既にあるデータを上書きしようとしています。保存しているデータがなくなりますが、処理を続けますか？</source>
+        <translation>Warning! This replaces an existing file. The data saved in it will be lost. Go on?</translation>
+    </message>
+    <message>
+        <source>線の数が上限の %1 本に達しています。これ以上線を追加すると保存できなくなるため、線は追加されませんでした。</source>
+        <translation>The figure already has the most lines a file can keep (%1). The line was not added, so that the figure can still be saved.</translation>
+    </message>
+    <message>
+        <source>読み込んだファイルの %1 本の線は、長さ0・重複・数値の不足のため取り込みませんでした。</source>
+        <translation>%1 lines of the file were left out (no length, drawn twice, or numbers missing).</translation>
+    </message>
+    <message>
+        <source>エラーが発生しました。データは正しく保存されませんでした。<byte value="xd"/>
+エラーの内容は「ファイルに書き込めませんでした。」です。<byte value="xd"/>
+<byte value="xd"/>
+ファイルネームを次のように復旧します。<byte value="xd"/>
+</source>
+        <translation>An error occurred. The figure was not saved correctly.<byte value="xd"/>
+The error: “The file could not be written.”<byte value="xd"/>
+<byte value="xd"/>
+The file name is restored to:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>データは保存されませんでした。</source>
+        <translation>The figure was not saved.</translation>
+    </message>
+    <message>
+        <source>エラーです。ファイル名を元の状態に復旧します。</source>
+        <translation>Error. The file name is restored as it was.</translation>
+    </message>
+    <message>
+        <source>線 %1 / %2 【 %3 , %4 , %5 】-【 %6 , %7 , %8 】</source>
+        <translation>Line %1 / %2 [ %3 , %4 , %5 ]-[ %6 , %7 , %8 ]</translation>
+    </message>
+    <message>
+        <source>前回異常終了したようです。%1を読み込みます。</source>
+        <translation>The program did not end normally last time. Opening %1.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+ほかにも復旧できるファイルがあります（最近使ったファイルから開けます）：</source>
+        <translation><byte value="xd"/>
+More files can be recovered (open them from the recent files):</translation>
+    </message>
+    <message>
+        <source>さあ、立体ゼルクをはじめましょう！   &lt;</source>
+        <translation>Let's start zelk!   &lt;</translation>
+    </message>
+    <message>
+        <source>立体ゼルクを終了しますか？</source>
+        <translation>Quit zelk?</translation>
+    </message>
+    <message>
+        <source>エラーが発生しました。Autosaveファイルの削除は正常に行われなかった可能性があります。</source>
+        <translation>An error occurred. The autosave file may not have been removed.</translation>
+    </message>
+    <message>
+        <source>設定ファイルに書き込めませんでした。<byte value="xd"/>
+</source>
+        <translation>The settings file could not be written.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+今回の設定は保存されません。</source>
+        <translation><byte value="xd"/>
+This session's settings are not kept.</translation>
+    </message>
+    <message>
+        <source>現在のデータに関する情報<byte value="xd"/>
+<byte value="xd"/>
+ファイル名 </source>
+        <translation>About the current figure<byte value="xd"/>
+<byte value="xd"/>
+File name </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+コメント   </source>
+        <translation><byte value="xd"/>
+Comment   </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+線の本数   </source>
+        <translation><byte value="xd"/>
+Lines     </translation>
+    </message>
+    <message>
+        <source>データの保存されているフォルダにデータ名のフォルダを作り、<byte value="xd"/>
+その中にANIME001.bmp～ANIME036.bmpとして出力します。<byte value="xd"/>
+オプションで、データの保存先を固定している場合は、固<byte value="xd"/>
+定されたデータ保存先にアニメーションが出力します。<byte value="xd"/>
+<byte value="xd"/>
+GIFアニメ化は、市販のグラフィックツールをご利用ください。</source>
+        <translation>A folder named after the figure is made in the data folder,<byte value="xd"/>
+and the frames are written into it as ANIME001.bmp to ANIME036.bmp.<byte value="xd"/>
+When the data folder is kept fixed in the options, the<byte value="xd"/>
+animation goes into that folder.<byte value="xd"/>
+<byte value="xd"/>
+To make an animated GIF, use Export (GIF) or a graphics program.</translation>
+    </message>
+    <message>
+        <source>アニメーションの画像を保存できませんでした。<byte value="xd"/>
+</source>
+        <translation>The animation frames could not be saved.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>アニメーションの画像 36 枚を書き出しました：</source>
+        <translation>The 36 frames of the animation were written: </translation>
+    </message>
+    <message>
+        <source>_ANIME001.bmp ～ _ANIME036.bmp</source>
+        <translation>_ANIME001.bmp to _ANIME036.bmp</translation>
+    </message>
+    <message>
+        <source>印刷機能は現在テスト段階のため正常に機能しないかもしれません。印刷枚数の設定にはご注意ください。</source>
+        <translation>Printing is still being tested and may not work as expected. Mind the number of copies.</translation>
+    </message>
+    <message>
+        <source>印刷できませんでした。プリンタの設定を確かめてください。</source>
+        <translation>Nothing could be printed. Check the printer's settings.</translation>
+    </message>
+    <message>
+        <source>閲覧モードです。</source>
+        <translation>Viewing mode.</translation>
+    </message>
+    <message>
+        <source>作図モードです。</source>
+        <translation>Drawing mode.</translation>
+    </message>
+    <message>
+        <source>英語の翻訳ファイルが見つかりません。日本語のままにします。</source>
+        <translation>The English translation was not found; the texts stay Japanese.</translation>
+    </message>
+    <message>
+        <source>ポインタの位置 【 %1 , %2 , %3 】</source>
+        <translation>Pointer at [ %1 , %2 , %3 ]</translation>
+    </message>
+    <message>
+        <source>ポインタの位置 ( %1 , %2 , %3 ) -【 %4 , %5 , %6 】</source>
+        <translation>Pointer at ( %1 , %2 , %3 ) -[ %4 , %5 , %6 ]</translation>
+    </message>
+    <message>
+        <source>線の追加</source>
+        <translation>Add Line</translation>
+    </message>
+    <message>
+        <source>線の削除</source>
+        <translation>Delete Line</translation>
+    </message>
+</context>
+<context>
+    <name>CZelkProController</name>
+    <message>
+        <source>線の挿入</source>
+        <translation>Insert Line</translation>
+    </message>
+    <message>
+        <source>線を加えられませんでした：</source>
+        <translation>The line could not be added: </translation>
+    </message>
+    <message>
+        <source>始点の X</source>
+        <translation>Start X</translation>
+    </message>
+    <message>
+        <source>始点の Y</source>
+        <translation>Start Y</translation>
+    </message>
+    <message>
+        <source>始点の Z</source>
+        <translation>Start Z</translation>
+    </message>
+    <message>
+        <source>終点の X</source>
+        <translation>End X</translation>
+    </message>
+    <message>
+        <source>終点の Y</source>
+        <translation>End Y</translation>
+    </message>
+    <message>
+        <source>終点の Z</source>
+        <translation>End Z</translation>
+    </message>
+    <message>
+        <source>%1 座標「%2」が数ではありません。</source>
+        <translation>%1 coordinate “%2” is not a number.</translation>
+    </message>
+    <message>
+        <source>始点と終点が同じです（長さ 0 の線）。</source>
+        <translation>The start and the end are the same (a line of no length).</translation>
+    </message>
+    <message>
+        <source>線は %1 本までです。</source>
+        <translation>A figure holds at most %1 lines.</translation>
+    </message>
+    <message>
+        <source>線として読めませんでした。</source>
+        <translation>This could not be read as a line.</translation>
+    </message>
+    <message>
+        <source>エラー、または削除されませんでした。</source>
+        <translation>An error, or nothing was deleted.</translation>
+    </message>
+    <message>
+        <source>線の削除</source>
+        <translation>Delete Line</translation>
+    </message>
+    <message>
+        <source>削除完了</source>
+        <translation>Deleted</translation>
+    </message>
+    <message>
+        <source>%1 番目の線と同じ線です。</source>
+        <translation>It is the same line as line %1.</translation>
+    </message>
+    <message>
+        <source>%1 番目の線を削除しようとしています。<byte value="xd"/>
+本当によろしいですか？</source>
+        <translation>Line %1 is about to be deleted.<byte value="xd"/>
+Are you sure?</translation>
+    </message>
+</context>
+<context>
     <name>MenuTable</name>
     <message>
         <source>ファイル(&amp;F)</source>
@@ -301,7 +732,7 @@
     </message>
     <message>
         <source>ポインタの位置を決定する（線の始点・終点）</source>
-        <translation>Fix the pointer (a line's start or end)</translation>
+        <translation>Fix the pointer (a line&apos;s start or end)</translation>
     </message>
     <message>
         <source>ポインタを X のプラス方向へ 10 ステップ動かす</source>
@@ -341,6 +772,71 @@
     </message>
 </context>
 <context>
+    <name>QtUserDialogs</name>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>エクスポート</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>インポート</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>インポートの設定</source>
+        <translation>Import settings</translation>
+    </message>
+    <message>
+        <source>×1（1 単位を 1 mm として）</source>
+        <translation>×1 (one unit is 1 mm)</translation>
+    </message>
+    <message>
+        <source>×10（1 単位を 1 cm として）</source>
+        <translation>×10 (one unit is 1 cm)</translation>
+    </message>
+    <message>
+        <source>×1000（1 単位を 1 m として）</source>
+        <translation>×1000 (one unit is 1 m)</translation>
+    </message>
+    <message>
+        <source>いちばん小さい角を原点 (0, 0, 0) に移す</source>
+        <translation>Move the smallest corner to the origin (0, 0, 0)</translation>
+    </message>
+    <message>
+        <source>Z 軸が上のモデル（CAD・Blender など）：Z を上（Y）に向ける</source>
+        <translation>A model with Z up (CAD, Blender …): turn Z up (to Y)</translation>
+    </message>
+    <message>
+        <source>座標の倍率</source>
+        <translation>Scale of the coordinates</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>問題を選ぶ</source>
+        <translation>Choose an Exercise</translation>
+    </message>
+    <message>
+        <source>&#x3000;</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>
+（矢印キーかマウスで回せます）</source>
+        <translation>
+(Turn it with the arrow keys or the mouse.)</translation>
+    </message>
+</context>
+<context>
     <name>ZelkStates</name>
     <message>
         <source>初級&#x3000;Step20mm&#x3000;MAX 100mm</source>
@@ -377,6 +873,82 @@
     <message>
         <source>拡張２(1024×768)</source>
         <translation>Larger 2 (1024×768)</translation>
+    </message>
+</context>
+<context>
+    <name>frmPreView</name>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>再表示</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>読み込み</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source> 【サムネイル】</source>
+        <translation> [Thumbnails]</translation>
+    </message>
+    <message>
+        <source>現在のデータ保存先 【 </source>
+        <translation>Data folder [ </translation>
+    </message>
+    <message>
+        <source> 】</source>
+        <translation> ]</translation>
+    </message>
+    <message>
+        <source> 現在 &lt; </source>
+        <translation> Now reading &lt; </translation>
+    </message>
+    <message>
+        <source> &gt; を読み込み中です。</source>
+        <translation> &gt;.</translation>
+    </message>
+    <message>
+        <source>ERROR! データファイル</source>
+        <translation>ERROR! The figure file </translation>
+    </message>
+    <message>
+        <source>は破損しています。<byte value="xd"/>
+ エラーの内容は「 </source>
+        <translation> is damaged.<byte value="xd"/>
+ The error: “ </translation>
+    </message>
+    <message>
+        <source> 」でした。</source>
+        <translation> ”.</translation>
+    </message>
+</context>
+<context>
+    <name>frmZelkWin</name>
+    <message>
+        <source>%1の %2 座標</source>
+        <translation>%2 coordinate of the %1</translation>
+    </message>
+    <message>
+        <source>始点</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>終点</source>
+        <translation>end</translation>
+    </message>
+    <message>
+        <source>線の番号を選ぶ</source>
+        <translation>Choose the line's number</translation>
+    </message>
+    <message>
+        <source>画面に収まらないため、ウィンドウの大きさを %1 にしました。</source>
+        <translation>The window did not fit on the screen; its size is now %1.</translation>
+    </message>
+    <message>
+        <source>視点の角度[-180° , -180°]</source>
+        <translation>View angle [-180° , -180°]</translation>
     </message>
 </context>
 </TS>

@@ -215,9 +215,10 @@ void CZelkController::UpdateTitle() {
     if (context_.window == nullptr || context_.appData == nullptr || context_.figure == nullptr) {
         return;
     }
-    context_.window->SetTitle(
-        UserDialogs::ProgramTitle() + u'[' + context_.appData->FileName() +
-        (context_.figure->IsDirty() ? QStringLiteral("] 変更あり") : QStringLiteral("]")));
+    context_.window->SetTitle(UserDialogs::ProgramTitle() + u'[' + context_.appData->FileName() +
+                              (context_.figure->IsDirty()
+                                   ? QCoreApplication::translate("CZelkController", "] 変更あり")
+                                   : QStringLiteral("]")));
 }
 
 void CZelkController::UpdateRecentMenu() {
@@ -238,7 +239,9 @@ void CZelkController::ShowCondition(const QString& text) {
 
 void CZelkController::ShowViewAngle(int longitude, int latitude) {
     context_.window->SetStatusText(
-        2, QStringLiteral("視点の角度[%1° , %2°]").arg(longitude).arg(latitude));
+        2, QCoreApplication::translate("CZelkController", "視点の角度[%1° , %2°]")
+               .arg(longitude)
+               .arg(latitude));
 }
 
 QString CZelkController::SoundFile(const QString& name) const {

@@ -11,6 +11,7 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTimer>
@@ -28,12 +29,14 @@ void CZelkController::ExportFigure() {
     if (FigureExporter::Export(chosen->path, {format.format, format.pngScale}, *context_.figure,
                                &context_.view->Renderer(), current.fileName(),
                                context_.clock->ShortDate(), error)) {
-        ShowCondition(QStringLiteral("エクスポートしました：") + chosen->path);
+        ShowCondition(QCoreApplication::translate("CZelkController", "エクスポートしました：") +
+                      chosen->path);
         return;
     }
-    context_.dialogs->Message(QStringLiteral("エクスポートできませんでした。\r\n") + chosen->path +
-                                  QStringLiteral("\r\n") + error,
-                              UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+    context_.dialogs->Message(
+        QCoreApplication::translate("CZelkController", "エクスポートできませんでした。\r\n") +
+            chosen->path + QStringLiteral("\r\n") + error,
+        UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
 }
 
 void CZelkController::ImportFigure() {
@@ -54,13 +57,17 @@ void CZelkController::ImportFigure() {
     QObject::connect(&job, &ImportJob::finished, &loop, &QEventLoop::quit);
     job.Start(chosen->path, {chosen->scale, chosen->toOrigin, chosen->zUp});
     if (!job.Done()) {
-        const QString text = QStringLiteral("モデルを読み込んでいます…\r\n") + chosen->path;
+        const QString text =
+            QCoreApplication::translate("CZelkController", "モデルを読み込んでいます…\r\n") +
+            chosen->path;
         const std::unique_ptr<UserDialogs::Progress> progress =
             context_.dialogs->ShowProgress(text, [&job] { job.Cancel(); });
         QTimer seconds;
         QObject::connect(&seconds, &QTimer::timeout, &seconds, [&] {
             if (progress) {
-                progress->SetDetail(text + QStringLiteral("\r\n%1 秒").arg(job.ElapsedMs() / 1000));
+                progress->SetDetail(text +
+                                    QCoreApplication::translate("CZelkController", "\r\n%1 秒")
+                                        .arg(job.ElapsedMs() / 1000));
             }
         });
         seconds.start(1000);
@@ -76,9 +83,10 @@ void CZelkController::ImportFigure() {
         return;
     }
     if (!job.Succeeded()) {
-        context_.dialogs->Message(QStringLiteral("インポートできませんでした。\r\n") +
-                                      chosen->path + QStringLiteral("\r\n") + job.Error(),
-                                  UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+        context_.dialogs->Message(
+            QCoreApplication::translate("CZelkController", "インポートできませんでした。\r\n") +
+                chosen->path + QStringLiteral("\r\n") + job.Error(),
+            UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
         return;
     }
     const FigureImporter::Report report = job.Result();

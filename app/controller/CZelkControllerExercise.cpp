@@ -14,6 +14,7 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -22,9 +23,8 @@ constexpr std::array<CommandId, 5> kLevelCommands{
     CommandId::DifficultyBeginner, CommandId::DifficultyMidium, CommandId::DifficultySenior,
     CommandId::DifficultySpecial, CommandId::DifficultySuperSpecial};
 
-const QString& OwnHeading() {
-    static const QString heading = QStringLiteral("自分の問題");
-    return heading;
+QString OwnHeading() {
+    return QCoreApplication::translate("CZelkController", "自分の問題");
 }
 
 QString Elapsed(qint64 ms) {
@@ -42,9 +42,10 @@ void CZelkController::ChooseExercise() {
     const AppFolders& folders = context_.Folders();
     const std::vector<ExerciseLibrary::Entry> entries = ExerciseLibrary::List(folders);
     if (entries.empty()) {
-        context_.dialogs->Message(QStringLiteral("問題が見つかりません。\r\n") +
-                                      ExerciseLibrary::BuiltInFolder(folders),
-                                  QString(), UserDialogs::Buttons::Ok);
+        context_.dialogs->Message(
+            QCoreApplication::translate("CZelkController", "問題が見つかりません。\r\n") +
+                ExerciseLibrary::BuiltInFolder(folders),
+            QString(), UserDialogs::Buttons::Ok);
         return;
     }
     ExerciseProgress progress(ExerciseProgress::PathBeside(folders.SettingsFile()));
@@ -67,7 +68,8 @@ void CZelkController::ChooseExercise() {
         return;
     }
     if (context_.figure->IsDirty() &&
-        context_.dialogs->Message(QStringLiteral("データに変更がありますが、続けますか？"),
+        context_.dialogs->Message(QCoreApplication::translate(
+                                      "CZelkController", "データに変更がありますが、続けますか？"),
                                   QString(),
                                   UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
         return;
@@ -94,9 +96,10 @@ void CZelkController::ChooseExercise() {
     } else {
         Run(CommandId::ThirdAngleProjectionMethod);
     }
-    ShowCondition(
-        QStringLiteral("問題「%1」：三つの図と同じ立体を描いて「答え合わせ」を押してください。")
-            .arg(exercise_->entry.title));
+    ShowCondition(QCoreApplication::translate(
+                      "CZelkController",
+                      "問題「%1」：三つの図と同じ立体を描いて「答え合わせ」を押してください。")
+                      .arg(exercise_->entry.title));
 }
 
 void CZelkController::ShowExercisePanes(bool hint) {
@@ -134,7 +137,8 @@ void CZelkController::EndExercise() {
 void CZelkController::CheckExercise() {
     if (!exercise_) {
         context_.dialogs->Message(
-            QStringLiteral(
+            QCoreApplication::translate(
+                "CZelkController",
                 "答え合わせをするには、まず「練習」の「問題を選ぶ…」で問題を選んでください。"),
             QString(), UserDialogs::Buttons::Ok);
         return;
@@ -149,31 +153,41 @@ void CZelkController::CheckExercise() {
     if (result.sameViews) {
         const qint64 ms = exercise_->started.msecsTo(context_.clock->Now());
         if (exercise_->revealed) {
-            text = QStringLiteral("正解です。（答えを見たので、解けた記録にはなりません。）");
+            text = QCoreApplication::translate(
+                "CZelkController", "正解です。（答えを見たので、解けた記録にはなりません。）");
         } else {
             progress.Solve(exercise_->entry.id, ms);
-            text = QStringLiteral("正解です！　かかった時間 %1").arg(Elapsed(ms));
+            text = QCoreApplication::translate("CZelkController", "正解です！　かかった時間 %1")
+                       .arg(Elapsed(ms));
         }
         if (!result.sameFigure) {
-            text +=
-                QStringLiteral("\r\n別解です：三つの図は同じですが、立体は問題の図形と違います。");
+            text += QCoreApplication::translate(
+                "CZelkController",
+                "\r\n別解です：三つの図は同じですが、立体は問題の図形と違います。");
         }
     } else {
-        static const std::array<const char*, 3> kViews{"正面図", "平面図", "右側面図"};
-        text = QStringLiteral("まだ違います。");
+        static const std::array<const char*, 3> kViews{
+            QT_TRANSLATE_NOOP("CZelkController", "正面図"),
+            QT_TRANSLATE_NOOP("CZelkController", "平面図"),
+            QT_TRANSLATE_NOOP("CZelkController", "右側面図")};
+        text = QCoreApplication::translate("CZelkController", "まだ違います。");
         for (size_t i = 0; i < 3; ++i) {
-            text += QStringLiteral("\r\n%1：足りない線 %2 本、余分な線 %3 本")
-                        .arg(QString::fromUtf8(kViews[i]))
+            text += QCoreApplication::translate("CZelkController",
+                                                "\r\n%1：足りない線 %2 本、余分な線 %3 本")
+                        .arg(QCoreApplication::translate("CZelkController", kViews[i]))
                         .arg(result.missing[i])
                         .arg(result.extra[i]);
         }
     }
     QString why;
     if (!progress.Save(why)) {
-        text += QStringLiteral("\r\n（記録を保存できませんでした：%1）").arg(why);
+        text +=
+            QCoreApplication::translate("CZelkController", "\r\n（記録を保存できませんでした：%1）")
+                .arg(why);
     }
     ShowCondition(text.section(QStringLiteral("\r\n"), 0, 0));
-    context_.dialogs->Message(text, QStringLiteral("答え合わせ"), UserDialogs::Buttons::Ok);
+    context_.dialogs->Message(text, QCoreApplication::translate("CZelkController", "答え合わせ"),
+                              UserDialogs::Buttons::Ok);
     if (exercise_->hint) {
         ShowExercisePanes(true);
     }
@@ -181,8 +195,10 @@ void CZelkController::CheckExercise() {
 
 void CZelkController::ShowExerciseHint() {
     if (!exercise_) {
-        context_.dialogs->Message(QStringLiteral("ヒントは練習問題を解いているときに使えます。"),
-                                  QString(), UserDialogs::Buttons::Ok);
+        context_.dialogs->Message(
+            QCoreApplication::translate("CZelkController",
+                                        "ヒントは練習問題を解いているときに使えます。"),
+            QString(), UserDialogs::Buttons::Ok);
         return;
     }
     if (!context_.appData->ThirdAngleProjectionMethodMode()) {
@@ -190,23 +206,28 @@ void CZelkController::ShowExerciseHint() {
     }
     const bool hint = !exercise_->hint;
     ShowExercisePanes(hint);
-    ShowCondition(
-        hint ? QStringLiteral("ヒント：赤い線があなたの図形の見え方です。もう一度押すと消えます。")
-             : QStringLiteral("ヒントを消しました。"));
+    ShowCondition(hint ? QCoreApplication::translate(
+                             "CZelkController",
+                             "ヒント：赤い線があなたの図形の見え方です。もう一度押すと消えます。")
+                       : QCoreApplication::translate("CZelkController", "ヒントを消しました。"));
 }
 
 void CZelkController::ShowExerciseAnswer() {
     if (!exercise_) {
-        context_.dialogs->Message(QStringLiteral("答えは練習問題を解いているときに見られます。"),
-                                  QString(), UserDialogs::Buttons::Ok);
+        context_.dialogs->Message(
+            QCoreApplication::translate("CZelkController",
+                                        "答えは練習問題を解いているときに見られます。"),
+            QString(), UserDialogs::Buttons::Ok);
         return;
     }
     exercise_->revealed = true;
     FigureRenderer renderer = FigureView::Plain(exercise_->target, QSize(320, 240));
     renderer.GetStyle().figLineSize = 2;
     context_.dialogs->ShowFigure(
-        QStringLiteral("答えを見る"),
-        QStringLiteral("問題「%1」の立体です。（この問題は、今回は解けた記録になりません。）")
+        QCoreApplication::translate("CZelkController", "答えを見る"),
+        QCoreApplication::translate(
+            "CZelkController",
+            "問題「%1」の立体です。（この問題は、今回は解けた記録になりません。）")
             .arg(exercise_->entry.title),
         renderer);
 }
@@ -214,8 +235,9 @@ void CZelkController::ShowExerciseAnswer() {
 void CZelkController::MakeExercise() {
     CZelkData& figure = *context_.figure;
     if (figure.NumberOfLines() == 0) {
-        context_.dialogs->Message(QStringLiteral("線のない図形は問題にできません。"), QString(),
-                                  UserDialogs::Buttons::Ok);
+        context_.dialogs->Message(
+            QCoreApplication::translate("CZelkController", "線のない図形は問題にできません。"),
+            QString(), UserDialogs::Buttons::Ok);
         return;
     }
     const int level = static_cast<int>(context_.appData->Level()) + 1;
@@ -223,12 +245,15 @@ void CZelkController::MakeExercise() {
     const QString path =
         ExerciseLibrary::AddOwn(figure, level, context_.Folders(), context_.clock->Now(), why);
     if (path.isEmpty()) {
-        context_.dialogs->Message(QStringLiteral("問題にできませんでした。\r\n") + why, QString(),
-                                  UserDialogs::Buttons::Ok);
+        context_.dialogs->Message(
+            QCoreApplication::translate("CZelkController", "問題にできませんでした。\r\n") + why,
+            QString(), UserDialogs::Buttons::Ok);
         return;
     }
     context_.dialogs->Message(
-        QStringLiteral("この図形を問題にしました。「問題を選ぶ…」の「%1」にあります。\r\n%2")
+        QCoreApplication::translate(
+            "CZelkController",
+            "この図形を問題にしました。「問題を選ぶ…」の「%1」にあります。\r\n%2")
             .arg(OwnHeading(), path),
         QString(), UserDialogs::Buttons::Ok);
 }

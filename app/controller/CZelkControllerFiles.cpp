@@ -11,22 +11,27 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
-const QString kDiscardWarning =
-    QStringLiteral("！警告！\u3000編集中のデータがなくなりますが、処理を続けますか？");
-const QString kOverwriteWarning = QStringLiteral(
+// Translated where they are shown: the language may change while the program runs.
+const char* const kDiscardWarning = QT_TRANSLATE_NOOP(
+    "CZelkController", "！警告！\u3000編集中のデータがなくなりますが、処理を続けますか？");
+const char* const kOverwriteWarning = QT_TRANSLATE_NOOP(
+    "CZelkController",
     "！警告！\u3000既にあるデータを上書きしようとしています。保存しているデータがなくなりますが、"
     "処理を続けますか？");
-// The credit line of the comment stamp.
+// The credit line of the comment stamp (kept in files: not translated).
 const QString kCredit = QStringLiteral("zelk 開発チーム");
 } // namespace
 
 bool CZelkController::ConfirmDiscard() {
     return !context_.figure->IsDirty() ||
-           context_.dialogs->Message(kDiscardWarning, UserDialogs::ProgramTitle(),
-                                     UserDialogs::Buttons::YesNo) == UserDialogs::Answer::Yes;
+           context_.dialogs->Message(
+               QCoreApplication::translate("CZelkController", kDiscardWarning),
+               UserDialogs::ProgramTitle(),
+               UserDialogs::Buttons::YesNo) == UserDialogs::Answer::Yes;
 }
 
 void CZelkController::RefreshProInterfaceAfterLoad() {
@@ -60,8 +65,10 @@ bool CZelkController::RefuseWhenFull() {
         return false;
     }
     context_.dialogs->Message(
-        QStringLiteral("線の数が上限の %1 本に達しています。これ以上線を追加すると保存できなく"
-                       "なるため、線は追加されませんでした。")
+        QCoreApplication::translate(
+            "CZelkController",
+            "線の数が上限の %1 本に達しています。これ以上線を追加すると保存できなく"
+            "なるため、線は追加されませんでした。")
             .arg(CZelkData::kMaxLines),
         UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
     return true;
@@ -73,9 +80,11 @@ bool CZelkController::ShowSkippedLines() {
         return false;
     }
     // Said now, before the next save makes the loss final.
-    ShowCondition(QStringLiteral("読み込んだファイルの %1 本の線は、長さ0・重複・数値の不足の"
-                                 "ため取り込みませんでした。")
-                      .arg(skipped));
+    ShowCondition(
+        QCoreApplication::translate("CZelkController",
+                                    "読み込んだファイルの %1 本の線は、長さ0・重複・数値の不足の"
+                                    "ため取り込みませんでした。")
+            .arg(skipped));
     return true;
 }
 
@@ -101,12 +110,13 @@ bool CZelkController::SaveFigureFile(const QString& FileName) {
     if (context_.figure->SaveData(FileName)) {
         return true;
     }
-    context_.dialogs->Message(
-        QStringLiteral("エラーが発生しました。データは正しく保存されませんでした。\r\n"
-                       "エラーの内容は「ファイルに書き込めませんでした。」です。\r\n\r\n"
-                       "ファイルネームを次のように復旧します。\r\n") +
-            remembered,
-        QString(), UserDialogs::Buttons::Ok);
+    context_.dialogs->Message(QCoreApplication::translate(
+                                  "CZelkController",
+                                  "エラーが発生しました。データは正しく保存されませんでした。\r\n"
+                                  "エラーの内容は「ファイルに書き込めませんでした。」です。\r\n\r\n"
+                                  "ファイルネームを次のように復旧します。\r\n") +
+                                  remembered,
+                              QString(), UserDialogs::Buttons::Ok);
     app.SetFileName(remembered);
     return false;
 }
@@ -224,14 +234,17 @@ void CZelkController::SaveWithDialog() {
         *chosen += QStringLiteral(".zlk");
     }
     if (files.FileExists(*chosen) &&
-        context_.dialogs->Message(kOverwriteWarning, UserDialogs::ProgramTitle(),
+        context_.dialogs->Message(QCoreApplication::translate("CZelkController", kOverwriteWarning),
+                                  UserDialogs::ProgramTitle(),
                                   UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
         return;
     }
     if (!SaveFigureFile(*chosen)) {
-        context_.dialogs->Message(QStringLiteral("データは保存されませんでした。"),
-                                  QStringLiteral("エラーです。ファイル名を元の状態に復旧します。"),
-                                  UserDialogs::Buttons::Ok);
+        context_.dialogs->Message(
+            QCoreApplication::translate("CZelkController", "データは保存されませんでした。"),
+            QCoreApplication::translate("CZelkController",
+                                        "エラーです。ファイル名を元の状態に復旧します。"),
+            UserDialogs::Buttons::Ok);
         app.SetFileName(rememberedName);
         return;
     }
@@ -244,7 +257,8 @@ void CZelkController::SaveWithDialog() {
 
 void CZelkController::NewFigure() {
     if (!context_.figure->IsDirty() ||
-        context_.dialogs->Message(QStringLiteral("データに変更がありますが、続けますか？"),
+        context_.dialogs->Message(QCoreApplication::translate(
+                                      "CZelkController", "データに変更がありますが、続けますか？"),
                                   QString(),
                                   UserDialogs::Buttons::YesNo) == UserDialogs::Answer::Yes) {
         ClearFigure();

@@ -7,6 +7,7 @@
 #include "NumberText.h"
 #include "ctlZelkView.h"
 
+#include <QCoreApplication>
 #include <QUndoStack>
 
 namespace {
@@ -185,7 +186,8 @@ void CZelkController::ClickAt(int x, int y) {
     if (line > 0) {
         float v[6] = {0, 0, 0, 0, 0, 0};
         NumberText::ToSingles(context_.figure->GetLine(line), v, 6);
-        ShowCondition(QStringLiteral("線 %1 / %2 【 %3 , %4 , %5 】-【 %6 , %7 , %8 】")
+        ShowCondition(QCoreApplication::translate(
+                          "CZelkController", "線 %1 / %2 【 %3 , %4 , %5 】-【 %6 , %7 , %8 】")
                           .arg(line)
                           .arg(context_.figure->NumberOfLines())
                           .arg(NumberText::FromSingle(v[0]), NumberText::FromSingle(v[1]),

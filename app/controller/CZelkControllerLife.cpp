@@ -14,6 +14,7 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
@@ -110,12 +111,14 @@ void CZelkController::Boot() {
         UpdateTitle();
     } else if (const QStringList recovery = RecoveryFiles(); !recovery.isEmpty()) {
         const QString folder = app.DataPath();
-        QString notice = QStringLiteral("前回異常終了したようです。%1を読み込みます。")
+        QString notice = QCoreApplication::translate("CZelkController",
+                                                     "前回異常終了したようです。%1を読み込みます。")
                              .arg(QFileInfo(recovery.first()).fileName());
         if (recovery.size() > 1) {
             // Only one figure fits the window: the others wait in the recent-file list.
-            notice += QStringLiteral("\r\nほかにも復旧できるファイルがあります（最近使ったファイル"
-                                     "から開けます）：");
+            notice += QCoreApplication::translate(
+                "CZelkController", "\r\nほかにも復旧できるファイルがあります（最近使ったファイル"
+                                   "から開けます）：");
             for (qsizetype i = recovery.size() - 1; i >= 1; --i) {
                 notice += QStringLiteral("\r\n") + recovery[i];
                 app.SetFileName(recovery[i]);
@@ -159,7 +162,8 @@ void CZelkController::Boot() {
 
     context_.windows->CloseSplash();
     if (!ShowSkippedLines()) {
-        ShowCondition(QStringLiteral("さあ、立体ゼルクをはじめましょう！   <") +
+        ShowCondition(QCoreApplication::translate("CZelkController",
+                                                  "さあ、立体ゼルクをはじめましょう！   <") +
                       context_.clock->ShortDate() + u'>');
     }
     // The figure is drawn once, for the window as it is shown (showing lays it out and
@@ -197,14 +201,17 @@ bool CZelkController::HoldsBuiltInFigure(const QString& path) const {
 
 void CZelkController::Finish() {
     UserDialogs& dialogs = *context_.dialogs;
-    if (dialogs.Message(QStringLiteral("立体ゼルクを終了しますか？"), QString(),
-                        UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
+    if (dialogs.Message(
+            QCoreApplication::translate("CZelkController", "立体ゼルクを終了しますか？"), QString(),
+            UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
         return;
     }
     if (context_.figure->IsDirty() &&
-        dialogs.Message(
-            QStringLiteral("！警告！\u3000編集中のデータがなくなりますが、処理を続けますか？"),
-            UserDialogs::ProgramTitle(), UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
+        dialogs.Message(QCoreApplication::translate(
+                            "CZelkController",
+                            "！警告！\u3000編集中のデータがなくなりますが、処理を続けますか？"),
+                        UserDialogs::ProgramTitle(),
+                        UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
         return;
     }
     // From here on the program ends: no tick may autosave again or cut the cue off.
@@ -262,8 +269,10 @@ void CZelkController::DeleteAutosaveFile() {
     // The file handling has said what went wrong; the removal error says what it means.
     if (files.FileExists(path) && !files.DeleteFile(path)) {
         context_.dialogs->Message(
-            QStringLiteral("エラーが発生しました。Autosaveファイルの削除は正常に行われなかった"
-                           "可能性があります。"),
+            QCoreApplication::translate(
+                "CZelkController",
+                "エラーが発生しました。Autosaveファイルの削除は正常に行われなかった"
+                "可能性があります。"),
             QString(), UserDialogs::Buttons::Ok);
     }
 }
@@ -285,10 +294,12 @@ void CZelkController::ReadSettings() {
 void CZelkController::WriteSettings() {
     CZelkIniFileHandler handler(context_);
     if (!handler.WriteSetting()) {
-        context_.dialogs->Message(QStringLiteral("設定ファイルに書き込めませんでした。\r\n") +
-                                      handler.FilePath() + u' ' + handler.LastError() +
-                                      QStringLiteral("\r\n今回の設定は保存されません。"),
-                                  QString(), UserDialogs::Buttons::Ok);
+        context_.dialogs->Message(
+            QCoreApplication::translate("CZelkController",
+                                        "設定ファイルに書き込めませんでした。\r\n") +
+                handler.FilePath() + u' ' + handler.LastError() +
+                QCoreApplication::translate("CZelkController", "\r\n今回の設定は保存されません。"),
+            QString(), UserDialogs::Buttons::Ok);
     }
 }
 

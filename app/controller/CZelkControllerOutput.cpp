@@ -11,12 +11,18 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include <QCoreApplication>
+
 void CZelkController::ShowDataFileInfo() {
-    context_.dialogs->Message(QStringLiteral("現在のデータに関する情報\r\n\r\nファイル名 ") +
-                                  context_.appData->FileName() + QStringLiteral("\r\nコメント   ") +
-                                  context_.figure->Comment() + QStringLiteral("\r\n線の本数   ") +
-                                  QString::number(context_.figure->NumberOfLines()),
-                              QString(), UserDialogs::Buttons::Ok);
+    context_.dialogs->Message(
+        QCoreApplication::translate("CZelkController",
+                                    "現在のデータに関する情報\r\n\r\nファイル名 ") +
+            context_.appData->FileName() +
+            QCoreApplication::translate("CZelkController", "\r\nコメント   ") +
+            context_.figure->Comment() +
+            QCoreApplication::translate("CZelkController", "\r\n線の本数   ") +
+            QString::number(context_.figure->NumberOfLines()),
+        QString(), UserDialogs::Buttons::Ok);
 }
 
 QImage CZelkController::ViewPicture() {
@@ -65,11 +71,12 @@ void CZelkController::MakeParaParaAnime() {
     ctlZelkView& view = *context_.view;
     IMainWindow& window = *context_.window;
     context_.dialogs->Message(
-        QStringLiteral("データの保存されているフォルダにデータ名のフォルダを作り、\r\n"
-                       "その中にANIME001.bmp～ANIME036.bmpとして出力します。\r\n"
-                       "オプションで、データの保存先を固定している場合は、固\r\n"
-                       "定されたデータ保存先にアニメーションが出力します。\r\n\r\n"
-                       "GIFアニメ化は、市販のグラフィックツールをご利用ください。"),
+        QCoreApplication::translate("CZelkController",
+                                    "データの保存されているフォルダにデータ名のフォルダを作り、\r\n"
+                                    "その中にANIME001.bmp～ANIME036.bmpとして出力します。\r\n"
+                                    "オプションで、データの保存先を固定している場合は、固\r\n"
+                                    "定されたデータ保存先にアニメーションが出力します。\r\n\r\n"
+                                    "GIFアニメ化は、市販のグラフィックツールをご利用ください。"),
         QString(), UserDialogs::Buttons::Ok);
 
     view.SetControlWidth(200);
@@ -99,7 +106,9 @@ void CZelkController::MakeParaParaAnime() {
             ++written;
         } else {
             context_.dialogs->Message(
-                QStringLiteral("アニメーションの画像を保存できませんでした。\r\n") + path,
+                QCoreApplication::translate("CZelkController",
+                                            "アニメーションの画像を保存できませんでした。\r\n") +
+                    path,
                 QString(), UserDialogs::Buttons::Ok);
             ok = false;
         }
@@ -119,8 +128,11 @@ void CZelkController::MakeParaParaAnime() {
     Run(CommandId::Redraw);
     // Where the frames went, once all of them are there.
     if (ok && written == 36) {
-        ShowCondition(QStringLiteral("アニメーションの画像 36 枚を書き出しました：") + folder +
-                      u'/' + name + QStringLiteral("_ANIME001.bmp ～ _ANIME036.bmp"));
+        ShowCondition(
+            QCoreApplication::translate("CZelkController",
+                                        "アニメーションの画像 36 枚を書き出しました：") +
+            folder + u'/' + name +
+            QCoreApplication::translate("CZelkController", "_ANIME001.bmp ～ _ANIME036.bmp"));
     }
 }
 
@@ -134,8 +146,9 @@ void CZelkController::PrintMonochromePicture() {
 
 void CZelkController::PrintPicture(bool entireForm) {
     context_.dialogs->Message(
-        QStringLiteral("印刷機能は現在テスト段階のため正常に機能しないかもしれません。"
-                       "印刷枚数の設定にはご注意ください。"),
+        QCoreApplication::translate("CZelkController",
+                                    "印刷機能は現在テスト段階のため正常に機能しないかもしれません。"
+                                    "印刷枚数の設定にはご注意ください。"),
         QString(), UserDialogs::Buttons::Ok);
     const std::optional<UserDialogs::PrintChoice> choice = context_.dialogs->Print();
     if (!choice) {
@@ -159,8 +172,9 @@ void CZelkController::PrintPicture(bool entireForm) {
     page.comment = context_.figure->Comment();
     if (!context_.printer->Print(*choice, page)) {
         context_.dialogs->Message(
-            QStringLiteral("印刷できませんでした。プリンタの設定を確かめてください。"), QString(),
-            UserDialogs::Buttons::Ok);
+            QCoreApplication::translate("CZelkController",
+                                        "印刷できませんでした。プリンタの設定を確かめてください。"),
+            QString(), UserDialogs::Buttons::Ok);
     }
 }
 

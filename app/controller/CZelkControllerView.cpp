@@ -13,6 +13,7 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
@@ -22,7 +23,7 @@ void CZelkController::EnterViewMode() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
     app.SetMode(AppMode::View);
-    ShowCondition(QStringLiteral("閲覧モードです。"));
+    ShowCondition(QCoreApplication::translate("CZelkController", "閲覧モードです。"));
     view.SetBackColor(app.VIEW_MODE_BackColor());
     view.SetFigColor(app.VIEW_MODE_FigColor());
     view.PointerSize(app.PointerSize());
@@ -44,7 +45,7 @@ void CZelkController::EnterDrawMode() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
     app.SetMode(AppMode::Draw);
-    ShowCondition(QStringLiteral("作図モードです。"));
+    ShowCondition(QCoreApplication::translate("CZelkController", "作図モードです。"));
     view.SetRatio(app.Ratio());
     view.SetBackColor(app.DRAW_MODE_BackColor());
     view.SetFigColor(app.DRAW_MODE_FigColor());
@@ -294,8 +295,9 @@ void CZelkController::ApplyLanguage(const QString& language) {
     const QString chosen = Languages::Normalised(language);
     if (context_.languages != nullptr && !context_.languages->Apply(chosen)) {
         context_.dialogs->Message(
-            QStringLiteral("英語の翻訳ファイルが見つかりません。日本語のままにします。"), QString(),
-            UserDialogs::Buttons::Ok);
+            QCoreApplication::translate(
+                "CZelkController", "英語の翻訳ファイルが見つかりません。日本語のままにします。"),
+            QString(), UserDialogs::Buttons::Ok);
     }
     app.SetLanguage(context_.languages != nullptr ? context_.languages->Current() : chosen);
     IMainWindow& window = *context_.window;
@@ -304,6 +306,9 @@ void CZelkController::ApplyLanguage(const QString& language) {
     window.SetChecked(IMainWindow::CheckItem::LanguageEnglish,
                       app.Language() == QLatin1String("en"));
     window.Retranslate();
+    // The status texts that stay on show are said again in the new language.
+    ShowViewAngle(app.Longitude(), app.Latitude());
+    UpdateTitle();
 }
 
 void CZelkController::ToggleDataPathFixed() {

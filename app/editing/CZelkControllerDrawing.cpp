@@ -6,6 +6,7 @@
 #include "NumberText.h"
 #include "ctlZelkView.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -51,15 +52,17 @@ QString CZelkController::TempLineText() const {
 
 void CZelkController::ShowFromCondition() {
     const CAppData& app = *context_.appData;
-    ShowCondition(QStringLiteral("ポインタの位置 【 %1 , %2 , %3 】")
-                      .arg(app.PointerFromX())
-                      .arg(app.PointerFromY())
-                      .arg(app.PointerFromZ()));
+    ShowCondition(
+        QCoreApplication::translate("CZelkController", "ポインタの位置 【 %1 , %2 , %3 】")
+            .arg(app.PointerFromX())
+            .arg(app.PointerFromY())
+            .arg(app.PointerFromZ()));
 }
 
 void CZelkController::ShowToCondition() {
     const CAppData& app = *context_.appData;
-    ShowCondition(QStringLiteral("ポインタの位置 ( %1 , %2 , %3 ) -【 %4 , %5 , %6 】")
+    ShowCondition(QCoreApplication::translate("CZelkController",
+                                              "ポインタの位置 ( %1 , %2 , %3 ) -【 %4 , %5 , %6 】")
                       .arg(app.PointerFromX())
                       .arg(app.PointerFromY())
                       .arg(app.PointerFromZ())
@@ -151,8 +154,8 @@ void CZelkController::ApplyPointer() {
     RebuildView();
     if (added > 0) {
         RecordEdit(FigureEdit::Added(*context_.figure, added, context_.figure->GetLine(added),
-                                     QStringLiteral("線の追加"), before, CurrentPointers(),
-                                     HistoryRefresh()));
+                                     QCoreApplication::translate("CZelkController", "線の追加"),
+                                     before, CurrentPointers(), HistoryRefresh()));
     }
 }
 
@@ -219,7 +222,7 @@ void CZelkController::DeleteTail() {
     RebuildView();
     if (removed > 0) {
         RecordEdit(FigureEdit::Removed(*context_.figure, removed, removedLine,
-                                       QStringLiteral("線の削除"), before, CurrentPointers(),
-                                       HistoryRefresh()));
+                                       QCoreApplication::translate("CZelkController", "線の削除"),
+                                       before, CurrentPointers(), HistoryRefresh()));
     }
 }

@@ -9,6 +9,7 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -176,15 +177,17 @@ void CZelkProController::ApplyLine() {
     if (figure.AddLineTo(position, fields.join(u','))) {
         const int32_t at = std::min(position, figure.NumberOfLines());
         context_.controller->RecordEdit(
-            FigureEdit::Added(figure, at, figure.GetLine(at), QStringLiteral("線の挿入"), before,
+            FigureEdit::Added(figure, at, figure.GetLine(at),
+                              QCoreApplication::translate("CZelkProController", "線の挿入"), before,
                               context_.controller->CurrentPointers(),
                               [this](const FigureEdit::Pointers&) { AfterHistoryStep(); }));
         Notice(QStringLiteral("Apply Succeeded"));
         SetUpScrollBar();
     } else {
         Notice(QStringLiteral("Apply Failed"));
-        context_.controller->ShowCondition(QStringLiteral("線を加えられませんでした：") +
-                                           RefusalOf(fields));
+        context_.controller->ShowCondition(
+            QCoreApplication::translate("CZelkProController", "線を加えられませんでした：") +
+            RefusalOf(fields));
     }
     RefreshProInterface();
 }
@@ -192,13 +195,18 @@ void CZelkProController::ApplyLine() {
 // Why the figure took no line of these six fields (from x, y, z, to x, y, z).
 QString CZelkProController::RefusalOf(const QStringList& fields) const {
     const CZelkData& figure = *context_.figure;
-    static const char* const kNames[6] = {"始点の X", "始点の Y", "始点の Z",
-                                          "終点の X", "終点の Y", "終点の Z"};
+    static const char* const kNames[6] = {QT_TRANSLATE_NOOP("CZelkProController", "始点の X"),
+                                          QT_TRANSLATE_NOOP("CZelkProController", "始点の Y"),
+                                          QT_TRANSLATE_NOOP("CZelkProController", "始点の Z"),
+                                          QT_TRANSLATE_NOOP("CZelkProController", "終点の X"),
+                                          QT_TRANSLATE_NOOP("CZelkProController", "終点の Y"),
+                                          QT_TRANSLATE_NOOP("CZelkProController", "終点の Z")};
     float v[6];
     for (int i = 0; i < 6; ++i) {
         if (!NumberText::ToSingle(fields[i], v[i])) {
-            return QString::fromUtf8(kNames[i]) + QStringLiteral(" 座標「") + fields[i] +
-                   QStringLiteral("」が数ではありません。");
+            return QCoreApplication::translate("CZelkProController",
+                                               "%1 座標「%2」が数ではありません。")
+                .arg(QCoreApplication::translate("CZelkProController", kNames[i]), fields[i]);
         }
     }
     const CLine line{v[0], v[1], v[2], v[3], v[4], v[5]};
@@ -207,15 +215,18 @@ QString CZelkProController::RefusalOf(const QStringList& fields) const {
         sameEnds = sameEnds && NumberText::Canonical(v[i]) == NumberText::Canonical(v[i + 3]);
     }
     if (sameEnds) {
-        return QStringLiteral("始点と終点が同じです（長さ 0 の線）。");
+        return QCoreApplication::translate("CZelkProController",
+                                           "始点と終点が同じです（長さ 0 の線）。");
     }
     if (const int32_t same = figure.IndexOf(line); same > 0) {
-        return QString::number(same) + QStringLiteral(" 番目の線と同じ線です。");
+        return QCoreApplication::translate("CZelkProController", "%1 番目の線と同じ線です。")
+            .arg(same);
     }
     if (figure.IsFull()) {
-        return QStringLiteral("線は %1 本までです。").arg(CZelkData::kMaxLines);
+        return QCoreApplication::translate("CZelkProController", "線は %1 本までです。")
+            .arg(CZelkData::kMaxLines);
     }
-    return QStringLiteral("線として読めませんでした。");
+    return QCoreApplication::translate("CZelkProController", "線として読めませんでした。");
 }
 
 void CZelkProController::DeleteCurrentLine() {
@@ -223,21 +234,24 @@ void CZelkProController::DeleteCurrentLine() {
     CZelkData& figure = *context_.figure;
     const int32_t line = app.ProIF_LineNumber();
     if (context_.dialogs->Message(
-            QString::number(line) +
-                QStringLiteral(" 番目の線を削除しようとしています。\r\n本当によろしいですか？"),
+            QCoreApplication::translate(
+                "CZelkProController",
+                "%1 番目の線を削除しようとしています。\r\n本当によろしいですか？")
+                .arg(line),
             UserDialogs::ProgramTitle(), UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
         return;
     }
     const QString deletedLine = figure.GetLine(line);
     const FigureEdit::Pointers before = context_.controller->CurrentPointers();
     if (!figure.DelLine(line)) {
-        Notice(QStringLiteral("エラー、または削除されませんでした。"));
+        Notice(QCoreApplication::translate("CZelkProController",
+                                           "エラー、または削除されませんでした。"));
         return;
     }
-    context_.controller->RecordEdit(
-        FigureEdit::Removed(figure, line, deletedLine, QStringLiteral("線の削除"), before, before,
-                            [this](const FigureEdit::Pointers&) { AfterHistoryStep(); }));
-    Notice(QStringLiteral("削除完了"));
+    context_.controller->RecordEdit(FigureEdit::Removed(
+        figure, line, deletedLine, QCoreApplication::translate("CZelkProController", "線の削除"),
+        before, before, [this](const FigureEdit::Pointers&) { AfterHistoryStep(); }));
+    Notice(QCoreApplication::translate("CZelkProController", "削除完了"));
     if (figure.NumberOfLines() < line) {
         app.SetProIF_LineNumber(figure.NumberOfLines());
     }

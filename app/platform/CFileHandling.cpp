@@ -2,27 +2,35 @@
 
 #include "UserDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
-const QString kInvalidPath = QStringLiteral("パス名が無効です。");
+// In the language chosen when it is shown.
+QString InvalidPath() {
+    return QCoreApplication::translate("CFileHandling", "パス名が無効です。");
+}
 
 QString Framed(const QString& description) {
-    return QStringLiteral("エラーメッセージは 「 ") + description + QStringLiteral(" 」でした。");
+    return QCoreApplication::translate("CFileHandling", "エラーメッセージは 「 ") + description +
+           QCoreApplication::translate("CFileHandling", " 」でした。");
 }
 
 QString Short(const QString& description) {
-    return QStringLiteral("エラーは「 ") + description + QStringLiteral(" 」でした。");
+    return QCoreApplication::translate("CFileHandling", "エラーは「 ") + description +
+           QCoreApplication::translate("CFileHandling", " 」でした。");
 }
 } // namespace
 
 void CFileHandling::Fail(const QString& operation, const QString& secondLine) {
-    dialogs_.Message(QStringLiteral("CFileHandling.") + operation +
-                         QStringLiteral("で予期せぬエラーが発生しました。\r\n") + secondLine,
-                     UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+    dialogs_.Message(
+        QStringLiteral("CFileHandling.") + operation +
+            QCoreApplication::translate("CFileHandling", "で予期せぬエラーが発生しました。\r\n") +
+            secondLine,
+        UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
 }
 
 // A NUL character would silently cut the path short in the system call.
@@ -32,7 +40,7 @@ bool CFileHandling::IsValidPath(const QString& path) {
 
 bool CFileHandling::FileExists(const QString& FileName) {
     if (!IsValidPath(FileName)) {
-        Fail(QStringLiteral("FileExists"), Framed(kInvalidPath));
+        Fail(QStringLiteral("FileExists"), Framed(InvalidPath()));
         return false;
     }
     return QFileInfo(FileName).isFile();
@@ -40,18 +48,20 @@ bool CFileHandling::FileExists(const QString& FileName) {
 
 bool CFileHandling::DeleteFile(const QString& FileName) {
     if (!IsValidPath(FileName)) {
-        Fail(QStringLiteral("DeleteFile"), Framed(kInvalidPath));
+        Fail(QStringLiteral("DeleteFile"), Framed(InvalidPath()));
         return false;
     }
     if (!QFileInfo(FileName).isFile()) {
         Fail(QStringLiteral("DeleteFile"),
-             Framed(QStringLiteral("ファイルが見つかりません。 ") + FileName));
+             Framed(QCoreApplication::translate("CFileHandling", "ファイルが見つかりません。 ") +
+                    FileName));
         return false;
     }
     QFile file(FileName);
     if (!file.remove()) {
-        Fail(QStringLiteral("DeleteFile"), Framed(QStringLiteral("ファイルを削除できません。 ") +
-                                                  FileName + u' ' + file.errorString()));
+        Fail(QStringLiteral("DeleteFile"),
+             Framed(QCoreApplication::translate("CFileHandling", "ファイルを削除できません。 ") +
+                    FileName + u' ' + file.errorString()));
         return false;
     }
     return true;
@@ -59,7 +69,7 @@ bool CFileHandling::DeleteFile(const QString& FileName) {
 
 bool CFileHandling::FolderExists(const QString& FolderName) {
     if (!IsValidPath(FolderName)) {
-        Fail(QStringLiteral("FolderExists"), kInvalidPath);
+        Fail(QStringLiteral("FolderExists"), InvalidPath());
         return false;
     }
     return QFileInfo(FolderName).isDir();
@@ -68,21 +78,24 @@ bool CFileHandling::FolderExists(const QString& FolderName) {
 bool CFileHandling::CreateFolder(const QString& FolderName) {
     const QString op = QStringLiteral("CreateFolder");
     if (!IsValidPath(FolderName) || FolderName.isEmpty()) {
-        Fail(op, Short(kInvalidPath));
+        Fail(op, Short(InvalidPath()));
         return false;
     }
     const QFileInfo info(FolderName);
     if (info.exists()) {
-        Fail(op, Short(QStringLiteral("既に同じ名前のファイルまたはフォルダがあります。 ") +
+        Fail(op, Short(QCoreApplication::translate(
+                           "CFileHandling", "既に同じ名前のファイルまたはフォルダがあります。 ") +
                        FolderName));
         return false;
     }
     if (!info.absoluteDir().exists()) {
-        Fail(op, Short(QStringLiteral("パスが見つかりません。 ") + FolderName));
+        Fail(op, Short(QCoreApplication::translate("CFileHandling", "パスが見つかりません。 ") +
+                       FolderName));
         return false;
     }
     if (!QDir().mkdir(FolderName)) {
-        Fail(op, Short(QStringLiteral("フォルダを作成できません。 ") + FolderName));
+        Fail(op, Short(QCoreApplication::translate("CFileHandling", "フォルダを作成できません。 ") +
+                       FolderName));
         return false;
     }
     return true;
@@ -104,13 +117,13 @@ QString CFileHandling::TrimExtension(const QString& FileName) {
     if (p > 1) {
         return FileName.left(p - 1);
     }
-    return QStringLiteral("ファイル名なし");
+    return QCoreApplication::translate("CFileHandling", "ファイル名なし");
 }
 
 void CFileHandling::GetFileList(const QString& Path, QStringList& List, const QString& Mode) {
     const QStringList none{QString()};
     if (!IsValidPath(Path) || !IsValidPath(Mode)) {
-        Fail(QStringLiteral("GetFileList"), Short(kInvalidPath));
+        Fail(QStringLiteral("GetFileList"), Short(InvalidPath()));
         List = none;
         return;
     }
@@ -125,7 +138,9 @@ void CFileHandling::GetFileList(const QString& Path, QStringList& List, const QS
         it.next();
         if (names.size() == kMaxListed) {
             Fail(QStringLiteral("GetFileList"),
-                 Short(QStringLiteral("一致するファイルが %1 個を超えています。").arg(kMaxListed)));
+                 Short(QCoreApplication::translate("CFileHandling",
+                                                   "一致するファイルが %1 個を超えています。")
+                           .arg(kMaxListed)));
             List = none;
             return;
         }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -28,8 +29,10 @@ UserDialogs::Answer QtUserDialogs::Message(const QString& text, const QString& c
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+        box.button(QMessageBox::Yes)
+            ->setText(QCoreApplication::translate("QtUserDialogs", "はい(&Y)"));
+        box.button(QMessageBox::No)
+            ->setText(QCoreApplication::translate("QtUserDialogs", "いいえ(&N)"));
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
@@ -83,9 +86,9 @@ QtUserDialogs::ExportFile(const QString& initialFolder, const QString& baseName,
     const QString start = initialFolder + u'/' +
                           (baseName.isEmpty() ? QStringLiteral("zelk") : baseName) + u'.' +
                           kinds.front().suffix;
-    const QString name =
-        QFileDialog::getSaveFileName(parent_, QStringLiteral("エクスポート"), start,
-                                     filters.join(QStringLiteral(";;")), &selected);
+    const QString name = QFileDialog::getSaveFileName(
+        parent_, QCoreApplication::translate("QtUserDialogs", "エクスポート"), start,
+        filters.join(QStringLiteral(";;")), &selected);
     if (name.isEmpty()) {
         return std::nullopt;
     }
@@ -94,26 +97,31 @@ QtUserDialogs::ExportFile(const QString& initialFolder, const QString& baseName,
 
 std::optional<UserDialogs::ImportChoice> QtUserDialogs::ImportFile(const QString& initialFolder,
                                                                    const QString& filter) {
-    const QString name =
-        QFileDialog::getOpenFileName(parent_, QStringLiteral("インポート"), initialFolder, filter);
+    const QString name = QFileDialog::getOpenFileName(
+        parent_, QCoreApplication::translate("QtUserDialogs", "インポート"), initialFolder, filter);
     if (name.isEmpty()) {
         return std::nullopt;
     }
     QDialog dialog(parent_);
-    dialog.setWindowTitle(QStringLiteral("インポートの設定"));
+    dialog.setWindowTitle(QCoreApplication::translate("QtUserDialogs", "インポートの設定"));
     auto* scale = new QComboBox(&dialog);
-    scale->addItem(QStringLiteral("×1（1 単位を 1 mm として）"), 1.0);
-    scale->addItem(QStringLiteral("×10（1 単位を 1 cm として）"), 10.0);
-    scale->addItem(QStringLiteral("×1000（1 単位を 1 m として）"), 1000.0);
-    auto* origin =
-        new QCheckBox(QStringLiteral("いちばん小さい角を原点 (0, 0, 0) に移す"), &dialog);
+    scale->addItem(QCoreApplication::translate("QtUserDialogs", "×1（1 単位を 1 mm として）"), 1.0);
+    scale->addItem(QCoreApplication::translate("QtUserDialogs", "×10（1 単位を 1 cm として）"),
+                   10.0);
+    scale->addItem(QCoreApplication::translate("QtUserDialogs", "×1000（1 単位を 1 m として）"),
+                   1000.0);
+    auto* origin = new QCheckBox(
+        QCoreApplication::translate("QtUserDialogs", "いちばん小さい角を原点 (0, 0, 0) に移す"),
+        &dialog);
     auto* zUp = new QCheckBox(
-        QStringLiteral("Z 軸が上のモデル（CAD・Blender など）：Z を上（Y）に向ける"), &dialog);
+        QCoreApplication::translate("QtUserDialogs",
+                                    "Z 軸が上のモデル（CAD・Blender など）：Z を上（Y）に向ける"),
+        &dialog);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* form = new QFormLayout(&dialog);
-    form->addRow(QStringLiteral("座標の倍率"), scale);
+    form->addRow(QCoreApplication::translate("QtUserDialogs", "座標の倍率"), scale);
     form->addRow(origin);
     form->addRow(zUp);
     form->addRow(buttons);
@@ -130,7 +138,7 @@ namespace {
 class QtProgress : public UserDialogs::Progress {
 public:
     QtProgress(QWidget* parent, const QString& text, std::function<void()> cancel)
-        : dialog_(text, QStringLiteral("キャンセル"), 0, 0, parent) {
+        : dialog_(text, QCoreApplication::translate("QtUserDialogs", "キャンセル"), 0, 0, parent) {
         dialog_.setWindowTitle(UserDialogs::ProgramTitle());
         dialog_.setWindowModality(Qt::WindowModal);
         dialog_.setMinimumDuration(0);
@@ -154,7 +162,7 @@ private:
 
 std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>& cards) {
     QDialog dialog(parent_);
-    dialog.setWindowTitle(QStringLiteral("問題を選ぶ"));
+    dialog.setWindowTitle(QCoreApplication::translate("QtUserDialogs", "問題を選ぶ"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* list = new QListWidget(&dialog);
     list->setIconSize(QSize(120, 90));
@@ -176,7 +184,10 @@ std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>
         }
         auto* item = new QListWidgetItem(
             QIcon(QPixmap::fromImage(card.picture)),
-            card.note.isEmpty() ? card.title : card.title + QStringLiteral("　") + card.note, list);
+            card.note.isEmpty()
+                ? card.title
+                : card.title + QCoreApplication::translate("QtUserDialogs", "　") + card.note,
+            list);
         item->setData(Qt::UserRole, static_cast<int>(i));
     }
     // The first exercise not yet solved is offered (Enter takes it).
@@ -211,7 +222,9 @@ void QtUserDialogs::ShowFigure(const QString& caption, const QString& text,
     QDialog dialog(parent_);
     dialog.setWindowTitle(caption);
     auto* layout = new QVBoxLayout(&dialog);
-    auto* label = new QLabel(text + QStringLiteral("\n（矢印キーかマウスで回せます）"), &dialog);
+    auto* label = new QLabel(
+        text + QCoreApplication::translate("QtUserDialogs", "\n（矢印キーかマウスで回せます）"),
+        &dialog);
     label->setWordWrap(true);
     layout->addWidget(label);
     auto* turner = new FigureTurner(figure, &dialog);

@@ -8,6 +8,7 @@
 #include "UserDialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
@@ -20,13 +21,14 @@ frmPreView::frmPreView(AppContext& context)
     : context_(context), dataPath_(context.programFolder), figure_(std::make_unique<CZelkData>()),
       lblDataPath_(new QLabel(this)), lvwPreView_(new QListWidget(this)),
       prgLoad_(new QProgressBar(this)),
-      cmdCancel_(new QPushButton(QStringLiteral("キャンセル"), this)),
-      cmdRefresh_(new QPushButton(QStringLiteral("再表示"), this)),
-      cmdApply_(new QPushButton(QStringLiteral("読み込み"), this)) {
+      cmdCancel_(new QPushButton(QCoreApplication::translate("frmPreView", "キャンセル"), this)),
+      cmdRefresh_(new QPushButton(QCoreApplication::translate("frmPreView", "再表示"), this)),
+      cmdApply_(new QPushButton(QCoreApplication::translate("frmPreView", "読み込み"), this)) {
     setObjectName(QStringLiteral("frmPreView"));
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(UserDialogs::ProgramTitle() + QStringLiteral(" 【サムネイル】"));
+    setWindowTitle(UserDialogs::ProgramTitle() +
+                   QCoreApplication::translate("frmPreView", " 【サムネイル】"));
     resize(600, 400);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -114,7 +116,8 @@ bool frmPreView::NaturalLess(const QString& a, const QString& b) {
 }
 
 QString frmPreView::FolderText(const QString& path) const {
-    return QStringLiteral("現在のデータ保存先 【 ") + path + QStringLiteral(" 】");
+    return QCoreApplication::translate("frmPreView", "現在のデータ保存先 【 ") + path +
+           QCoreApplication::translate("frmPreView", " 】");
 }
 
 void frmPreView::SetDataPath(const QString& NewPath) {
@@ -160,8 +163,9 @@ void frmPreView::SetDataPath(const QString& NewPath) {
             }
             batchNames.clear();
             batchPictures.clear();
-            lblDataPath_->setText(QStringLiteral(" 現在 < ") + name +
-                                  QStringLiteral(" > を読み込み中です。"));
+            lblDataPath_->setText(
+                QCoreApplication::translate("frmPreView", " 現在 < ") + name +
+                QCoreApplication::translate("frmPreView", " > を読み込み中です。"));
             prgLoad_->setValue(static_cast<int>((d + 1) * 100 / n));
             QApplication::processEvents();
             sinceEvents.restart();
@@ -182,10 +186,12 @@ QImage frmPreView::DrawThumbnail(const QString& path) {
     const FileResult read = figure.Load(path);
     if (!read.ok) {
         const QString reason = read.reason.section(QStringLiteral("\r\n"), 0, 0);
-        context_.dialogs->Message(QStringLiteral("ERROR! データファイル") + path +
-                                      QStringLiteral("は破損しています。\r\n エラーの内容は「 ") +
-                                      reason + QStringLiteral(" 」でした。"),
-                                  UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+        context_.dialogs->Message(
+            QCoreApplication::translate("frmPreView", "ERROR! データファイル") + path +
+                QCoreApplication::translate("frmPreView",
+                                            "は破損しています。\r\n エラーの内容は「 ") +
+                reason + QCoreApplication::translate("frmPreView", " 」でした。"),
+            UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
         figure.ClearData();
     }
     FigureRenderer picture = FigureView::Plain(figure, QSize(kThumbnailSize, kThumbnailSize));

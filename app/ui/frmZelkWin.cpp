@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -295,14 +296,15 @@ void frmZelkWin::BuildProInterface() {
     for (int i = 0; i < 6; ++i) {
         auto* field = new QLineEdit(QStringLiteral("0"), picProInterface_);
         field->setObjectName(QStringLiteral("txtPos%1").arg(i));
-        field->setToolTip(QStringLiteral("%1の %2 座標")
-                              .arg(i % 2 == 0 ? QStringLiteral("始点") : QStringLiteral("終点"))
+        field->setToolTip(QCoreApplication::translate("frmZelkWin", "%1の %2 座標")
+                              .arg(i % 2 == 0 ? QCoreApplication::translate("frmZelkWin", "始点")
+                                              : QCoreApplication::translate("frmZelkWin", "終点"))
                               .arg(QString::fromLatin1(axes[i / 2])));
         txtPos_[static_cast<size_t>(i)] = field;
     }
     vscrLineNumber_ = new QScrollBar(Qt::Vertical, picProInterface_);
     vscrLineNumber_->setObjectName(QStringLiteral("vscrLineNumber"));
-    vscrLineNumber_->setToolTip(QStringLiteral("線の番号を選ぶ"));
+    vscrLineNumber_->setToolTip(QCoreApplication::translate("frmZelkWin", "線の番号を選ぶ"));
     connect(vscrLineNumber_, &QScrollBar::valueChanged, this,
             [this] { SendPro(QStringLiteral("VSCR_LINE_NUMBER_CHANGE")); });
 }
@@ -354,7 +356,8 @@ void frmZelkWin::SetFormSize(const QString& size) {
     nominalWidth_ = std::min(chosen->width, area.width());
     nominalHeight_ = std::min(chosen->height, area.height());
     if (!fits(*ZelkStates::FormSize(formSize_))) {
-        sizeNote_ = QStringLiteral("画面に収まらないため、ウィンドウの大きさを %1 にしました。")
+        sizeNote_ = QCoreApplication::translate(
+                        "frmZelkWin", "画面に収まらないため、ウィンドウの大きさを %1 にしました。")
                         .arg(QStringLiteral("%1x%2").arg(nominalWidth_).arg(nominalHeight_));
     }
     threeViewLayout_ = false;
@@ -411,7 +414,8 @@ void frmZelkWin::FitStatusPanels() {
         return panel->width() - panel->contentsRect().width() + 2;
     };
     const QFontMetrics normal(sbrCurrentCondition_->font());
-    const int widest = normal.horizontalAdvance(QStringLiteral("視点の角度[-180° , -180°]"));
+    const int widest = normal.horizontalAdvance(
+        QCoreApplication::translate("frmZelkWin", "視点の角度[-180° , -180°]"));
     const int angleWidth = std::min(total / 2, std::max(angle->width(), widest + chrome(angle)));
     explanation->setGeometry(explanation->x(), 0, total - angleWidth, explanation->height());
     angle->setGeometry(right - angleWidth, 0, angleWidth, angle->height());
@@ -786,7 +790,7 @@ void frmZelkWin::SetContinuousTurnEnabled(bool enabled) {
 void frmZelkWin::SetUndoState(bool canUndo, const QString& undoText, bool canRedo,
                               const QString& redoText) {
     const auto caption = [](const char* base, const QString& step) {
-        const QString text = QString::fromUtf8(base);
+        const QString text = MenuTable::Tr(base);
         return step.isEmpty() ? text : text + QStringLiteral(" (") + step + u')';
     };
     if (QAction* undo = Action(QStringLiteral("mnuUndo"))) {

@@ -48,7 +48,8 @@ std::map<QString, QString> WindowTexts(frmZelkWin& window) {
 }
 
 // English is chosen from the menu and takes effect at once: no Japanese is left in the
-// menus, items, tool tips and buttons, and the settings keep the choice; Japanese again
+// menus, items, tool tips and buttons, nor in the status texts and messages of the
+// drawing and exercise commands, and the settings keep the choice; Japanese again
 // gives back exactly the texts of before, and a settings file without the choice.
 TEST_F(Language, EnglishAtOnceAndJapaneseExactlyAsBefore) {
     const std::map<QString, QString> japanese = WindowTexts(Window());
@@ -64,14 +65,33 @@ TEST_F(Language, EnglishAtOnceAndJapaneseExactlyAsBefore) {
         EXPECT_FALSE(HasJapanese(text)) << where.toStdString() << ": " << text.toStdString();
     }
     EXPECT_EQ(english.at(QStringLiteral("menu mnuFile")), QStringLiteral("&File"));
-    EXPECT_EQ(english.at(QStringLiteral("item mnuExerciseCheck")), QStringLiteral("Check the Answer"));
+    EXPECT_EQ(english.at(QStringLiteral("item mnuExerciseCheck")),
+              QStringLiteral("Check the Answer"));
     EXPECT_TRUE(CZelkIniFileHandler(Ctx()).Lines().join(u'\n').contains(
         QStringLiteral("[Language]\nLanguage=en")));
 
+    // Status texts and messages of the commands follow.
+    Send("VIEW_MODE");
+    EXPECT_EQ(Window().StatusText(1), QStringLiteral("Viewing mode."));
+    Send("DRAW_MODE");
+    EXPECT_FALSE(HasJapanese(Window().StatusText(1))) << Window().StatusText(1).toStdString();
+    EXPECT_FALSE(HasJapanese(Window().StatusText(2))) << Window().StatusText(2).toStdString();
+    Send("EXERCISE_CHECK");
+    Send("EXERCISE_HINT");
+    Send("EXERCISE_ANSWER");
+    dialogs.PickExercise(0);
+    Send("EXERCISE_CHOOSE");
+    Send("EXERCISE_CHECK");
+    for (const QString& text : dialogs.MessageTexts()) {
+        EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
+    }
+    ASSERT_FALSE(dialogs.offeredExercises.empty());
+    EXPECT_FALSE(HasJapanese(dialogs.offeredExercises.front().heading));
+
     Send("LANGUAGE_JAPANESE");
     EXPECT_EQ(WindowTexts(Window()), japanese);
-    EXPECT_FALSE(CZelkIniFileHandler(Ctx()).Lines().join(u'\n').contains(
-        QStringLiteral("Language")));
+    EXPECT_FALSE(
+        CZelkIniFileHandler(Ctx()).Lines().join(u'\n').contains(QStringLiteral("Language")));
 }
 
 // A settings file that names English starts the program in English; one from before the
