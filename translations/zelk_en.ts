@@ -126,7 +126,7 @@
         <source><byte value="xd"/>
 別解です：三つの図は同じですが、立体は問題の図形と違います。</source>
         <translation><byte value="xd"/>
-Another answer: the three views are the same, but the solid differs from the exercise's.</translation>
+Another answer: the three views are the same, but the solid differs from the exercise&apos;s.</translation>
     </message>
     <message>
         <source>正面図</source>
@@ -252,7 +252,7 @@ More files can be recovered (open them from the recent files):</translation>
     </message>
     <message>
         <source>さあ、立体ゼルクをはじめましょう！   &lt;</source>
-        <translation>Let's start zelk!   &lt;</translation>
+        <translation>Let&apos;s start zelk!   &lt;</translation>
     </message>
     <message>
         <source>立体ゼルクを終了しますか？</source>
@@ -272,7 +272,7 @@ More files can be recovered (open them from the recent files):</translation>
         <source><byte value="xd"/>
 今回の設定は保存されません。</source>
         <translation><byte value="xd"/>
-This session's settings are not kept.</translation>
+This session&apos;s settings are not kept.</translation>
     </message>
     <message>
         <source>現在のデータに関する情報<byte value="xd"/>
@@ -328,7 +328,7 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
     </message>
     <message>
         <source>印刷できませんでした。プリンタの設定を確かめてください。</source>
-        <translation>Nothing could be printed. Check the printer's settings.</translation>
+        <translation>Nothing could be printed. Check the printer&apos;s settings.</translation>
     </message>
     <message>
         <source>閲覧モードです。</source>
@@ -430,6 +430,161 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
 本当によろしいですか？</source>
         <translation>Line %1 is about to be deleted.<byte value="xd"/>
 Are you sure?</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFormats</name>
+    <message>
+        <source>三面図と等角図の図面 SVG (*.svg)</source>
+        <translation>Drawing of the three views and the isometric view, SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>いまのビュー SVG (*.svg)</source>
+        <translation>The current view, SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>いまのビュー PNG 等倍 (*.png)</source>
+        <translation>The current view, PNG actual size (*.png)</translation>
+    </message>
+    <message>
+        <source>いまのビュー PNG 2倍 (*.png)</source>
+        <translation>The current view, PNG twice the size (*.png)</translation>
+    </message>
+    <message>
+        <source>いまのビュー PNG 4倍 (*.png)</source>
+        <translation>The current view, PNG four times the size (*.png)</translation>
+    </message>
+    <message>
+        <source>回転アニメーション GIF (*.gif)</source>
+        <translation>Turning animation, GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>3D モデル (%1);;すべてのファイル (*)</source>
+        <translation>3D models (%1);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseLibrary</name>
+    <message>
+        <source>フォルダ %1 を作れません。</source>
+        <translation>The folder %1 cannot be made.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseProgress</name>
+    <message>
+        <source>解けた %1:%2</source>
+        <translation>solved %1:%2</translation>
+    </message>
+</context>
+<context>
+    <name>FigureEdit</name>
+    <message>
+        <source>新しい図</source>
+        <translation>New Figure</translation>
+    </message>
+</context>
+<context>
+    <name>FigureExporter</name>
+    <message>
+        <source>ビューがありません。</source>
+        <translation>There is no view.</translation>
+    </message>
+    <message>
+        <source>PNG 画像を作れませんでした。</source>
+        <translation>The PNG picture could not be made.</translation>
+    </message>
+</context>
+<context>
+    <name>FigureImporter</name>
+    <message>
+        <source>%1 本の線分を取り込みました（重複 %2 本をまとめ、長さ 0 の %3 本を除きました）</source>
+        <translation>%1 segments were imported (%2 doubles joined, %3 of no length left out)</translation>
+    </message>
+    <message>
+        <source>。線にならないものは除きました：</source>
+        <translation>. What makes no line was left out: </translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>GifFormat</name>
+    <message>
+        <source>画像がありません。</source>
+        <translation>There are no pictures.</translation>
+    </message>
+    <message>
+        <source>画像の大きさがそろっていません。</source>
+        <translation>The pictures are not all of one size.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>立体ゼルク ヘルプ</source>
+        <translation>zelk Help</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;ヘルプファイルが見つかりません。&lt;/p&gt;&lt;p&gt;</source>
+        <translation>&lt;p&gt;The help file was not found.&lt;/p&gt;&lt;p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ImportJob</name>
+    <message>
+        <source>倍率が正しくありません（0 より大きく %1 以下の数にしてください）。</source>
+        <translation>The scale is not valid (give a number above 0 and at most %1).</translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません。</source>
+        <translation>The file was not found.</translation>
+    </message>
+    <message>
+        <source>通常のファイルではないため読み込めません。</source>
+        <translation>This is not a regular file; it cannot be read.</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎるため読み込めません。</source>
+        <translation>The file is too large to be read.</translation>
+    </message>
+    <message>
+        <source>ファイルを開けません（%1）。</source>
+        <translation>The file cannot be opened (%1).</translation>
+    </message>
+    <message>
+        <source>読み込みのためのプログラムを起動できませんでした（%1）。</source>
+        <translation>The reading program could not be started (%1).</translation>
+    </message>
+    <message>
+        <source>インポートを中止しました。</source>
+        <translation>The import was cancelled.</translation>
+    </message>
+    <message>
+        <source>読み込みに時間がかかりすぎるため中止しました（%1 秒）。</source>
+        <translation>Reading took too long and was stopped (%1 s).</translation>
+    </message>
+    <message>
+        <source>このファイルの読み込みには、許された量（%1 MB）より多くのメモリが必要です。読み込みを中止しました。</source>
+        <translation>Reading this file needs more memory than allowed (%1 MB). Reading was stopped.</translation>
+    </message>
+    <message>
+        <source>3D モデルとして読み込めませんでした（読み込み中に異常終了しました）。</source>
+        <translation>The file could not be read as a 3D model (the reader ended abnormally).</translation>
+    </message>
+    <message>
+        <source>3D モデルとして読み込めませんでした（読み込みの答えが壊れています）。</source>
+        <translation>The file could not be read as a 3D model (the reader's answer is damaged).</translation>
+    </message>
+    <message>
+        <source>線分が見つかりませんでした。</source>
+        <translation>No segments were found.</translation>
+    </message>
+    <message>
+        <source>インポート：</source>
+        <translation>Import: </translation>
     </message>
 </context>
 <context>
@@ -772,6 +927,17 @@ Are you sure?</translation>
     </message>
 </context>
 <context>
+    <name>QtPrinter</name>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;ファイル名：&#x3000;</source>
+        <translation>       File name:  </translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;コメント&#x3000;：&#x3000;</source>
+        <translation>       Comment  :  </translation>
+    </message>
+</context>
+<context>
     <name>QtUserDialogs</name>
     <message>
         <source>はい(&amp;Y)</source>
@@ -837,6 +1003,17 @@ Are you sure?</translation>
     </message>
 </context>
 <context>
+    <name>UserDialogs</name>
+    <message>
+        <source>超簡易3D editor 立体ゼルク Version 3.3</source>
+        <translation>Super-simple 3D editor zelk Version 3.3</translation>
+    </message>
+    <message>
+        <source>立体ゼルクデータファイル(*.zlk);;すべてのファイル(*.*)</source>
+        <translation>zelk figure files (*.zlk);;All files (*.*)</translation>
+    </message>
+</context>
+<context>
     <name>ZelkStates</name>
     <message>
         <source>初級&#x3000;Step20mm&#x3000;MAX 100mm</source>
@@ -873,6 +1050,15 @@ Are you sure?</translation>
     <message>
         <source>拡張２(1024×768)</source>
         <translation>Larger 2 (1024×768)</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>画像ファイルを読み込めませんでした。<byte value="xd"/>
+</source>
+        <translation>The picture file could not be read.<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -940,7 +1126,7 @@ Are you sure?</translation>
     </message>
     <message>
         <source>線の番号を選ぶ</source>
-        <translation>Choose the line's number</translation>
+        <translation>Choose the line&apos;s number</translation>
     </message>
     <message>
         <source>画面に収まらないため、ウィンドウの大きさを %1 にしました。</source>

@@ -215,7 +215,7 @@ void CZelkController::UpdateTitle() {
     if (context_.window == nullptr || context_.appData == nullptr || context_.figure == nullptr) {
         return;
     }
-    context_.window->SetTitle(UserDialogs::ProgramTitle() + u'[' + context_.appData->FileName() +
+    context_.window->SetTitle(UserDialogs::ShownTitle() + u'[' + context_.appData->FileName() +
                               (context_.figure->IsDirty()
                                    ? QCoreApplication::translate("CZelkController", "] 変更あり")
                                    : QStringLiteral("]")));

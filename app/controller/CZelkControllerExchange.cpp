@@ -36,7 +36,7 @@ void CZelkController::ExportFigure() {
     context_.dialogs->Message(
         QCoreApplication::translate("CZelkController", "エクスポートできませんでした。\r\n") +
             chosen->path + QStringLiteral("\r\n") + error,
-        UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+        UserDialogs::ShownTitle(), UserDialogs::Buttons::Ok);
 }
 
 void CZelkController::ImportFigure() {
@@ -86,7 +86,7 @@ void CZelkController::ImportFigure() {
         context_.dialogs->Message(
             QCoreApplication::translate("CZelkController", "インポートできませんでした。\r\n") +
                 chosen->path + QStringLiteral("\r\n") + job.Error(),
-            UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+            UserDialogs::ShownTitle(), UserDialogs::Buttons::Ok);
         return;
     }
     const FigureImporter::Report report = job.Result();

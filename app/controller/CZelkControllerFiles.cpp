@@ -30,8 +30,7 @@ bool CZelkController::ConfirmDiscard() {
     return !context_.figure->IsDirty() ||
            context_.dialogs->Message(
                QCoreApplication::translate("CZelkController", kDiscardWarning),
-               UserDialogs::ProgramTitle(),
-               UserDialogs::Buttons::YesNo) == UserDialogs::Answer::Yes;
+               UserDialogs::ShownTitle(), UserDialogs::Buttons::YesNo) == UserDialogs::Answer::Yes;
 }
 
 void CZelkController::RefreshProInterfaceAfterLoad() {
@@ -70,7 +69,7 @@ bool CZelkController::RefuseWhenFull() {
             "線の数が上限の %1 本に達しています。これ以上線を追加すると保存できなく"
             "なるため、線は追加されませんでした。")
             .arg(CZelkData::kMaxLines),
-        UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+        UserDialogs::ShownTitle(), UserDialogs::Buttons::Ok);
     return true;
 }
 
@@ -235,7 +234,7 @@ void CZelkController::SaveWithDialog() {
     }
     if (files.FileExists(*chosen) &&
         context_.dialogs->Message(QCoreApplication::translate("CZelkController", kOverwriteWarning),
-                                  UserDialogs::ProgramTitle(),
+                                  UserDialogs::ShownTitle(),
                                   UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
         return;
     }

@@ -210,7 +210,7 @@ void CZelkController::Finish() {
         dialogs.Message(QCoreApplication::translate(
                             "CZelkController",
                             "！警告！\u3000編集中のデータがなくなりますが、処理を続けますか？"),
-                        UserDialogs::ProgramTitle(),
+                        UserDialogs::ShownTitle(),
                         UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
         return;
     }

@@ -160,7 +160,7 @@ void CZelkProController::AfterHistoryStep() {
 }
 
 void CZelkProController::Notice(const QString& text) {
-    context_.dialogs->Message(text, UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+    context_.dialogs->Message(text, UserDialogs::ShownTitle(), UserDialogs::Buttons::Ok);
 }
 
 void CZelkProController::ApplyLine() {
@@ -238,7 +238,7 @@ void CZelkProController::DeleteCurrentLine() {
                 "CZelkProController",
                 "%1 番目の線を削除しようとしています。\r\n本当によろしいですか？")
                 .arg(line),
-            UserDialogs::ProgramTitle(), UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
+            UserDialogs::ShownTitle(), UserDialogs::Buttons::YesNo) != UserDialogs::Answer::Yes) {
         return;
     }
     const QString deletedLine = figure.GetLine(line);

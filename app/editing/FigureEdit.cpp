@@ -2,6 +2,8 @@
 
 #include "CZelkData.h"
 
+#include <QCoreApplication>
+
 FigureEdit::FigureEdit(Kind kind, CZelkData& figure, const QString& text, const Pointers& before,
                        const Pointers& after, Refresh refresh)
     : QUndoCommand(text), kind_(kind), figure_(figure), before_(before), after_(after),
@@ -32,8 +34,9 @@ FigureEdit* FigureEdit::Replaced(CZelkData& figure, QStringList lines, const QSt
                                  const Pointers& before, const Pointers& after, Refresh refresh,
                                  const Document& documentBefore, const Document& documentAfter,
                                  DocumentRefresh document) {
-    auto* edit = new FigureEdit(Kind::Replaced, figure, QStringLiteral("新しい図"), before, after,
-                                std::move(refresh));
+    auto* edit = new FigureEdit(Kind::Replaced, figure,
+                                QCoreApplication::translate("FigureEdit", "新しい図"), before,
+                                after, std::move(refresh));
     edit->lines_ = std::move(lines);
     edit->comment_ = comment;
     edit->documentBefore_ = documentBefore;

@@ -1,5 +1,6 @@
 #include "ExchangeFormats.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -16,14 +17,21 @@ const char* const kImportSuffixes[] = {"obj", "stl", "ply", "gltf", "glb",
 
 const std::vector<ExchangeFormats::Export>& ExchangeFormats::Exports() {
     static const std::vector<Export> rows = {
-        {K::SvgSheet, F::SvgSheet, 1, "svg", "三面図と等角図の図面 SVG (*.svg)", true, "図面"},
-        {K::SvgView, F::SvgView, 1, "svg", "いまのビュー SVG (*.svg)", false, ""},
-        {K::Png1, F::Png, 1, "png", "いまのビュー PNG 等倍 (*.png)", true, "画像"},
-        {K::Png2, F::Png, 2, "png", "いまのビュー PNG 2倍 (*.png)", false, ""},
-        {K::Png4, F::Png, 4, "png", "いまのビュー PNG 4倍 (*.png)", false, ""},
+        {K::SvgSheet, F::SvgSheet, 1, "svg",
+         QT_TRANSLATE_NOOP("ExchangeFormats", "三面図と等角図の図面 SVG (*.svg)"), true, "図面"},
+        {K::SvgView, F::SvgView, 1, "svg",
+         QT_TRANSLATE_NOOP("ExchangeFormats", "いまのビュー SVG (*.svg)"), false, ""},
+        {K::Png1, F::Png, 1, "png",
+         QT_TRANSLATE_NOOP("ExchangeFormats", "いまのビュー PNG 等倍 (*.png)"), true, "画像"},
+        {K::Png2, F::Png, 2, "png",
+         QT_TRANSLATE_NOOP("ExchangeFormats", "いまのビュー PNG 2倍 (*.png)"), false, ""},
+        {K::Png4, F::Png, 4, "png",
+         QT_TRANSLATE_NOOP("ExchangeFormats", "いまのビュー PNG 4倍 (*.png)"), false, ""},
         {K::Obj, F::Obj, 1, "obj", "Wavefront OBJ (*.obj)", true, ""},
         {K::Dxf, F::Dxf, 1, "dxf", "DXF R12 (*.dxf)", true, ""},
-        {K::Gif, F::Gif, 1, "gif", "回転アニメーション GIF (*.gif)", true, "アニメーション"},
+        {K::Gif, F::Gif, 1, "gif",
+         QT_TRANSLATE_NOOP("ExchangeFormats", "回転アニメーション GIF (*.gif)"), true,
+         "アニメーション"},
     };
     return rows;
 }
@@ -51,7 +59,8 @@ const ExchangeFormats::Export* ExchangeFormats::ForPath(const QString& path) {
 std::vector<UserDialogs::FileKind> ExchangeFormats::DialogKinds() {
     std::vector<UserDialogs::FileKind> kinds;
     for (const Export& row : Exports()) {
-        kinds.push_back({row.kind, QString::fromUtf8(row.filter), QString::fromLatin1(row.suffix)});
+        kinds.push_back({row.kind, QCoreApplication::translate("ExchangeFormats", row.filter),
+                         QString::fromLatin1(row.suffix)});
     }
     return kinds;
 }
@@ -73,6 +82,6 @@ QString ExchangeFormats::ImportFilter() {
     for (const char* suffix : kImportSuffixes) {
         patterns << QStringLiteral("*.") + QString::fromLatin1(suffix);
     }
-    return QStringLiteral("3D モデル (") + patterns.join(u' ') +
-           QStringLiteral(");;すべてのファイル (*)");
+    return QCoreApplication::translate("ExchangeFormats", "3D モデル (%1);;すべてのファイル (*)")
+        .arg(patterns.join(u' '));
 }

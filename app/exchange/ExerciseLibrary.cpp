@@ -3,6 +3,7 @@
 #include "AppFolders.h"
 #include "CZelkData.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -58,7 +59,8 @@ QString ExerciseLibrary::AddOwn(const CZelkData& figure, int level, const AppFol
                                 const QDateTime& now, QString& why) {
     const QString folder = OwnFolder(folders);
     if (!QDir().mkpath(folder)) {
-        why = QStringLiteral("フォルダ %1 を作れません。").arg(folder);
+        why = QCoreApplication::translate("ExerciseLibrary", "フォルダ %1 を作れません。")
+                  .arg(folder);
         return {};
     }
     const QString stem =

@@ -11,6 +11,7 @@
 #include "ExchangeText.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSvgGenerator>
 #include <algorithm>
@@ -44,7 +45,7 @@ bool FigureExporter::Export(const QString& path, const Choice& choice, const CZe
         break;
     case Format::SvgView: {
         if (view == nullptr) {
-            error = QStringLiteral("ビューがありません。");
+            error = QCoreApplication::translate("FigureExporter", "ビューがありません。");
             return false;
         }
         QBuffer buffer(&bytes);
@@ -60,14 +61,14 @@ bool FigureExporter::Export(const QString& path, const Choice& choice, const CZe
     }
     case Format::Png: {
         if (view == nullptr) {
-            error = QStringLiteral("ビューがありません。");
+            error = QCoreApplication::translate("FigureExporter", "ビューがありません。");
             return false;
         }
         const QImage picture = view->Picture(std::clamp(choice.pngScale, 1, 4));
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         if (!picture.save(&buffer, "PNG")) {
-            error = QStringLiteral("PNG 画像を作れませんでした。");
+            error = QCoreApplication::translate("FigureExporter", "PNG 画像を作れませんでした。");
             return false;
         }
         break;

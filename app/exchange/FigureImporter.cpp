@@ -3,6 +3,7 @@
 #include "CZelkData.h"
 #include "ImportJob.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 
 bool FigureImporter::Read(const QString& path, const Options& options, CZelkData& figure,
@@ -26,8 +27,9 @@ bool FigureImporter::Read(const QString& path, const Options& options, CZelkData
 
 QString FigureImporter::ReportText(const Report& report) {
     QString text =
-        QStringLiteral("%1 本の線分を取り込みました（重複 %2 本をまとめ、長さ 0 の %3 本を"
-                       "除きました）")
+        QCoreApplication::translate(
+            "FigureImporter", "%1 本の線分を取り込みました（重複 %2 本をまとめ、長さ 0 の %3 本を"
+                              "除きました）")
             .arg(report.taken)
             .arg(report.duplicates)
             .arg(report.zeroLength);
@@ -36,8 +38,8 @@ QString FigureImporter::ReportText(const Report& report) {
         for (const auto& [kind, count] : report.leftOut) {
             kinds << QStringLiteral("%1 %2").arg(kind).arg(count);
         }
-        text +=
-            QStringLiteral("。線にならないものは除きました：") + kinds.join(QStringLiteral("、"));
+        text += QCoreApplication::translate("FigureImporter", "。線にならないものは除きました：") +
+                kinds.join(QCoreApplication::translate("FigureImporter", "、"));
     }
     return text;
 }

@@ -1,5 +1,6 @@
 #include "GifFormat.h"
 
+#include <QCoreApplication>
 #include <gif_lib.h>
 
 #include <QHash>
@@ -70,7 +71,7 @@ Palette MakePalette(const QList<QImage>& frames) {
 
 QByteArray GifFormat::Write(const QList<QImage>& source, int delay, QString& error) {
     if (source.isEmpty()) {
-        error = QStringLiteral("画像がありません。");
+        error = QCoreApplication::translate("GifFormat", "画像がありません。");
         return {};
     }
     QList<QImage> frames;
@@ -81,7 +82,7 @@ QByteArray GifFormat::Write(const QList<QImage>& source, int delay, QString& err
     const int height = frames.first().height();
     for (const QImage& frame : frames) {
         if (frame.width() != width || frame.height() != height || width > 65535 || height > 65535) {
-            error = QStringLiteral("画像の大きさがそろっていません。");
+            error = QCoreApplication::translate("GifFormat", "画像の大きさがそろっていません。");
             return {};
         }
     }

@@ -78,27 +78,30 @@ void ImportJob::Start(const QString& path, const FigureImporter::Options& option
     figure_ = std::make_unique<CZelkData>();
     clock_.start();
     if (!std::isfinite(options.scale) || !(options.scale > 0) || options.scale > kLargestScale) {
-        Fail(QStringLiteral("倍率が正しくありません（0 より大きく %1 以下の数にしてください）。")
+        Fail(QCoreApplication::translate(
+                 "ImportJob", "倍率が正しくありません（0 より大きく %1 以下の数にしてください）。")
                  .arg(kLargestScale, 0, 'g'));
         return;
     }
     const QFileInfo info(path);
     if (!info.exists()) {
-        Fail(QStringLiteral("ファイルが見つかりません。"));
+        Fail(QCoreApplication::translate("ImportJob", "ファイルが見つかりません。"));
         return;
     }
     // A FIFO or a device would stall the reader; only plain files are read.
     if (!info.isFile()) {
-        Fail(QStringLiteral("通常のファイルではないため読み込めません。"));
+        Fail(
+            QCoreApplication::translate("ImportJob", "通常のファイルではないため読み込めません。"));
         return;
     }
     if (info.size() > kFileSizeLimit) {
-        Fail(QStringLiteral("ファイルが大きすぎるため読み込めません。"));
+        Fail(QCoreApplication::translate("ImportJob", "ファイルが大きすぎるため読み込めません。"));
         return;
     }
     QFile probe(path);
     if (!probe.open(QIODevice::ReadOnly)) {
-        Fail(QStringLiteral("ファイルを開けません（%1）。").arg(probe.errorString()));
+        Fail(QCoreApplication::translate("ImportJob", "ファイルを開けません（%1）。")
+                 .arg(probe.errorString()));
         return;
     }
     probe.close();
@@ -124,7 +127,8 @@ void ImportJob::Start(const QString& path, const FigureImporter::Options& option
     connect(process_.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart && !done_) {
             deadline_.stop();
-            Fail(QStringLiteral("読み込みのためのプログラムを起動できませんでした（%1）。")
+            Fail(QCoreApplication::translate(
+                     "ImportJob", "読み込みのためのプログラムを起動できませんでした（%1）。")
                      .arg(WorkerProgram()));
         }
     });
@@ -151,23 +155,26 @@ void ImportJob::OnFinished(int exitCode, QProcess::ExitStatus status) {
     deadline_.stop();
     answer_ += process_->readAllStandardOutput();
     if (cancelled_) {
-        Fail(QStringLiteral("インポートを中止しました。"));
+        Fail(QCoreApplication::translate("ImportJob", "インポートを中止しました。"));
         return;
     }
     if (timedOut_) {
-        Fail(QStringLiteral("読み込みに時間がかかりすぎるため中止しました（%1 秒）。")
+        Fail(QCoreApplication::translate("ImportJob",
+                                         "読み込みに時間がかかりすぎるため中止しました（%1 秒）。")
                  .arg(options_.timeoutMs / 1000));
         return;
     }
     if (exitCode == ModelReader::kExitMemory || answer_.startsWith("ZELK-ERROR memory")) {
-        Fail(QStringLiteral("このファイルの読み込みには、許された量（%1 MB）より多くのメモリが必要"
-                            "です。読み込みを中止しました。")
+        Fail(QCoreApplication::translate(
+                 "ImportJob",
+                 "このファイルの読み込みには、許された量（%1 MB）より多くのメモリが必要"
+                 "です。読み込みを中止しました。")
                  .arg(memoryMb_));
         return;
     }
     if (status == QProcess::CrashExit || answer_.size() > kAnswerLimit) {
-        Fail(QStringLiteral(
-            "3D モデルとして読み込めませんでした（読み込み中に異常終了しました）。"));
+        Fail(QCoreApplication::translate(
+            "ImportJob", "3D モデルとして読み込めませんでした（読み込み中に異常終了しました）。"));
         return;
     }
     if (answer_.startsWith("ZELK-ERROR ")) {
@@ -181,8 +188,8 @@ void ImportJob::OnFinished(int exitCode, QProcess::ExitStatus status) {
 
 void ImportJob::TakeAnswer() {
     const auto bad = [this] {
-        Fail(QStringLiteral(
-            "3D モデルとして読み込めませんでした（読み込みの答えが壊れています）。"));
+        Fail(QCoreApplication::translate(
+            "ImportJob", "3D モデルとして読み込めませんでした（読み込みの答えが壊れています）。"));
     };
     const qsizetype firstEnd = answer_.indexOf('\n');
     const qsizetype secondEnd = firstEnd < 0 ? -1 : answer_.indexOf('\n', firstEnd + 1);
@@ -238,10 +245,11 @@ void ImportJob::TakeAnswer() {
         }
     }
     if (report_.taken == 0) {
-        Fail(QStringLiteral("線分が見つかりませんでした。"));
+        Fail(QCoreApplication::translate("ImportJob", "線分が見つかりませんでした。"));
         return;
     }
-    figure_->SetComment(QStringLiteral("インポート：") + QFileInfo(path_).fileName());
+    figure_->SetComment(QCoreApplication::translate("ImportJob", "インポート：") +
+                        QFileInfo(path_).fileName());
     succeeded_ = true;
     done_ = true;
     emit finished();

@@ -30,7 +30,7 @@ void CFileHandling::Fail(const QString& operation, const QString& secondLine) {
         QStringLiteral("CFileHandling.") + operation +
             QCoreApplication::translate("CFileHandling", "で予期せぬエラーが発生しました。\r\n") +
             secondLine,
-        UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+        UserDialogs::ShownTitle(), UserDialogs::Buttons::Ok);
 }
 
 // A NUL character would silently cut the path short in the system call.

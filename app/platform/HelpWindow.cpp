@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPointer>
@@ -17,7 +18,7 @@ HelpWindow* HelpWindow::Instance() {
 }
 
 HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
-    setWindowTitle(QStringLiteral("立体ゼルク ヘルプ"));
+    setWindowTitle(QCoreApplication::translate("HelpWindow", "立体ゼルク ヘルプ"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
@@ -52,7 +53,8 @@ void HelpWindow::ShowFile(const QString& fileName, QWidget* owner) {
     if (QFileInfo(fileName).isFile()) {
         browser_->setSource(QUrl::fromLocalFile(fileName));
     } else {
-        browser_->setHtml(QStringLiteral("<p>ヘルプファイルが見つかりません。</p><p>") +
+        browser_->setHtml(QCoreApplication::translate(
+                              "HelpWindow", "<p>ヘルプファイルが見つかりません。</p><p>") +
                           fileName.toHtmlEscaped() + QStringLiteral("</p>"));
     }
     show();

@@ -1,5 +1,6 @@
 #include "QtPrinter.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
@@ -8,7 +9,7 @@
 bool QtPrinter::Print(const UserDialogs::PrintChoice& choice, const Page& page) {
     for (int copy = 1; copy <= choice.copies; ++copy) {
         QPrinter printer;
-        printer.setDocName(UserDialogs::ProgramTitle());
+        printer.setDocName(UserDialogs::ShownTitle());
         if (!choice.outputFile.isEmpty()) {
             const QFileInfo out(choice.outputFile);
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -37,13 +38,15 @@ bool QtPrinter::Print(const UserDialogs::PrintChoice& choice, const Page& page) 
         const double line = 36;
         const double y = size.height() + 100 + line; // an empty line first
         const QString name =
-            QStringLiteral("\u3000\u3000\u3000\u3000\u3000\u3000\u3000ファイル名：\u3000") +
+            QCoreApplication::translate(
+                "QtPrinter", "\u3000\u3000\u3000\u3000\u3000\u3000\u3000ファイル名：\u3000") +
             page.fileName;
         painter.drawText(QPointF(100, y + line),
                          painter.fontMetrics().elidedText(name, Qt::ElideMiddle, 1200 - 2 * 100));
         // A long comment is shortened to the page's width, never cut at its edge.
         const QString comment =
-            QStringLiteral("\u3000\u3000\u3000\u3000\u3000\u3000\u3000コメント\u3000：\u3000") +
+            QCoreApplication::translate(
+                "QtPrinter", "\u3000\u3000\u3000\u3000\u3000\u3000\u3000コメント\u3000：\u3000") +
             page.comment;
         painter.drawText(QPointF(100, y + 2 * line),
                          painter.fontMetrics().elidedText(comment, Qt::ElideRight, 1200 - 2 * 100));

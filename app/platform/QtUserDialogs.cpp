@@ -139,7 +139,7 @@ class QtProgress : public UserDialogs::Progress {
 public:
     QtProgress(QWidget* parent, const QString& text, std::function<void()> cancel)
         : dialog_(text, QCoreApplication::translate("QtUserDialogs", "キャンセル"), 0, 0, parent) {
-        dialog_.setWindowTitle(UserDialogs::ProgramTitle());
+        dialog_.setWindowTitle(UserDialogs::ShownTitle());
         dialog_.setWindowModality(Qt::WindowModal);
         dialog_.setMinimumDuration(0);
         dialog_.setAutoReset(false);

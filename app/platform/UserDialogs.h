@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <functional>
@@ -61,7 +62,7 @@ public:
 
     virtual ~UserDialogs() = default;
 
-    // caption: ProgramTitle(), a text of its own, or "" for the default caption.
+    // caption: ShownTitle(), a text of its own, or "" for the default caption.
     virtual Answer Message(const QString& text, const QString& caption, Buttons buttons) = 0;
     // The chosen file, or nothing when cancelled.
     virtual std::optional<QString> OpenFile(const QString& initialFolder) = 0;
@@ -94,11 +95,17 @@ public:
     // The model's notices (failed loads and saves) become OK boxes of this object.
     void RouteModelNoticesHere();
 
+    // The program's title as files keep it (the settings, a figure's comment stamp).
     static QString ProgramTitle() {
         return QStringLiteral("超簡易3D editor 立体ゼルク Version 3.3");
     }
+    // The same as windows and message boxes show it, in the user's language.
+    static QString ShownTitle() {
+        return QCoreApplication::translate("UserDialogs", "超簡易3D editor 立体ゼルク Version 3.3");
+    }
     // The filter of the open and save dialogs.
     static QString FileFilter() {
-        return QStringLiteral("立体ゼルクデータファイル(*.zlk);;すべてのファイル(*.*)");
+        return QCoreApplication::translate(
+            "UserDialogs", "立体ゼルクデータファイル(*.zlk);;すべてのファイル(*.*)");
     }
 };

@@ -2,6 +2,7 @@
 
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -63,5 +64,7 @@ QString ExerciseProgress::Note(const Record& record) {
         return {};
     }
     const qint64 seconds = record.bestMs / 1000;
-    return QStringLiteral("解けた %1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar(u'0'));
+    return QCoreApplication::translate("ExerciseProgress", "解けた %1:%2")
+        .arg(seconds / 60)
+        .arg(seconds % 60, 2, 10, QChar(u'0'));
 }

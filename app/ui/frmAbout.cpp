@@ -4,6 +4,7 @@
 #include "UserDialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -52,7 +53,7 @@ bool frmAbout::ShowWithModePicSound(const QString& mode, const QString& picture,
     if (!version && mode != QLatin1String("SPLASH")) {
         return true;
     }
-    setWindowTitle(UserDialogs::ProgramTitle());
+    setWindowTitle(UserDialogs::ShownTitle());
     if (version) {
         // A dialog: a title and a close button, nothing to minimise or maximise.
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -67,8 +68,10 @@ bool frmAbout::ShowWithModePicSound(const QString& mode, const QString& picture,
     show();
     QApplication::processEvents();
     if (!loaded) {
-        dialogs_.Message(QStringLiteral("画像ファイルを読み込めませんでした。\r\n") + picture,
-                         QString(), UserDialogs::Buttons::Ok);
+        dialogs_.Message(
+            QCoreApplication::translate("frmAbout", "画像ファイルを読み込めませんでした。\r\n") +
+                picture,
+            QString(), UserDialogs::Buttons::Ok);
     }
     player.Play(sound, QStringLiteral("SYNC"));
     return loaded;

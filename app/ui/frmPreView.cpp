@@ -27,7 +27,7 @@ frmPreView::frmPreView(AppContext& context)
     setObjectName(QStringLiteral("frmPreView"));
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(UserDialogs::ProgramTitle() +
+    setWindowTitle(UserDialogs::ShownTitle() +
                    QCoreApplication::translate("frmPreView", " 【サムネイル】"));
     resize(600, 400);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -191,7 +191,7 @@ QImage frmPreView::DrawThumbnail(const QString& path) {
                 QCoreApplication::translate("frmPreView",
                                             "は破損しています。\r\n エラーの内容は「 ") +
                 reason + QCoreApplication::translate("frmPreView", " 」でした。"),
-            UserDialogs::ProgramTitle(), UserDialogs::Buttons::Ok);
+            UserDialogs::ShownTitle(), UserDialogs::Buttons::Ok);
         figure.ClearData();
     }
     FigureRenderer picture = FigureView::Plain(figure, QSize(kThumbnailSize, kThumbnailSize));

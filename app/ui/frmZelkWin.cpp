@@ -46,7 +46,7 @@ frmZelkWin::frmZelkWin(AppContext& context)
       picSideView_(new QLabel(client_)), turningTimer_(new QTimer(this)),
       autosaveTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("frmZelkWin"));
-    setWindowTitle(UserDialogs::ProgramTitle());
+    setWindowTitle(UserDialogs::ShownTitle());
     setCentralWidget(client_);
     view_->setObjectName(QStringLiteral("ctlZelkView"));
     picFrontView_->setObjectName(QStringLiteral("picFrontView"));

@@ -82,9 +82,11 @@ TEST_F(Language, EnglishAtOnceAndJapaneseExactlyAsBefore) {
     dialogs.PickExercise(0);
     Send("EXERCISE_CHOOSE");
     Send("EXERCISE_CHECK");
-    for (const QString& text : dialogs.MessageTexts()) {
-        EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
+    for (const ScriptedUserDialogs::Call& call : dialogs.calls) {
+        EXPECT_FALSE(HasJapanese(call.text)) << call.text.toStdString();
+        EXPECT_FALSE(HasJapanese(call.caption)) << call.caption.toStdString();
     }
+    EXPECT_FALSE(HasJapanese(Window().windowTitle())) << Window().windowTitle().toStdString();
     ASSERT_FALSE(dialogs.offeredExercises.empty());
     EXPECT_FALSE(HasJapanese(dialogs.offeredExercises.front().heading));
 
