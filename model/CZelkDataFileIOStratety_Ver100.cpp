@@ -7,6 +7,7 @@
 #include "SafeFile.h"
 #include "TextEncoding.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -204,18 +205,25 @@ FileResult CZelkDataFileIOStratety_Ver100::Load(const QString& FileName) {
     case SafeFile::ReadResult::Ok:
         break;
     case SafeFile::ReadResult::Missing:
-        return LoadFailed(QStringLiteral("ファイルが見つかりません。\r\n") + FileName);
-    case SafeFile::ReadResult::NotRegular:
-        return LoadFailed(QStringLiteral("通常のファイルではないため読み込めません。\r\n") +
+        return LoadFailed(QCoreApplication::translate("CZelkDataFileIOStratety_Ver100",
+                                                      "ファイルが見つかりません。\r\n") +
                           FileName);
-    case SafeFile::ReadResult::TooLarge:
+    case SafeFile::ReadResult::NotRegular:
         return LoadFailed(
-            QStringLiteral("ファイルが大きすぎるため読み込めません（図形ファイルは %1 MB "
-                           "までです）。\r\n")
-                .arg(SafeFile::kFigureSizeLimit / (1024 * 1024)) +
+            QCoreApplication::translate("CZelkDataFileIOStratety_Ver100",
+                                        "通常のファイルではないため読み込めません。\r\n") +
             FileName);
+    case SafeFile::ReadResult::TooLarge:
+        return LoadFailed(QCoreApplication::translate(
+                              "CZelkDataFileIOStratety_Ver100",
+                              "ファイルが大きすぎるため読み込めません（図形ファイルは %1 MB "
+                              "までです）。\r\n")
+                              .arg(SafeFile::kFigureSizeLimit / (1024 * 1024)) +
+                          FileName);
     case SafeFile::ReadResult::Failed:
-        return LoadFailed(QStringLiteral("ファイルを読み込めません。\r\n") + FileName + u' ' + why);
+        return LoadFailed(QCoreApplication::translate("CZelkDataFileIOStratety_Ver100",
+                                                      "ファイルを読み込めません。\r\n") +
+                          FileName + u' ' + why);
     }
     // A byte order mark says UTF-8 (written so when Shift-JIS cannot hold the comment).
     const bool utf8Marked = bytes.startsWith("\xEF\xBB\xBF");
@@ -224,7 +232,8 @@ FileResult CZelkDataFileIOStratety_Ver100::Load(const QString& FileName) {
     FieldReader reader(bytes.constData() + skip, bytes.constData() + bytes.size());
     const char* fb = nullptr;
     const char* fe = nullptr;
-    const QString pastEnd = QStringLiteral("ファイルにこれ以上データがありません。");
+    const QString pastEnd = QCoreApplication::translate("CZelkDataFileIOStratety_Ver100",
+                                                        "ファイルにこれ以上データがありません。");
 
     // The stored size is recomputed from the lines; only the count matters.
     for (int i = 0; i < 3; ++i) {
@@ -237,15 +246,18 @@ FileResult CZelkDataFileIOStratety_Ver100::Load(const QString& FileName) {
     }
     float countValue = 0.0F;
     if (!NumberText::ToSingle(fb, fe, countValue)) {
-        return LoadFailed(QStringLiteral("型が一致しません。(線の数: \"") + FieldExcerpt(fb, fe) +
-                          QStringLiteral("\")\r\n") + FileName);
+        return LoadFailed(QCoreApplication::translate("CZelkDataFileIOStratety_Ver100",
+                                                      "型が一致しません。(線の数: \"%1\")\r\n")
+                              .arg(FieldExcerpt(fb, fe)) +
+                          FileName);
     }
     const float rounded = std::nearbyint(countValue);
     if (rounded > 32767.0F || rounded < -32768.0F) {
-        return LoadFailed(
-            QStringLiteral("オーバーフローしました。(線の数 %1 は上限 32767 を超えています)\r\n")
-                .arg(FieldExcerpt(fb, fe)) +
-            FileName);
+        return LoadFailed(QCoreApplication::translate(
+                              "CZelkDataFileIOStratety_Ver100",
+                              "オーバーフローしました。(線の数 %1 は上限 32767 を超えています)\r\n")
+                              .arg(FieldExcerpt(fb, fe)) +
+                          FileName);
     }
     const auto count = static_cast<int16_t>(rounded);
 
@@ -278,8 +290,10 @@ FileResult CZelkDataFileIOStratety_Ver100::Save(const QString& FileName) {
     }
     const int32_t n = data_->NumberOfLines();
     if (n > 32767) {
-        return SaveFailed(
-            QStringLiteral("オーバーフローしました。(線の数 %1 は 32767 を超えています)").arg(n));
+        return SaveFailed(QCoreApplication::translate(
+                              "CZelkDataFileIOStratety_Ver100",
+                              "オーバーフローしました。(線の数 %1 は 32767 を超えています)")
+                              .arg(n));
     }
 
     // Header and segments are numbers and blanks only; the comment is the one text that
@@ -305,7 +319,9 @@ FileResult CZelkDataFileIOStratety_Ver100::Save(const QString& FileName) {
     bytes.truncate(bodySize);
     data_->KeepFileBody(std::move(bytes));
     if (!written) {
-        return SaveFailed(QStringLiteral("ファイルに書き込めません。\r\n") + FileName + u' ' + why);
+        return SaveFailed(QCoreApplication::translate("CZelkDataFileIOStratety_Ver100",
+                                                      "ファイルに書き込めません。\r\n") +
+                          FileName + u' ' + why);
     }
     return FileResult{};
 }

@@ -4,6 +4,7 @@
 #include "IZelkDataFileIO.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 
@@ -33,8 +34,14 @@ public:
     // Header and segment lines of a figure (each ending in CR LF), formatted in one pass.
     static QByteArray FormatBody(const CZelkData& data);
 
-    static QString LoadErrorTitle() { return QStringLiteral("データ読み込みエラー"); }
-    static QString SaveErrorTitle() { return QStringLiteral("データ書き込みエラー"); }
+    static QString LoadErrorTitle() {
+        return QCoreApplication::translate("CZelkDataFileIOStratety_Ver100",
+                                           "データ読み込みエラー");
+    }
+    static QString SaveErrorTitle() {
+        return QCoreApplication::translate("CZelkDataFileIOStratety_Ver100",
+                                           "データ書き込みエラー");
+    }
 
 private:
     CZelkData* data_ = nullptr;

@@ -9,7 +9,7 @@ source="$2"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$source/translations/zelk_en.ts" "$work/"
-"$lupdate" -silent "$source/app" -ts "$work/zelk_en.ts" -no-obsolete -locations none
+"$lupdate" -silent "$source/app" "$source/model" -ts "$work/zelk_en.ts" -no-obsolete -locations none
 # (grep finds nothing when all is translated: not a failure.)
 unfinished=$( (grep -B2 'type="unfinished"' "$work/zelk_en.ts" || true) |
     sed -n 's/.*<source>\(.*\)<\/source>.*/\1/p')

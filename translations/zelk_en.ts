@@ -360,6 +360,67 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
     </message>
 </context>
 <context>
+    <name>CZelkDataFileIOStratety_Ver100</name>
+    <message>
+        <source>ファイルが見つかりません。<byte value="xd"/>
+</source>
+        <translation>The file was not found.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>通常のファイルではないため読み込めません。<byte value="xd"/>
+</source>
+        <translation>This is not a regular file; it cannot be read.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎるため読み込めません（図形ファイルは %1 MB までです）。<byte value="xd"/>
+</source>
+        <translation>The file is too large to be read (a figure file is at most %1 MB).<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めません。<byte value="xd"/>
+</source>
+        <translation>The file cannot be read.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>ファイルにこれ以上データがありません。</source>
+        <translation>The file has no more data.</translation>
+    </message>
+    <message>
+        <source>型が一致しません。(線の数: &quot;%1&quot;)<byte value="xd"/>
+</source>
+        <translation>Type mismatch. (number of lines: "%1")<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>オーバーフローしました。(線の数 %1 は上限 32767 を超えています)<byte value="xd"/>
+</source>
+        <translation>Overflow. (%1 lines is more than the limit of 32767)<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>オーバーフローしました。(線の数 %1 は 32767 を超えています)</source>
+        <translation>Overflow. (%1 lines is more than 32767)</translation>
+    </message>
+    <message>
+        <source>ファイルに書き込めません。<byte value="xd"/>
+</source>
+        <translation>The file cannot be written.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>データ読み込みエラー</source>
+        <translation>Error reading the data</translation>
+    </message>
+    <message>
+        <source>データ書き込みエラー</source>
+        <translation>Error writing the data</translation>
+    </message>
+</context>
+<context>
     <name>CZelkProController</name>
     <message>
         <source>線の挿入</source>
@@ -430,6 +491,49 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
 本当によろしいですか？</source>
         <translation>Line %1 is about to be deleted.<byte value="xd"/>
 Are you sure?</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingSheet</name>
+    <message>
+        <source>正面図</source>
+        <translation>Front view</translation>
+    </message>
+    <message>
+        <source>平面図</source>
+        <translation>Top view</translation>
+    </message>
+    <message>
+        <source>右側面図</source>
+        <translation>Right side view</translation>
+    </message>
+    <message>
+        <source>等角図</source>
+        <translation>Isometric view</translation>
+    </message>
+    <message>
+        <source>ファイル名：</source>
+        <translation>File name: </translation>
+    </message>
+    <message>
+        <source>（無題）</source>
+        <translation>(untitled)</translation>
+    </message>
+    <message>
+        <source>日付：</source>
+        <translation>Date: </translation>
+    </message>
+    <message>
+        <source>尺度 </source>
+        <translation>Scale </translation>
+    </message>
+    <message>
+        <source>（単位 mm）</source>
+        <translation> (unit mm)</translation>
+    </message>
+    <message>
+        <source>第三角法&#x3000;立体ゼルク</source>
+        <translation>Third-angle projection  zelk</translation>
     </message>
 </context>
 <context>
@@ -576,7 +680,7 @@ Are you sure?</translation>
     </message>
     <message>
         <source>3D モデルとして読み込めませんでした（読み込みの答えが壊れています）。</source>
-        <translation>The file could not be read as a 3D model (the reader's answer is damaged).</translation>
+        <translation>The file could not be read as a 3D model (the reader&apos;s answer is damaged).</translation>
     </message>
     <message>
         <source>線分が見つかりませんでした。</source>

@@ -5,6 +5,7 @@
 #include "ExchangeText.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -121,13 +122,13 @@ QString DrawingSheet::ScaleText(double scale) {
 QString DrawingSheet::Label(View view) {
     switch (view) {
     case View::Front:
-        return QStringLiteral("正面図");
+        return QCoreApplication::translate("DrawingSheet", "正面図");
     case View::Top:
-        return QStringLiteral("平面図");
+        return QCoreApplication::translate("DrawingSheet", "平面図");
     case View::RightSide:
-        return QStringLiteral("右側面図");
+        return QCoreApplication::translate("DrawingSheet", "右側面図");
     case View::Isometric:
-        return QStringLiteral("等角図");
+        return QCoreApplication::translate("DrawingSheet", "等角図");
     }
     return QString();
 }
@@ -167,12 +168,14 @@ QByteArray DrawingSheet::Svg(const CZelkData& figure, const QString& fileName,
     }
     const QRectF title(kMargin, kHeight - kMargin - kTitleHeight, border.width(), kTitleHeight);
     const double column = title.width() / 4;
-    const QStringList fields{QStringLiteral("ファイル名：") +
-                                 (fileName.isEmpty() ? QStringLiteral("（無題）") : fileName),
-                             QStringLiteral("日付：") + date,
-                             QStringLiteral("尺度 ") + ScaleText(scale) +
-                                 QStringLiteral("（単位 mm）"),
-                             QStringLiteral("第三角法　立体ゼルク")};
+    const QStringList fields{
+        QCoreApplication::translate("DrawingSheet", "ファイル名：") +
+            (fileName.isEmpty() ? QCoreApplication::translate("DrawingSheet", "（無題）")
+                                : fileName),
+        QCoreApplication::translate("DrawingSheet", "日付：") + date,
+        QCoreApplication::translate("DrawingSheet", "尺度 ") + ScaleText(scale) +
+            QCoreApplication::translate("DrawingSheet", "（単位 mm）"),
+        QCoreApplication::translate("DrawingSheet", "第三角法　立体ゼルク")};
     for (int i = 0; i < fields.size(); ++i) {
         const QRectF box(title.left() + i * column, title.top(), column, title.height());
         painter.drawRect(box);
