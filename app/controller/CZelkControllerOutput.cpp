@@ -12,6 +12,7 @@
 #include "ctlZelkView.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 void CZelkController::ShowDataFileInfo() {
     context_.dialogs->Message(
@@ -183,5 +184,14 @@ void CZelkController::ShowThumbnailBrowser() {
 }
 
 void CZelkController::ShowHelp() {
-    context_.windows->ShowHelp(context_.Folders().Help());
+    // The page in the user's language, beside the Japanese one.
+    QString page = context_.Folders().Help();
+    if (context_.appData->Language() == QLatin1String("en")) {
+        const QString english =
+            QString(page).replace(QStringLiteral(".html"), QStringLiteral("_en.html"));
+        if (QFileInfo::exists(english)) {
+            page = english;
+        }
+    }
+    context_.windows->ShowHelp(page);
 }

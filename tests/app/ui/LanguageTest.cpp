@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "CZelkIniFileHandler.h"
+#include "HelpWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -89,6 +90,12 @@ TEST_F(Language, EnglishAtOnceAndJapaneseExactlyAsBefore) {
     EXPECT_FALSE(HasJapanese(Window().windowTitle())) << Window().windowTitle().toStdString();
     ASSERT_FALSE(dialogs.offeredExercises.empty());
     EXPECT_FALSE(HasJapanese(dialogs.offeredExercises.front().heading));
+
+    // The help page in English.
+    Send("SHOW_HELP");
+    EXPECT_TRUE(HelpWindow::Instance()->ShownFile().endsWith(QStringLiteral("/help/ZW33_en.html")))
+        << HelpWindow::Instance()->ShownFile().toStdString();
+    HelpWindow::Instance()->close();
 
     Send("LANGUAGE_JAPANESE");
     EXPECT_EQ(WindowTexts(Window()), japanese);
