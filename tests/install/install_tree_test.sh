@@ -22,7 +22,8 @@ for f in bin/zelk "$libdir" share/zelk/pic/ZelkSplash.bmp share/zelk/pic/ZelkVer
     share/applications/zelk.desktop share/mime/packages/zelk.xml \
     share/metainfo/io.github.zelk.Zelk.metainfo.xml \
     share/icons/hicolor/scalable/apps/zelk.svg share/icons/hicolor/48x48/apps/zelk.png \
-    share/icons/hicolor/256x256/apps/zelk.png share/man/man1/zelk.1.gz \
+    share/icons/hicolor/256x256/apps/zelk.png share/man/man1/zelk.1.gz share/man/ja/man1/zelk.1.gz \
+    share/zelk/help/ZW33_en.html \
     share/doc/zelk/copyright share/doc/zelk/changelog.gz; do
     [ -e "$usr/$f" ] || fail "missing $f"
 done
