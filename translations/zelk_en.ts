@@ -392,7 +392,7 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
     <message>
         <source>型が一致しません。(線の数: &quot;%1&quot;)<byte value="xd"/>
 </source>
-        <translation>Type mismatch. (number of lines: "%1")<byte value="xd"/>
+        <translation>Type mismatch. (number of lines: &quot;%1&quot;)<byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -1028,6 +1028,14 @@ Are you sure?</translation>
     <message>
         <source>新しい線</source>
         <translation>New Line</translation>
+    </message>
+    <message>
+        <source>原点</source>
+        <translation>Origin</translation>
+    </message>
+    <message>
+        <source>戻す</source>
+        <translation>Back</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,9 @@ void CZelkController::Boot() {
                                  SoundFile(QStringLiteral("Splash.wav")));
 
     ReadSettings();
+    // The language the settings name (Japanese unless English was chosen), before any
+    // text is shown; Qt's own dialogs follow.
+    ApplyLanguage(app.Language());
 
     window.SetFormSize(app.FormSize());
     window.SetDifficulty(app.Level());

@@ -43,6 +43,7 @@ public:
         CommandId command;
         int times;
         const char* toolTip;
+        const char* caption = nullptr; // a word beside the picture, or none
     };
     struct ProButtonRow {
         ProCommandId command;

@@ -93,9 +93,6 @@ bool Main_TheApp::Start() {
     appData_->SetFigure(figure_.get());
     context_.view = window_->View();
     const bool booted = controller_->Run(CommandId::BootZelk);
-    // The language the settings name (Japanese unless English was chosen); Qt's own
-    // dialogs follow.
-    controller_->ApplyLanguage(appData_->Language());
     // Only the start takes the figure read ahead.
     context_.preload = nullptr;
     preload_.reset();

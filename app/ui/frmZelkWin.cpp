@@ -255,7 +255,13 @@ void frmZelkWin::BuildSidePanel() {
         auto* button = new QToolButton(picSecondaryTools_);
         button->setObjectName(QStringLiteral("cmdToolBox%1").arg(i));
         button->setIcon(IconFactory::ToolBoxIcon(i));
-        button->setToolTip(MenuTable::Tr(MenuTable::ToolBox()[static_cast<size_t>(i)].toolTip));
+        const MenuTable::ToolBoxRow& row = MenuTable::ToolBox()[static_cast<size_t>(i)];
+        button->setToolTip(MenuTable::Tr(row.toolTip));
+        if (row.caption != nullptr) {
+            // The word beside the picture, in the user's language.
+            button->setText(MenuTable::Tr(row.caption));
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        }
         connect(button, &QToolButton::clicked, this, [this, i] { OnToolBox(i); });
         cmdToolBox_[static_cast<size_t>(i)] = button;
     }
@@ -477,7 +483,9 @@ void frmZelkWin::LayoutSidePanel() {
     for (int i = 0; i < 19; ++i) {
         QToolButton* button = cmdToolBox_[static_cast<size_t>(i)];
         button->setGeometry(places[i]);
-        button->setIconSize(QSize(std::max(places[i].width() - 4, 4), std::max(r - 6, 4)));
+        const bool worded = MenuTable::ToolBox()[static_cast<size_t>(i)].caption != nullptr;
+        button->setIconSize(worded ? QSize(std::max(r - 8, 4), std::max(r - 8, 4))
+                                   : QSize(std::max(places[i].width() - 4, 4), std::max(r - 6, 4)));
     }
 }
 
@@ -771,7 +779,11 @@ void frmZelkWin::Retranslate() {
         }
     }
     for (size_t i = 0; i < cmdToolBox_.size(); ++i) {
-        cmdToolBox_[i]->setToolTip(MenuTable::Tr(MenuTable::ToolBox()[i].toolTip));
+        const MenuTable::ToolBoxRow& row = MenuTable::ToolBox()[i];
+        cmdToolBox_[i]->setToolTip(MenuTable::Tr(row.toolTip));
+        if (row.caption != nullptr) {
+            cmdToolBox_[i]->setText(MenuTable::Tr(row.caption));
+        }
     }
     for (size_t i = 0; i < cmdProInterface_.size(); ++i) {
         const MenuTable::ProButtonRow& row = MenuTable::ProButtons()[i];

@@ -247,24 +247,22 @@ QImage IconPainter::ToolBox(int index, int scale) {
         }
         return pixmap;
     }
-    // The three actions: back to the origin, take back the last line, fix the point.
-    QImage pixmap = Canvas(96, 32, scale);
+    // The three actions, their words beside them (translated): back to the origin, take
+    // back the last line, fix the point.
+    QImage pixmap = Canvas(32, 32, scale);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     if (index == 10) {
         p.setPen(QPen(kInk, 2));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QPointF(14, 16), 7, 7);
-        p.drawPoint(QPointF(14, 16));
-        Text(p, QRectF(26, 0, 70, 32), QStringLiteral("原点"), kInk, 16, false);
+        p.drawEllipse(QPointF(16, 16), 8, 8);
+        p.drawPoint(QPointF(16, 16));
     } else if (index == 11) {
-        Arrow(p, QPointF(24, 16), QPointF(6, 16), QColor(200, 60, 40), 3);
-        Text(p, QRectF(26, 0, 70, 32), QStringLiteral("戻す"), kInk, 16, false);
+        Arrow(p, QPointF(27, 16), QPointF(6, 16), QColor(200, 60, 40), 3);
     } else {
         p.setPen(QPen(QColor(30, 150, 60), 4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(6, 16), QPointF(12, 23));
-        p.drawLine(QPointF(12, 23), QPointF(23, 8));
-        Text(p, QRectF(26, 0, 70, 32), QStringLiteral("決定"), kInk, 16, false);
+        p.drawLine(QPointF(6, 16), QPointF(13, 24));
+        p.drawLine(QPointF(13, 24), QPointF(26, 8));
     }
     return pixmap;
 }

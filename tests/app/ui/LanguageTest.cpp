@@ -115,6 +115,7 @@ TEST_F(Language, TheSettingsNameTheLanguageAtStart) {
     EXPECT_EQ(Window().findChild<QMenu*>(QStringLiteral("mnuHelp"))->title(),
               QStringLiteral("&Help"));
     EXPECT_EQ(AppData().Language(), QStringLiteral("en"));
+    EXPECT_FALSE(HasJapanese(Window().StatusText(1))) << "the greeting, said after the choice";
 
     app.reset();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
