@@ -293,6 +293,8 @@ void CZelkController::EnterNormalInterface() {
 void CZelkController::ApplyLanguage(const QString& language) {
     CAppData& app = *context_.appData;
     const QString chosen = Languages::Normalised(language);
+    const QString before =
+        context_.languages != nullptr ? context_.languages->Current() : app.Language();
     if (context_.languages != nullptr && !context_.languages->Apply(chosen)) {
         context_.dialogs->Message(
             QCoreApplication::translate(
@@ -305,7 +307,11 @@ void CZelkController::ApplyLanguage(const QString& language) {
                       app.Language() == QLatin1String("ja"));
     window.SetChecked(IMainWindow::CheckItem::LanguageEnglish,
                       app.Language() == QLatin1String("en"));
-    window.Retranslate();
+    // The window was built in Japanese: only another language changes its texts (a start
+    // in Japanese sets none of them again).
+    if (before != app.Language() || app.Language() != QLatin1String("ja")) {
+        window.Retranslate();
+    }
     // The status texts that stay on show are said again in the new language.
     ShowViewAngle(app.Longitude(), app.Latitude());
     UpdateTitle();
