@@ -143,7 +143,12 @@ QImage PaintToolBar(const QString& key, int scale) {
         Cube(p, 2);
     } else if (key == QLatin1String("cmdEqualAngleView")) {
         Cube(p, -1);
-        Text(p, QRectF(18, 18, 14, 14), QStringLiteral("等"), QColor(200, 60, 20), 11, false);
+        // Three equal axes at 120°: the isometric view, in any language.
+        const QPointF o(25, 25);
+        p.setPen(QPen(QColor(200, 60, 20), 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(o, o + QPointF(0, -6));
+        p.drawLine(o, o + QPointF(-5.2, 3));
+        p.drawLine(o, o + QPointF(5.2, 3));
     } else if (key == QLatin1String("cmdThirdAngleProjectionMethod")) {
         p.setPen(QPen(kInk, 1.5));
         p.setBrush(Qt::white);
