@@ -358,6 +358,10 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
         <source>線の削除</source>
         <translation>Delete Line</translation>
     </message>
+    <message>
+        <source>表示の言語を日本語にしました。</source>
+        <translation>The texts are in English now.</translation>
+    </message>
 </context>
 <context>
     <name>CZelkDataFileIOStratety_Ver100</name>

@@ -312,7 +312,12 @@ void CZelkController::ApplyLanguage(const QString& language) {
     if (before != app.Language() || app.Language() != QLatin1String("ja")) {
         window.Retranslate();
     }
-    // The status texts that stay on show are said again in the new language.
+    // The status texts that stay on show are said again in the new language (what panel 1
+    // said last gives way to the choice).
+    if (before != app.Language()) {
+        ShowCondition(
+            QCoreApplication::translate("CZelkController", "表示の言語を日本語にしました。"));
+    }
     ShowViewAngle(app.Longitude(), app.Latitude());
     UpdateTitle();
 }

@@ -130,3 +130,38 @@ TEST_F(Language, TheSettingsNameTheLanguageAtStart) {
 }
 
 } // namespace
+
+namespace {
+
+// With English chosen, every command of the table (each dialog declined or cancelled) says
+// nothing in Japanese: messages and their captions, the status bar, the title. The figure's
+// own comment is the user's text, not the program's.
+TEST_F(Language, EveryCommandSpeaksEnglish) {
+    dialogs.SetFailureHandler([](const QString&) {});
+    Send("LANGUAGE_ENGLISH");
+    const QString comment = Figure().Comment();
+    const auto own = [&comment](QString text) { return text.replace(comment, QString()); };
+    QStringList shown;
+    for (int i = 0; i <= static_cast<int>(CommandId::LanguageEnglish); ++i) {
+        const auto id = static_cast<CommandId>(i);
+        if (id == CommandId::BootZelk || id == CommandId::LanguageJapanese) {
+            continue;
+        }
+        const QString command = CZelkController::CommandText(id);
+        Controller().SetCommand(command);
+        Send("CONTINUOUS_TURN_STOP");
+        shown << command + QStringLiteral(" title: ") + Window().windowTitle()
+              << command + QStringLiteral(" status: ") + Window().StatusText(1)
+              << command + QStringLiteral(" angle: ") + Window().StatusText(2);
+    }
+    for (const ScriptedUserDialogs::Call& call : dialogs.calls) {
+        shown << QStringLiteral("dialog: ") + call.text
+              << QStringLiteral("caption: ") + call.caption;
+    }
+    for (const QString& text : shown) {
+        EXPECT_FALSE(HasJapanese(own(text))) << text.toStdString();
+    }
+    dialogs.ClearScript();
+}
+
+} // namespace
