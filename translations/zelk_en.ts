@@ -541,6 +541,13 @@ Are you sure?</translation>
     </message>
 </context>
 <context>
+    <name>DxfReader</name>
+    <message>
+        <source>DXF ファイルとして読めませんでした。</source>
+        <translation>The file could not be read as DXF.</translation>
+    </message>
+</context>
+<context>
     <name>ExchangeFormats</name>
     <message>
         <source>三面図と等角図の図面 SVG (*.svg)</source>
@@ -1043,6 +1050,25 @@ Are you sure?</translation>
     </message>
 </context>
 <context>
+    <name>ModelReader</name>
+    <message>
+        <source>3D モデルとして読み込めませんでした（形式が違うか、壊れています）。</source>
+        <translation>The file could not be read as a 3D model (another format, or damaged).</translation>
+    </message>
+    <message>
+        <source>点だけのモデルです（線も面もありません）。</source>
+        <translation>The model has points only (no lines, no faces).</translation>
+    </message>
+    <message>
+        <source>線分が %1 本を超えるため取り込めません（図形の上限です）。</source>
+        <translation>More than %1 segments: the model cannot be imported (the most a figure holds).</translation>
+    </message>
+    <message>
+        <source>線分が見つかりませんでした。</source>
+        <translation>No segments were found.</translation>
+    </message>
+</context>
+<context>
     <name>QtPrinter</name>
     <message>
         <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;ファイル名：&#x3000;</source>
@@ -1116,6 +1142,17 @@ Are you sure?</translation>
 （矢印キーかマウスで回せます）</source>
         <translation>
 (Turn it with the arrow keys or the mouse.)</translation>
+    </message>
+</context>
+<context>
+    <name>StlStream</name>
+    <message>
+        <source>STL の頂点が読めません：</source>
+        <translation>An STL vertex cannot be read: </translation>
+    </message>
+    <message>
+        <source>STL に面がありません。</source>
+        <translation>The STL file has no faces.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "SegmentCollector.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <array>
 #include <cmath>
@@ -240,7 +241,7 @@ bool DxfReader::Read(const QString& path, SegmentCollector& collector, QString& 
     Adapter adapter(collector);
     DL_Dxf dxf;
     if (!dxf.in(QFile::encodeName(path).toStdString(), &adapter)) {
-        error = QStringLiteral("DXF ファイルとして読めませんでした。");
+        error = QCoreApplication::translate("DxfReader", "DXF ファイルとして読めませんでした。");
         return false;
     }
     adapter.Finish();

@@ -1,5 +1,7 @@
 #include "ImportJob.h"
 
+#include "Languages.h"
+
 #include "CZelkData.h"
 #include "ModelReader.h"
 #include "SegmentCollector.h"
@@ -114,6 +116,12 @@ void ImportJob::Start(const QString& path, const FigureImporter::Options& option
         arguments << QStringLiteral("--z-up");
     }
     process_ = std::make_unique<QProcess>();
+    // The reader says why it failed in the user's language.
+    if (const QString translation = Languages::ProgramTranslation(); !translation.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("ZELK_TRANSLATION"), translation);
+        process_->setProcessEnvironment(environment);
+    }
     process_->setStandardInputFile(QProcess::nullDevice());
     // The library's own chatter must never fill a pipe nobody reads.
     process_->setStandardErrorFile(QProcess::nullDevice());

@@ -4,8 +4,10 @@
 #include "StlStream.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QTranslator>
 #include <assimp/Importer.hpp>
 #include <assimp/scene.h>
 #include <cstdlib>
@@ -153,11 +155,12 @@ const char* ModelReader::FailureWord(Failure failure) {
 
 ModelReader::Failure ModelReader::Read(const QString& path, SegmentCollector& collector,
                                        QString& error) {
-    const QString broken =
-        QStringLiteral("3D モデルとして読み込めませんでした（形式が違うか、壊れています）。");
+    const QString broken = QCoreApplication::translate(
+        "ModelReader", "3D モデルとして読み込めませんでした（形式が違うか、壊れています）。");
     const QByteArray head = Head(path);
     if (OnlyPoints(path, head)) {
-        error = QStringLiteral("点だけのモデルです（線も面もありません）。");
+        error = QCoreApplication::translate("ModelReader",
+                                            "点だけのモデルです（線も面もありません）。");
         return Failure::PointsOnly;
     }
     if (StlStream::Recognises(path)) {
@@ -187,23 +190,36 @@ ModelReader::Failure ModelReader::Read(const QString& path, SegmentCollector& co
         bool sawPoints = false;
         Collect(*scene, *scene->mRootNode, aiMatrix4x4(), collector, sawPoints, 0);
         if (collector.Segments().empty() && !collector.Overflowed() && sawPoints) {
-            error = QStringLiteral("点だけのモデルです（線も面もありません）。");
+            error = QCoreApplication::translate("ModelReader",
+                                                "点だけのモデルです（線も面もありません）。");
             return Failure::PointsOnly;
         }
     }
     if (collector.Overflowed()) {
-        error = QStringLiteral("線分が %1 本を超えるため取り込めません（図形の上限です）。")
+        error = QCoreApplication::translate(
+                    "ModelReader", "線分が %1 本を超えるため取り込めません（図形の上限です）。")
                     .arg(SegmentCollector::kLimit);
         return Failure::TooMany;
     }
     if (collector.Segments().empty()) {
-        error = QStringLiteral("線分が見つかりませんでした。");
+        error = QCoreApplication::translate("ModelReader", "線分が見つかりませんでした。");
         return Failure::NoSegments;
     }
     return Failure::None;
 }
 
 int ModelReader::WorkerMain(int argc, char** argv) {
+    // The editor names its translation when its user chose another language than Japanese.
+    int applicationArgc = argc;
+    std::unique_ptr<QCoreApplication> application;
+    QTranslator translator;
+    if (const QString translation = qEnvironmentVariable("ZELK_TRANSLATION");
+        !translation.isEmpty()) {
+        application = std::make_unique<QCoreApplication>(applicationArgc, argv);
+        if (translator.load(translation)) {
+            QCoreApplication::installTranslator(&translator);
+        }
+    }
     QString path;
     SegmentCollector::Options options;
     long long memoryMb = 0;

@@ -2,6 +2,7 @@
 
 #include "SegmentCollector.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <array>
 #include <cstring>
@@ -58,8 +59,8 @@ bool ReadAscii(QFile& file, SegmentCollector& collector, QString& error) {
         } else if (line.startsWith("vertex") && inLoop) {
             const QList<QByteArray> parts = line.simplified().split(' ');
             if (parts.size() != 4) {
-                error =
-                    QStringLiteral("STL の頂点が読めません：") + QString::fromLatin1(line.left(60));
+                error = QCoreApplication::translate("StlStream", "STL の頂点が読めません：") +
+                        QString::fromLatin1(line.left(60));
                 return false;
             }
             std::array<double, 3> p{};
@@ -67,7 +68,7 @@ bool ReadAscii(QFile& file, SegmentCollector& collector, QString& error) {
                 bool ok = false;
                 p[static_cast<size_t>(i)] = parts[i + 1].toDouble(&ok);
                 if (!ok) {
-                    error = QStringLiteral("STL の頂点が読めません：") +
+                    error = QCoreApplication::translate("StlStream", "STL の頂点が読めません：") +
                             QString::fromLatin1(line.left(60));
                     return false;
                 }
@@ -82,7 +83,7 @@ bool ReadAscii(QFile& file, SegmentCollector& collector, QString& error) {
         }
     }
     if (facets == 0) {
-        error = QStringLiteral("STL に面がありません。");
+        error = QCoreApplication::translate("StlStream", "STL に面がありません。");
         return false;
     }
     return true;

@@ -5,9 +5,21 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace {
+QString& CurrentTranslation() {
+    static QString file;
+    return file;
+}
+} // namespace
+
 Languages::Languages(const QString& translationsFolder) : folder_(translationsFolder) {}
 
+QString Languages::ProgramTranslation() {
+    return CurrentTranslation();
+}
+
 Languages::~Languages() {
+    CurrentTranslation().clear();
     for (QTranslator* translator : {program_.get(), qt_.get()}) {
         if (translator != nullptr) {
             QCoreApplication::removeTranslator(translator);
@@ -26,6 +38,7 @@ bool Languages::Apply(const QString& language) {
             translator->reset();
         }
     }
+    CurrentTranslation().clear();
     current_ = Normalised(language);
     const bool english = current_ == QLatin1String("en");
     // Qt's own dialogs (file, print, message box buttons) in the chosen language: English
@@ -45,6 +58,7 @@ bool Languages::Apply(const QString& language) {
         return false;
     }
     QCoreApplication::installTranslator(program.get());
+    CurrentTranslation() = program->filePath();
     program_ = std::move(program);
     return true;
 }

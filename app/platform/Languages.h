@@ -21,6 +21,9 @@ public:
     QString Current() const { return current_; }
 
     static QString Normalised(const QString& language);
+    // The program's translation file now in use ("" for Japanese): helper processes (the
+    // model reader) load it too, so that what they say reads in the same language.
+    static QString ProgramTranslation();
 
 private:
     QString folder_;

@@ -91,6 +91,17 @@ TEST_F(Language, EnglishAtOnceAndJapaneseExactlyAsBefore) {
     ASSERT_FALSE(dialogs.offeredExercises.empty());
     EXPECT_FALSE(HasJapanese(dialogs.offeredExercises.front().heading));
 
+    // The model reader, a process of its own, says why in English too.
+    WriteFigure(Data(QStringLiteral("points.obj")), "v 0 0 0\nv 1 0 0\n");
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    dialogs.ChooseImport(
+        UserDialogs::ImportChoice{Data(QStringLiteral("points.obj")), 1, false, false});
+    Send("IMPORT");
+    ASSERT_EQ(dialogs.calls.last().kind, ScriptedUserDialogs::Kind::Message);
+    EXPECT_TRUE(dialogs.calls.last().text.contains(QStringLiteral("points only")))
+        << dialogs.calls.last().text.toStdString();
+    EXPECT_FALSE(HasJapanese(dialogs.calls.last().text)) << dialogs.calls.last().text.toStdString();
+
     // The help page in English.
     Send("SHOW_HELP");
     EXPECT_TRUE(HelpWindow::Instance()->ShownFile().endsWith(QStringLiteral("/help/ZW33_en.html")))
