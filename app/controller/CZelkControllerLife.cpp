@@ -307,7 +307,12 @@ void CZelkController::WriteSettings() {
 }
 
 void CZelkController::ShowVersionDialog() {
-    context_.windows->ShowVersionDialog(context_.Folders().Pictures() +
-                                            QStringLiteral("/ZelkVersion.bmp"),
-                                        SoundFile(QStringLiteral("Splash.wav")));
+    // The picture in the user's language, when there is one.
+    const QString pictures = context_.Folders().Pictures();
+    QString picture = pictures + QStringLiteral("/ZelkVersion.bmp");
+    if (context_.appData->Language() == QLatin1String("en") &&
+        QFileInfo::exists(pictures + QStringLiteral("/ZelkVersion_en.bmp"))) {
+        picture = pictures + QStringLiteral("/ZelkVersion_en.bmp");
+    }
+    context_.windows->ShowVersionDialog(picture, SoundFile(QStringLiteral("Splash.wav")));
 }

@@ -110,7 +110,7 @@ void DrawPrism(QPainter& p, const QPointF& centre, double scale, const QColor& c
     }
 }
 
-QImage Picture(bool version) {
+QImage Picture(bool version, bool english = false) {
     QImage image(320, 240, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -139,11 +139,13 @@ QImage Picture(bool version) {
     small.setPixelSize(13);
     if (version) {
         p.drawText(QRectF(160, 40, 150, 40), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("立体ゼルク"));
+                   english ? QStringLiteral("zelk") : QStringLiteral("立体ゼルク"));
         p.setFont(small);
-        p.drawText(
-            QRectF(160, 82, 155, 100), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-            QStringLiteral("超簡易3D editor\nVersion 3.3\n\n線をつないで立体を\nつくりましょう"));
+        p.drawText(QRectF(160, 82, 155, 100), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                   english ? QStringLiteral("Super-simple\n3D editor\nVersion 3.3\n\nJoin lines\n"
+                                            "into solids")
+                           : QStringLiteral("超簡易3D editor\nVersion 3.3\n\n線をつないで立体を\n"
+                                            "つくりましょう"));
         // The bottom strip stays plain for the OK button.
         p.fillRect(QRectF(0, 192, 320, 48), QColor(0, 20, 8));
     } else {
@@ -216,6 +218,8 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder + QStringLiteral("/sound"));
     bool ok = Picture(false).save(folder + QStringLiteral("/pic/ZelkSplash.bmp"), "BMP");
     ok = Picture(true).save(folder + QStringLiteral("/pic/ZelkVersion.bmp"), "BMP") && ok;
+    // The version dialog when English is chosen.
+    ok = Picture(true, true).save(folder + QStringLiteral("/pic/ZelkVersion_en.bmp"), "BMP") && ok;
 
     const QString sound = folder + QStringLiteral("/sound/");
     // C major: C5 523, E5 659, G5 784, C6 1047.
