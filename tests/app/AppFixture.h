@@ -42,7 +42,8 @@ protected:
         ASSERT_TRUE(app->Start());
     }
 
-    // The pictures, sounds, help and exercises beside the built program, as an installation has them.
+    // The pictures, sounds, help and exercises beside the built program, as an installation has
+    // them.
     void InstallDataFiles() {
         const QDir built(QStringLiteral(ZELK_PROGRAM_DIR));
         for (const char* sub : {"pic", "sound", "help", "exercises", "translations"}) {

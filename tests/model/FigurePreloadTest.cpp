@@ -1,5 +1,5 @@
-#include "CZelkData.h"
 #include "FigurePreload.h"
+#include "CZelkData.h"
 
 #include <QFile>
 #include <QTemporaryDir>
