@@ -584,6 +584,30 @@ Are you sure?</translation>
         <source>フォルダ %1 を作れません。</source>
         <translation>The folder %1 cannot be made.</translation>
     </message>
+    <message>
+        <source>初級</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>中級</source>
+        <translation>Intermediate</translation>
+    </message>
+    <message>
+        <source>上級</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>特級</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>超特級</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>%1 第%2問</source>
+        <translation>%1, exercise %2</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseProgress</name>

@@ -24,8 +24,22 @@ void ListFolder(const QString& folder, bool own, std::vector<ExerciseLibrary::En
             continue;
         }
         const QString stem = QFileInfo(name).completeBaseName();
-        out.push_back({own ? QStringLiteral("own/") + stem : stem, level,
-                       figure.Comment().isEmpty() ? stem : figure.Comment(), path, own});
+        // A built-in one is titled by its level and number in the user's language (its
+        // comment says the same in Japanese); the user's own by the comment they gave it.
+        static const char* const kLevels[5] = {QT_TRANSLATE_NOOP("ExerciseLibrary", "初級"),
+                                               QT_TRANSLATE_NOOP("ExerciseLibrary", "中級"),
+                                               QT_TRANSLATE_NOOP("ExerciseLibrary", "上級"),
+                                               QT_TRANSLATE_NOOP("ExerciseLibrary", "特級"),
+                                               QT_TRANSLATE_NOOP("ExerciseLibrary", "超特級")};
+        bool numbered = false;
+        const int number = stem.mid(3).toInt(&numbered);
+        const QString title =
+            !own && numbered
+                ? QCoreApplication::translate("ExerciseLibrary", "%1 第%2問")
+                      .arg(QCoreApplication::translate("ExerciseLibrary", kLevels[level - 1]))
+                      .arg(number)
+                : (figure.Comment().isEmpty() ? stem : figure.Comment());
+        out.push_back({own ? QStringLiteral("own/") + stem : stem, level, title, path, own});
     }
 }
 

@@ -89,7 +89,9 @@ TEST_F(Language, EnglishAtOnceAndJapaneseExactlyAsBefore) {
     }
     EXPECT_FALSE(HasJapanese(Window().windowTitle())) << Window().windowTitle().toStdString();
     ASSERT_FALSE(dialogs.offeredExercises.empty());
-    EXPECT_FALSE(HasJapanese(dialogs.offeredExercises.front().heading));
+    for (const UserDialogs::ExerciseCard& card : dialogs.offeredExercises) {
+        EXPECT_FALSE(HasJapanese(card.heading + card.title)) << card.title.toStdString();
+    }
 
     // The model reader, a process of its own, says why in English too.
     WriteFigure(Data(QStringLiteral("points.obj")), "v 0 0 0\nv 1 0 0\n");
