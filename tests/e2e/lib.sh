@@ -99,9 +99,10 @@ wait_title() {
     return 1
 }
 
-# Waits until the program has ended by itself.
+# Waits until the program has ended by itself (up to a minute: a sanitizer build on a busy
+# machine takes its time to write its files and end; the wait ends as soon as it has).
 wait_exit() {
-    for _ in $(seq 100); do
+    for _ in $(seq 600); do
         kill -0 "$zelk_pid" 2>/dev/null || { zelk_pid=""; return 0; }
         sleep 0.1
     done
