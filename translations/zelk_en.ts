@@ -612,8 +612,8 @@ Are you sure?</translation>
 <context>
     <name>ExerciseProgress</name>
     <message>
-        <source>解けた %1:%2</source>
-        <translation>solved %1:%2</translation>
+        <source>解けた %1</source>
+        <translation>solved %1</translation>
     </message>
 </context>
 <context>

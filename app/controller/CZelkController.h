@@ -187,6 +187,8 @@ private:
     void MakeExercise();
     // The target's three views in the panes; hint: the learner's laid over them.
     void ShowExercisePanes(bool hint);
+    // True, after saying why, when no exercise is being solved.
+    bool NoExercise(const QString& why);
     // Leaves the exercise (another figure was put in place): the panes show the view again.
     void EndExercise();
 

@@ -27,11 +27,6 @@ QString OwnHeading() {
     return QCoreApplication::translate("CZelkController", "自分の問題");
 }
 
-QString Elapsed(qint64 ms) {
-    const qint64 seconds = ms / 1000;
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar(u'0'));
-}
-
 } // namespace
 
 QString CZelkController::ExerciseId() const {
@@ -40,7 +35,8 @@ QString CZelkController::ExerciseId() const {
 
 void CZelkController::ChooseExercise() {
     const AppFolders& folders = context_.Folders();
-    const std::vector<ExerciseLibrary::Entry> entries = ExerciseLibrary::List(folders);
+    std::vector<std::unique_ptr<CZelkData>> figures;
+    const std::vector<ExerciseLibrary::Entry> entries = ExerciseLibrary::List(folders, &figures);
     if (entries.empty()) {
         context_.dialogs->Message(
             QCoreApplication::translate("CZelkController", "問題が見つかりません。\r\n") +
@@ -51,17 +47,14 @@ void CZelkController::ChooseExercise() {
     ExerciseProgress progress(ExerciseProgress::PathBeside(folders.SettingsFile()));
     progress.Load();
     std::vector<UserDialogs::ExerciseCard> cards;
-    std::vector<std::unique_ptr<CZelkData>> figures;
-    for (const ExerciseLibrary::Entry& entry : entries) {
-        auto figure = std::make_unique<CZelkData>();
-        figure->Load(entry.path);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const ExerciseLibrary::Entry& entry = entries[i];
         const QString heading =
             entry.own ? OwnHeading()
                       : ZelkStates::Tr(
                             ZelkStates::Levels()[static_cast<size_t>(entry.level - 1)].caption);
-        cards.push_back({heading, entry.title, ExerciseViews::Card(*figure, QSize(120, 90)),
+        cards.push_back({heading, entry.title, ExerciseViews::Card(*figures[i], QSize(120, 90)),
                          ExerciseProgress::Note(progress.Get(entry.id))});
-        figures.push_back(std::move(figure));
     }
     const std::optional<int> chosen = context_.dialogs->ChooseExercise(cards);
     if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(entries.size())) {
@@ -134,13 +127,18 @@ void CZelkController::EndExercise() {
     }
 }
 
+bool CZelkController::NoExercise(const QString& why) {
+    if (exercise_) {
+        return false;
+    }
+    context_.dialogs->Message(why, QString(), UserDialogs::Buttons::Ok);
+    return true;
+}
+
 void CZelkController::CheckExercise() {
-    if (!exercise_) {
-        context_.dialogs->Message(
-            QCoreApplication::translate(
-                "CZelkController",
-                "答え合わせをするには、まず「練習」の「問題を選ぶ…」で問題を選んでください。"),
-            QString(), UserDialogs::Buttons::Ok);
+    if (NoExercise(QCoreApplication::translate(
+            "CZelkController",
+            "答え合わせをするには、まず「練習」の「問題を選ぶ…」で問題を選んでください。"))) {
         return;
     }
     const ThirdAngleCheck::Result result =
@@ -158,7 +156,7 @@ void CZelkController::CheckExercise() {
         } else {
             progress.Solve(exercise_->entry.id, ms);
             text = QCoreApplication::translate("CZelkController", "正解です！　かかった時間 %1")
-                       .arg(Elapsed(ms));
+                       .arg(ExerciseProgress::Time(ms));
         }
         if (!result.sameFigure) {
             text += QCoreApplication::translate(
@@ -194,11 +192,8 @@ void CZelkController::CheckExercise() {
 }
 
 void CZelkController::ShowExerciseHint() {
-    if (!exercise_) {
-        context_.dialogs->Message(
-            QCoreApplication::translate("CZelkController",
-                                        "ヒントは練習問題を解いているときに使えます。"),
-            QString(), UserDialogs::Buttons::Ok);
+    if (NoExercise(QCoreApplication::translate("CZelkController",
+                                               "ヒントは練習問題を解いているときに使えます。"))) {
         return;
     }
     if (!context_.appData->ThirdAngleProjectionMethodMode()) {
@@ -213,11 +208,8 @@ void CZelkController::ShowExerciseHint() {
 }
 
 void CZelkController::ShowExerciseAnswer() {
-    if (!exercise_) {
-        context_.dialogs->Message(
-            QCoreApplication::translate("CZelkController",
-                                        "答えは練習問題を解いているときに見られます。"),
-            QString(), UserDialogs::Buttons::Ok);
+    if (NoExercise(QCoreApplication::translate("CZelkController",
+                                               "答えは練習問題を解いているときに見られます。"))) {
         return;
     }
     exercise_->revealed = true;

@@ -10,7 +10,8 @@
 
 namespace {
 
-void ListFolder(const QString& folder, bool own, std::vector<ExerciseLibrary::Entry>& out) {
+void ListFolder(const QString& folder, bool own, std::vector<ExerciseLibrary::Entry>& out,
+                std::vector<std::unique_ptr<CZelkData>>* figures) {
     QStringList names = QDir(folder).entryList({QStringLiteral("L*.zlk")}, QDir::Files);
     std::sort(names.begin(), names.end());
     for (const QString& name : names) {
@@ -19,7 +20,8 @@ void ListFolder(const QString& folder, bool own, std::vector<ExerciseLibrary::En
             continue;
         }
         const QString path = folder + u'/' + name;
-        CZelkData figure;
+        auto read = std::make_unique<CZelkData>();
+        CZelkData& figure = *read;
         if (!figure.Load(path) || figure.NumberOfLines() == 0) {
             continue;
         }
@@ -40,6 +42,9 @@ void ListFolder(const QString& folder, bool own, std::vector<ExerciseLibrary::En
                       .arg(number)
                 : (figure.Comment().isEmpty() ? stem : figure.Comment());
         out.push_back({own ? QStringLiteral("own/") + stem : stem, level, title, path, own});
+        if (figures != nullptr) {
+            figures->push_back(std::move(read));
+        }
     }
 }
 
@@ -61,11 +66,12 @@ int ExerciseLibrary::LevelOf(const QString& fileName) {
     return level >= 1 && level <= 5 ? level : 0;
 }
 
-std::vector<ExerciseLibrary::Entry> ExerciseLibrary::List(const AppFolders& folders) {
+std::vector<ExerciseLibrary::Entry>
+ExerciseLibrary::List(const AppFolders& folders, std::vector<std::unique_ptr<CZelkData>>* figures) {
     std::vector<Entry> entries;
-    ListFolder(BuiltInFolder(folders), false, entries);
+    ListFolder(BuiltInFolder(folders), false, entries, figures);
     // Built-in ones by level (their names already sort so); the user's own after them.
-    ListFolder(OwnFolder(folders), true, entries);
+    ListFolder(OwnFolder(folders), true, entries, figures);
     return entries;
 }
 

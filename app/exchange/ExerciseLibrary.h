@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class AppFolders;
@@ -24,7 +25,9 @@ public:
     static QString OwnFolder(const AppFolders& folders);
     // Built-in ones by level and name, then the user's own by name; files that cannot be
     // read, or are empty, are left out.
-    static std::vector<Entry> List(const AppFolders& folders);
+    // figures, when given, receives each entry's figure as read (one for each entry).
+    static std::vector<Entry> List(const AppFolders& folders,
+                                   std::vector<std::unique_ptr<CZelkData>>* figures = nullptr);
     // Keeps figure as an exercise of the user's own at level; the new file's path, or ""
     // with why when it could not be written.
     static QString AddOwn(const CZelkData& figure, int level, const AppFolders& folders,

@@ -2,6 +2,7 @@
 
 #include "CZelkData.h"
 #include "FigureView.h"
+#include "NumberText.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -31,19 +32,10 @@ void DrawingStyle(FigureRenderer& renderer) {
     style.figLineSize = 2;
 }
 
-// The smallest corner of a figure's lines.
+// The smallest corner of a figure's lines: the figure keeps it among its extents.
 FigureRenderer::Point Corner(const CZelkData& figure) {
     FigureRenderer::Point corner{};
-    bool first = true;
-    for (const CLine& l : figure.Lines()) {
-        for (const FigureRenderer::Point& p :
-             {FigureRenderer::Point{l.FromX, l.FromY, l.FromZ}, {l.ToX, l.ToY, l.ToZ}}) {
-            for (size_t i = 0; i < 3; ++i) {
-                corner[i] = first ? p[i] : std::min(corner[i], p[i]);
-            }
-            first = false;
-        }
-    }
+    NumberText::ToSingles(figure.GetMinPos(), corner.data(), 3);
     return corner;
 }
 

@@ -63,8 +63,10 @@ QString ExerciseProgress::Note(const Record& record) {
     if (!record.solved) {
         return {};
     }
-    const qint64 seconds = record.bestMs / 1000;
-    return QCoreApplication::translate("ExerciseProgress", "解けた %1:%2")
-        .arg(seconds / 60)
-        .arg(seconds % 60, 2, 10, QChar(u'0'));
+    return QCoreApplication::translate("ExerciseProgress", "解けた %1").arg(Time(record.bestMs));
+}
+
+QString ExerciseProgress::Time(qint64 ms) {
+    const qint64 seconds = ms / 1000;
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar(u'0'));
 }

@@ -29,6 +29,8 @@ public:
 
     // "解けた 1:23" (the best time as minutes:seconds), "" when not solved.
     static QString Note(const Record& record);
+    // A time as minutes:seconds ("1:23").
+    static QString Time(qint64 ms);
 
 private:
     QString path_;
