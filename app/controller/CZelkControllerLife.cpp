@@ -69,6 +69,9 @@ void CZelkController::Boot() {
     IMainWindow& window = *context_.window;
     ctlZelkView& view = *context_.view;
 
+    // Settings, loading, the mode and the standard view each redraw a figure that nobody
+    // sees yet (the window shows after the last picture): only the last picture is drawn.
+    holdDrawing_ = true;
     wavePlay_ = std::make_unique<CWavePlay>(*context_.sound);
     keyHandler_ = std::make_unique<CKeyHandler>(context_);
 
@@ -98,9 +101,6 @@ void CZelkController::Boot() {
     view.SetAxisLineSize(app.AxisLineSize());
     view.SetSubAxisLineSize(app.SubAxisLineSize());
 
-    // Loading, the mode and the standard view each redraw a figure that nobody sees yet
-    // (the window shows after the last picture): only the last picture is drawn.
-    holdDrawing_ = true;
     CFileHandling files(*context_.dialogs);
     if (!context_.arguments.isEmpty()) {
         const QString commandLine = CommandLineFile(context_.arguments);

@@ -268,7 +268,7 @@ void CZelkController::ApplyDifficulty(DifficultyLevel level) {
                      static_cast<float>(app.MaxSize() * 2));
         context_.view->SetRatio(app.Ratio());
     }
-    context_.view->Draw();
+    DrawView();
 }
 
 void CZelkController::EnterProInterface() {

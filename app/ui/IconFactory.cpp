@@ -83,3 +83,7 @@ QIcon IconFactory::ToolBoxIcon(int index) {
 QIcon IconFactory::TurnIcon(int direction) {
     return Picture(QStringLiteral("turn%1").arg(direction));
 }
+
+QIcon IconFactory::MenuExtensionIcon() {
+    return Picture(QStringLiteral("menuExtension"));
+}

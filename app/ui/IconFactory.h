@@ -15,6 +15,9 @@ public:
     static QIcon ToolBoxIcon(int index);
     // A turning arrow: 0 up, 1 left, 2 right, 3 down.
     static QIcon TurnIcon(int direction);
+    // The menu bar's button for menus that do not fit (the style's own icon would search
+    // the icon themes while the window is built).
+    static QIcon MenuExtensionIcon();
 
 private:
     static QIcon Picture(const QString& name);

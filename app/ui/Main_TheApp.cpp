@@ -9,6 +9,7 @@
 #include "CZelkProController.h"
 #include "CopySlots.h"
 #include "HoldingSoundBackend.h"
+#include "MenuBarStyle.h"
 #include "QtClipboard.h"
 #include "QtPrinter.h"
 #include "SafeFile.h"
@@ -84,6 +85,7 @@ bool Main_TheApp::Start() {
     context_.proController = proController_.get();
     appData_ = std::make_unique<CAppData>(context_.programFolder, context_.folders.Data());
     context_.appData = appData_.get();
+    MenuBarStyle::Install();
     window_ = std::make_unique<frmZelkWin>(context_);
     context_.window = window_.get();
     windows_ = std::make_unique<WindowFactory>(context_, window_.get());

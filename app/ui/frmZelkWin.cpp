@@ -58,10 +58,9 @@ frmZelkWin::frmZelkWin(AppContext& context)
         box->hide();
     }
 
-    // The style belongs to the menu bar (a widget does not own the style it is given).
-    auto* menuStyle = new MenuBarStyle;
-    menuStyle->setParent(menuBar());
-    menuBar()->setStyle(menuStyle);
+    // The program's style is in place before the menu bar is made (the start installs
+    // it before any widget).
+    MenuBarStyle::Install();
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
@@ -387,8 +386,17 @@ void frmZelkWin::SetFormSize(const QString& size) {
     LayoutProInterface();
     tlbToolBar_->setGeometry(0, 0, scaleWidth_, ToolBarHeight());
     SizeViewSingle();
-    view_->Draw();
+    DrawView();
     update();
+}
+
+// Through the controller, which holds the pictures nobody sees while the program starts.
+void frmZelkWin::DrawView() {
+    if (context_.controller != nullptr) {
+        context_.controller->DrawView();
+    } else {
+        view_->Draw();
+    }
 }
 
 void frmZelkWin::SizeViewSingle() {
@@ -407,10 +415,14 @@ void frmZelkWin::LayoutStatusBar() {
                                       kStatusBarHeight);
     panels_[0]->setGeometry(0, 0, scaleWidth_ - side, kStatusBarHeight);
     panels_[1]->setGeometry(scaleWidth_ - side, 0, side, kStatusBarHeight);
+    statusBarPlaced_ = true;
     FitStatusPanels();
 }
 
 void frmZelkWin::FitStatusPanels() {
+    if (!statusBarPlaced_) {
+        return;
+    }
     QLabel* explanation = panels_[0];
     QLabel* angle = panels_[1];
     const int total = explanation->width() + angle->width();
@@ -428,10 +440,34 @@ void frmZelkWin::FitStatusPanels() {
     for (QLabel* panel : {explanation, angle}) {
         QFont font = sbrCurrentCondition_->font();
         const int room = panel->width() - chrome(panel);
-        // A smaller font until the whole text shows (not below 7 pixels).
-        int pixels = QFontInfo(font).pixelSize();
-        while (pixels > 7 && QFontMetrics(font).horizontalAdvance(panel->text()) > room) {
-            font.setPixelSize(--pixels);
+        // The largest font, down to 7 pixels, at which the whole text shows. Every size
+        // tried loads fonts, so the first try is the size the width scales to.
+        const int normalPixels = QFontInfo(font).pixelSize();
+        const auto fits = [&font, panel, room](int pixels) {
+            font.setPixelSize(pixels);
+            return QFontMetrics(font).horizontalAdvance(panel->text()) <= room;
+        };
+        int pixels = normalPixels;
+        if (pixels > kSmallestStatusPixels && !fits(pixels)) {
+            const int advance =
+                QFontMetrics(sbrCurrentCondition_->font()).horizontalAdvance(panel->text());
+            pixels = std::clamp(normalPixels * room / std::max(advance, 1), kSmallestStatusPixels,
+                                normalPixels - 1);
+            if (fits(pixels)) {
+                while (pixels + 1 < normalPixels && fits(pixels + 1)) {
+                    ++pixels;
+                }
+            } else {
+                while (pixels > kSmallestStatusPixels) {
+                    if (fits(--pixels)) {
+                        break;
+                    }
+                }
+            }
+        }
+        font = sbrCurrentCondition_->font();
+        if (pixels != normalPixels) {
+            font.setPixelSize(pixels);
         }
         panel->setFont(font);
     }
@@ -549,7 +585,7 @@ void frmZelkWin::SetTAPMMode() {
     picTopView_->move(0, view_->y());
     picFrontView_->move(0, view_->y() + view_->height());
     picSideView_->move(view_->x(), picFrontView_->y());
-    view_->Draw();
+    DrawView();
 }
 
 void frmZelkWin::ResetTAPMMode() {
@@ -558,7 +594,7 @@ void frmZelkWin::ResetTAPMMode() {
         box->hide();
         box->setPixmap(QPixmap());
     }
-    view_->Draw();
+    DrawView();
 }
 
 void frmZelkWin::SetPanePicture(Pane pane, const QImage& picture) {

@@ -30,6 +30,8 @@ public:
     static constexpr int kSidePanelWidth = 150;
     static constexpr int kSidePanelMaxHeight = 300;
     static constexpr int kStatusBarHeight = 20;
+    // A status text shrinks to fit its panel, but not below this.
+    static constexpr int kSmallestStatusPixels = 7;
 
     explicit frmZelkWin(AppContext& context);
     ~frmZelkWin() override;
@@ -142,6 +144,8 @@ private:
     // The frame (outer size minus client size) the last size layout assumed.
     QSize layoutFrame_;
     bool threeViewLayout_ = false;
+    // The status panels have their places: before that, fitting their texts is wasted.
+    bool statusBarPlaced_ = false;
     // Said in the status bar when a size did not fit on the screen.
     QString sizeNote_;
     // The note as status panel 1 shows it, and the text it replaced there.
@@ -150,6 +154,7 @@ private:
     // The status panels: the angle panel as wide as its widest text, the other the rest;
     // a text too long for its panel is set in a smaller font.
     void FitStatusPanels();
+    void DrawView();
     QString formSize_ = QStringLiteral("800x400");
     int nominalWidth_ = 800;
     int nominalHeight_ = 400;

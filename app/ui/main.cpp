@@ -2,9 +2,9 @@
 // module, which creates the shared instances and boots the controller.
 #include "CZelkController.h"
 #include "CommandLineExchange.h"
+#include "DeferredSoundBackend.h"
 #include "ExchangeFormats.h"
 #include "Main_TheApp.h"
-#include "QtSoundBackend.h"
 #include "QtUserDialogs.h"
 #include "SignalWatcher.h"
 #include "SystemClock.h"
@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QSessionManager>
 #include <cmath>
 #include <csignal>
@@ -144,7 +145,12 @@ int main(int argc, char** argv) {
         return CommandLineExchange::Import(line.importFrom, line.files.first(), line.scale,
                                            line.toOrigin, line.zUp, stdout, stderr);
     }
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication application(argc, argv);
+    // The sound library opens on another core while the window is built.
+    DeferredSoundBackend sound;
+    // Sound ends before the application object it belongs to.
+    const auto endSound = qScopeGuard([&sound] { sound.Release(); });
     // The default caption of message boxes; no display name, which would be appended
     // to every window title.
     QApplication::setApplicationName(QStringLiteral("立体ゼルク"));
@@ -152,7 +158,6 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtUserDialogs dialogs;
-    QtSoundBackend sound;
     SystemClock clock;
     Main_TheApp app(QApplication::applicationDirPath(), arguments, dialogs, sound, clock,
                     [] { QApplication::exit(0); });

@@ -214,6 +214,17 @@ QImage IconPainter::Turn(int direction, int scale) {
     return pixmap;
 }
 
+QImage IconPainter::MenuExtension(int scale) {
+    QImage pixmap = Canvas(16, 16, scale);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kInk, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (double x : {4.5, 9.0}) {
+        p.drawPolyline(QPolygonF({QPointF(x, 4), QPointF(x + 4, 8), QPointF(x, 12)}));
+    }
+    return pixmap;
+}
+
 QImage IconPainter::ToolBox(int index, int scale) {
     if (index >= 0 && index <= 3) {
         return Turn(index, scale);
@@ -305,6 +316,7 @@ bool IconPainter::WriteAll(const QString& folder) {
         pictures.emplace_back(QStringLiteral("turn%1").arg(i),
                               [i](int scale) { return Turn(i, scale); });
     }
+    pictures.emplace_back(QStringLiteral("menuExtension"), &MenuExtension);
     QDir().mkpath(folder);
     QString list = QStringLiteral("<RCC>\n  <qresource prefix=\"/toolicons\">\n");
     bool ok = true;

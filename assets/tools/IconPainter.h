@@ -16,6 +16,8 @@ public:
     static QImage ToolBox(int index, int scale);
     // A turning arrow: 0 up, 1 left, 2 right, 3 down.
     static QImage Turn(int direction, int scale);
+    // The menu bar's button for the menus that do not fit: a double chevron, 16 pixels.
+    static QImage MenuExtension(int scale);
 
     // Every picture as PNG files (name.png and name@2x.png) in folder, with the resource
     // list "toolicons.qrc" naming them; false when one cannot be written.

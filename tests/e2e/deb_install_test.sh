@@ -55,6 +55,7 @@ choose_quit
 answer '^立体ゼルク$' y
 answer '^超簡易3D editor 立体ゼルク Version 3\.3$' y
 wait_exit || fail "the program did not end"
+! grep -q "no sound" "$work/run1.log" || fail "the installed program did not find its sound library"
 
 [ -s "$home/.config/zelk/ZelkWin33.ini" ] || fail "no settings in ~/.config/zelk"
 [ -s "$home/.local/share/zelk/data/zelk01.zlk" ] || fail "no data in ~/.local/share/zelk/data"

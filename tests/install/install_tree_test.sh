@@ -33,6 +33,12 @@ done
 readelf -d "$usr/bin/zelk" | grep -q "RUNPATH.*\[\\\$ORIGIN/\.\./${libdir%/*}\]" ||
     fail "no RUNPATH to the program's own library folder"
 readelf -d "$usr/$libdir" | grep -q 'SONAME.*libctlZelkView.so.1' || fail "wrong soname"
+# Sound comes from a library of the program's own, opened while the window is built: the
+# program itself links no multimedia library (they would hold up every start).
+sound="$usr/${libdir%/*}/libzelkSound.so"
+[ -e "$sound" ] || fail "the sound library is not beside the view library"
+readelf -d "$sound" | grep -q 'NEEDED.*libQt6Multimedia' || fail "the sound library links no Qt Multimedia"
+! readelf -d "$usr/bin/zelk" | grep -q 'NEEDED.*Multimedia' || fail "the program links Qt Multimedia"
 file "$usr/share/icons/hicolor/48x48/apps/zelk.png" | grep -q '48 x 48' || fail "48-pixel icon"
 file "$usr/share/icons/hicolor/256x256/apps/zelk.png" | grep -q '256 x 256' || fail "256-pixel icon"
 

@@ -1,5 +1,6 @@
 #include "CWavePlay.h"
 #include "CZelkData.h"
+#include "DeferredSoundBackend.h"
 #include "ModelNotice.h"
 #include "QtSoundBackend.h"
 #include "QtUserDialogs.h"
@@ -49,6 +50,28 @@ TEST(QtSoundBackend, ReadsCueLengthsAndNeverHangs) {
     player.Play(dir.filePath("missing.wav"), "SYNC");
     player.Play(dir.filePath("missing.wav"), "ASYNC");
     EXPECT_EQ(backend.CurrentSource(), wav) << "a missing file is silent";
+}
+
+// The sound library opens on a thread of its own; a cue asked for before it is open waits
+// for it, and without the library every cue is silent (the program goes on).
+TEST(DeferredSoundBackend, PlaysThroughTheLibraryOnceOpenOrStaysSilent) {
+    const QString wav = QStringLiteral(ZELK_PROGRAM_DIR "/sound/Turn.wav");
+    DeferredSoundBackend library(QStringLiteral(ZELK_PROGRAM_DIR "/libzelkSound.so"));
+    library.PlayAsync(wav);
+    SoundBackend* backend = library.Backend();
+    ASSERT_NE(backend, nullptr) << "the library built beside the program opens";
+    library.PlaySync(wav);
+    EXPECT_EQ(library.Backend(), backend) << "opened once";
+    library.Release();
+    EXPECT_EQ(library.Backend(), nullptr) << "no cue after the end";
+    library.PlayAsync(wav);
+
+    DeferredSoundBackend missing(QStringLiteral("/nonexistent/libzelkSound.so"));
+    missing.PlaySync(wav);
+    missing.PlayAsync(wav);
+    EXPECT_EQ(missing.Backend(), nullptr);
+    // Ended before the first cue: the opening is waited for, not left running.
+    DeferredSoundBackend unused(QStringLiteral(ZELK_PROGRAM_DIR "/libzelkSound.so"));
 }
 
 TEST(ScriptedUserDialogs, RecordsEveryCallAndAnswersFromItsScript) {

@@ -80,11 +80,23 @@ TEST_F(Screens, FilesKeepTheirPixelSizesAtAnyScale) {
 }
 
 TEST_F(Screens, EveryStatusPanelShowsItsWholeText) {
+    // The whole text, in the largest font it fits in (the normal one when it fits).
     auto panelShowsAll = [this](int panel) {
         auto* label = Window().findChild<QLabel*>(panel == 1 ? QStringLiteral("sbrExplanation")
                                                              : QStringLiteral("sbrAngle"));
-        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
-        return needed <= label->contentsRect().width();
+        const int room = label->contentsRect().width();
+        const auto needed = [label](const QFont& font) {
+            return QFontMetrics(font).horizontalAdvance(label->text());
+        };
+        const QFont normal = Window().findChild<QWidget*>("sbrCurrentCondition")->font();
+        const int pixels = QFontInfo(label->font()).pixelSize();
+        const int normalPixels = QFontInfo(normal).pixelSize();
+        QFont larger = normal;
+        larger.setPixelSize(pixels + 1);
+        const bool largest = pixels == normalPixels
+                                 ? label->font() == normal
+                                 : pixels < normalPixels && needed(larger) > room;
+        return needed(label->font()) <= room && largest;
     };
     for (const char* size : {"640x480", "800x400", "800x600", "1024x768"}) {
         Send(size);
@@ -97,7 +109,10 @@ TEST_F(Screens, EveryStatusPanelShowsItsWholeText) {
              {QStringLiteral("さあ、立体ゼルクをはじめましょう！   <2026/12/08>"),
               QStringLiteral("ポインタの位置 【 -1000 , -1000 , -1000 】"),
               QStringLiteral("18 本の線分を取り込みました（重複 18 本をまとめ、長さ 0 の 0 "
-                             "本を除きました）")}) {
+                             "本を除きました）"),
+              QStringLiteral("36 枚の絵を /home/learner/.local/share/zelk/data/ に "
+                             "_ANIME001.bmp から _ANIME036.bmp として書き出しました。"),
+              QStringLiteral("終点の X 座標「12345678901234567890」が数ではありません。")}) {
             Controller().ShowCondition(text);
             EXPECT_TRUE(panelShowsAll(1)) << size << " " << text.toStdString();
         }

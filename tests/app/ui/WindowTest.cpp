@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "IconFactory.h"
 #include "MenuTable.h"
 #include <QMenu>
 #include <QMenuBar>
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -102,9 +104,15 @@ TEST_F(MainWindow, ButtonsAndMenusSendTheirCommands) {
 }
 
 // Every tool bar and side button shows its picture, painted at build time, with a sharp
-// twice-as-large one for 2x screens; a picture is not blank.
+// twice-as-large one for 2x screens; a picture is not blank. So does the menu bar's button
+// for menus that do not fit (the program's style gives it the program's own picture).
 TEST_F(MainWindow, EveryButtonHasItsPictureAt1xAnd2x) {
-    std::vector<QAbstractButton*> buttons;
+    auto* extension = Window().menuBar()->findChild<QToolButton*>(
+        QStringLiteral("qt_menubar_ext_button"), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(extension, nullptr);
+    EXPECT_EQ(extension->icon().pixmap(QSize(16, 16), 2.0).toImage(),
+              IconFactory::MenuExtensionIcon().pixmap(QSize(16, 16), 2.0).toImage());
+    std::vector<QAbstractButton*> buttons{extension};
     for (const MenuTable::ToolRow& row : MenuTable::ToolBar()) {
         if (row.name != nullptr) {
             buttons.push_back(Window().ToolBarButton(row.name));
@@ -190,6 +198,8 @@ TEST_F(MainWindow, ClosingAsksAndOnlyFinEnds) {
 
 TEST_F(MainWindow, BootShowsTheBuiltInFigureInTheIsometricView) {
     EXPECT_TRUE(Window().isVisible());
+    // Settings, figure, mode and view are applied before the one picture is drawn.
+    EXPECT_EQ(View().DrawCount(), 1);
     EXPECT_EQ(Figure().NumberOfLines(), 15);
     EXPECT_EQ(AppData().FileName(), QString());
     EXPECT_EQ(AppData().Longitude(), -45);

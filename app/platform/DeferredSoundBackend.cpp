@@ -1,0 +1,66 @@
+#include "DeferredSoundBackend.h"
+
+#include <QtGlobal>
+
+#include <dlfcn.h>
+
+namespace {
+using Create = SoundBackend* (*)();
+} // namespace
+
+DeferredSoundBackend::DeferredSoundBackend(QString library)
+    : opening_(std::async(std::launch::async, [library = std::move(library)] {
+          // Opened from the program's own code, so that the program's RUNPATH finds the
+          // library both in the build folder and where the package installs it.
+          Opened opened;
+          opened.handle = dlopen(library.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+          if (opened.handle == nullptr) {
+              opened.error = dlerror();
+          }
+          return opened;
+      })) {}
+
+// The library itself stays open until the program ends: the multimedia libraries keep
+// threads of their own.
+DeferredSoundBackend::~DeferredSoundBackend() {
+    Release();
+}
+
+void DeferredSoundBackend::Release() {
+    backend_.reset();
+    if (!settled_) {
+        settled_ = true;
+        opening_.wait();
+    }
+}
+
+SoundBackend* DeferredSoundBackend::Backend() {
+    if (settled_) {
+        return backend_.get();
+    }
+    settled_ = true;
+    const Opened opened = opening_.get();
+    if (opened.handle == nullptr) {
+        qWarning("zelk: no sound: %s", opened.error.constData());
+        return nullptr;
+    }
+    const auto create = reinterpret_cast<Create>(dlsym(opened.handle, "zelk_create_sound_backend"));
+    if (create == nullptr) {
+        qWarning("zelk: no sound: %s", dlerror());
+        return nullptr;
+    }
+    backend_.reset(create());
+    return backend_.get();
+}
+
+void DeferredSoundBackend::PlayAsync(const QString& fileName) {
+    if (SoundBackend* backend = Backend()) {
+        backend->PlayAsync(fileName);
+    }
+}
+
+void DeferredSoundBackend::PlaySync(const QString& fileName) {
+    if (SoundBackend* backend = Backend()) {
+        backend->PlaySync(fileName);
+    }
+}

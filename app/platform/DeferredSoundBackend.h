@@ -1,0 +1,37 @@
+#pragma once
+
+#include "SoundBackend.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <future>
+#include <memory>
+
+// The sound library, opened on a thread of its own while the window is built: the
+// multimedia libraries it links take longer to load than a bare window takes to show.
+// The first cue waits for the library and plays through it; without the library every
+// cue is silent, as without an audio device.
+class DeferredSoundBackend : public SoundBackend {
+public:
+    // The library is found by the program's own search path (RUNPATH).
+    explicit DeferredSoundBackend(QString library = QStringLiteral("libzelkSound.so"));
+    ~DeferredSoundBackend() override;
+
+    void PlayAsync(const QString& fileName) override;
+    void PlaySync(const QString& fileName) override;
+
+    // The library's backend, once it is open (waiting for it); nullptr without one.
+    SoundBackend* Backend();
+    // Ends the backend (before the application object goes); later cues are silent.
+    void Release();
+
+private:
+    struct Opened {
+        void* handle = nullptr;
+        QByteArray error; // the dynamic linker's reason, said on its own thread
+    };
+    std::future<Opened> opening_;
+    std::unique_ptr<SoundBackend> backend_;
+    bool settled_ = false;
+};
