@@ -71,8 +71,12 @@ bool QtSoundBackend::Prepare(const QString& fileName) {
     }
     QSoundEffect* effect = Effect();
     effect->stop();
+    // Without a device the cue is not even read (reading starts a thread of its own).
+    if (!HasAudioOutput()) {
+        return false;
+    }
     effect->setSource(QUrl::fromLocalFile(fileName));
-    return HasAudioOutput();
+    return true;
 }
 
 void QtSoundBackend::PlayAsync(const QString& fileName) {
