@@ -110,11 +110,11 @@ bool CZelkData::AddLine(const CLine& given) {
     // digit are refused now rather than merged silently by the next load.
     const CLine line = Canonical(given);
     cursor_ = NumberOfLines();
-    if (IsFull() || !IsValidLine(line)) {
+    // The index's insertion is its duplicate check: one probe a line (a load adds 32767).
+    if (IsFull() || IsZeroLengthLine(line) || !index_.Insert(KeyOf(line))) {
         return false;
     }
     lines_.push_back(line);
-    index_.Insert(KeyOf(line));
     cursor_ = NumberOfLines();
     const bool wasValid = extentsValid_;
     Changed();

@@ -21,53 +21,57 @@ size_t SegmentSet::Hash(const Key& key) {
 }
 
 size_t SegmentSet::Find(const Key& key) const {
-    if (slots_.empty()) {
+    if (capacity_ == 0) {
         return 0;
     }
-    const size_t mask = slots_.size() - 1;
-    for (size_t i = Hash(key) & mask;; i = (i + 1) & mask) {
-        const Slot& slot = slots_[i];
-        if (slot.state == State::Empty) {
-            return slots_.size();
+    const size_t hash = Hash(key);
+    const uint8_t full = FullByte(hash);
+    const size_t mask = capacity_ - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const uint8_t state = states_[i];
+        if (state == kEmpty) {
+            return capacity_;
         }
-        if (slot.state == State::Full && slot.key == key) {
+        if (state == full && keys_[i] == key) {
             return i;
         }
     }
 }
 
 bool SegmentSet::Contains(const Key& key) const {
-    return Find(key) < slots_.size();
+    return Find(key) < capacity_;
 }
 
 bool SegmentSet::Insert(const Key& key) {
-    if ((used_ + 1) * 2 > slots_.size()) {
+    if ((used_ + 1) * 2 > capacity_) {
         // Grow when full slots fill it; only clean out gone slots otherwise.
-        Rebuild((size_ + 1) * 2 > slots_.size() / 2 ? slots_.size() * 2 : slots_.size());
+        Rebuild((size_ + 1) * 2 > capacity_ / 2 ? capacity_ * 2 : capacity_);
     }
-    const size_t mask = slots_.size() - 1;
-    size_t firstGone = slots_.size();
-    for (size_t i = Hash(key) & mask;; i = (i + 1) & mask) {
-        Slot& slot = slots_[i];
-        if (slot.state == State::Full) {
-            if (slot.key == key) {
-                return false;
-            }
-            continue;
-        }
-        if (slot.state == State::Gone) {
-            if (firstGone == slots_.size()) {
+    const size_t hash = Hash(key);
+    const uint8_t full = FullByte(hash);
+    const size_t mask = capacity_ - 1;
+    size_t firstGone = capacity_;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const uint8_t state = states_[i];
+        if (state == kGone) {
+            if (firstGone == capacity_) {
                 firstGone = i;
             }
             continue;
         }
+        if (state != kEmpty) {
+            if (state == full && keys_[i] == key) {
+                return false;
+            }
+            continue;
+        }
         // Empty: the key is nowhere; it goes into the first free slot met.
-        Slot& target = firstGone < slots_.size() ? slots_[firstGone] : slot;
-        if (target.state == State::Empty) {
+        const size_t target = firstGone < capacity_ ? firstGone : i;
+        if (states_[target] == kEmpty) {
             ++used_;
         }
-        target.key = key;
-        target.state = State::Full;
+        keys_[target] = key;
+        states_[target] = full;
         ++size_;
         return true;
     }
@@ -75,43 +79,50 @@ bool SegmentSet::Insert(const Key& key) {
 
 bool SegmentSet::Erase(const Key& key) {
     const size_t i = Find(key);
-    if (i >= slots_.size()) {
+    if (i >= capacity_) {
         return false;
     }
-    slots_[i].state = State::Gone;
+    states_[i] = kGone;
     --size_;
     return true;
 }
 
 void SegmentSet::Reserve(size_t n) {
-    if (n * 2 > slots_.size()) {
+    if (n * 2 > capacity_) {
         Rebuild(n * 2);
     }
 }
 
 void SegmentSet::Clear() {
-    slots_.clear();
-    slots_.shrink_to_fit();
+    states_.clear();
+    states_.shrink_to_fit();
+    keys_.reset();
+    capacity_ = 0;
     size_ = 0;
     used_ = 0;
 }
 
 void SegmentSet::Rebuild(size_t capacity) {
     capacity = std::bit_ceil(capacity < kMinCapacity ? kMinCapacity : capacity);
-    std::vector<Slot> old(capacity, Slot{Key{}, State::Empty});
-    old.swap(slots_);
+    std::vector<uint8_t> oldStates(capacity, kEmpty);
+    oldStates.swap(states_);
+    std::unique_ptr<Key[]> oldKeys = std::make_unique_for_overwrite<Key[]>(capacity);
+    oldKeys.swap(keys_);
+    const size_t oldCapacity = capacity_;
+    capacity_ = capacity;
     size_ = 0;
     used_ = 0;
-    const size_t mask = slots_.size() - 1;
-    for (const Slot& slot : old) {
-        if (slot.state != State::Full) {
+    const size_t mask = capacity_ - 1;
+    for (size_t j = 0; j < oldCapacity; ++j) {
+        if ((oldStates[j] & 0x80U) == 0) {
             continue;
         }
-        size_t i = Hash(slot.key) & mask;
-        while (slots_[i].state != State::Empty) {
+        size_t i = Hash(oldKeys[j]) & mask;
+        while (states_[i] != kEmpty) {
             i = (i + 1) & mask;
         }
-        slots_[i] = slot;
+        keys_[i] = oldKeys[j];
+        states_[i] = oldStates[j];
         ++size_;
         ++used_;
     }

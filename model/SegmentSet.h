@@ -3,11 +3,15 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // The set of a figure's segments as keys (their two end points in a fixed order), for
 // refusing duplicates. Flat, with open addressing: a load of 32767 segments inserts
 // into one block of memory reserved from the file's count, and goes away in one piece.
+// A byte a slot says whether it is empty, gone or full, with seven bits of a full key's
+// hash: probes walk those bytes and compare a key only where its bits match, and the
+// keys' block is not even written before use.
 class SegmentSet {
 public:
     using Key = std::array<float, 6>;
@@ -25,16 +29,19 @@ public:
     static size_t Hash(const Key& key);
 
 private:
-    enum class State : uint8_t { Empty, Full, Gone };
-    struct Slot {
-        Key key;
-        State state;
-    };
-    // The slot holding key, or slots_.size() for none.
+    static constexpr uint8_t kEmpty = 0;
+    static constexpr uint8_t kGone = 1;
+    // A full slot's byte: the top bit and the hash's top seven bits.
+    static uint8_t FullByte(size_t hash) {
+        return static_cast<uint8_t>(0x80U | (hash >> (sizeof(size_t) * 8 - 7)));
+    }
+    // The slot holding key, or capacity_ for none.
     size_t Find(const Key& key) const;
     void Rebuild(size_t capacity);
 
-    std::vector<Slot> slots_;
+    std::vector<uint8_t> states_;
+    std::unique_ptr<Key[]> keys_; // written where the state is full
+    size_t capacity_ = 0;
     size_t size_ = 0; // full slots
     size_t used_ = 0; // full and gone slots: what the probes walk over
 };

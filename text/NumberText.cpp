@@ -240,19 +240,39 @@ bool NumberText::ShortDecimal(const char* begin, const char* end, float& value) 
             return false;
         }
     }
-    if (digitCount == 0 || decimals < 1 || decimals > 6) {
+    if (digitCount == 0 || decimals < 1 || decimals > 6 || whole == 0) {
         return false;
     }
-    // The nearest float to whole / 10^decimals is that quotient's float only when the
-    // quotient is exact in a float: then it is a short fraction with the same digits.
-    const auto candidate = static_cast<float>(static_cast<double>(whole) / kPowersOfTen[decimals]);
-    uint32_t digits = 0;
-    int shortDecimals = 0;
-    if (!ShortFraction(candidate, digits, shortDecimals) || shortDecimals > decimals ||
-        static_cast<double>(digits) * kPowersOfTen[decimals - shortDecimals] !=
-            static_cast<double>(whole)) {
+    // whole / 10^d = (whole / 5^d) / 2^d is a binary fraction exactly when 5^d divides
+    // whole; then both steps are exact in a float (whole < 10^7 < 2^24). Constant
+    // divisors: the compiler multiplies instead of dividing.
+    uint32_t quotient = 0;
+    switch (decimals) {
+    case 1:
+        quotient = whole / 5;
+        break;
+    case 2:
+        quotient = whole / 25;
+        break;
+    case 3:
+        quotient = whole / 125;
+        break;
+    case 4:
+        quotient = whole / 625;
+        break;
+    case 5:
+        quotient = whole / 3125;
+        break;
+    default:
+        quotient = whole / 15625;
+        break;
+    }
+    static constexpr uint32_t kFives[] = {1, 5, 25, 125, 625, 3125, 15625};
+    static constexpr float kHalves[] = {1.0F, 0.5F, 0.25F, 0.125F, 0.0625F, 0.03125F, 0.015625F};
+    if (quotient * kFives[decimals] != whole) {
         return false;
     }
+    const float candidate = static_cast<float>(quotient) * kHalves[decimals];
     value = negative ? -candidate : candidate;
     return true;
 }
