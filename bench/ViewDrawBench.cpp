@@ -177,6 +177,18 @@ void BM_ViewDraw(benchmark::State& state) {
 void BM_BareRasteriser(benchmark::State& state) {
     BareRasteriserBench(state, LatticeTexts(), LatticeLargest());
 }
+// A step of a turn: every draw at a new angle, so the figure is turned anew each time
+// (a redraw at the same angle, as above, keeps the turned segments).
+void BM_ViewTurnDraw(benchmark::State& state) {
+    auto view = FigureView(LatticeTexts(), LatticeLargest());
+    int32_t step = 0;
+    for (auto _ : state) {
+        int32_t longitude = -45 + 5 * (++step % 2);
+        view->SetLongitude(longitude);
+        view->Draw();
+        benchmark::DoNotOptimize(view->ViewImage().constBits());
+    }
+}
 void BM_BareDrawLines(benchmark::State& state) {
     QPainterBench(state, LatticeTexts(), LatticeLargest());
 }
@@ -203,6 +215,7 @@ void BM_SendFigureAsTexts(benchmark::State& state) {
 
 BENCHMARK(BM_ViewDraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareRasteriser)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ViewTurnDraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareDrawLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ViewDrawLong)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareRasteriserLong)->Unit(benchmark::kMillisecond);
@@ -216,6 +229,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     return RunWithRatios(argc, argv,
                          {{"BM_ViewDraw", "BM_BareRasteriser", 2.0},
+                          {"BM_ViewTurnDraw", "BM_BareRasteriser", 2.0},
                           {"BM_ViewDrawLong", "BM_BareRasteriserLong", 2.0},
                           {"BM_BareDrawLines", "BM_BareRasteriser", 0.0},
                           {"BM_BareDrawLinesLong", "BM_BareRasteriserLong", 0.0}});

@@ -95,6 +95,7 @@ float FigureRenderer::FittingRatio() const {
 
 void FigureRenderer::ClearFigure() {
     segments_.clear();
+    segmentsRotated_ = false;
     maxSize_ = {0.0F, 0.0F, 0.0F};
     // The last picture shows lines that are gone: nothing is picked until the next one.
     mapping_ = Mapping{};
@@ -107,6 +108,9 @@ void FigureRenderer::SetBounds(const Point& size, const Point& min, const Point&
 }
 
 void FigureRenderer::SetAngles(int32_t longitude, int32_t latitude) {
+    if (longitude != longitude_ || latitude != latitude_) {
+        segmentsRotated_ = false;
+    }
     longitude_ = longitude;
     latitude_ = latitude;
 }
@@ -126,9 +130,12 @@ void FigureRenderer::Transform() {
         rotatedAxes_[i] = Rotate(Axis(i, axisLength_), r);
         rotatedSubAxes_[i] = Rotate(Axis(i, subAxisLength_), r);
     }
-    rotated_.resize(segments_.size());
-    for (size_t i = 0; i < segments_.size(); ++i) {
-        rotated_[i] = Rotate(segments_[i], r);
+    if (!segmentsRotated_) {
+        rotated_.resize(segments_.size());
+        for (size_t i = 0; i < segments_.size(); ++i) {
+            rotated_[i] = Rotate(segments_[i], r);
+        }
+        segmentsRotated_ = true;
     }
     const Segment centre{(minPos_[0] + maxPos_[0]) / 2,
                          (minPos_[1] + maxPos_[1]) / 2,

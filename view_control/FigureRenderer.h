@@ -68,7 +68,10 @@ public:
     // the middle of the bounds).
     void ClearFigure();
     void Reserve(size_t count) { segments_.reserve(count); }
-    void AddSegment(const Segment& s) { segments_.push_back(s); }
+    void AddSegment(const Segment& s) {
+        segments_.push_back(s);
+        segmentsRotated_ = false;
+    }
     const std::vector<Segment>& Segments() const { return segments_; }
     void SetBounds(const Point& size, const Point& min, const Point& max);
     const Point& Size() const { return maxSize_; }
@@ -127,6 +130,9 @@ private:
 
     std::vector<Segment> segments_;
     std::vector<Segment> rotated_;
+    // rotated_ holds segments_ at the current angles: a redraw that changes neither (a
+    // pointer step, a colour, a new size) does not turn 32767 segments again.
+    bool segmentsRotated_ = false;
     Point maxSize_{};
     Point minPos_{};
     Point maxPos_{};

@@ -44,6 +44,23 @@ TEST(ctlZelkViewDrawing, SegmentIsProjectedFromTheCentreAtTheCurrentScale) {
     EXPECT_EQ(CountColour(view->ViewImage(), QRect(90, 90, 21, 21), kBlack),
               CountColour(view->ViewImage(), QRect(98, 98, 5, 5), kBlack))
         << "collapsed to the centre";
+
+    // The turned segments are kept between draws at one angle: a line added after a draw
+    // shows in the next, and the angle back at 0 turns them back.
+    view->SetLine(QStringLiteral("0,0,0,0,60,0"));
+    view->Draw();
+    EXPECT_TRUE(ColourNear(view->ViewImage(), 100, 60, kBlack)) << "the added line shows";
+    int32_t zero = 0;
+    view->SetLongitude(zero);
+    view->Draw();
+    EXPECT_TRUE(ColourNear(view->ViewImage(), 140, 100, kBlack)) << "turned back";
+    view->ClearData();
+    view->Draw();
+    EXPECT_FALSE(ColourNear(view->ViewImage(), 140, 100, kBlack)) << "an emptied figure";
+    view->SetLine(QStringLiteral("0,0,0,0,-60,0"));
+    view->Draw();
+    EXPECT_FALSE(ColourNear(view->ViewImage(), 140, 100, kBlack)) << "a cleared line is gone";
+    EXPECT_TRUE(ColourNear(view->ViewImage(), 100, 140, kBlack)) << "the new one shows";
 }
 
 // A zoom of zero or below (found by fuzzing: a division by zero) shows the background only.
