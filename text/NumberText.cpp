@@ -14,6 +14,9 @@ namespace {
 constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
                                    1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
 
+// 5^d for d decimals: a d-decimal binary fraction is an odd number times 5^d over 10^d.
+constexpr uint32_t kFives[] = {1, 5, 25, 125, 625, 3125, 15625};
+
 // 10^(e + 1) for e = -4 … 6: where each decade of the fixed-point form ends.
 constexpr double kDecades[] = {1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
 
@@ -40,8 +43,7 @@ bool NumberText::ShortFraction(float value, uint32_t& digits, int& decimals) {
     if (decimals < 1 || decimals > 6) {
         return false;
     }
-    static constexpr uint64_t kFives[] = {1, 5, 25, 125, 625, 3125, 15625};
-    const uint64_t exact = static_cast<uint64_t>(mantissa >> zeros) * kFives[decimals];
+    const uint64_t exact = static_cast<uint64_t>(mantissa >> zeros) * uint64_t{kFives[decimals]};
     if (exact >= 10000000) {
         return false;
     }
@@ -267,7 +269,6 @@ bool NumberText::ShortDecimal(const char* begin, const char* end, float& value) 
         quotient = whole / 15625;
         break;
     }
-    static constexpr uint32_t kFives[] = {1, 5, 25, 125, 625, 3125, 15625};
     static constexpr float kHalves[] = {1.0F, 0.5F, 0.25F, 0.125F, 0.0625F, 0.03125F, 0.015625F};
     if (quotient * kFives[decimals] != whole) {
         return false;

@@ -28,17 +28,15 @@ DeferredSoundBackend::~DeferredSoundBackend() {
 
 void DeferredSoundBackend::Release() {
     backend_.reset();
-    if (!settled_) {
-        settled_ = true;
-        opening_.wait();
+    if (opening_.valid()) {
+        opening_.get();
     }
 }
 
 SoundBackend* DeferredSoundBackend::Backend() {
-    if (settled_) {
+    if (!opening_.valid()) {
         return backend_.get();
     }
-    settled_ = true;
     const Opened opened = opening_.get();
     if (opened.handle == nullptr) {
         qWarning("zelk: no sound: %s", opened.error.constData());

@@ -31,7 +31,7 @@ private:
         void* handle = nullptr;
         QByteArray error; // the dynamic linker's reason, said on its own thread
     };
+    // Valid until the opening is taken (at the first cue, or at the end).
     std::future<Opened> opening_;
     std::unique_ptr<SoundBackend> backend_;
-    bool settled_ = false;
 };

@@ -66,15 +66,12 @@ int QtSoundBackend::WavDurationMs(const QString& fileName) {
 }
 
 bool QtSoundBackend::Prepare(const QString& fileName) {
-    if (!QFileInfo(fileName).isFile()) {
+    // Without a device the cue is not even read (reading starts a thread of its own).
+    if (!QFileInfo(fileName).isFile() || !HasAudioOutput()) {
         return false;
     }
     QSoundEffect* effect = Effect();
     effect->stop();
-    // Without a device the cue is not even read (reading starts a thread of its own).
-    if (!HasAudioOutput()) {
-        return false;
-    }
     effect->setSource(QUrl::fromLocalFile(fileName));
     return true;
 }

@@ -85,6 +85,7 @@ bool Main_TheApp::Start() {
     context_.proController = proController_.get();
     appData_ = std::make_unique<CAppData>(context_.programFolder, context_.folders.Data());
     context_.appData = appData_.get();
+    // The program's style before any widget: the menu bar takes it as it is made.
     MenuBarStyle::Install();
     window_ = std::make_unique<frmZelkWin>(context_);
     context_.window = window_.get();

@@ -5,7 +5,6 @@
 #include "CZelkController.h"
 #include "CZelkProController.h"
 #include "IconFactory.h"
-#include "MenuBarStyle.h"
 #include "MenuTable.h"
 #include "UserDialogs.h"
 #include "ViewMouse.h"
@@ -58,9 +57,6 @@ frmZelkWin::frmZelkWin(AppContext& context)
         box->hide();
     }
 
-    // The program's style is in place before the menu bar is made (the start installs
-    // it before any widget).
-    MenuBarStyle::Install();
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
@@ -443,29 +439,23 @@ void frmZelkWin::FitStatusPanels() {
         // The largest font, down to 7 pixels, at which the whole text shows. Every size
         // tried loads fonts, so the first try is the size the width scales to.
         const int normalPixels = QFontInfo(font).pixelSize();
-        const auto fits = [&font, panel, room](int pixels) {
-            font.setPixelSize(pixels);
-            return QFontMetrics(font).horizontalAdvance(panel->text()) <= room;
+        const auto width = [&font, panel](int pixels) {
+            QFont sized = font;
+            sized.setPixelSize(pixels);
+            return QFontMetrics(sized).horizontalAdvance(panel->text());
         };
         int pixels = normalPixels;
-        if (pixels > kSmallestStatusPixels && !fits(pixels)) {
-            const int advance =
-                QFontMetrics(sbrCurrentCondition_->font()).horizontalAdvance(panel->text());
-            pixels = std::clamp(normalPixels * room / std::max(advance, 1), kSmallestStatusPixels,
+        if (const int full = QFontMetrics(font).horizontalAdvance(panel->text());
+            pixels > kSmallestStatusPixels && full > room) {
+            pixels = std::clamp(normalPixels * room / std::max(full, 1), kSmallestStatusPixels,
                                 normalPixels - 1);
-            if (fits(pixels)) {
-                while (pixels + 1 < normalPixels && fits(pixels + 1)) {
-                    ++pixels;
-                }
-            } else {
-                while (pixels > kSmallestStatusPixels) {
-                    if (fits(--pixels)) {
-                        break;
-                    }
-                }
+            while (pixels + 1 < normalPixels && width(pixels + 1) <= room) {
+                ++pixels;
+            }
+            while (pixels > kSmallestStatusPixels && width(pixels) > room) {
+                --pixels;
             }
         }
-        font = sbrCurrentCondition_->font();
         if (pixels != normalPixels) {
             font.setPixelSize(pixels);
         }
