@@ -44,6 +44,8 @@ struct AppContext {
     // This copy's slot in the data folder (its own autosave file); none in contexts
     // built by hand: those use slot 1's "autosave.zlk".
     CopySlots* copySlots = nullptr;
+    // Files whose rewrite had been cut short and whose old bytes the start put back.
+    QStringList restoredAtStart;
 
     UserDialogs* dialogs = nullptr;
     SoundBackend* sound = nullptr;

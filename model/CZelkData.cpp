@@ -276,6 +276,8 @@ bool CZelkData::SameLines(const CZelkData& other) const {
 
 bool CZelkData::ClearData() {
     skippedLines_ = 0;
+    moreAfterComment_ = false;
+    restored_ = false;
     comment_.clear();
     fileName_.clear();
     dirty_ = false;

@@ -71,6 +71,13 @@ public:
     // Segment lines the last load left out (zero length, repeated, not six numbers).
     int32_t SkippedLines() const { return skippedLines_; }
     void SetSkippedLines(int32_t count) { skippedLines_ = count; }
+    // The last load found lines after the comment line: what a rewrite cut short leaves
+    // (the new figure's start, the old one's tail), so the figure may be a mix.
+    bool MoreAfterComment() const { return moreAfterComment_; }
+    void SetMoreAfterComment(bool more) { moreAfterComment_ = more; }
+    // The last load first put the file's old bytes back: a rewrite had been cut short.
+    bool Restored() const { return restored_; }
+    void SetRestored(bool restored) { restored_ = restored; }
     // Exchanges everything with another figure: a figure read aside takes the place of
     // this one in one step.
     void Swap(CZelkData& other) noexcept;
@@ -116,6 +123,8 @@ private:
     mutable std::array<float, 3> minPos_{};
     int32_t cursor_ = 0;
     int32_t skippedLines_ = 0;
+    bool moreAfterComment_ = false;
+    bool restored_ = false;
     mutable QByteArray fileBody_;
     SegmentSet index_;
 };

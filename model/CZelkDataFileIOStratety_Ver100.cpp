@@ -52,6 +52,20 @@ public:
         return true;
     }
 
+    // True when anything but blanks and line ends follows the line that holds from.
+    bool MoreLinesAfter(const char* from) const {
+        const char* p = from;
+        while (p < end_ && !IsLineEnd(*p)) {
+            ++p;
+        }
+        for (; p < end_; ++p) {
+            if (!IsBlank(*p) && !IsLineEnd(*p)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
 private:
     static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
     static bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
@@ -199,6 +213,9 @@ QByteArray CZelkDataFileIOStratety_Ver100::FormatBody(const CZelkData& data) {
 FileResult CZelkDataFileIOStratety_Ver100::Load(const QString& FileName) {
     data_->ClearData();
 
+    // A rewrite of this file that was cut short is undone first.
+    const bool restored = SafeFile::Tidy(FileName) == SafeFile::Restored::Yes;
+    data_->SetRestored(restored);
     QByteArray bytes;
     QString why;
     switch (SafeFile::Read(FileName, SafeFile::kFigureSizeLimit, bytes, why)) {
@@ -281,6 +298,8 @@ FileResult CZelkDataFileIOStratety_Ver100::Load(const QString& FileName) {
     }
     data_->SetComment(TextEncoding::FromFigureBytes(fb, fe - fb, utf8Marked));
     data_->SetSkippedLines(skipped);
+    // Lines after the comment line are never read; that there are any is told.
+    data_->SetMoreAfterComment(reader.MoreLinesAfter(fe));
     return FileResult{};
 }
 

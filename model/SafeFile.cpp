@@ -2,21 +2,25 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QCryptographicHash>
 #include <QRegularExpression>
 
 #include "SystemCalls.h"
+#include "SystemError.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 QString Reason(int code) {
-    return qt_error_string(code);
+    return SystemError::Reason(code);
 }
 
 // Closes a descriptor once; keeps the first failure's errno.
@@ -32,6 +36,8 @@ public:
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
     bool ok() const { return fd_ >= 0; }
+    // The descriptor is the caller's from here on.
+    void Release() { fd_ = -1; }
     // close() reports delayed write errors (NFS, some full disks): it must be checked.
     bool Close() {
         const int fd = fd_;
@@ -62,52 +68,6 @@ bool WriteAll(SystemCalls& calls, int fd, const char* data, qint64 size, qint64 
         done += n;
     }
     return true;
-}
-
-// Rewrites an existing file in place (its folder takes no new files).
-bool WriteInPlace(SystemCalls& calls, const QByteArray& path, const QByteArray& bytes,
-                  QString& error) {
-    Descriptor fd(calls.Open(path.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK), calls);
-    if (!fd.ok()) {
-        error = Reason(errno);
-        return false;
-    }
-    QByteArray old;
-    struct stat info {};
-    if (calls.Fstat(fd.get(), &info) != 0) {
-        error = Reason(errno);
-        return false;
-    }
-    old.resize(static_cast<qsizetype>(info.st_size));
-    qint64 got = 0;
-    while (got < old.size()) {
-        const ssize_t n =
-            calls.PRead(fd.get(), old.data() + got, static_cast<size_t>(old.size() - got), got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            error = Reason(n < 0 ? errno : EIO);
-            return false;
-        }
-        got += n;
-    }
-    if (WriteAll(calls, fd.get(), bytes.constData(), bytes.size(), 0) &&
-        calls.Ftruncate(fd.get(), bytes.size()) == 0 && calls.Fsync(fd.get()) == 0 && fd.Close()) {
-        return true;
-    }
-    error = Reason(errno);
-    // Put the old bytes back: they fitted before, so they fit again. A failed close has
-    // already let the descriptor go: the file is opened again for it.
-    Descriptor again(fd.ok() ? -1 : calls.Open(path.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK),
-                     calls);
-    const int back = fd.ok() ? fd.get() : again.get();
-    if (back >= 0) {
-        WriteAll(calls, back, old.constData(), old.size(), 0);
-        (void)calls.Ftruncate(back, old.size());
-        (void)calls.Fsync(back);
-    }
-    return false;
 }
 
 void SyncFolder(SystemCalls& calls, const QByteArray& folder) {
@@ -207,7 +167,328 @@ QByteArray FollowLinks(QByteArray path) {
     return path;
 }
 
+// Where journals of files in folders that take no new files go (the data folder).
+QString& SpareJournalFolder() {
+    static QString folder;
+    return folder;
+}
+
+constexpr char kJournalSuffix[] = ".zelk-journal";
+constexpr char kSpareJournalPrefix[] = ".zelk-journal-";
+constexpr char kJournalMagic[] = "ZELK-JOURNAL 1\n";
+
+struct Split {
+    QByteArray folder;
+    QByteArray base;
+};
+
+Split SplitPath(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    return {slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash),
+            slash < 0 ? path : path.mid(slash + 1)};
+}
+
+// The journal beside a file: ".<name>.zelk-journal".
+QByteArray BesideJournal(const QByteArray& target) {
+    const Split split = SplitPath(target);
+    return split.folder + "/." + split.base + kJournalSuffix;
+}
+
+// The journal of a file whose folder takes no new files, named by the file's identity.
+QByteArray SpareJournal(const struct stat& info) {
+    const QString folder = SpareJournalFolder();
+    if (folder.isEmpty()) {
+        return QByteArray();
+    }
+    return QFile::encodeName(folder) + '/' + kSpareJournalPrefix +
+           QByteArray::number(static_cast<qulonglong>(info.st_dev)) + '-' +
+           QByteArray::number(static_cast<qulonglong>(info.st_ino));
+}
+
+QByteArray Digest(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+// A journal: what identifies the file, then its old bytes.
+QByteArray JournalBytes(const struct stat& info, const QByteArray& target, const QByteArray& old) {
+    return QByteArray(kJournalMagic) + QByteArray::number(static_cast<qulonglong>(info.st_dev)) +
+           ' ' + QByteArray::number(static_cast<qulonglong>(info.st_ino)) + ' ' +
+           QByteArray::number(old.size()) + ' ' + Digest(old) + '\n' + target + '\n' + old;
+}
+
+struct Journal {
+    dev_t device = 0;
+    ino_t inode = 0;
+    QByteArray target;
+    QByteArray old;
+};
+
+// False when the bytes are no whole journal (one cut short never reached its name).
+bool ParseJournal(const QByteArray& bytes, Journal& journal) {
+    if (!bytes.startsWith(kJournalMagic)) {
+        return false;
+    }
+    const qsizetype first = sizeof kJournalMagic - 1;
+    const qsizetype idEnd = bytes.indexOf('\n', first);
+    const qsizetype pathEnd = idEnd < 0 ? -1 : bytes.indexOf('\n', idEnd + 1);
+    if (pathEnd < 0) {
+        return false;
+    }
+    const QList<QByteArray> fields = bytes.mid(first, idEnd - first).split(' ');
+    if (fields.size() != 4) {
+        return false;
+    }
+    bool ok[3] = {false, false, false};
+    journal.device = static_cast<dev_t>(fields[0].toULongLong(&ok[0]));
+    journal.inode = static_cast<ino_t>(fields[1].toULongLong(&ok[1]));
+    const qsizetype size = fields[2].toLongLong(&ok[2]);
+    journal.target = bytes.mid(idEnd + 1, pathEnd - idEnd - 1);
+    journal.old = bytes.mid(pathEnd + 1);
+    return ok[0] && ok[1] && ok[2] && journal.old.size() == size &&
+           Digest(journal.old) == fields[3];
+}
+
+// Opens a leftover of the program's (temporary or journal) and takes its lock: fails while
+// a running copy is still writing it.
+int TakeLeftover(const QByteArray& path) {
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+    if (fd < 0) {
+        return -1;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Removes the files named prefix + six characters (temporaries of the program's) that no
+// running copy holds.
+void RemoveUnlocked(const QByteArray& prefix) {
+    const Split split = SplitPath(prefix);
+    const QString start = QFile::decodeName(split.base);
+    const QDir dir(QFile::decodeName(split.folder));
+    // Compared by hand: a name may hold the characters of a wildcard ("a[1].zlk").
+    for (const QString& found : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (found.size() != start.size() + 6 || !found.startsWith(start)) {
+            continue;
+        }
+        const QByteArray leftover = QFile::encodeName(dir.filePath(found));
+        if (const int fd = TakeLeftover(leftover); fd >= 0) {
+            ::unlink(leftover.constData());
+            ::close(fd);
+        }
+    }
+}
+
+// Writes the whole of bytes over an open file and cuts it there, synced.
+bool Overwrite(SystemCalls& calls, int fd, const QByteArray& bytes) {
+    return WriteAll(calls, fd, bytes.constData(), bytes.size(), 0) &&
+           calls.Ftruncate(fd, bytes.size()) == 0 && calls.Fsync(fd) == 0;
+}
+
+// Makes the journal of an in-place rewrite, complete and synced, under its name (it is
+// written as a temporary and renamed, so a journal under its name is always whole). The
+// journal's descriptor stays open and locked while the rewrite runs; -1 on failure.
+int MakeJournal(SystemCalls& calls, const QByteArray& target, const struct stat& info,
+                const QByteArray& old, QByteArray& journalPath, int& code) {
+    const QByteArray candidates[2] = {BesideJournal(target), SpareJournal(info)};
+    // The spare journal names its file wherever the program was started from.
+    const QByteArray absolute =
+        QFile::encodeName(QFileInfo(QFile::decodeName(target)).absoluteFilePath());
+    code = EACCES;
+    for (const QByteArray& candidate : candidates) {
+        if (candidate.isEmpty()) {
+            continue;
+        }
+        QByteArray temporary = candidate + kTemporaryMarker + "XXXXXX";
+        const int fdNumber = calls.MakeTemporary(temporary.data());
+        if (fdNumber < 0) {
+            code = errno;
+            continue;
+        }
+        Descriptor fd(fdNumber, calls);
+        ::flock(fd.get(), LOCK_EX);
+        const QByteArray bytes = JournalBytes(info, absolute, old);
+        if (!WriteAll(calls, fd.get(), bytes.constData(), bytes.size(), 0) ||
+            calls.Fsync(fd.get()) != 0 ||
+            calls.Rename(temporary.constData(), candidate.constData()) != 0) {
+            code = errno;
+            calls.Unlink(temporary.constData());
+            return -1;
+        }
+        SyncFolder(calls, SplitPath(candidate).folder);
+        journalPath = candidate;
+        const int kept = fd.get();
+        fd.Release();
+        return kept;
+    }
+    return -1;
+}
+
+// Rewrites an existing file in place (it has several names, or its folder or owner rule
+// out a new file beside it). The old bytes go to a journal first; a copy killed half-way
+// leaves the journal, and whoever next starts, opens or saves the file puts them back.
+bool WriteInPlace(SystemCalls& calls, const QByteArray& path, const QByteArray& bytes,
+                  QString& error) {
+    Descriptor fd(calls.Open(path.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK), calls);
+    if (!fd.ok()) {
+        error = Reason(errno);
+        return false;
+    }
+    QByteArray old;
+    struct stat info {};
+    if (calls.Fstat(fd.get(), &info) != 0) {
+        error = Reason(errno);
+        return false;
+    }
+    old.resize(static_cast<qsizetype>(info.st_size));
+    qint64 got = 0;
+    while (got < old.size()) {
+        const ssize_t n =
+            calls.PRead(fd.get(), old.data() + got, static_cast<size_t>(old.size() - got), got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            error = Reason(n < 0 ? errno : EIO);
+            return false;
+        }
+        got += n;
+    }
+    // Nothing of the file changes before its old bytes are safe on the disk.
+    QByteArray journalPath;
+    int code = 0;
+    Descriptor journal(MakeJournal(calls, path, info, old, journalPath, code), calls);
+    // Where no folder takes a journal (none beside the file, no spare folder), the file
+    // is still the user's to save: rewritten as before, its old bytes put back on failure.
+    const bool nowhere = code == EACCES || code == EPERM || code == EROFS;
+    if (!journal.ok() && !nowhere) {
+        error = Reason(code);
+        return false;
+    }
+    if (Overwrite(calls, fd.get(), bytes) && fd.Close()) {
+        if (journal.ok()) {
+            calls.Unlink(journalPath.constData());
+        }
+        return true;
+    }
+    error = Reason(errno);
+    // Put the old bytes back: they fitted before, so they fit again. A failed close has
+    // already let the descriptor go: the file is opened again for it.
+    Descriptor again(fd.ok() ? -1 : calls.Open(path.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK),
+                     calls);
+    const int back = fd.ok() ? fd.get() : again.get();
+    // Only a file known to hold its old bytes again lets its journal go.
+    if (back >= 0 && Overwrite(calls, back, old) && journal.ok()) {
+        calls.Unlink(journalPath.constData());
+    }
+    return false;
+}
+
+// Puts a file's old bytes back from its journal and removes the journal. A journal of a
+// file that has been replaced since (another identity) is spent. target: the file a
+// journal beside it belongs to (empty: the one the journal names).
+SafeFile::Restored RestoreFromJournal(const QByteArray& journalPath, QByteArray target,
+                                      QString* restoredPath) {
+    const int lockedFd = TakeLeftover(journalPath);
+    if (lockedFd < 0) {
+        return SafeFile::Restored::Nothing;
+    }
+    Descriptor locked(lockedFd, SystemCalls::Real());
+    QByteArray bytes;
+    QString why;
+    if (SafeFile::Read(QFile::decodeName(journalPath), SafeFile::kFigureSizeLimit + 65536, bytes,
+                       why) != SafeFile::ReadResult::Ok) {
+        return SafeFile::Restored::Nothing;
+    }
+    Journal journal;
+    if (!ParseJournal(bytes, journal)) {
+        // Not whole: the file it was made for was never touched.
+        ::unlink(journalPath.constData());
+        return SafeFile::Restored::Nothing;
+    }
+    if (target.isEmpty()) {
+        target = journal.target;
+    }
+    const int fdNumber =
+        ::open(target.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+    Descriptor fd(fdNumber, SystemCalls::Real());
+    struct stat info {};
+    if (!fd.ok() || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_dev != journal.device || info.st_ino != journal.inode) {
+        if (!fd.ok() && errno != ENOENT && errno != ELOOP) {
+            return SafeFile::Restored::Failed; // kept for a later try
+        }
+        ::unlink(journalPath.constData());
+        return SafeFile::Restored::Nothing;
+    }
+    if (!Overwrite(SystemCalls::Real(), fd.get(), journal.old) || !fd.Close()) {
+        return SafeFile::Restored::Failed;
+    }
+    ::unlink(journalPath.constData());
+    if (restoredPath != nullptr) {
+        *restoredPath = QFile::decodeName(target);
+    }
+    return SafeFile::Restored::Yes;
+}
+
 } // namespace
+
+void SafeFile::SetSpareJournalFolder(const QString& folder) {
+    SpareJournalFolder() = folder;
+}
+
+SafeFile::Restored SafeFile::Tidy(const QString& path) {
+    QByteArray target = QFile::encodeName(path);
+    if (path.isEmpty() || target.contains('\0')) {
+        return Restored::Nothing;
+    }
+    target = FollowLinks(target);
+    const Split split = SplitPath(target);
+    // Its own temporaries and unfinished journals, of saves killed half-way (a running
+    // save holds its lock).
+    const QByteArray beside = BesideJournal(target);
+    struct stat info {};
+    const QByteArray spare =
+        ::stat(target.constData(), &info) == 0 ? SpareJournal(info) : QByteArray();
+    RemoveUnlocked(split.folder + "/." + split.base + kTemporaryMarker);
+    RemoveUnlocked(beside + kTemporaryMarker);
+    if (!spare.isEmpty()) {
+        RemoveUnlocked(spare + kTemporaryMarker);
+    }
+    Restored result = Restored::Nothing;
+    if (::access(beside.constData(), F_OK) == 0) {
+        result = RestoreFromJournal(beside, target, nullptr);
+    }
+    if (result == Restored::Nothing && !spare.isEmpty() && ::access(spare.constData(), F_OK) == 0) {
+        result = RestoreFromJournal(spare, QByteArray(), nullptr);
+    }
+    return result;
+}
+
+QStringList SafeFile::RestoreJournals(const QString& folder) {
+    QStringList restored;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QByteArray journal = QFile::encodeName(dir.filePath(name));
+        QString done;
+        if (name.startsWith(u'.') && name.endsWith(QLatin1String(kJournalSuffix)) &&
+            name.size() > int(sizeof kJournalSuffix)) {
+            // Beside its file: the file is the one its name says, in this folder.
+            const QString base = name.mid(1, name.size() - int(sizeof kJournalSuffix));
+            RestoreFromJournal(journal, QFile::encodeName(dir.filePath(base)), &done);
+        } else if (name.startsWith(QLatin1String(kSpareJournalPrefix)) &&
+                   !name.contains(QLatin1String(kTemporaryMarker))) {
+            RestoreFromJournal(journal, QByteArray(), &done);
+        }
+        if (!done.isEmpty()) {
+            restored << done;
+        }
+    }
+    return restored;
+}
 
 bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& error) {
     return Write(path, bytes, error, SystemCalls::Real());
@@ -223,6 +504,8 @@ bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& erro
     // A link is followed: the file it names is written (created, for a dangling link),
     // the link stays.
     target = FollowLinks(target);
+    // A rewrite that was killed half-way is undone before this one starts.
+    Tidy(QFile::decodeName(target));
     struct stat info {};
     const bool exists = ::stat(target.constData(), &info) == 0;
     if (exists && S_ISDIR(info.st_mode)) {
@@ -264,6 +547,8 @@ bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& erro
         return false;
     }
     Descriptor fd(fdNumber, calls);
+    // Held while it is written: a clean-up by another copy passes it by.
+    ::flock(fd.get(), LOCK_EX);
     // The new file keeps the old one's owner, group and permissions (or gets the usual
     // ones under the umask). Where the owner cannot be kept, the file is rewritten in
     // place instead, so that its owner can still read it.
@@ -315,7 +600,14 @@ bool SafeFile::IsLeftoverName(const QString& fileName, const QStringList& suffix
     if (!match.hasMatch()) {
         return false;
     }
-    const QString original = match.captured(1);
+    QString original = match.captured(1);
+    // An unfinished journal: ".<name>.zelk-journal" beside its file, or a spare one.
+    if (original.startsWith(QLatin1String(kSpareJournalPrefix + 1))) {
+        return true;
+    }
+    if (original.endsWith(QLatin1String(kJournalSuffix))) {
+        original.chop(int(sizeof kJournalSuffix) - 1);
+    }
     for (const QString& suffix : suffixes) {
         if (original.endsWith(suffix, Qt::CaseInsensitive) && original.size() > suffix.size()) {
             return true;
@@ -328,8 +620,14 @@ int SafeFile::RemoveLeftovers(const QString& folder, const QStringList& suffixes
     int removed = 0;
     const QDir dir(folder);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (IsLeftoverName(name, suffixes) && QFile::remove(dir.filePath(name))) {
-            ++removed;
+        if (!IsLeftoverName(name, suffixes)) {
+            continue;
+        }
+        // A copy still writing it holds its lock.
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        if (const int fd = TakeLeftover(path); fd >= 0) {
+            removed += ::unlink(path.constData()) == 0 ? 1 : 0;
+            ::close(fd);
         }
     }
     return removed;

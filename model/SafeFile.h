@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class SystemCalls;
 
@@ -26,12 +27,26 @@ public:
     // The new file is written beside the old one and renamed over it, keeping owner,
     // group and mode; a file with several links, one whose owner cannot be kept, or one
     // in a folder that refuses new files is rewritten in place (its old bytes are put
-    // back if that fails). A file the user may not write, or that nobody may write, is
+    // back if that fails, and kept in a journal until the new ones are synced). A file
+    // the user may not write, or that nobody may write, is
     // refused. A dangling symbolic link gets its target created.
     static bool Write(const QString& path, const QByteArray& bytes, QString& error);
     // The same through the given system calls (a test's, which may fail any of them).
     static bool Write(const QString& path, const QByteArray& bytes, QString& error,
                       SystemCalls& calls);
+
+    // A file rewritten in place keeps its old bytes in a journal (".<name>.zelk-journal"
+    // beside it, or, where its folder takes no new files, in this folder) until the new
+    // bytes are on the disk. The program names its data folder here.
+    static void SetSpareJournalFolder(const QString& folder);
+
+    enum class Restored { Nothing, Yes, Failed };
+    // Handles what a killed write left of one file: puts its old bytes back from a
+    // journal (Yes), removes its temporaries; leaves alone what a running copy is still
+    // writing. Failed: a journal is there but the file could not be written.
+    static Restored Tidy(const QString& path);
+    // Puts back every file whose journal lies in folder; the files put back.
+    static QStringList RestoreJournals(const QString& folder);
 
     // Temporaries of writes that were killed half-way (".<name>.zelk-tmp-XXXXXX" beside a
     // file whose name ends in one of suffixes, e.g. ".zlk"); removes them and returns how

@@ -97,7 +97,8 @@ public:
     bool RefuseWhenFull();
     // Tells in the status bar how many segment lines the last load left out; false when
     // none were.
-    bool ShowSkippedLines();
+    bool ShowLoadNote();
+    QString LoadNote() const;
     // Stamps the comment and saves the figure under the name.
     bool SaveFigureFile(const QString& FileName);
     // The dated safety copy of the current figure, taken now.

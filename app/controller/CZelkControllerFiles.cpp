@@ -55,7 +55,7 @@ bool CZelkController::LoadFigureFile(const QString& FileName) {
         return false;
     }
     PutFigureInPlace(loaded, false);
-    ShowSkippedLines();
+    ShowLoadNote();
     return true;
 }
 
@@ -73,17 +73,35 @@ bool CZelkController::RefuseWhenFull() {
     return true;
 }
 
-bool CZelkController::ShowSkippedLines() {
-    const int32_t skipped = context_.figure->SkippedLines();
-    if (skipped == 0) {
+// What the user must know about the figure just read, said before the next save makes
+// a loss final; empty when nothing.
+QString CZelkController::LoadNote() const {
+    QStringList notes;
+    if (const int32_t skipped = context_.figure->SkippedLines(); skipped != 0) {
+        notes << QCoreApplication::translate(
+                     "CZelkController", "読み込んだファイルの %1 本の線は、長さ0・重複・数値の不足の"
+                                        "ため取り込みませんでした。")
+                     .arg(skipped);
+    }
+    if (context_.figure->Restored()) {
+        notes << QCoreApplication::translate(
+            "CZelkController",
+            "前回の保存が途中で止まっていたため、このファイルを保存前の内容に戻しました。");
+    }
+    if (context_.figure->MoreAfterComment()) {
+        notes << QCoreApplication::translate(
+            "CZelkController", "このファイルはコメントの行のあとにも行が続いています。保存が途中で"
+                               "止まり、壊れている可能性があります。");
+    }
+    return notes.join(u'\u3000');
+}
+
+bool CZelkController::ShowLoadNote() {
+    const QString note = LoadNote();
+    if (note.isEmpty()) {
         return false;
     }
-    // Said now, before the next save makes the loss final.
-    ShowCondition(
-        QCoreApplication::translate("CZelkController",
-                                    "読み込んだファイルの %1 本の線は、長さ0・重複・数値の不足の"
-                                    "ため取り込みませんでした。")
-            .arg(skipped));
+    ShowCondition(note);
     return true;
 }
 
@@ -214,7 +232,9 @@ void CZelkController::SaveWithDialog() {
     const bool changed = figure.IsDirty();
 
     // Safety copies first, as they are; the changed mark stays as it was.
-    figure.SaveData(AutosavePath());
+    if (const QString autosave = AutosavePath(); !autosave.isEmpty()) {
+        figure.SaveData(autosave);
+    }
     CFileHandling files(*context_.dialogs);
     const QString history = DataFolder() + QStringLiteral("/DataHistory");
     if (!files.FolderExists(history)) {

@@ -15,6 +15,7 @@
 #include "ctlZelkView.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
@@ -23,7 +24,12 @@ QString CZelkController::DataFolder() const {
     return context_.Folders().Data();
 }
 
+// Empty when this copy holds no slot (every one is held or keeps another copy's
+// recovery file): such a copy autosaves nowhere rather than over another's work.
 QString CZelkController::AutosavePath() const {
+    if (context_.copySlots != nullptr && context_.copySlots->Slot() == 0) {
+        return QString();
+    }
     return DataFolder() + u'/' +
            CopySlots::AutosaveName(context_.copySlots ? context_.copySlots->Slot() : 1);
 }
@@ -43,7 +49,7 @@ QStringList CZelkController::RecoveryFiles() const {
 // on from here and offered no more once this copy ends cleanly. The name to load.
 QString CZelkController::AdoptRecoveryFile(const QString& path) {
     const QString own = AutosavePath();
-    if (path == own || QFileInfo::exists(own) || !QFile::rename(path, own)) {
+    if (own.isEmpty() || path == own || QFileInfo::exists(own) || !QFile::rename(path, own)) {
         return path;
     }
     return own;
@@ -102,6 +108,7 @@ void CZelkController::Boot() {
     view.SetSubAxisLineSize(app.SubAxisLineSize());
 
     CFileHandling files(*context_.dialogs);
+    QString waitingNote;
     if (!context_.arguments.isEmpty()) {
         const QString commandLine = CommandLineFile(context_.arguments);
         app.SetFileName(commandLine);
@@ -112,6 +119,15 @@ void CZelkController::Boot() {
             app.SetFileName(QString());
         }
         UpdateTitle();
+        // Work of a copy that ended abnormally stays for a start without a file; the
+        // user learns that it is there.
+        if (const QStringList waiting = RecoveryFiles(); !waiting.isEmpty()) {
+            waitingNote =
+                QCoreApplication::translate("CZelkController",
+                                            "前回異常終了したときの作業が %1 に残っています"
+                                            "（ファイルを指定せずに起動すると読み込みます）。")
+                    .arg(QDir::toNativeSeparators(waiting.first()));
+        }
     } else if (const QStringList recovery = RecoveryFiles(); !recovery.isEmpty()) {
         const QString folder = app.DataPath();
         QString notice = QCoreApplication::translate("CZelkController",
@@ -164,7 +180,18 @@ void CZelkController::Boot() {
     holdDrawing_ = false;
 
     context_.windows->CloseSplash();
-    if (!ShowSkippedLines()) {
+    QStringList notes;
+    if (!context_.restoredAtStart.isEmpty()) {
+        notes << QCoreApplication::translate("CZelkController",
+                                             "前回の保存が途中で止まっていたため、%1 を保存前の"
+                                             "内容に戻しました。")
+                     .arg(QDir::toNativeSeparators(context_.restoredAtStart.join(QStringLiteral("、"))));
+    }
+    notes << LoadNote() << waitingNote;
+    notes.removeAll(QString());
+    if (!notes.isEmpty()) {
+        ShowCondition(notes.join(u'\u3000'));
+    } else {
         ShowCondition(QCoreApplication::translate("CZelkController",
                                                   "さあ、立体ゼルクをはじめましょう！   <") +
                       context_.clock->ShortDate() + u'>');
@@ -255,6 +282,9 @@ void CZelkController::CommitSession() {
 // The figure as it is into autosave.zlk, its changed mark kept. No message box: nobody
 // is there to answer it while the session ends (a failure goes to the error output).
 void CZelkController::SaveRecoveryCopy() {
+    if (AutosavePath().isEmpty()) {
+        return;
+    }
     CZelkData& figure = *context_.figure;
     const bool changed = figure.IsDirty();
     const FileResult saved = figure.Save(AutosavePath());
@@ -269,6 +299,9 @@ void CZelkController::SaveRecoveryCopy() {
 void CZelkController::DeleteAutosaveFile() {
     CFileHandling files(*context_.dialogs);
     const QString path = AutosavePath();
+    if (path.isEmpty()) {
+        return;
+    }
     // The file handling has said what went wrong; the removal error says what it means.
     if (files.FileExists(path) && !files.DeleteFile(path)) {
         context_.dialogs->Message(
@@ -281,6 +314,9 @@ void CZelkController::DeleteAutosaveFile() {
 }
 
 void CZelkController::AutoSave() {
+    if (AutosavePath().isEmpty()) {
+        return;
+    }
     const bool changed = context_.figure->IsDirty();
     SaveFigureFile(AutosavePath());
     // The autosave is never the user's save: the changed mark and its warnings stay.

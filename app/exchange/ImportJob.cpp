@@ -6,6 +6,9 @@
 #include "ModelReader.h"
 #include "SegmentCollector.h"
 
+#include "SystemError.h"
+
+#include <cerrno>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -101,9 +104,11 @@ void ImportJob::Start(const QString& path, const FigureImporter::Options& option
         return;
     }
     QFile probe(path);
+    errno = 0;
     if (!probe.open(QIODevice::ReadOnly)) {
+        const int code = errno;
         Fail(QCoreApplication::translate("ImportJob", "ファイルを開けません（%1）。")
-                 .arg(probe.errorString()));
+                 .arg(code != 0 ? SystemError::Reason(code) : probe.errorString()));
         return;
     }
     probe.close();

@@ -1,5 +1,6 @@
 #include "ModelReader.h"
 
+#include "ConfinedIOSystem.h"
 #include "DxfReader.h"
 #include "StlStream.h"
 
@@ -10,8 +11,11 @@
 #include <QTranslator>
 #include <assimp/Importer.hpp>
 #include <assimp/scene.h>
+#include <csignal>
 #include <cstdlib>
+#include <functional>
 #include <new>
+#include <pthread.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -24,6 +28,19 @@
 #endif
 
 namespace {
+
+// Nodes deeper than this are no drawing's structure.
+constexpr int kDeepestNode = 100000;
+// The libraries read nested files by recursion: the reading runs on a stack of this
+// size (the process's main stack is a few MiB), and running past it is said as what it
+// is instead of a crash.
+constexpr size_t kReaderStack = 256UL * 1024 * 1024;
+constexpr size_t kReaderStackGuard = 1024UL * 1024;
+
+QString NestedTooDeeply() {
+    return QCoreApplication::translate(
+        "ModelReader", "モデルの入れ子が深すぎるため読み込めません（階層が多すぎます）。");
+}
 
 void WriteAll(const char* data, size_t size) {
     while (size > 0) {
@@ -47,9 +64,12 @@ void WriteAll(const char* data, size_t size) {
 // faces, faces pointing past their mesh and nodes naming missing meshes are passed over
 // (a light without a node or an empty sub-mesh must not cost the sound meshes).
 bool Collect(const aiScene& scene, const aiNode& node, const aiMatrix4x4& parent,
-             SegmentCollector& collector, bool& sawPoints, int depth) {
-    if (depth > 256) {
-        return true;
+             SegmentCollector& collector, bool& sawPoints, bool& tooDeep, int depth) {
+    // Deeper than this is no drawing's structure; dropping the rest silently would lose
+    // parts of the model.
+    if (depth > kDeepestNode) {
+        tooDeep = true;
+        return false;
     }
     const aiMatrix4x4 transform = parent * node.mTransformation;
     for (unsigned m = 0; m < node.mNumMeshes; ++m) {
@@ -90,11 +110,81 @@ bool Collect(const aiScene& scene, const aiNode& node, const aiMatrix4x4& parent
     }
     for (unsigned c = 0; c < node.mNumChildren; ++c) {
         if (node.mChildren != nullptr && node.mChildren[c] != nullptr &&
-            !Collect(scene, *node.mChildren[c], transform, collector, sawPoints, depth + 1)) {
+            !Collect(scene, *node.mChildren[c], transform, collector, sawPoints, tooDeep,
+                     depth + 1)) {
             return false;
         }
     }
     return true;
+}
+
+// What a fault on the reading stack's guard says; made before reading, as a signal
+// handler may not translate or allocate.
+struct StackOverflow {
+    uintptr_t low = 0;
+    uintptr_t high = 0;
+    QByteArray message;
+};
+StackOverflow overflow;
+
+void OnFault(int, siginfo_t* info, void*) {
+    const auto address = reinterpret_cast<uintptr_t>(info->si_addr);
+    if (address >= overflow.low && address < overflow.high) {
+        WriteAll(overflow.message.constData(), static_cast<size_t>(overflow.message.size()));
+        ::_exit(ModelReader::kExitFailed);
+    }
+    // Any other fault is a crash, as before (the handler was reset on entry).
+}
+
+// Runs on the reading thread: faults on its stack's lowest part are the recursion running
+// out of stack.
+void WatchStack() {
+    static char alternate[64 * 1024];
+    stack_t altStack{};
+    altStack.ss_sp = alternate;
+    altStack.ss_size = sizeof alternate;
+    ::sigaltstack(&altStack, nullptr);
+    pthread_attr_t attributes;
+    if (::pthread_getattr_np(::pthread_self(), &attributes) != 0) {
+        return;
+    }
+    void* low = nullptr;
+    size_t size = 0;
+    size_t guard = 0;
+    ::pthread_attr_getstack(&attributes, &low, &size);
+    ::pthread_attr_getguardsize(&attributes, &guard);
+    ::pthread_attr_destroy(&attributes);
+    overflow.low = reinterpret_cast<uintptr_t>(low) - guard;
+    overflow.high = reinterpret_cast<uintptr_t>(low) + 256 * 1024;
+    struct sigaction action {};
+    action.sa_sigaction = OnFault;
+    action.sa_flags = SA_SIGINFO | SA_ONSTACK | SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGSEGV, &action, nullptr);
+    ::sigaction(SIGBUS, &action, nullptr);
+}
+
+// Runs work on a thread with the reader's large stack and waits for it (on the calling
+// thread when no such thread can be made).
+void RunOnLargeStack(std::function<void()>& work) {
+    pthread_attr_t attributes;
+    pthread_t thread{};
+    const bool made = ::pthread_attr_init(&attributes) == 0 &&
+                      ::pthread_attr_setstacksize(&attributes, kReaderStack) == 0 &&
+                      ::pthread_attr_setguardsize(&attributes, kReaderStackGuard) == 0 &&
+                      ::pthread_create(
+                          &thread, &attributes,
+                          [](void* job) -> void* {
+                              (*static_cast<std::function<void()>*>(job))();
+                              return nullptr;
+                          },
+                          &work) == 0;
+    ::pthread_attr_destroy(&attributes);
+    if (made) {
+        ::pthread_join(thread, nullptr);
+    } else {
+        work();
+    }
 }
 
 // The first bytes of a file, where the formats' headers are.
@@ -149,6 +239,10 @@ const char* ModelReader::FailureWord(Failure failure) {
         return "no-segments";
     case Failure::Memory:
         return "memory";
+    case Failure::Refused:
+        return "refused";
+    case Failure::Nested:
+        return "nested";
     }
     return "broken";
 }
@@ -179,16 +273,30 @@ ModelReader::Failure ModelReader::Read(const QString& path, SegmentCollector& co
             return Failure::Broken;
         }
         Assimp::Importer importer;
+        // Every file the model names is opened through this, inside the model's folder.
+        auto* files = new ConfinedIOSystem(path);
+        importer.SetIOHandler(files);
         // No structure check: it refuses whole files for a light without a node or an
         // empty sub-mesh; the meshes are checked here, one by one.
         const aiScene* scene = importer.ReadFile(QFile::encodeName(path).toStdString(), 0);
+        // A model that reaches outside its folder is not taken, even where the library
+        // would go on without the file.
+        if (!files->Refused().isEmpty()) {
+            error = files->RefusedReason();
+            return Failure::Refused;
+        }
         if (scene == nullptr || scene->mRootNode == nullptr) {
             const QString why = QString::fromLocal8Bit(importer.GetErrorString()).trimmed();
             error = broken + (why.isEmpty() ? QString() : QStringLiteral("\r\n") + why.left(200));
             return Failure::Broken;
         }
         bool sawPoints = false;
-        Collect(*scene, *scene->mRootNode, aiMatrix4x4(), collector, sawPoints, 0);
+        bool tooDeep = false;
+        Collect(*scene, *scene->mRootNode, aiMatrix4x4(), collector, sawPoints, tooDeep, 0);
+        if (tooDeep) {
+            error = NestedTooDeeply();
+            return Failure::Nested;
+        }
         if (collector.Segments().empty() && !collector.Overflowed() && sawPoints) {
             error = QCoreApplication::translate("ModelReader",
                                                 "点だけのモデルです（線も面もありません）。");
@@ -236,19 +344,28 @@ int ModelReader::WorkerMain(int argc, char** argv) {
         }
     }
     std::set_new_handler(OutOfMemory);
-#ifndef ZELK_ASAN
-    if (memoryMb > 0) {
-        const rlim_t bytes = static_cast<rlim_t>(memoryMb) * 1024 * 1024;
-        const rlimit limit{bytes, bytes};
-        ::setrlimit(RLIMIT_AS, &limit);
-    }
-#else
-    // A sanitizer build reserves terabytes of shadow memory: no bound there.
-    (void)memoryMb;
-#endif
+    overflow.message = QByteArray("ZELK-ERROR ") + FailureWord(Failure::Nested) + '\n' +
+                       NestedTooDeeply().toUtf8() + '\n';
     SegmentCollector collector(options);
     QString error;
-    const Failure failure = Read(path, collector, error);
+    Failure failure = Failure::Broken;
+    // The stack is mapped before the bound is set, and the bound leaves the model the
+    // memory it had before the stack grew.
+    std::function<void()> reading = [&] {
+        WatchStack();
+#ifndef ZELK_ASAN
+        if (memoryMb > 0) {
+            const rlim_t bytes = static_cast<rlim_t>(memoryMb) * 1024 * 1024 + kReaderStack;
+            const rlimit limit{bytes, bytes};
+            ::setrlimit(RLIMIT_AS, &limit);
+        }
+#else
+        // A sanitizer build reserves terabytes of shadow memory: no bound there.
+        (void)memoryMb;
+#endif
+        failure = Read(path, collector, error);
+    };
+    RunOnLargeStack(reading);
     if (failure != Failure::None) {
         const QByteArray out = QByteArray("ZELK-ERROR ") + FailureWord(failure) + '\n' +
                                error.toUtf8().replace('\n', ' ') + '\n';

@@ -13,7 +13,7 @@
 // the Open Asset Import Library), and writes the segments, or the reason, to its output.
 class ModelReader {
 public:
-    enum class Failure { None, Broken, PointsOnly, TooMany, NoSegments, Memory };
+    enum class Failure { None, Broken, PointsOnly, TooMany, NoSegments, Memory, Refused, Nested };
 
     // The worker's whole life: arguments after the program name; the exit code.
     static int WorkerMain(int argc, char** argv);

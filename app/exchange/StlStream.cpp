@@ -2,6 +2,9 @@
 
 #include "SegmentCollector.h"
 
+#include "SystemError.h"
+
+#include <cerrno>
 #include <QCoreApplication>
 #include <QFile>
 #include <array>
@@ -106,8 +109,9 @@ bool StlStream::Recognises(const QString& path) {
 
 bool StlStream::Read(const QString& path, SegmentCollector& collector, QString& error) {
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
+        error = errno != 0 ? SystemError::Reason(errno) : file.errorString();
         return false;
     }
     return IsBinary(file) ? ReadBinary(file, collector) : ReadAscii(file, collector, error);

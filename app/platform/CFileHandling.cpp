@@ -2,6 +2,9 @@
 
 #include "UserDialogs.h"
 
+#include "SystemError.h"
+
+#include <cerrno>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -58,10 +61,13 @@ bool CFileHandling::DeleteFile(const QString& FileName) {
         return false;
     }
     QFile file(FileName);
+    errno = 0;
     if (!file.remove()) {
+        const int code = errno;
         Fail(QStringLiteral("DeleteFile"),
              Framed(QCoreApplication::translate("CFileHandling", "ファイルを削除できません。 ") +
-                    FileName + u' ' + file.errorString()));
+                    FileName + u' ' +
+                    (code != 0 ? SystemError::Reason(code) : file.errorString())));
         return false;
     }
     return true;

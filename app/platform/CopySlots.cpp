@@ -1,6 +1,7 @@
 #include "CopySlots.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 
 CopySlots::CopySlots(const QString& dataFolder) : dataFolder_(dataFolder) {}
@@ -13,8 +14,12 @@ QString CopySlots::AutosaveName(int slot) {
     return slot <= 1 ? QStringLiteral("autosave.zlk") : QStringLiteral("autosave-%1.zlk").arg(slot);
 }
 
-int CopySlots::Take() {
+int CopySlots::Take(Recovery recovery) {
     for (int slot = 1; slot <= kMaxSlots; ++slot) {
+        const QFileInfo waiting(dataFolder_ + u'/' + AutosaveName(slot));
+        if (recovery == Recovery::LeftAlone && (waiting.exists() || waiting.isSymLink())) {
+            continue;
+        }
         auto lock = std::make_unique<InstanceLock>(dataFolder_ + u'/' + LockName(slot));
         if (lock->Acquire()) {
             lock_ = std::move(lock);

@@ -17,8 +17,11 @@ public:
     explicit CopySlots(const QString& dataFolder);
 
     // Takes the lowest free slot and holds it while this object lives; the slot number,
-    // or 0 when every slot is held.
-    int Take();
+    // or 0 when every slot is held. A copy that will not recover (it opens a file named
+    // at start) passes over the slots whose recovery file waits: it never writes, and so
+    // never replaces or deletes, a recovery file it did not write.
+    enum class Recovery { Offered, LeftAlone };
+    int Take(Recovery recovery = Recovery::Offered);
     int Slot() const { return slot_; }
 
     static QString LockName(int slot);

@@ -59,16 +59,25 @@ bool Main_TheApp::Start() {
     QDir().mkpath(QFileInfo(context_.folders.SettingsFile()).path());
     // Every running copy holds a slot of its own: its own autosave file.
     slots_ = std::make_unique<CopySlots>(data);
-    slots_->Take();
+    // A start with a file leaves recovery files where they are, for a start without one.
+    slots_->Take(context_.arguments.isEmpty() ? CopySlots::Recovery::Offered
+                                              : CopySlots::Recovery::LeftAlone);
     context_.copySlots = slots_.get();
     context_.previousInstance = slots_->OthersRunning();
+    // Journals of files in folders that take no new files are kept here.
+    SafeFile::SetSpareJournalFolder(data);
+    const QString settingsFolder = QFileInfo(context_.folders.SettingsFile()).path();
+    const QStringList ownFolders{data, data + QStringLiteral("/DataHistory"), settingsFolder};
+    // Rewrites cut short are undone (one a running copy is still making holds its lock).
+    for (const QString& folder : ownFolders) {
+        context_.restoredAtStart << SafeFile::RestoreJournals(folder);
+    }
     if (!context_.previousInstance) {
         // Temporaries of saves that were killed half-way; no other copy is writing them.
         const QStringList suffixes{QStringLiteral(".zlk")};
         SafeFile::RemoveLeftovers(data, suffixes);
         SafeFile::RemoveLeftovers(data + QStringLiteral("/DataHistory"), suffixes);
-        SafeFile::RemoveLeftovers(QFileInfo(context_.folders.SettingsFile()).path(),
-                                  {QStringLiteral(".ini")});
+        SafeFile::RemoveLeftovers(settingsFolder, {QStringLiteral(".ini")});
     }
     // The figure named on the command line is read while the window is built.
     if (!context_.arguments.isEmpty()) {

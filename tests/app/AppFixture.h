@@ -84,6 +84,11 @@ protected:
         f.write(bytes);
     }
 
+    static QByteArray ReadFile(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
     int CountCues(const QString& file) const {
         int n = 0;
         for (const auto& cue : sound.cues) {

@@ -3,11 +3,13 @@
 // whole new one, the reason is named, no temporary is left, and mode and owner stay.
 #include "SafeFile.h"
 #include "SystemCalls.h"
+#include "SystemError.h"
 
 #include "TestPrinters.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <string>
@@ -131,11 +133,14 @@ TEST(SafeFileFaults, EveryCallOfAWriteFailsInTurnAndLosesNothing) {
                 EXPECT_NE(failAt, 0) << where;
                 EXPECT_EQ(now, c.exists ? oldBytes : QByteArray()) << where;
                 EXPECT_EQ(QFile::exists(path), c.exists) << where;
-                EXPECT_EQ(error, qt_error_string(calls.error)) << where;
+                EXPECT_EQ(error, SystemError::Reason(calls.error)) << where;
             }
             const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
             for (const QString& name : left) {
                 EXPECT_FALSE(name.contains(QStringLiteral(".zelk-tmp-")))
+                    << where << ": " << name.toStdString();
+                // A failure that put the old bytes back lets the journal go.
+                EXPECT_FALSE(name.contains(QStringLiteral(".zelk-journal")))
                     << where << ": " << name.toStdString();
             }
             if (c.exists) {
@@ -165,11 +170,139 @@ TEST(SafeFileFaults, EveryCallOfAWriteFailsInTurnAndLosesNothing) {
                 }
                 const std::vector<std::string> replaced{"write",  "fsync", "close",
                                                         "rename", "fsync", "close"};
-                const std::vector<std::string> inPlace{"write", "ftruncate", "fsync", "close"};
+                // The journal is whole and synced under its name before the file changes.
+                const std::vector<std::string> inPlace{"write",     "fsync", "rename", "fsync",
+                                                       "close",     "write", "ftruncate",
+                                                       "fsync",     "close", "close"};
                 EXPECT_EQ(order, c.linked ? inPlace : replaced) << where;
             }
         }
     }
+}
+
+// The real calls, each write at most a few bytes, until the process is "killed" at the
+// chosen call: from there on nothing reaches the disk (no clean-up either). A folder can
+// be made to refuse new files, as a folder the user may not write does.
+class StoppingCalls : public SystemCalls {
+public:
+    int stopAt = 0;
+    int made = 0;
+    QByteArray refusingFolder;
+
+    bool Stopped() { return ++made >= stopAt; }
+    int Open(const char* path, int flags) override {
+        return Stopped() ? Killed() : SystemCalls::Open(path, flags);
+    }
+    int MakeTemporary(char* pattern) override {
+        if (!refusingFolder.isEmpty() && QByteArray(pattern).startsWith(refusingFolder + '/')) {
+            errno = EACCES;
+            return -1;
+        }
+        return Stopped() ? Killed() : SystemCalls::MakeTemporary(pattern);
+    }
+    ssize_t PWrite(int fd, const void* data, size_t size, off_t offset) override {
+        return Stopped() ? Killed() : SystemCalls::PWrite(fd, data, std::min<size_t>(size, 64), offset);
+    }
+    ssize_t PRead(int fd, void* data, size_t size, off_t offset) override {
+        return Stopped() ? Killed() : SystemCalls::PRead(fd, data, size, offset);
+    }
+    int Fsync(int fd) override { return Stopped() ? Killed() : SystemCalls::Fsync(fd); }
+    int Close(int fd) override {
+        // A killed process's descriptors close too.
+        SystemCalls::Close(fd);
+        return Stopped() ? Killed() : 0;
+    }
+    int Rename(const char* from, const char* to) override {
+        return Stopped() ? Killed() : SystemCalls::Rename(from, to);
+    }
+    int Ftruncate(int fd, off_t size) override {
+        return Stopped() ? Killed() : SystemCalls::Ftruncate(fd, size);
+    }
+    int Fchmod(int fd, mode_t mode) override {
+        return Stopped() ? Killed() : SystemCalls::Fchmod(fd, mode);
+    }
+    int Fchown(int fd, uid_t owner, gid_t group) override {
+        return Stopped() ? Killed() : SystemCalls::Fchown(fd, owner, group);
+    }
+    int Fstat(int fd, struct stat* info) override {
+        return Stopped() ? Killed() : SystemCalls::Fstat(fd, info);
+    }
+    int Unlink(const char* path) override {
+        return Stopped() ? Killed() : SystemCalls::Unlink(path);
+    }
+
+private:
+    static int Killed() {
+        errno = EIO;
+        return -1;
+    }
+};
+
+QStringList ProgramLeftovers(const QString& folder) {
+    QStringList found;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        if (name.contains(QStringLiteral(".zelk-tmp-")) || name.contains(QStringLiteral("zelk-journal"))) {
+            found << name;
+        }
+    }
+    return found;
+}
+
+// A copy killed between any two calls of an in-place rewrite may leave a torn file; the
+// next open (or start, or save) finds the journal and the file is the old one or the new
+// one, never a mix; nothing of the program's is left. Also where the folder refuses new
+// files and the journal goes to the spare folder.
+TEST(SafeFileFaults, AKillAtAnyCallOfAnInPlaceRewriteIsUndoneByItsJournal) {
+    QByteArray oldBytes;
+    for (int i = 0; i < 40; ++i) {
+        oldBytes += "0 0 0 " + QByteArray::number(i) + " old line of the old figure\r\n";
+    }
+    const QByteArray newBytes = QByteArray("new figure\r\n").repeated(7);
+    for (const bool spare : {false, true}) {
+        int torn = 0;
+        for (int stopAt = 1;; ++stopAt) {
+            QTemporaryDir dir;
+            QTemporaryDir spareDir;
+            SafeFile::SetSpareJournalFolder(spare ? spareDir.path() : QString());
+            const QString path = dir.filePath("linked.zlk");
+            {
+                QFile f(path);
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                f.write(oldBytes);
+            }
+            ASSERT_EQ(::link(QFile::encodeName(path).constData(),
+                             QFile::encodeName(dir.filePath("other.zlk")).constData()),
+                      0);
+            StoppingCalls calls;
+            calls.stopAt = stopAt;
+            if (spare) {
+                calls.refusingFolder = QFile::encodeName(dir.path());
+            }
+            QString error;
+            const bool written = SafeFile::Write(path, newBytes, error, calls);
+            const std::string where =
+                std::string(spare ? "spare journal" : "journal beside") + ", killed at call " +
+                std::to_string(stopAt);
+            if (written) {
+                EXPECT_EQ(ReadBytes(path), newBytes) << where;
+                break; // the kill came after the last call
+            }
+            const QByteArray killed = ReadBytes(path);
+            torn += killed != oldBytes && killed != newBytes ? 1 : 0;
+
+            const SafeFile::Restored restored = SafeFile::Tidy(path);
+            const QByteArray now = ReadBytes(path);
+            EXPECT_TRUE(now == oldBytes || now == newBytes) << where << ": " << now.toStdString();
+            EXPECT_EQ(ReadBytes(dir.filePath("other.zlk")), now) << where;
+            if (killed != now) {
+                EXPECT_EQ(restored, SafeFile::Restored::Yes) << where;
+            }
+            EXPECT_EQ(ProgramLeftovers(dir.path()), QStringList()) << where;
+            EXPECT_EQ(ProgramLeftovers(spareDir.path()), QStringList()) << where;
+        }
+        EXPECT_GT(torn, 0) << "some kills must have cut the rewrite short";
+    }
+    SafeFile::SetSpareJournalFolder(QString());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Saving and loading under failing disks, special files, odd encodings and numbers
 // that a file cannot keep.
+#include "SystemError.h"
 #include "SafeFile.h"
 #include "CZelkData.h"
 #include "FileSizeLimit.h"
@@ -80,7 +81,7 @@ TEST_F(SafeSaving, AFileSizeLimitNeverLeavesAShortFile) {
                 ASSERT_EQ(recorder.notices.size(), 1U);
                 EXPECT_EQ(recorder.notices[0].title, kSaveTitle);
                 // The system's reason, not "Unknown error".
-                EXPECT_TRUE(recorder.notices[0].text.contains(qt_error_string(EFBIG)))
+                EXPECT_TRUE(recorder.notices[0].text.contains(SystemError::Reason(EFBIG)))
                     << recorder.notices[0].text.toStdString();
             }
             EXPECT_EQ(Files(), QStringList{"fig.zlk"}) << "no temporary left behind";
@@ -94,12 +95,12 @@ TEST_F(SafeSaving, FailuresNameTheSystemsReason) {
     QDir(dir.path()).mkdir("folder.zlk");
     EXPECT_FALSE(figure.SaveData(Path("folder.zlk")));
     ASSERT_EQ(recorder.notices.size(), 1U);
-    EXPECT_TRUE(recorder.notices[0].text.contains(qt_error_string(EISDIR)));
+    EXPECT_TRUE(recorder.notices[0].text.contains(SystemError::Reason(EISDIR)));
     EXPECT_FALSE(recorder.notices[0].text.contains(QStringLiteral("Unknown error")));
 
     EXPECT_FALSE(figure.SaveData(Path("missing/fig.zlk")));
     ASSERT_EQ(recorder.notices.size(), 2U);
-    EXPECT_TRUE(recorder.notices[1].text.contains(qt_error_string(ENOENT)));
+    EXPECT_TRUE(recorder.notices[1].text.contains(SystemError::Reason(ENOENT)));
 
     // A link is followed: the file it names gets the figure, the link stays a link.
     ASSERT_TRUE(figure.SaveData(Path("real.zlk")));
@@ -202,7 +203,7 @@ TEST_F(SafeSaving, ProtectionOwnersLinksAndTemporaryNamesAreKept) {
     EXPECT_FALSE(figure.SaveData(Path("locked.zlk")));
     ASSERT_EQ(recorder.notices.size(), 1U);
     EXPECT_EQ(recorder.notices[0].title, kSaveTitle);
-    EXPECT_TRUE(recorder.notices[0].text.contains(qt_error_string(EACCES)))
+    EXPECT_TRUE(recorder.notices[0].text.contains(SystemError::Reason(EACCES)))
         << recorder.notices[0].text.toStdString();
     EXPECT_EQ(ReadBytes(Path("locked.zlk")), QByteArray("mine"));
 

@@ -1,3 +1,4 @@
+#include "SystemError.h"
 #include "AppFixture.h"
 #include "CFileHandling.h"
 #include "FileSizeLimit.h"
@@ -188,7 +189,7 @@ TEST_F(FileCommands, AFullDiskNeitherEmptiesNorFakesASave) {
     EXPECT_EQ(Read(Data("mine.zlk")), mineBefore);
     EXPECT_TRUE(Figure().IsDirty());
     EXPECT_TRUE(Title().endsWith(QStringLiteral("変更あり")));
-    EXPECT_TRUE(dialogs.MessageTexts().join("|").contains(qt_error_string(EFBIG)));
+    EXPECT_TRUE(dialogs.MessageTexts().join("|").contains(SystemError::Reason(EFBIG)));
 }
 
 TEST_F(FileCommands, AutosaveKeepsTheChangedMark) {

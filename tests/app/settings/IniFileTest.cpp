@@ -1,3 +1,4 @@
+#include "SystemError.h"
 #include "AppFixture.h"
 #include "CZelkIniFileHandler.h"
 
@@ -125,7 +126,7 @@ TEST_F(IniFile, AFileSizeLimitLeavesTheOldSettingsFile) {
             EXPECT_TRUE(now.contains("[Processes]\r\n"));
         } else {
             EXPECT_EQ(now, old);
-            EXPECT_EQ(handler.LastError(), qt_error_string(EFBIG));
+            EXPECT_EQ(handler.LastError(), SystemError::Reason(EFBIG));
         }
         EXPECT_EQ(QDir(Folder()).entryList({"ZelkWin33.ini*"}, QDir::Files),
                   QStringList{"ZelkWin33.ini"});
@@ -137,7 +138,7 @@ TEST_F(IniFile, AFileSizeLimitLeavesTheOldSettingsFile) {
         Send("FIN");
     }
     EXPECT_EQ(quitCalls, 1);
-    EXPECT_TRUE(dialogs.MessageTexts().join("|").contains(qt_error_string(EFBIG)));
+    EXPECT_TRUE(dialogs.MessageTexts().join("|").contains(SystemError::Reason(EFBIG)));
 }
 
 // Nothing written into a value can become a setting of the next start.

@@ -135,6 +135,50 @@ TEST_F(Lifecycle, LeftoversOfKilledSavesAreRemovedAtStart) {
     EXPECT_TRUE(QFile::exists(Data("keep.zlk")));
 }
 
+// A copy crashed and left its work; the user then opens a figure by name. That start
+// neither autosaves over the work nor deletes it at its end, says where it waits, and
+// the next start without a file offers it.
+TEST_F(Lifecycle, AStartWithAFileLeavesAnotherCopysRecoveryFileAlone) {
+    const QByteArray crashed = "0 0 0 2\r\n0 0 0 9 9 9\r\n1 1 1 2 2 2\r\ncrash\r\n";
+    WriteFigure(Data("autosave.zlk"), crashed);
+    WriteFigure(Data("autosave-2.zlk"), crashed + "second\r\n");
+    // The crashed copy's lock, left behind by a process that is gone.
+    WriteFigure(Data(".zelk.lock"), "999999\nzelk\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    const QString mine = programDir.filePath("figs/mine.zlk");
+    WriteFigure(mine, "0 0 0 1\r\n0 0 0 5 5 5\r\nmine\r\n");
+    arguments = {mine};
+    Boot();
+    EXPECT_FALSE(dialogs.MessageTexts().contains(recovery));
+    EXPECT_EQ(Figure().Comment(), QStringLiteral("mine"));
+    EXPECT_TRUE(Window().StatusText(1).contains(Data("autosave.zlk")))
+        << Window().StatusText(1).toStdString();
+
+    // Autosaves, a save's safety copy and a normal end touch only this copy's own file.
+    Figure().AddLine(QStringLiteral("1,1,1,3,3,3"));
+    Send("AUTOSAVE");
+    dialogs.ChooseFile(mine);
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes); // overwrite
+    Send("SAVE");
+    EXPECT_EQ(ReadFile(Data("autosave.zlk")), crashed);
+    EXPECT_EQ(ReadFile(Data("autosave-2.zlk")), crashed + "second\r\n");
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes); // quit
+    Send("FIN");
+    EXPECT_EQ(quitCalls, 1);
+    EXPECT_EQ(ReadFile(Data("autosave.zlk")), crashed);
+    EXPECT_EQ(ReadFile(Data("autosave-2.zlk")), crashed + "second\r\n");
+    const QStringList own = QDir(Data("")).entryList({QStringLiteral("autosave*.zlk")});
+    EXPECT_EQ(own.size(), 2) << own.join(u' ').toStdString();
+    app.reset();
+
+    // The next plain start offers it, as after any crash.
+    arguments.clear();
+    dialogs.calls.clear();
+    Boot();
+    EXPECT_TRUE(dialogs.MessageTexts().first().startsWith(recovery));
+    EXPECT_EQ(Figure().Comment(), QStringLiteral("crash"));
+    EXPECT_EQ(Figure().NumberOfLines(), 2);
+}
+
 TEST(InstanceLock, ALockOfADeadCopyDoesNotCount) {
     QTemporaryDir dir;
     const QString path = dir.filePath(".zelk.lock");
