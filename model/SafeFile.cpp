@@ -1,9 +1,9 @@
 #include "SafeFile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QCryptographicHash>
 #include <QRegularExpression>
 
 #include "SystemCalls.h"
@@ -184,7 +184,9 @@ struct Split {
 
 Split SplitPath(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
-    return {slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash),
+    return {slash < 0    ? QByteArray(".")
+            : slash == 0 ? QByteArray("/")
+                         : path.left(slash),
             slash < 0 ? path : path.mid(slash + 1)};
 }
 
@@ -412,8 +414,7 @@ SafeFile::Restored RestoreFromJournal(const QByteArray& journalPath, QByteArray 
     if (target.isEmpty()) {
         target = journal.target;
     }
-    const int fdNumber =
-        ::open(target.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+    const int fdNumber = ::open(target.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     Descriptor fd(fdNumber, SystemCalls::Real());
     struct stat info {};
     if (!fd.ok() || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||

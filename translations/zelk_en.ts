@@ -362,6 +362,22 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
         <source>表示の言語を日本語にしました。</source>
         <translation>The texts are in English now.</translation>
     </message>
+    <message>
+        <source>前回の保存が途中で止まっていたため、このファイルを保存前の内容に戻しました。</source>
+        <translation>The last save of this file was cut short: its content from before that save has been put back.</translation>
+    </message>
+    <message>
+        <source>このファイルはコメントの行のあとにも行が続いています。保存が途中で止まり、壊れている可能性があります。</source>
+        <translation>This file has more lines after its comment line. A save may have been cut short and the file may be damaged.</translation>
+    </message>
+    <message>
+        <source>前回異常終了したときの作業が %1 に残っています（ファイルを指定せずに起動すると読み込みます）。</source>
+        <translation>Work from a run that ended abnormally is waiting in %1 (start without a file to recover it).</translation>
+    </message>
+    <message>
+        <source>前回の保存が途中で止まっていたため、%1 を保存前の内容に戻しました。</source>
+        <translation>A save was cut short last time: %1 has been put back as it was before that save.</translation>
+    </message>
 </context>
 <context>
     <name>CZelkDataFileIOStratety_Ver100</name>
@@ -1091,6 +1107,18 @@ Are you sure?</translation>
         <source>線分が見つかりませんでした。</source>
         <translation>No segments were found.</translation>
     </message>
+    <message>
+        <source>モデルが、そのフォルダーの外にあるファイル（%1）を読もうとしたため、読み込みませんでした。</source>
+        <translation>The model was not imported: it tries to read a file outside its own folder (%1).</translation>
+    </message>
+    <message>
+        <source>モデルが、通常のファイルではないもの（%1）を読もうとしたため、読み込みませんでした。</source>
+        <translation>The model was not imported: it tries to read something that is not a regular file (%1).</translation>
+    </message>
+    <message>
+        <source>モデルの入れ子が深すぎるため読み込めません（階層が多すぎます）。</source>
+        <translation>The model is nested too deeply to be read (too many levels).</translation>
+    </message>
 </context>
 <context>
     <name>QtPrinter</name>
@@ -1177,6 +1205,121 @@ Are you sure?</translation>
     <message>
         <source>STL に面がありません。</source>
         <translation>The STL file has no faces.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>ファイルまたはフォルダーがありません</source>
+        <translation>No such file or folder</translation>
+    </message>
+    <message>
+        <source>アクセスが許可されていません</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>操作が許可されていません</source>
+        <translation>Operation not permitted</translation>
+    </message>
+    <message>
+        <source>読み取り専用のファイルシステムです</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>ディスクに空きがありません</source>
+        <translation>No space left on the disk</translation>
+    </message>
+    <message>
+        <source>ディスクの使用量の上限に達しています</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます</source>
+        <translation>File too large</translation>
+    </message>
+    <message>
+        <source>フォルダーです</source>
+        <translation>Is a folder</translation>
+    </message>
+    <message>
+        <source>途中の名前がフォルダーではありません</source>
+        <translation>A part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>この種類のファイルには使えません</source>
+        <translation>Not possible with this kind of file</translation>
+    </message>
+    <message>
+        <source>入出力エラーが起きました</source>
+        <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source>ファイル名が長すぎます</source>
+        <translation>File name too long</translation>
+    </message>
+    <message>
+        <source>シンボリックリンクが多すぎるか、循環しています</source>
+        <translation>Too many symbolic links, or a loop of them</translation>
+    </message>
+    <message>
+        <source>同じ名前のファイルが既にあります</source>
+        <translation>A file of that name already exists</translation>
+    </message>
+    <message>
+        <source>ほかのプログラムが使用中です</source>
+        <translation>In use by another program</translation>
+    </message>
+    <message>
+        <source>ファイルが使用中です</source>
+        <translation>The file is in use</translation>
+    </message>
+    <message>
+        <source>開いているファイルが多すぎます</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <source>システム全体で開いているファイルが多すぎます</source>
+        <translation>Too many open files in the system</translation>
+    </message>
+    <message>
+        <source>メモリが足りません</source>
+        <translation>Not enough memory</translation>
+    </message>
+    <message>
+        <source>別のファイルシステムへは移せません</source>
+        <translation>Cannot move to another file system</translation>
+    </message>
+    <message>
+        <source>一時的に使えません</source>
+        <translation>Temporarily unavailable</translation>
+    </message>
+    <message>
+        <source>処理が中断されました</source>
+        <translation>Interrupted</translation>
+    </message>
+    <message>
+        <source>ネットワーク上のファイルが見えなくなりました</source>
+        <translation>The network file is no longer available</translation>
+    </message>
+    <message>
+        <source>装置がありません</source>
+        <translation>No such device</translation>
+    </message>
+    <message>
+        <source>時間切れになりました</source>
+        <translation>Timed out</translation>
+    </message>
+    <message>
+        <source>フォルダーが空ではありません</source>
+        <translation>The folder is not empty</translation>
+    </message>
+    <message>
+        <source>この操作には対応していません</source>
+        <translation>Operation not supported</translation>
+    </message>
+    <message>
+        <source>システムのエラー %1（%2）</source>
+        <translation>System error %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -250,6 +250,8 @@ private:
     void PlayFinSound();
     static void LetEventsRun();
     bool holdDrawing_ = false;
+    // Status panel 1 shows what the last load had to say.
+    bool loadNoteShown_ = false;
 
     AppContext& context_;
     std::unique_ptr<CWavePlay> wavePlay_;

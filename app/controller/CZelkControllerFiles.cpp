@@ -55,7 +55,11 @@ bool CZelkController::LoadFigureFile(const QString& FileName) {
         return false;
     }
     PutFigureInPlace(loaded, false);
-    ShowLoadNote();
+    // A note about the file read before must not stay beside this one.
+    const bool noteShown = loadNoteShown_;
+    if (!ShowLoadNote() && noteShown) {
+        ShowCondition(QString());
+    }
     return true;
 }
 
@@ -79,8 +83,9 @@ QString CZelkController::LoadNote() const {
     QStringList notes;
     if (const int32_t skipped = context_.figure->SkippedLines(); skipped != 0) {
         notes << QCoreApplication::translate(
-                     "CZelkController", "読み込んだファイルの %1 本の線は、長さ0・重複・数値の不足の"
-                                        "ため取り込みませんでした。")
+                     "CZelkController",
+                     "読み込んだファイルの %1 本の線は、長さ0・重複・数値の不足の"
+                     "ため取り込みませんでした。")
                      .arg(skipped);
     }
     if (context_.figure->Restored()) {
@@ -98,6 +103,7 @@ QString CZelkController::LoadNote() const {
 
 bool CZelkController::ShowLoadNote() {
     const QString note = LoadNote();
+    loadNoteShown_ = !note.isEmpty();
     if (note.isEmpty()) {
         return false;
     }

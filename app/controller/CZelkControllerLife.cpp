@@ -122,11 +122,10 @@ void CZelkController::Boot() {
         // Work of a copy that ended abnormally stays for a start without a file; the
         // user learns that it is there.
         if (const QStringList waiting = RecoveryFiles(); !waiting.isEmpty()) {
-            waitingNote =
-                QCoreApplication::translate("CZelkController",
-                                            "前回異常終了したときの作業が %1 に残っています"
-                                            "（ファイルを指定せずに起動すると読み込みます）。")
-                    .arg(QDir::toNativeSeparators(waiting.first()));
+            waitingNote = QCoreApplication::translate(
+                              "CZelkController", "前回異常終了したときの作業が %1 に残っています"
+                                                 "（ファイルを指定せずに起動すると読み込みます）。")
+                              .arg(QDir::toNativeSeparators(waiting.first()));
         }
     } else if (const QStringList recovery = RecoveryFiles(); !recovery.isEmpty()) {
         const QString folder = app.DataPath();
@@ -185,7 +184,8 @@ void CZelkController::Boot() {
         notes << QCoreApplication::translate("CZelkController",
                                              "前回の保存が途中で止まっていたため、%1 を保存前の"
                                              "内容に戻しました。")
-                     .arg(QDir::toNativeSeparators(context_.restoredAtStart.join(QStringLiteral("、"))));
+                     .arg(QDir::toNativeSeparators(
+                         context_.restoredAtStart.join(QStringLiteral("、"))));
     }
     notes << LoadNote() << waitingNote;
     notes.removeAll(QString());

@@ -39,8 +39,8 @@ public:
         size_t done = 0;
         auto* out = static_cast<char*>(buffer);
         while (done < wanted) {
-            const ssize_t n = ::pread(fd_, out + done, wanted - done,
-                                      static_cast<off_t>(position_ + done));
+            const ssize_t n =
+                ::pread(fd_, out + done, wanted - done, static_cast<off_t>(position_ + done));
             if (n < 0 && errno == EINTR) {
                 continue;
             }
@@ -102,8 +102,9 @@ ConfinedIOSystem::Verdict ConfinedIOSystem::Judge(const char* name, std::string&
     if (resolved.empty()) {
         return Verdict::Missing;
     }
-    const bool inside = resolved == model_ || (!folder_.empty() && resolved.size() > folder_.size() &&
-                                               resolved.compare(0, folder_.size(), folder_) == 0);
+    const bool inside =
+        resolved == model_ || (!folder_.empty() && resolved.size() > folder_.size() &&
+                               resolved.compare(0, folder_.size(), folder_) == 0);
     if (!inside) {
         return Verdict::Outside;
     }
@@ -114,7 +115,7 @@ ConfinedIOSystem::Verdict ConfinedIOSystem::Judge(const char* name, std::string&
     return S_ISREG(info.st_mode) ? Verdict::Allowed : Verdict::NotRegular;
 }
 
-void ConfinedIOSystem::NoteRefusal(const char* name, Verdict verdict) {
+void ConfinedIOSystem::NoteRefusal(const char* name, Verdict verdict) const {
     if (!refused_.isEmpty() || verdict == Verdict::Missing || verdict == Verdict::Allowed) {
         return;
     }
@@ -133,7 +134,9 @@ void ConfinedIOSystem::NoteRefusal(const char* name, Verdict verdict) {
 
 bool ConfinedIOSystem::Exists(const char* pFile) const {
     std::string resolved;
-    return Judge(pFile, resolved) == Verdict::Allowed;
+    const Verdict verdict = Judge(pFile, resolved);
+    NoteRefusal(pFile, verdict);
+    return verdict == Verdict::Allowed;
 }
 
 Assimp::IOStream* ConfinedIOSystem::Open(const char* pFile, const char* pMode) {

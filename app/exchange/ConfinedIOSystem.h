@@ -28,10 +28,11 @@ private:
     enum class Verdict { Allowed, Missing, Outside, NotRegular };
     // The name resolved to where it really leads, and whether it may be read.
     Verdict Judge(const char* name, std::string& resolved) const;
-    void NoteRefusal(const char* name, Verdict verdict);
+    // Asking whether a file exists is already reaching for it: noted as well.
+    void NoteRefusal(const char* name, Verdict verdict) const;
 
     std::string model_;  // the model itself, resolved
     std::string folder_; // its folder, resolved, ending in '/'
-    QString refused_;
-    QString refusedReason_;
+    mutable QString refused_;
+    mutable QString refusedReason_;
 };

@@ -8,12 +8,12 @@
 
 #include "SystemError.h"
 
-#include <cerrno>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <limits>

@@ -4,10 +4,10 @@
 
 #include "SystemError.h"
 
-#include <cerrno>
 #include <QCoreApplication>
 #include <QFile>
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <vector>
 

@@ -4,12 +4,12 @@
 
 #include "SystemError.h"
 
-#include <cerrno>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 namespace {
 // In the language chosen when it is shown.

@@ -1,10 +1,10 @@
 // Saving and loading under failing disks, special files, odd encodings and numbers
 // that a file cannot keep.
-#include "SystemError.h"
 #include "SafeFile.h"
 #include "CZelkData.h"
 #include "FileSizeLimit.h"
 #include "NoticeRecorder.h"
+#include "SystemError.h"
 #include "TextEncoding.h"
 
 #include "TestPrinters.h"

@@ -1,7 +1,7 @@
-#include "SystemError.h"
 #include "AppFixture.h"
 #include "CFileHandling.h"
 #include "FileSizeLimit.h"
+#include "SystemError.h"
 
 #include <QAction>
 #include <QDir>

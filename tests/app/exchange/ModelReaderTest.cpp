@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define ZELK_TEST_ASAN 1
@@ -275,6 +277,75 @@ TEST_F(ModelReading, TheCommandLineKeepsItsInput) {
         0)
         << err.toStdString();
     EXPECT_TRUE(QFile::exists(Path("b.zlk")));
+}
+
+// A glTF of one line whose two ends are the numbers of its buffer.
+QByteArray LineGltf(const QByteArray& uri) {
+    return R"({"asset":{"version":"2.0"},"scene":0,"scenes":[{"nodes":[0]}],"nodes":[{"mesh":0}],)"
+           R"("meshes":[{"primitives":[{"attributes":{"POSITION":0},"mode":1}]}],)"
+           R"("buffers":[{"uri":")" +
+           uri +
+           R"(","byteLength":24}],"bufferViews":[{"buffer":0,"byteOffset":0,"byteLength":24}],)"
+           R"("accessors":[{"bufferView":0,"componentType":5126,"count":2,"type":"VEC3",)"
+           R"("min":[0,0,0],"max":[9999,9999,9999]}]})";
+}
+
+// A model names files of its own: only those inside its folder are read, whatever the
+// name looks like, and nothing but regular files. The canary's numbers never arrive.
+TEST_F(ModelReading, AModelReadsNothingOutsideItsFolder) {
+    const float canary[6] = {1234.5F, 2345.25F, 3456.75F, 4567.5F, 5678.25F, 6789.75F};
+    const QByteArray canaryBytes(reinterpret_cast<const char*>(canary), sizeof canary);
+    Write(QStringLiteral("secret.bin"), canaryBytes);
+    Write(QStringLiteral("x.mtl"), "newmtl a\nKd 1 0 0\n");
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("model/deeper")));
+    Write(QStringLiteral("model/inside.bin"), canaryBytes);
+    const QByteArray outside = QFile::encodeName(Path("secret.bin"));
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } refused[] = {
+        {"model/up.gltf", LineGltf("../secret.bin")},
+        {"model/far.gltf", LineGltf("../../../../../../../../../.." + outside)},
+        {"model/deeper/up-twice.gltf", LineGltf("../../secret.bin")},
+        {"model/inside-then-out.gltf", LineGltf("deeper/../../secret.bin")},
+        {"model/link.gltf", LineGltf("link.bin")},
+        {"model/pipe.gltf", LineGltf("pipe.bin")},
+        {"model/deeper/material.obj", "mtllib ../../x.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n"},
+    };
+    ASSERT_EQ(::symlink("../secret.bin", QFile::encodeName(Path("model/link.bin")).constData()), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path("model/pipe.bin")).constData(), 0600), 0);
+    for (const auto& model : refused) {
+        const QString name = QString::fromLatin1(model.name);
+        Write(name, model.bytes);
+        EXPECT_FALSE(Import(name)) << model.name;
+        EXPECT_EQ(figure.NumberOfLines(), 0) << model.name;
+        EXPECT_TRUE(error.contains(QStringLiteral("フォルダーの外")) ||
+                    error.contains(QStringLiteral("通常のファイルではない")))
+            << model.name << ": " << error.toStdString();
+        // Through the command line too; no output holds the canary's numbers.
+        const QString out = Path("out.zlk");
+        EXPECT_NE(Run({QStringLiteral("--import"), Path(name), out}), 0) << model.name;
+        EXPECT_FALSE(QFile::exists(out)) << model.name;
+        EXPECT_FALSE(err.contains(QStringLiteral("1234.5"))) << model.name;
+    }
+    // An absolute name (the library refuses it itself).
+    Write(QStringLiteral("model/absolute.gltf"), LineGltf(outside));
+    EXPECT_FALSE(Import(QStringLiteral("model/absolute.gltf")));
+    EXPECT_EQ(figure.NumberOfLines(), 0);
+    // The same model with its buffer beside it is read: the canary would have arrived.
+    Write(QStringLiteral("model/inside.gltf"), LineGltf("inside.bin"));
+    ASSERT_TRUE(Import(QStringLiteral("model/inside.gltf"))) << error.toStdString();
+    EXPECT_EQ(figure.GetLine(1), QStringLiteral("1234.5,2345.25,3456.75,4567.5,5678.25,6789.75"));
+}
+
+// Nesting deeper than a reader's recursion can follow is said as such, not as a crash.
+TEST_F(ModelReading, AModelNestedTooDeeplyIsSaidToBe) {
+    const int depth = 200000;
+    Write(QStringLiteral("deep.x"), "xof 0303txt 0032\n" +
+                                        QByteArray("Frame f {\n").repeated(depth) +
+                                        QByteArray("}\n").repeated(depth));
+    EXPECT_FALSE(Import(QStringLiteral("deep.x")));
+    EXPECT_TRUE(error.contains(QStringLiteral("入れ子が深すぎる"))) << error.toStdString();
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-#include "SystemError.h"
 #include "AppFixture.h"
 #include "CZelkIniFileHandler.h"
+#include "SystemError.h"
 
 #include "FileSizeLimit.h"
 #include <QFile>

@@ -1,11 +1,14 @@
 #include "AppFixture.h"
 #include "CZelkIniFileHandler.h"
 #include "HelpWindow.h"
+#include "SystemError.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -175,6 +178,47 @@ TEST_F(Language, EveryCommandSpeaksEnglish) {
         EXPECT_FALSE(HasJapanese(own(text))) << text.toStdString();
     }
     dialogs.ClearScript();
+}
+
+// The system's reasons for a failed save or load are in the chosen language, whole:
+// no English beside a Japanese message, no Japanese beside an English one.
+TEST_F(Language, ReasonsOfFailedSavesAndLoadsSpeakTheChosenLanguage) {
+    WriteFigure(Data("plain.zlk"), "0 0 0 0\r\nplain\r\n");
+    QDir().mkpath(Data("folder.zlk"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Data("pipe.zlk")).constData(), 0600), 0);
+    // Each a save that fails: a name under a file, a folder, a FIFO, a missing folder.
+    const QStringList targets{Data("plain.zlk/inside.zlk"), Data("folder.zlk"), Data("pipe.zlk"),
+                              Data("missing/fig.zlk")};
+    for (const bool english : {false, true}) {
+        if (english) {
+            Window().Action(QStringLiteral("mnuLanguageEnglish"))->trigger();
+        }
+        for (const QString& target : targets) {
+            dialogs.calls.clear();
+            dialogs.ChooseFile(target);
+            dialogs.AnswerQuestion(UserDialogs::Answer::Yes); // overwrite, where asked
+            Send("SAVE");
+            const QStringList texts = dialogs.MessageTexts();
+            ASSERT_FALSE(texts.isEmpty()) << target.toStdString();
+            // The reason follows the path on the first message's last line.
+            const QString reason = texts.first().section(target, 1).trimmed();
+            ASSERT_FALSE(reason.isEmpty()) << texts.first().toStdString();
+            if (english) {
+                EXPECT_FALSE(HasJapanese(reason)) << reason.toStdString();
+            } else {
+                bool latin = false;
+                for (const QChar c : reason) {
+                    latin = latin || (c >= u'a' && c <= u'z');
+                }
+                EXPECT_FALSE(latin) << reason.toStdString();
+                EXPECT_TRUE(HasJapanese(reason)) << reason.toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(SystemError::Reason(ENOENT), QStringLiteral("No such file or folder"));
+    EXPECT_EQ(SystemError::Reason(EROFS), QStringLiteral("Read-only file system"));
+    Send("LANGUAGE_JAPANESE");
+    EXPECT_EQ(SystemError::Reason(EROFS), QStringLiteral("読み取り専用のファイルシステムです"));
 }
 
 } // namespace

@@ -2,12 +2,15 @@
 // cancelled dialogs, names without an extension, relative names, session end.
 #include "AppFixture.h"
 #include "InstanceLock.h"
+#include "SafeFile.h"
 #include "SignalWatcher.h"
+#include "StoppingCalls.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTimer>
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -150,6 +153,100 @@ TEST_F(NeverLoseWork, SessionEndKeepsTheChangeForTheNextStart) {
     Send("SAVE");
     Controller().EndSession();
     EXPECT_FALSE(QFile::exists(Data("autosave.zlk")));
+}
+
+// A figure of n lines, as the program writes it.
+QByteArray FigureBytes(int n, const char* comment) {
+    QByteArray out = "0 0 0 " + QByteArray::number(n) + "\r\n";
+    for (int i = 1; i <= n; ++i) {
+        out += "0 0 0 " + QByteArray::number(i) + " 1 1\r\n";
+    }
+    return out + comment + "\r\n";
+}
+
+// Rewrites a file with two names in place and "kills" the writer half-way: the file is
+// left torn (the new figure's start, the old one's tail) with its journal.
+void TearWhileRewriting(const QString& path, const QByteArray& oldBytes,
+                        const QByteArray& newBytes) {
+    for (int stopAt = 1; stopAt < 1000; ++stopAt) {
+        QFile::remove(path);
+        {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(oldBytes);
+        }
+        const QString twin = path + QStringLiteral(".twin");
+        QFile::remove(twin);
+        ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(twin).constData()),
+                  0);
+        StoppingCalls calls;
+        calls.stopAt = stopAt;
+        QString error;
+        ASSERT_FALSE(SafeFile::Write(path, newBytes, error, calls));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray now = f.readAll();
+        if (now != oldBytes && now.startsWith(newBytes.left(newBytes.size() - 2))) {
+            return;
+        }
+    }
+    FAIL() << "no kill left the file torn";
+}
+
+// A rewrite cut short is undone by the next start (files of the data folder) or when
+// the file is opened (anywhere), and the user is told; a torn file without a journal
+// loads with a warning; a file's own leftovers go when it is opened or saved.
+TEST_F(NeverLoseWork, ATornRewriteIsUndoneAtStartAndWhenOpened) {
+    const QByteArray oldBytes = FigureBytes(40, "old");
+    const QByteArray newBytes = FigureBytes(3, "new");
+    WriteFigure(Data("fig.zlk"), "");
+    TearWhileRewriting(Data("fig.zlk"), oldBytes, newBytes);
+    Boot();
+    EXPECT_EQ(ReadFile(Data("fig.zlk")), oldBytes);
+    EXPECT_TRUE(Window().StatusText(1).contains(QStringLiteral("保存前の内容に戻しました")))
+        << Window().StatusText(1).toStdString();
+    EXPECT_TRUE(Window().StatusText(1).contains(QStringLiteral("fig.zlk")));
+
+    // Outside the data folder: when the file is opened.
+    const QString away = programDir.filePath("away/fig.zlk");
+    WriteFigure(away, "");
+    TearWhileRewriting(away, oldBytes, newBytes);
+    WriteFigure(programDir.filePath("away/.fig.zlk.zelk-tmp-Ab12Cd"), "half a save");
+    WriteFigure(programDir.filePath("away/fig.zlk.backup"), "the user's");
+    dialogs.ChooseFile(away);
+    Send("LOAD");
+    EXPECT_EQ(Figure().NumberOfLines(), 40);
+    EXPECT_EQ(Figure().Comment(), QStringLiteral("old"));
+    EXPECT_EQ(ReadFile(away), oldBytes);
+    EXPECT_TRUE(Window().StatusText(1).contains(QStringLiteral("保存前の内容に戻しました")));
+    EXPECT_FALSE(QFile::exists(programDir.filePath("away/.fig.zlk.zelk-tmp-Ab12Cd")));
+    EXPECT_TRUE(QFile::exists(programDir.filePath("away/fig.zlk.backup")));
+    for (const QString& name :
+         QDir(programDir.filePath("away")).entryList(QDir::Hidden | QDir::Files)) {
+        EXPECT_FALSE(name.contains(QStringLiteral("zelk-journal"))) << name.toStdString();
+    }
+
+    // Torn with no journal to undo it: more lines after the comment line.
+    WriteFigure(programDir.filePath("away/torn.zlk"), newBytes + oldBytes.mid(newBytes.size()));
+    dialogs.ChooseFile(programDir.filePath("away/torn.zlk"));
+    Send("LOAD");
+    EXPECT_EQ(Figure().Comment(), QStringLiteral("new"));
+    EXPECT_TRUE(Window().StatusText(1).contains(QStringLiteral("壊れている可能性")))
+        << Window().StatusText(1).toStdString();
+    // A comment with a comma, blank lines at the end: nothing to say.
+    WriteFigure(programDir.filePath("away/fine.zlk"),
+                "0 0 0 1\r\n0 0 0 5 5 5\r\na, b\r\n\r\n \r\n");
+    dialogs.ChooseFile(programDir.filePath("away/fine.zlk"));
+    Send("LOAD");
+    EXPECT_EQ(Figure().Comment(), QStringLiteral("a"));
+    EXPECT_FALSE(Window().StatusText(1).contains(QStringLiteral("壊れている可能性")));
+
+    // A save takes away its own file's leftovers.
+    WriteFigure(programDir.filePath("away/.saved.zlk.zelk-tmp-Zz9Yy8"), "half a save");
+    dialogs.ChooseFile(programDir.filePath("away/saved.zlk"));
+    Send("SAVE");
+    EXPECT_TRUE(QFile::exists(programDir.filePath("away/saved.zlk")));
+    EXPECT_FALSE(QFile::exists(programDir.filePath("away/.saved.zlk.zelk-tmp-Zz9Yy8")));
 }
 
 // Runs the event loop until a signal arrived or two seconds passed.
