@@ -2,6 +2,7 @@
 
 #include "CZelkData.h"
 #include "ExerciseLibrary.h"
+#include "HiddenLines.h"
 
 #include <QDateTime>
 
@@ -10,6 +11,7 @@
 struct ActiveExercise {
     ExerciseLibrary::Entry entry;
     CZelkData target;
+    std::vector<HiddenLines::Face> faces; // the target solid's, for hidden edges
     QDateTime started;
     bool revealed = false;
     bool hint = false;

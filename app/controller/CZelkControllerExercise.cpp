@@ -53,7 +53,9 @@ void CZelkController::ChooseExercise() {
             entry.own ? OwnHeading()
                       : ZelkStates::Tr(
                             ZelkStates::Levels()[static_cast<size_t>(entry.level - 1)].caption);
-        cards.push_back({heading, entry.title, ExerciseViews::Card(*figures[i], QSize(120, 90)),
+        const std::vector<HiddenLines::Face> faces = HiddenLines::FacesOf(entry.path);
+        cards.push_back({heading, entry.title,
+                         ExerciseViews::Card({*figures[i], faces}, QSize(120, 90)),
                          ExerciseProgress::Note(progress.Get(entry.id))});
     }
     const std::optional<int> chosen = context_.dialogs->ChooseExercise(cards);
@@ -71,6 +73,7 @@ void CZelkController::ChooseExercise() {
     auto exercise = std::make_unique<ActiveExercise>();
     exercise->entry = entries[index];
     exercise->target.Swap(*figures[index]);
+    exercise->faces = HiddenLines::FacesOf(exercise->entry.path);
     exercise->started = context_.clock->Now();
     exercise_ = std::move(exercise);
 
@@ -104,15 +107,16 @@ void CZelkController::ShowExercisePanes(bool hint) {
     const QSize size(view.width(), view.height());
     const int scale = std::max(1, qRound(view.devicePixelRatioF()));
     const CZelkData* learner = hint ? context_.figure : nullptr;
+    const ExerciseViews::Solid target{exercise_->target, exercise_->faces};
     context_.window->SetPanePicture(
         IMainWindow::Pane::Front,
-        ExerciseViews::Pane(exercise_->target, learner, ExerciseViews::View::Front, size, scale));
+        ExerciseViews::Pane(target, learner, ExerciseViews::View::Front, size, scale));
     context_.window->SetPanePicture(
         IMainWindow::Pane::Top,
-        ExerciseViews::Pane(exercise_->target, learner, ExerciseViews::View::Top, size, scale));
+        ExerciseViews::Pane(target, learner, ExerciseViews::View::Top, size, scale));
     context_.window->SetPanePicture(
         IMainWindow::Pane::Side,
-        ExerciseViews::Pane(exercise_->target, learner, ExerciseViews::View::Side, size, scale));
+        ExerciseViews::Pane(target, learner, ExerciseViews::View::Side, size, scale));
 }
 
 void CZelkController::EndExercise() {

@@ -1,88 +1,263 @@
 #include "ExerciseViews.h"
 
 #include "CZelkData.h"
-#include "FigureView.h"
 #include "NumberText.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 
-constexpr int32_t kHintColour = 0x0000E0; // &HBBGGRR: red
+const QColor kHintColour(0xE0, 0, 0);
 
-void Angles(FigureRenderer& renderer, ExerciseViews::View view) {
+HiddenLines::View Seen(ExerciseViews::View view) {
     switch (view) {
     case ExerciseViews::View::Front:
-        renderer.SetAngles(0, 0);
-        break;
+        return HiddenLines::Front;
     case ExerciseViews::View::Top:
-        renderer.SetAngles(0, 90);
-        break;
+        return HiddenLines::Top;
     case ExerciseViews::View::Side:
-        renderer.SetAngles(-90, 0);
-        break;
+        return HiddenLines::Side;
     }
+    return HiddenLines::Front;
 }
 
-void DrawingStyle(FigureRenderer& renderer) {
-    FigureRenderer::Style& style = renderer.GetStyle();
-    style.viewAxis = false;
-    style.viewSubAxis = false;
-    style.figLineSize = 2;
+// The smallest and largest corner of a figure's lines as a view sees them.
+struct Box {
+    double left = std::numeric_limits<double>::max();
+    double bottom = std::numeric_limits<double>::max();
+    double right = std::numeric_limits<double>::lowest();
+    double top = std::numeric_limits<double>::lowest();
+    bool Empty() const { return left > right; }
+};
+
+Box ViewBox(const CZelkData& figure, HiddenLines::View view) {
+    Box box;
+    for (const CLine& l : figure.Lines()) {
+        for (const HiddenLines::Point& p :
+             {HiddenLines::Point{l.FromX, l.FromY, l.FromZ}, HiddenLines::Point{l.ToX, l.ToY, l.ToZ}}) {
+            const auto xy = HiddenLines::Project(p, view);
+            box.left = std::min(box.left, xy[0]);
+            box.right = std::max(box.right, xy[0]);
+            box.bottom = std::min(box.bottom, xy[1]);
+            box.top = std::max(box.top, xy[1]);
+        }
+    }
+    return box;
 }
 
-// The smallest corner of a figure's lines: the figure keeps it among its extents.
-FigureRenderer::Point Corner(const CZelkData& figure) {
-    FigureRenderer::Point corner{};
-    NumberText::ToSingles(figure.GetMinPos(), corner.data(), 3);
-    return corner;
+// The largest extent along any axis: all three views share one scale.
+double Largest(const CZelkData& figure) {
+    double largest = 1.0;
+    for (const HiddenLines::View view : {HiddenLines::Front, HiddenLines::Top}) {
+        const Box box = ViewBox(figure, view);
+        if (!box.Empty()) {
+            largest = std::max({largest, box.right - box.left, box.top - box.bottom});
+        }
+    }
+    return largest;
+}
+
+QString Millimetres(double value) {
+    return NumberText::FromSingle(static_cast<float>(value));
+}
+
+// A dimension line between a and b with arrowheads, its value beside it.
+void Dimension(QPainter& painter, QPointF a, QPointF b, const QString& text, bool vertical) {
+    painter.drawLine(a, b);
+    const double arrow = 5.0;
+    const QPointF along = (b - a) / std::max(1e-9, std::hypot(b.x() - a.x(), b.y() - a.y()));
+    const QPointF across(-along.y(), along.x());
+    for (const auto& [tip, direction] : {std::pair{a, along}, std::pair{b, -along}}) {
+        QPainterPath head;
+        head.moveTo(tip);
+        head.lineTo(tip + direction * arrow + across * arrow * 0.35);
+        head.lineTo(tip + direction * arrow - across * arrow * 0.35);
+        head.closeSubpath();
+        painter.fillPath(head, painter.pen().color());
+    }
+    const QFontMetricsF metrics(painter.font());
+    const QPointF middle = (a + b) / 2;
+    if (vertical) {
+        painter.drawText(QPointF(middle.x() + 4, middle.y() + metrics.ascent() / 2 - 1), text);
+    } else {
+        painter.drawText(QPointF(middle.x() - metrics.horizontalAdvance(text) / 2,
+                                 middle.y() + metrics.ascent() + 2),
+                         text);
+    }
 }
 
 } // namespace
 
-QImage ExerciseViews::Pane(const CZelkData& target, const CZelkData* learner, View view, QSize size,
+QString ExerciseViews::Name(View view) {
+    switch (view) {
+    case View::Front:
+        return QCoreApplication::translate("ExerciseViews", "正面図");
+    case View::Top:
+        return QCoreApplication::translate("ExerciseViews", "平面図");
+    case View::Side:
+        return QCoreApplication::translate("ExerciseViews", "右側面図");
+    }
+    return QString();
+}
+
+QString ExerciseViews::NoFacesNote() {
+    return QCoreApplication::translate("ExerciseViews",
+                                       "面がわからないため、隠れた線も実線で描いています。");
+}
+
+std::array<double, 2> ExerciseViews::Extent(const CZelkData& figure, View view) {
+    const Box box = ViewBox(figure, Seen(view));
+    return box.Empty() ? std::array<double, 2>{0, 0}
+                       : std::array<double, 2>{box.right - box.left, box.top - box.bottom};
+}
+
+void ExerciseViews::Draw(QPainter& painter, const Solid& target, const CZelkData* learner,
+                         View view, QRectF area, double millimetre, bool annotated) {
+    const HiddenLines::View seen = Seen(view);
+    const Box box = ViewBox(target.figure, seen);
+    if (box.Empty()) {
+        return;
+    }
+    // The view in the middle of its area.
+    const QPointF centre = area.center();
+    const double midX = (box.left + box.right) / 2;
+    const double midY = (box.bottom + box.top) / 2;
+    const auto at = [&](const std::array<double, 2>& xy) {
+        return QPointF(centre.x() + (xy[0] - midX) * millimetre,
+                       centre.y() - (xy[1] - midY) * millimetre);
+    };
+    const double wide = annotated ? 2.0 : 1.5;
+    // Hidden pieces first: a visible edge in the same place covers its dashes.
+    const std::vector<HiddenLines::Piece> pieces =
+        HiddenLines::Pieces(target.figure, target.faces, seen);
+    QPen hidden(Qt::black, wide / 2, Qt::CustomDashLine, Qt::FlatCap);
+    hidden.setDashPattern({6.0 / (wide / 2), 4.0 / (wide / 2)});
+    painter.setPen(hidden);
+    for (const HiddenLines::Piece& piece : pieces) {
+        if (piece.hidden) {
+            painter.drawLine(at(piece.from), at(piece.to));
+        }
+    }
+    painter.setPen(QPen(Qt::black, wide, Qt::SolidLine, Qt::RoundCap));
+    for (const HiddenLines::Piece& piece : pieces) {
+        if (!piece.hidden) {
+            painter.drawLine(at(piece.from), at(piece.to));
+        }
+    }
+    if (learner != nullptr && learner->NumberOfLines() > 0) {
+        // The learner's lines moved so that both smallest corners meet, in red, as wide
+        // as the target's: where they agree the red covers the black.
+        std::array<float, 3> to{};
+        std::array<float, 3> from{};
+        NumberText::ToSingles(target.figure.GetMinPos(), to.data(), 3);
+        NumberText::ToSingles(learner->GetMinPos(), from.data(), 3);
+        const auto shift = HiddenLines::Project(
+            {double(to[0]) - from[0], double(to[1]) - from[1], double(to[2]) - from[2]}, seen);
+        painter.setPen(QPen(kHintColour, wide, Qt::SolidLine, Qt::RoundCap));
+        const auto moved = [&](const HiddenLines::Point& p) {
+            const auto xy = HiddenLines::Project(p, seen);
+            return at({xy[0] + shift[0], xy[1] + shift[1]});
+        };
+        // A line seen end-on shows as a dot: the learner sees where it went.
+        for (const CLine& l : learner->Lines()) {
+            const QPointF a = moved({l.FromX, l.FromY, l.FromZ});
+            const QPointF b = moved({l.ToX, l.ToY, l.ToZ});
+            if (a == b) {
+                painter.drawPoint(a);
+            } else {
+                painter.drawLine(a, b);
+            }
+        }
+    }
+    if (!annotated) {
+        return;
+    }
+    // The view's name above it, its width below and its height to its right.
+    const QFontMetricsF metrics(painter.font());
+    const QPointF lowLeft = at({box.left, box.bottom});
+    const QPointF highRight = at({box.right, box.top});
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawText(QPointF(area.left(), area.top() - metrics.descent() - 2), Name(view));
+    const double gap = metrics.height() * 0.6;
+    QPen thin(QColor(60, 60, 60), 1);
+    painter.setPen(thin);
+    const double below = lowLeft.y() + gap;
+    painter.drawLine(QPointF(lowLeft.x(), lowLeft.y() + 2), QPointF(lowLeft.x(), below + 3));
+    painter.drawLine(QPointF(highRight.x(), lowLeft.y() + 2), QPointF(highRight.x(), below + 3));
+    if (box.right - box.left > 0) {
+        Dimension(painter, QPointF(lowLeft.x(), below), QPointF(highRight.x(), below),
+                  Millimetres(box.right - box.left), false);
+    }
+    const double right = highRight.x() + gap;
+    painter.drawLine(QPointF(highRight.x() + 2, highRight.y()), QPointF(right + 3, highRight.y()));
+    painter.drawLine(QPointF(highRight.x() + 2, lowLeft.y()), QPointF(right + 3, lowLeft.y()));
+    if (box.top - box.bottom > 0) {
+        Dimension(painter, QPointF(right, lowLeft.y()), QPointF(right, highRight.y()),
+                  Millimetres(box.top - box.bottom), true);
+    }
+}
+
+QImage ExerciseViews::Pane(const Solid& target, const CZelkData* learner, View view, QSize size,
                            int scale) {
-    FigureRenderer renderer = FigureView::Plain(target, size);
-    DrawingStyle(renderer);
-    Angles(renderer, view);
-    // A flat view needs no room for turning: the largest extent takes three quarters of
-    // the pane's shorter side, the same in all three views.
-    const FigureRenderer::Point& extent = renderer.Size();
-    const float largest = std::max({extent[0], extent[1], extent[2], 1.0F});
-    renderer.SetRatio(0.75F * static_cast<float>(std::min(size.width(), size.height())) / largest);
-    QImage picture = renderer.Picture(scale);
-    // Shown at the pane's size: sharp, not doubled, on a 2x screen.
+    QImage picture(size * scale, QImage::Format_RGB32);
     picture.setDevicePixelRatio(scale);
-    if (learner == nullptr || learner->NumberOfLines() == 0) {
-        return picture;
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = painter.font();
+    font.setPixelSize(std::clamp(std::min(size.width(), size.height()) / 18, 10, 14));
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
+    // Room for the name above, the width below, the height (a number) to the right and
+    // the note at the foot.
+    const QString widest = Millimetres(Largest(target.figure)) + QStringLiteral("00");
+    const double side = metrics.horizontalAdvance(widest) + metrics.height();
+    QRectF area(metrics.height() * 0.8, metrics.height() * 1.6,
+                size.width() - metrics.height() * 0.8 - side,
+                size.height() - metrics.height() * 1.6 - metrics.height() * 2.4);
+    if (target.faces.empty()) {
+        area.setBottom(area.bottom() - metrics.height());
     }
-    // The learner's lines moved so that both smallest corners meet, in red, same zoom.
-    const FigureRenderer::Point to = Corner(target);
-    const FigureRenderer::Point from = Corner(*learner);
-    renderer.ClearFigure();
-    for (const CLine& l : learner->Lines()) {
-        renderer.AddSegment({l.FromX - from[0] + to[0], l.FromY - from[1] + to[1],
-                             l.FromZ - from[2] + to[2], l.ToX - from[0] + to[0],
-                             l.ToY - from[1] + to[1], l.ToZ - from[2] + to[2]});
+    if (area.width() < 8 || area.height() < 8) {
+        area = QRectF(QPointF(0, 0), QSizeF(size));
     }
-    // As wide as the target's lines: where they agree the red covers the black, so what
-    // is missing stays black and what is extra is red on white.
-    renderer.GetStyle().figColor = kHintColour;
-    renderer.Overlay(picture);
+    const double millimetre = std::min(area.width(), area.height()) / Largest(target.figure);
+    Draw(painter, target, learner, view, area, millimetre, true);
+    if (target.faces.empty() && target.figure.NumberOfLines() > 0) {
+        painter.setPen(QColor(90, 90, 90));
+        painter.drawText(QRectF(4, size.height() - metrics.height() - 2, size.width() - 8,
+                                metrics.height() + 2),
+                         Qt::AlignLeft | Qt::AlignVCenter, NoFacesNote());
+    }
     return picture;
 }
 
-QImage ExerciseViews::Card(const CZelkData& figure, QSize size) {
-    QImage card(size, QImage::Format_RGB32);
+QImage ExerciseViews::Card(const Solid& figure, QSize size, int scale) {
+    QImage card(size * scale, QImage::Format_RGB32);
+    card.setDevicePixelRatio(scale);
     card.fill(Qt::white);
-    const QSize pane(size.width() / 2, size.height() / 2);
+    const QSizeF pane(size.width() / 2.0, size.height() / 2.0);
     QPainter painter(&card);
-    painter.drawImage(QPoint(0, 0), Pane(figure, nullptr, View::Top, pane));
-    painter.drawImage(QPoint(0, pane.height()), Pane(figure, nullptr, View::Front, pane));
-    painter.drawImage(QPoint(pane.width(), pane.height()), Pane(figure, nullptr, View::Side, pane));
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QColor(200, 200, 200));
-    painter.drawLine(0, pane.height(), size.width(), pane.height());
-    painter.drawLine(pane.width(), 0, pane.width(), size.height());
+    painter.drawLine(QPointF(0, pane.height()), QPointF(size.width(), pane.height()));
+    painter.drawLine(QPointF(pane.width(), 0), QPointF(pane.width(), size.height()));
+    const double margin = 4;
+    const double millimetre =
+        (std::min(pane.width(), pane.height()) - 2 * margin) / Largest(figure.figure);
+    const auto area = [&](double x, double y) {
+        return QRectF(x + margin, y + margin, pane.width() - 2 * margin,
+                      pane.height() - 2 * margin);
+    };
+    Draw(painter, figure, nullptr, View::Top, area(0, 0), millimetre, false);
+    Draw(painter, figure, nullptr, View::Front, area(0, pane.height()), millimetre, false);
+    Draw(painter, figure, nullptr, View::Side, area(pane.width(), pane.height()), millimetre,
+         false);
     return card;
 }

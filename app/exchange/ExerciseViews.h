@@ -1,23 +1,48 @@
 #pragma once
 
+#include "HiddenLines.h"
+
 #include <QImage>
 #include <QSize>
+#include <QString>
+#include <vector>
 
 class CZelkData;
+class QPainter;
 
-// The pictures of an exercise: a target's front, top or right-side view, drawn like a
-// technical drawing (black on white, no axes), with the learner's figure laid over it in
-// red for a hint; and the three views together, placed as third-angle projection puts
-// them, as the chooser's small picture.
+// The pictures of an exercise, drawn as third-angle drawings are: black on white, visible
+// edges solid, hidden edges dashed and thinner, each view named, with its overall width
+// and height as dimension lines in millimetres, all three views at one scale. The
+// learner's figure can be laid over in red for a hint; the chooser's small card places
+// the three views as the projection puts them.
 class ExerciseViews {
 public:
     enum class View { Front, Top, Side };
 
+    // A figure with its solid's faces (none: every edge is drawn solid, and the picture
+    // says that hidden edges could not be told).
+    struct Solid {
+        const CZelkData& figure;
+        const std::vector<HiddenLines::Face>& faces;
+    };
+
     // size in the control's pixels, scale the pixels per control pixel (2 on a 2x screen).
-    // Both figures are drawn with the target's zoom, their smallest corners together; the
-    // picture carries the scale as its device pixel ratio.
-    static QImage Pane(const CZelkData& target, const CZelkData* learner, View view, QSize size,
+    // The learner's figure is drawn at the target's scale, the smallest corners together;
+    // the picture carries the scale as its device pixel ratio.
+    static QImage Pane(const Solid& target, const CZelkData* learner, View view, QSize size,
                        int scale = 1);
-    // Top above front, right side beside the front.
-    static QImage Card(const CZelkData& figure, QSize size);
+    // Top above front, right side beside the front; hidden edges dashed, no names or
+    // dimensions (too small to read).
+    static QImage Card(const Solid& figure, QSize size, int scale = 1);
+
+    // The view's name as a drawing gives it (正面図, 平面図, 右側面図).
+    static QString Name(View view);
+    // The figure's overall width and height in a view, in millimetres.
+    static std::array<double, 2> Extent(const CZelkData& figure, View view);
+    // The note a drawing without faces carries.
+    static QString NoFacesNote();
+
+private:
+    static void Draw(QPainter& painter, const Solid& target, const CZelkData* learner, View view,
+                     QRectF area, double millimetre, bool annotated);
 };

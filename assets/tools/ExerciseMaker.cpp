@@ -1,5 +1,6 @@
 #include "ExerciseMaker.h"
 
+#include "SafeFile.h"
 #include "ThirdAngleCheck.h"
 
 #include <QDir>
@@ -111,6 +112,70 @@ std::vector<Edge> SolidEdges(const std::set<Cell>& cells) {
     return edges;
 }
 
+using Face = std::vector<Point>;
+
+// The faces of a solid of cubes: every side of a cube that no other cube covers, as a
+// unit square (enough to tell what hides what).
+std::vector<Face> SolidFaces(const std::set<Cell>& cells) {
+    std::vector<Face> faces;
+    for (const Cell& c : cells) {
+        for (int axis = 0; axis < 3; ++axis) {
+            const int u = (axis + 1) % 3;
+            const int v = (axis + 2) % 3;
+            for (const int side : {0, 1}) {
+                Cell next = c;
+                next[static_cast<size_t>(axis)] += side == 0 ? -1 : 1;
+                if (cells.count(next) > 0) {
+                    continue;
+                }
+                Face square;
+                for (const auto& [du, dv] : {std::pair{0, 0}, {1, 0}, {1, 1}, {0, 1}}) {
+                    Point p = c;
+                    p[static_cast<size_t>(axis)] += side;
+                    p[static_cast<size_t>(u)] += du;
+                    p[static_cast<size_t>(v)] += dv;
+                    square.push_back(p);
+                }
+                faces.push_back(square);
+            }
+        }
+    }
+    return faces;
+}
+
+std::vector<Face> BoxBottomBackFaces(int w, int h, int d) {
+    return {{{0, 0, 0}, {w, 0, 0}, {w, 0, d}, {0, 0, d}}, {{0, 0, 0}, {w, 0, 0}, {w, h, 0}, {0, h, 0}}};
+}
+
+std::vector<Face> RampFaces(int w, int h, int d) {
+    std::vector<Face> faces = BoxBottomBackFaces(w, h, d);
+    faces.push_back({{0, h, 0}, {w, h, 0}, {w, 0, d}, {0, 0, d}});
+    faces.push_back({{0, 0, 0}, {0, h, 0}, {0, 0, d}});
+    faces.push_back({{w, 0, 0}, {w, h, 0}, {w, 0, d}});
+    return faces;
+}
+
+std::vector<Face> ChamferedFaces(int w, int h, int d, int c) {
+    std::vector<Face> faces = BoxBottomBackFaces(w, h, d);
+    faces.push_back({{0, h, 0}, {w, h, 0}, {w, h, d - c}, {0, h, d - c}});
+    faces.push_back({{0, h, d - c}, {w, h, d - c}, {w, h - c, d}, {0, h - c, d}});
+    faces.push_back({{0, 0, d}, {w, 0, d}, {w, h - c, d}, {0, h - c, d}});
+    for (const int x : {0, w}) {
+        faces.push_back({{x, 0, 0}, {x, h, 0}, {x, h, d - c}, {x, h - c, d}, {x, 0, d}});
+    }
+    return faces;
+}
+
+std::vector<Face> CornerCutFaces(int w, int h, int d, int c) {
+    std::vector<Face> faces = BoxBottomBackFaces(w, h, d);
+    faces.push_back({{0, 0, 0}, {0, h, 0}, {0, h, d}, {0, 0, d}});
+    faces.push_back({{0, h, 0}, {w, h, 0}, {w, h, d - c}, {w - c, h, d}, {0, h, d}});
+    faces.push_back({{0, 0, d}, {w, 0, d}, {w, h - c, d}, {w - c, h, d}, {0, h, d}});
+    faces.push_back({{w, 0, 0}, {w, h, 0}, {w, h, d - c}, {w, h - c, d}, {w, 0, d}});
+    faces.push_back({{w - c, h, d}, {w, h - c, d}, {w, h, d - c}});
+    return faces;
+}
+
 // The cut blocks, w × h × d cells, the cut c cells deep.
 std::vector<Edge> Ramp(int w, int h, int d) {
     return {{{0, 0, 0}, {w, 0, 0}}, {{w, 0, 0}, {w, 0, d}}, {{w, 0, d}, {0, 0, d}},
@@ -138,6 +203,18 @@ std::vector<Edge> CornerCut(int w, int h, int d, int c) {
             {{w, 0, d}, {w, h - c, d}},     {{w, h, 0}, {w, h, d - c}},
             {{w - c, h, d}, {w, h - c, d}}, {{w, h - c, d}, {w, h, d - c}},
             {{w, h, d - c}, {w - c, h, d}}, {{w, h - c, 0}, {w, h, 0}}};
+}
+
+std::vector<HiddenLines::Face> Scaled(const std::vector<Face>& faces, int unit) {
+    std::vector<HiddenLines::Face> out;
+    for (const Face& face : faces) {
+        HiddenLines::Face scaled;
+        for (const Point& p : face) {
+            scaled.push_back({double(p[0] * unit), double(p[1] * unit), double(p[2] * unit)});
+        }
+        out.push_back(std::move(scaled));
+    }
+    return out;
 }
 
 std::unique_ptr<CZelkData> Figure(const std::vector<Edge>& edges, int unit, const QString& title) {
@@ -174,29 +251,39 @@ std::vector<ExerciseMaker::Exercise> ExerciseMaker::BuiltIn() {
             const QString title =
                 QStringLiteral("%1 第%2問").arg(QString::fromUtf8(plan.caption)).arg(number);
             std::unique_ptr<CZelkData> figure;
+            std::vector<HiddenLines::Face> solidFaces;
             for (int attempt = 0; attempt < 200 && !figure; ++attempt) {
                 std::unique_ptr<CZelkData> candidate;
+                std::vector<Face> faces;
                 const int w = plan.grid[0];
                 const int h = plan.grid[1];
                 const int d = plan.grid[2];
                 // The sixth and seventh of each level are cut blocks.
-                if (number == 6) {
-                    candidate = level % 2 == 1
-                                    ? Figure(Ramp(w, h, d - (attempt % 2)), plan.unit, title)
-                                    : Figure(Chamfered(w, h, d, 1 + attempt % 2), plan.unit, title);
+                if (number == 6 && level % 2 == 1) {
+                    const int depth = d - (attempt % 2);
+                    candidate = Figure(Ramp(w, h, depth), plan.unit, title);
+                    faces = RampFaces(w, h, depth);
+                } else if (number == 6) {
+                    const int cut = 1 + attempt % 2;
+                    candidate = Figure(Chamfered(w, h, d, cut), plan.unit, title);
+                    faces = ChamferedFaces(w, h, d, cut);
                 } else if (number == 7) {
                     candidate = Figure(CornerCut(w - attempt % 2, h, d, 1), plan.unit, title);
+                    faces = CornerCutFaces(w - attempt % 2, h, d, 1);
                 } else {
-                    candidate = Figure(SolidEdges(GrowSolid(plan, random)), plan.unit, title);
+                    const std::set<Cell> cells = GrowSolid(plan, random);
+                    candidate = Figure(SolidEdges(cells), plan.unit, title);
+                    faces = SolidFaces(cells);
                 }
                 if (Fresh(*candidate, made)) {
                     figure = std::move(candidate);
+                    solidFaces = Scaled(faces, plan.unit);
                 }
             }
             if (figure) {
                 made.push_back(
                     {level, QStringLiteral("L%1-%2.zlk").arg(level).arg(number, 2, 10, QChar(u'0')),
-                     std::move(figure)});
+                     std::move(figure), std::move(solidFaces)});
             }
         }
     }
@@ -208,7 +295,13 @@ bool ExerciseMaker::WriteAll(const QString& folder) {
     const std::vector<Exercise> exercises = BuiltIn();
     bool ok = exercises.size() >= 30;
     for (const Exercise& exercise : exercises) {
-        ok = exercise.figure->SaveData(folder + u'/' + exercise.name) && ok;
+        const QString path = folder + u'/' + exercise.name;
+        ok = exercise.figure->SaveData(path) && ok;
+        // The solid's faces beside it, so that its drawings can show hidden edges dashed.
+        QString why;
+        ok = SafeFile::Write(HiddenLines::FacesPathOf(path),
+                             HiddenLines::FacesText(exercise.faces), why) &&
+             ok;
     }
     return ok;
 }

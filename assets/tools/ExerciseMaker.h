@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CZelkData.h"
+#include "HiddenLines.h"
 
 #include <QString>
 #include <memory>
@@ -17,9 +18,11 @@ public:
         int level = 1; // 1 (初級) … 5 (超特級)
         QString name;  // file name: "L<level>-<nn>.zlk"
         std::unique_ptr<CZelkData> figure;
+        std::vector<HiddenLines::Face> faces; // the solid's, for hidden edges
     };
 
     static std::vector<Exercise> BuiltIn();
-    // Writes every exercise into folder; false when one cannot be written.
+    // Writes every exercise into folder, each with its faces ("L<level>-<nn>.faces");
+    // false when one cannot be written.
     static bool WriteAll(const QString& folder);
 };

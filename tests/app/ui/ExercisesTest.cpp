@@ -221,7 +221,7 @@ TEST_F(Exercises, HintsAnswerOwnExercisesAndAnotherAnswer) {
         target.Load(QStringLiteral(ZELK_PROGRAM_DIR) + QStringLiteral("/exercises/L1-03.zlk")));
     // On a 2x screen a pane's picture has twice the pixels and the pane's size.
     const QImage sharp =
-        ExerciseViews::Pane(target, nullptr, ExerciseViews::View::Front, QSize(200, 150), 2);
+        ExerciseViews::Pane({target, {}}, nullptr, ExerciseViews::View::Front, QSize(200, 150), 2);
     EXPECT_EQ(sharp.size(), QSize(400, 300));
     EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(200, 150));
     Send("UNDO");

@@ -1,0 +1,254 @@
+#include "HiddenLines.h"
+
+#include "CZelkData.h"
+#include "NumberText.h"
+#include "SafeFile.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using P2 = std::array<double, 2>;
+
+// Figures are in millimetres with few decimals: a thousandth of a millimetre apart is
+// the same place.
+constexpr double kEps = 1e-3;
+
+double Cross(const P2& o, const P2& a, const P2& b) {
+    return (a[0] - o[0]) * (b[1] - o[1]) - (a[1] - o[1]) * (b[0] - o[0]);
+}
+
+// Inside or on the border of a polygon.
+bool Covers(const std::vector<P2>& polygon, const P2& p) {
+    bool inside = false;
+    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+        const P2& a = polygon[i];
+        const P2& b = polygon[j];
+        // On this side: collinear and between its ends.
+        const double length = std::hypot(b[0] - a[0], b[1] - a[1]);
+        if (std::abs(Cross(a, b, p)) <= kEps * std::max(length, 1.0) &&
+            p[0] >= std::min(a[0], b[0]) - kEps && p[0] <= std::max(a[0], b[0]) + kEps &&
+            p[1] >= std::min(a[1], b[1]) - kEps && p[1] <= std::max(a[1], b[1]) + kEps) {
+            return true;
+        }
+        if ((a[1] > p[1]) != (b[1] > p[1]) &&
+            p[0] < (b[0] - a[0]) * (p[1] - a[1]) / (b[1] - a[1]) + a[0]) {
+            inside = !inside;
+        }
+    }
+    return inside;
+}
+
+// Where the segment p–q crosses the line through a–b, as a fraction of p–q.
+bool Crossing(const P2& p, const P2& q, const P2& a, const P2& b, double& t) {
+    const double rx = q[0] - p[0];
+    const double ry = q[1] - p[1];
+    const double sx = b[0] - a[0];
+    const double sy = b[1] - a[1];
+    const double denominator = rx * sy - ry * sx;
+    if (std::abs(denominator) < 1e-12) {
+        return false;
+    }
+    t = ((a[0] - p[0]) * sy - (a[1] - p[1]) * sx) / denominator;
+    const double u = ((a[0] - p[0]) * ry - (a[1] - p[1]) * rx) / denominator;
+    return t > 0 && t < 1 && u >= -1e-9 && u <= 1 + 1e-9;
+}
+
+// A face as a view sees it: its outline and the plane that gives its depth anywhere.
+struct SeenFace {
+    std::vector<P2> outline;
+    // depth = c0 + c1 * x + c2 * y over the view's plane.
+    double c0 = 0;
+    double c1 = 0;
+    double c2 = 0;
+};
+
+bool See(const HiddenLines::Face& face, HiddenLines::View view, SeenFace& seen) {
+    if (face.size() < 3) {
+        return false;
+    }
+    // Newell's normal, in the view's coordinates (x, y, depth).
+    std::vector<std::array<double, 3>> corners;
+    for (const HiddenLines::Point& p : face) {
+        const P2 xy = HiddenLines::Project(p, view);
+        corners.push_back({xy[0], xy[1], HiddenLines::Depth(p, view)});
+        seen.outline.push_back(xy);
+    }
+    std::array<double, 3> n{};
+    for (size_t i = 0; i < corners.size(); ++i) {
+        const auto& a = corners[i];
+        const auto& b = corners[(i + 1) % corners.size()];
+        n[0] += (a[1] - b[1]) * (a[2] + b[2]);
+        n[1] += (a[2] - b[2]) * (a[0] + b[0]);
+        n[2] += (a[0] - b[0]) * (a[1] + b[1]);
+    }
+    const double size = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+    // Seen edge-on: it covers nothing.
+    if (size == 0 || std::abs(n[2]) < 1e-9 * size) {
+        return false;
+    }
+    const auto& a = corners[0];
+    seen.c1 = -n[0] / n[2];
+    seen.c2 = -n[1] / n[2];
+    seen.c0 = a[2] - seen.c1 * a[0] - seen.c2 * a[1];
+    return true;
+}
+
+} // namespace
+
+std::array<double, 2> HiddenLines::Project(const Point& p, View view) {
+    switch (view) {
+    case Front:
+        return {p[0], p[1]};
+    case Top:
+        return {p[0], -p[2]};
+    case Side:
+        return {-p[2], p[1]};
+    }
+    return {p[0], p[1]};
+}
+
+double HiddenLines::Depth(const Point& p, View view) {
+    switch (view) {
+    case Front:
+        return p[2];
+    case Top:
+        return p[1];
+    case Side:
+        return p[0];
+    }
+    return p[2];
+}
+
+std::vector<HiddenLines::Piece> HiddenLines::Pieces(const CZelkData& figure,
+                                                    const std::vector<Face>& faces, View view) {
+    std::vector<SeenFace> seen;
+    for (const Face& face : faces) {
+        SeenFace s;
+        if (See(face, view, s)) {
+            seen.push_back(std::move(s));
+        }
+    }
+    std::vector<Piece> out;
+    for (const CLine& line : figure.Lines()) {
+        const Point a{line.FromX, line.FromY, line.FromZ};
+        const Point b{line.ToX, line.ToY, line.ToZ};
+        const P2 p = Project(a, view);
+        const P2 q = Project(b, view);
+        if (std::hypot(q[0] - p[0], q[1] - p[1]) < kEps) {
+            continue; // seen end-on: a point, no line
+        }
+        // Cut where the line crosses a face's outline: between two cuts it is hidden or
+        // not all along (a solid's faces do not pierce its edges).
+        std::vector<double> cuts{0.0, 1.0};
+        for (const SeenFace& s : seen) {
+            for (size_t i = 0, j = s.outline.size() - 1; i < s.outline.size(); j = i++) {
+                double t = 0;
+                if (Crossing(p, q, s.outline[j], s.outline[i], t)) {
+                    cuts.push_back(t);
+                }
+            }
+        }
+        std::sort(cuts.begin(), cuts.end());
+        for (size_t k = 0; k + 1 < cuts.size(); ++k) {
+            const double t0 = cuts[k];
+            const double t1 = cuts[k + 1];
+            if (t1 - t0 < 1e-9) {
+                continue;
+            }
+            const double tm = (t0 + t1) / 2;
+            const Point m{a[0] + (b[0] - a[0]) * tm, a[1] + (b[1] - a[1]) * tm,
+                          a[2] + (b[2] - a[2]) * tm};
+            const P2 mp = Project(m, view);
+            const double depth = Depth(m, view);
+            bool hidden = false;
+            for (const SeenFace& s : seen) {
+                if (s.c0 + s.c1 * mp[0] + s.c2 * mp[1] > depth + kEps && Covers(s.outline, mp)) {
+                    hidden = true;
+                    break;
+                }
+            }
+            const P2 from{p[0] + (q[0] - p[0]) * t0, p[1] + (q[1] - p[1]) * t0};
+            const P2 to{p[0] + (q[0] - p[0]) * t1, p[1] + (q[1] - p[1]) * t1};
+            if (!out.empty() && out.back().hidden == hidden && out.back().to == from) {
+                out.back().to = to;
+            } else {
+                out.push_back({from, to, hidden});
+            }
+        }
+    }
+    return out;
+}
+
+QByteArray HiddenLines::FacesText(const std::vector<Face>& faces) {
+    QByteArray out;
+    char text[NumberText::kMaxChars + 1];
+    for (const Face& face : faces) {
+        for (size_t i = 0; i < face.size(); ++i) {
+            if (i > 0) {
+                out += ' ';
+            }
+            for (int axis = 0; axis < 3; ++axis) {
+                if (axis > 0) {
+                    out += ',';
+                }
+                const int n = NumberText::FromSingle(static_cast<float>(face[i][static_cast<size_t>(axis)]), text);
+                out.append(text, n);
+            }
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+bool HiddenLines::ParseFaces(const QByteArray& text, std::vector<Face>& faces) {
+    faces.clear();
+    for (const QByteArray& line : text.split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.isEmpty()) {
+            continue;
+        }
+        Face face;
+        for (const QByteArray& corner : trimmed.simplified().split(' ')) {
+            const QList<QByteArray> xyz = corner.split(',');
+            if (xyz.size() != 3) {
+                return false;
+            }
+            Point p{};
+            for (int axis = 0; axis < 3; ++axis) {
+                bool ok = false;
+                p[static_cast<size_t>(axis)] = xyz[axis].toDouble(&ok);
+                if (!ok || !std::isfinite(p[static_cast<size_t>(axis)])) {
+                    return false;
+                }
+            }
+            face.push_back(p);
+        }
+        if (face.size() < 3) {
+            return false;
+        }
+        faces.push_back(std::move(face));
+    }
+    return true;
+}
+
+QString HiddenLines::FacesPathOf(const QString& figurePath) {
+    QString path = figurePath;
+    if (path.endsWith(QLatin1String(".zlk"), Qt::CaseInsensitive)) {
+        path.chop(4);
+    }
+    return path + QStringLiteral(".faces");
+}
+
+std::vector<HiddenLines::Face> HiddenLines::FacesOf(const QString& figurePath) {
+    QByteArray bytes;
+    QString why;
+    std::vector<Face> faces;
+    if (SafeFile::Read(FacesPathOf(figurePath), 4 * 1024 * 1024, bytes, why) !=
+            SafeFile::ReadResult::Ok ||
+        !ParseFaces(bytes, faces)) {
+        faces.clear();
+    }
+    return faces;
+}

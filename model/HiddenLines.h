@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <vector>
+
+class CZelkData;
+
+// A figure's edges as a third-angle drawing shows them: in the front, top or right-side
+// view, each edge cut into the pieces the solid's faces hide and the ones it shows.
+// Visible edges are drawn solid, hidden ones dashed. Without faces nothing can be hidden.
+class HiddenLines {
+public:
+    enum View { Front, Top, Side };
+    using Point = std::array<double, 3>;
+    // A flat face of the solid, its corners in order round it.
+    using Face = std::vector<Point>;
+    struct Piece {
+        std::array<double, 2> from;
+        std::array<double, 2> to;
+        bool hidden = false;
+    };
+
+    // Where a point lies in a view (x to the right, y up) and how near the viewer it is.
+    // Front: seen from +z; top: from +y, placed above the front view; right side: from +x,
+    // placed to the right of the front view.
+    static std::array<double, 2> Project(const Point& p, View view);
+    static double Depth(const Point& p, View view);
+
+    // The figure's lines in a view; lines seen end-on are left out.
+    static std::vector<Piece> Pieces(const CZelkData& figure, const std::vector<Face>& faces,
+                                     View view);
+
+    // Faces as text ("x,y,z x,y,z …", one face a line) and back; false for text that is
+    // not faces (a face needs three corners).
+    static QByteArray FacesText(const std::vector<Face>& faces);
+    static bool ParseFaces(const QByteArray& text, std::vector<Face>& faces);
+    // Where a figure file keeps its solid's faces: beside it, ".faces" for ".zlk".
+    static QString FacesPathOf(const QString& figurePath);
+    // The faces kept beside a figure file; empty when there are none (or they are bad).
+    static std::vector<Face> FacesOf(const QString& figurePath);
+};
