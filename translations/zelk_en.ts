@@ -378,6 +378,14 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
         <source>前回の保存が途中で止まっていたため、%1 を保存前の内容に戻しました。</source>
         <translation>A save was cut short last time: %1 has been put back as it was before that save.</translation>
     </message>
+    <message>
+        <source>いまは練習問題を解いていません。</source>
+        <translation>No exercise is being solved now.</translation>
+    </message>
+    <message>
+        <source>練習「%1」を終えました。</source>
+        <translation>The exercise “%1” has ended.</translation>
+    </message>
 </context>
 <context>
     <name>CZelkDataFileIOStratety_Ver100</name>
@@ -630,6 +638,25 @@ Are you sure?</translation>
     <message>
         <source>解けた %1</source>
         <translation>solved %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseViews</name>
+    <message>
+        <source>正面図</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>平面図</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>右側面図</source>
+        <translation>Right side</translation>
+    </message>
+    <message>
+        <source>面がわからないため、隠れた線も実線で描いています。</source>
+        <translation>The faces are unknown: hidden edges are drawn solid too.</translation>
     </message>
 </context>
 <context>
@@ -1088,6 +1115,10 @@ Are you sure?</translation>
         <source>戻す</source>
         <translation>Back</translation>
     </message>
+    <message>
+        <source>練習を終える</source>
+        <translation>End the Exercise</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -1194,6 +1225,10 @@ Are you sure?</translation>
 （矢印キーかマウスで回せます）</source>
         <translation>
 (Turn it with the arrow keys or the mouse.)</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;解けた数 %2 / %3</source>
+        <translation>%1 — solved %2 / %3</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "CZelkData.h"
 #include "ExerciseLibrary.h"
 #include "HiddenLines.h"
+#include "ZelkStates.h"
 
 #include <QDateTime>
 
@@ -15,4 +16,14 @@ struct ActiveExercise {
     QDateTime started;
     bool revealed = false;
     bool hint = false;
+    bool solved = false;
+    // The user zoomed: the zoom is theirs from then on.
+    bool zoomed = false;
+    // What the user had before the exercise, given back when it ends.
+    struct Before {
+        DifficultyLevel level = DifficultyLevel::Beginner;
+        bool drawing = false;
+        bool thirdAngle = false;
+        float ratio = 1.0F;
+    } before;
 };

@@ -186,12 +186,16 @@ private:
     void ShowExerciseHint();
     void ShowExerciseAnswer();
     void MakeExercise();
+    void LeaveExercise();
+    void KeepExerciseAnswer();
     // The target's three views in the panes; hint: the learner's laid over them.
     void ShowExercisePanes(bool hint);
     // True, after saying why, when no exercise is being solved.
     bool NoExercise(const QString& why);
     // Leaves the exercise (another figure was put in place): the panes show the view again.
     void EndExercise();
+    // The zoom that shows the exercise's solid, and the learner's figure as it grows.
+    void FitExerciseZoom();
 
     // Exchange with other programs (CZelkControllerExchange.cpp).
     void ImportFigure();

@@ -130,6 +130,7 @@ const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable(
         {CommandId::ExerciseAnswer, "EXERCISE_ANSWER", [](C& c) { c.ShowExerciseAnswer(); },
          FollowUp::None},
         {CommandId::ExerciseMake, "EXERCISE_MAKE", [](C& c) { c.MakeExercise(); }, FollowUp::None},
+        {CommandId::ExerciseEnd, "EXERCISE_END", [](C& c) { c.LeaveExercise(); }, FollowUp::None},
         {CommandId::LanguageJapanese, "LANGUAGE_JAPANESE",
          [](C& c) { c.ApplyLanguage(QStringLiteral("ja")); }, FollowUp::None},
         {CommandId::LanguageEnglish, "LANGUAGE_ENGLISH",

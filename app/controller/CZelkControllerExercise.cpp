@@ -14,7 +14,12 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include "NumberText.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -47,6 +52,8 @@ void CZelkController::ChooseExercise() {
     ExerciseProgress progress(ExerciseProgress::PathBeside(folders.SettingsFile()));
     progress.Load();
     std::vector<UserDialogs::ExerciseCard> cards;
+    // Sharp on a 2x screen.
+    const int scale = std::max(1, qRound(context_.view->devicePixelRatioF()));
     for (size_t i = 0; i < entries.size(); ++i) {
         const ExerciseLibrary::Entry& entry = entries[i];
         const QString heading =
@@ -54,15 +61,18 @@ void CZelkController::ChooseExercise() {
                       : ZelkStates::Tr(
                             ZelkStates::Levels()[static_cast<size_t>(entry.level - 1)].caption);
         const std::vector<HiddenLines::Face> faces = HiddenLines::FacesOf(entry.path);
+        const ExerciseProgress::Record record = progress.Get(entry.id);
         cards.push_back({heading, entry.title,
-                         ExerciseViews::Card({*figures[i], faces}, QSize(120, 90)),
-                         ExerciseProgress::Note(progress.Get(entry.id))});
+                         ExerciseViews::Card({*figures[i], faces}, QSize(120, 90), scale),
+                         ExerciseProgress::Note(record), record.solved});
     }
     const std::optional<int> chosen = context_.dialogs->ChooseExercise(cards);
     if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(entries.size())) {
         return;
     }
-    if (context_.figure->IsDirty() &&
+    // A solved exercise's answer is kept with the progress: moving on asks nothing.
+    const bool solvedNow = exercise_ && exercise_->solved;
+    if (!solvedNow && context_.figure->IsDirty() &&
         context_.dialogs->Message(QCoreApplication::translate(
                                       "CZelkController", "データに変更がありますが、続けますか？"),
                                   QString(),
@@ -71,6 +81,14 @@ void CZelkController::ChooseExercise() {
     }
     const auto index = static_cast<size_t>(*chosen);
     auto exercise = std::make_unique<ActiveExercise>();
+    // One exercise after another: what the user had before the first comes back at the end.
+    if (exercise_) {
+        exercise->before = exercise_->before;
+    } else {
+        const CAppData& app = *context_.appData;
+        exercise->before = {app.Level(), app.Drawing(), app.ThirdAngleProjectionMethodMode(),
+                            app.Ratio()};
+    }
     exercise->entry = entries[index];
     exercise->target.Swap(*figures[index]);
     exercise->faces = HiddenLines::FacesOf(exercise->entry.path);
@@ -85,6 +103,10 @@ void CZelkController::ChooseExercise() {
         Run(CommandId::DrawMode);
     }
     ClearFigure();
+    // The empty figure of an exercise is nobody's work.
+    context_.figure->SetDirty(false);
+    MarkHistorySaved();
+    FitExerciseZoom();
     RebuildView();
     // The target's views in the three panes, the learner's figure in the 3D view.
     if (context_.appData->ThirdAngleProjectionMethodMode()) {
@@ -119,16 +141,87 @@ void CZelkController::ShowExercisePanes(bool hint) {
         ExerciseViews::Pane(target, learner, ExerciseViews::View::Side, size, scale));
 }
 
+// The exercise ends (left, or another figure came): the level, mode, layout and zoom the
+// user had before it come back.
 void CZelkController::EndExercise() {
     if (!exercise_) {
         return;
     }
+    const ActiveExercise::Before before = exercise_->before;
     exercise_.reset();
-    // The panes show the view's own pictures again.
-    if (context_.appData->ThirdAngleProjectionMethodMode()) {
+    CAppData& app = *context_.appData;
+    if (app.Level() != before.level) {
+        Run(kLevelCommands[static_cast<size_t>(before.level)]);
+        context_.window->SetDifficulty(before.level);
+    }
+    if (app.Drawing() != before.drawing) {
+        Run(before.drawing ? CommandId::DrawMode : CommandId::ViewMode);
+    }
+    // The panes show the view's own pictures again, or go.
+    if (app.ThirdAngleProjectionMethodMode()) {
         Run(CommandId::ThirdAngleProjectionMethod);
+        if (before.thirdAngle) {
+            Run(CommandId::ThirdAngleProjectionMethod);
+        }
+    } else if (before.thirdAngle) {
         Run(CommandId::ThirdAngleProjectionMethod);
     }
+    app.SetRatio(before.ratio);
+    context_.view->SetRatio(app.Ratio());
+    DrawView();
+}
+
+// A right answer is kept beside the progress ("ZelkAnswers/<id>.zlk"), the last one of
+// each exercise, for the learner to open again.
+void CZelkController::KeepExerciseAnswer() {
+    const QString folder = QFileInfo(context_.Folders().SettingsFile()).path() +
+                           QStringLiteral("/ZelkAnswers");
+    QDir().mkpath(folder);
+    QString id = exercise_->entry.id;
+    id.replace(u'/', u'_');
+    CZelkData answer;
+    for (const CLine& line : context_.figure->Lines()) {
+        answer.AddLine(line);
+    }
+    answer.SetComment(exercise_->entry.title);
+    if (const FileResult saved = answer.Save(folder + u'/' + id + QStringLiteral(".zlk")); !saved) {
+        ShowCondition(saved.reason.section(QStringLiteral("\r\n"), 0, 0));
+    }
+}
+
+void CZelkController::LeaveExercise() {
+    if (NoExercise(QCoreApplication::translate("CZelkController",
+                                               "いまは練習問題を解いていません。"))) {
+        return;
+    }
+    const QString title = exercise_->entry.title;
+    // The learner's figure stays to look at; it is no unsaved work of the user's.
+    const bool solved = exercise_->solved;
+    EndExercise();
+    if (solved) {
+        context_.figure->SetDirty(false);
+        MarkHistorySaved();
+    }
+    UpdateTitle();
+    ShowCondition(QCoreApplication::translate("CZelkController", "練習「%1」を終えました。")
+                      .arg(title));
+}
+
+void CZelkController::FitExerciseZoom() {
+    if (!exercise_ || exercise_->zoomed) {
+        return;
+    }
+    float target[3];
+    float learner[3];
+    if (!NumberText::ToSingles(exercise_->target.GetMaxSize(), target, 3) ||
+        !NumberText::ToSingles(context_.figure->GetMaxSize(), learner, 3)) {
+        return;
+    }
+    const float largest =
+        std::max({target[0], target[1], target[2], learner[0], learner[1], learner[2]});
+    CAppData& app = *context_.appData;
+    app.SetRatio(FigureRenderer::FitRatio(largest, static_cast<float>(context_.view->ControlScaleHeight())));
+    context_.view->SetRatio(app.Ratio());
 }
 
 bool CZelkController::NoExercise(const QString& why) {
@@ -159,6 +252,11 @@ void CZelkController::CheckExercise() {
                 "CZelkController", "正解です。（答えを見たので、解けた記録にはなりません。）");
         } else {
             progress.Solve(exercise_->entry.id, ms);
+            exercise_->solved = true;
+            // A right answer is kept with the progress: it is no unsaved work.
+            KeepExerciseAnswer();
+            context_.figure->SetDirty(false);
+            MarkHistorySaved();
             text = QCoreApplication::translate("CZelkController", "正解です！　かかった時間 %1")
                        .arg(ExerciseProgress::Time(ms));
         }

@@ -286,6 +286,8 @@ void CZelkController::NewFigure() {
                                       "CZelkController", "データに変更がありますが、続けますか？"),
                                   QString(),
                                   UserDialogs::Buttons::YesNo) == UserDialogs::Answer::Yes) {
+        // A new figure is no answer of the exercise: it ends.
+        EndExercise();
         ClearFigure();
     }
     RebuildView();

@@ -241,6 +241,9 @@ void CZelkController::ToggleThirdAngleProjection() {
 }
 
 void CZelkController::Magnify() {
+    if (exercise_) {
+        exercise_->zoomed = true;
+    }
     CAppData& app = *context_.appData;
     const double ratio = app.Ratio();
     app.SetRatio(static_cast<float>(ratio + ratio * 0.1));
@@ -249,6 +252,9 @@ void CZelkController::Magnify() {
 }
 
 void CZelkController::Reduce() {
+    if (exercise_) {
+        exercise_->zoomed = true;
+    }
     CAppData& app = *context_.appData;
     const double ratio = app.Ratio();
     app.SetRatio(static_cast<float>(ratio - ratio * 0.1));
@@ -339,6 +345,8 @@ void CZelkController::RebuildView() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
     FigureView::Send(*context_.figure, view.Renderer());
+    // A learner's figure stays in sight as it grows.
+    FitExerciseZoom();
     int32_t lon = app.Longitude();
     int32_t lat = app.Latitude();
     view.SetLongitude(lon);

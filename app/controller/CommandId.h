@@ -74,6 +74,7 @@ enum class CommandId {
     ExerciseHint,
     ExerciseAnswer,
     ExerciseMake,
+    ExerciseEnd,
     LanguageJapanese,
     LanguageEnglish,
 };

@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -168,36 +170,49 @@ std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>
     list->setIconSize(QSize(120, 90));
     list->setSpacing(2);
     layout->addWidget(list);
-    // A heading row (not selectable) before each group, then the group's cards.
-    QString heading;
-    for (size_t i = 0; i < cards.size(); ++i) {
-        const ExerciseCard& card = cards[i];
-        if (card.heading != heading || i == 0) {
-            heading = card.heading;
-            auto* row = new QListWidgetItem(heading, list);
-            QFont font = row->font();
-            font.setBold(true);
-            row->setFont(font);
-            row->setBackground(QColor(230, 230, 230));
-            // Readable, not choosable.
-            row->setFlags(Qt::ItemIsEnabled);
+    // A heading row before each group, saying how many of it are solved, then the group's
+    // cards. Headings are read, never chosen: keys and the mouse pass them by.
+    for (size_t i = 0; i < cards.size();) {
+        const QString heading = cards[i].heading;
+        size_t end = i;
+        int solved = 0;
+        for (; end < cards.size() && cards[end].heading == heading; ++end) {
+            solved += cards[end].solved ? 1 : 0;
         }
-        auto* item = new QListWidgetItem(
-            QIcon(QPixmap::fromImage(card.picture)),
-            card.note.isEmpty()
-                ? card.title
-                : card.title + QCoreApplication::translate("QtUserDialogs", "　") + card.note,
+        auto* row = new QListWidgetItem(
+            QCoreApplication::translate("QtUserDialogs", "%1\u3000解けた数 %2 / %3")
+                .arg(heading)
+                .arg(solved)
+                .arg(end - i),
             list);
-        item->setData(Qt::UserRole, static_cast<int>(i));
+        QFont font = row->font();
+        font.setBold(true);
+        row->setFont(font);
+        row->setBackground(QColor(230, 230, 230));
+        row->setForeground(QColor(0, 0, 0));
+        row->setFlags(Qt::NoItemFlags);
+        for (; i < end; ++i) {
+            const ExerciseCard& card = cards[i];
+            auto* item = new QListWidgetItem(
+                QIcon(QPixmap::fromImage(card.picture)),
+                card.note.isEmpty()
+                    ? card.title
+                    : card.title + QCoreApplication::translate("QtUserDialogs", "　") + card.note,
+                list);
+            item->setData(Qt::UserRole, static_cast<int>(i));
+        }
     }
     // The first exercise not yet solved is offered (Enter takes it).
     for (int row = 0; row < list->count(); ++row) {
         QListWidgetItem* item = list->item(row);
         if ((item->flags() & Qt::ItemIsSelectable) &&
-            cards[static_cast<size_t>(item->data(Qt::UserRole).toInt())].note.isEmpty()) {
+            !cards[static_cast<size_t>(item->data(Qt::UserRole).toInt())].solved) {
             list->setCurrentItem(item);
             break;
         }
+    }
+    if (list->currentItem() == nullptr && list->count() > 1) {
+        list->setCurrentRow(1);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     layout->addWidget(buttons);
@@ -209,7 +224,18 @@ std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>
                              dialog.accept();
                          }
                      });
-    dialog.resize(420, 520);
+    // Enter in the list takes the exercise at hand.
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, [&dialog](QListWidgetItem* item) {
+        if (item->flags() & Qt::ItemIsSelectable) {
+            dialog.accept();
+        }
+    });
+    // On the screen whole, its buttons too (a 1280×800 screen at 2x is 640×400 here); the
+    // list scrolls.
+    const QScreen* screen = parent_ != nullptr ? parent_->screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 420, 520);
+    dialog.resize(std::min(420, room.width() - 24), std::min(520, room.height() - 48));
+    list->setFocus();
     if (dialog.exec() != QDialog::Accepted || list->currentItem() == nullptr ||
         !(list->currentItem()->flags() & Qt::ItemIsSelectable)) {
         return std::nullopt;

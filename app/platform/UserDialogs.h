@@ -51,6 +51,7 @@ public:
         QString title;
         QImage picture;
         QString note;
+        bool solved = false;
     };
     // A window that shows work going on, with a Cancel button; gone when destroyed.
     class Progress {
