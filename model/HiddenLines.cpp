@@ -151,6 +151,8 @@ std::vector<HiddenLines::Piece> HiddenLines::Pieces(const CZelkData& figure,
             }
         }
         std::sort(cuts.begin(), cuts.end());
+        // Pieces of this line only are joined: the next line may start where it ends.
+        const size_t first = out.size();
         for (size_t k = 0; k + 1 < cuts.size(); ++k) {
             const double t0 = cuts[k];
             const double t1 = cuts[k + 1];
@@ -171,7 +173,7 @@ std::vector<HiddenLines::Piece> HiddenLines::Pieces(const CZelkData& figure,
             }
             const P2 from{p[0] + (q[0] - p[0]) * t0, p[1] + (q[1] - p[1]) * t0};
             const P2 to{p[0] + (q[0] - p[0]) * t1, p[1] + (q[1] - p[1]) * t1};
-            if (!out.empty() && out.back().hidden == hidden && out.back().to == from) {
+            if (out.size() > first && out.back().hidden == hidden && out.back().to == from) {
                 out.back().to = to;
             } else {
                 out.push_back({from, to, hidden});
@@ -193,7 +195,8 @@ QByteArray HiddenLines::FacesText(const std::vector<Face>& faces) {
                 if (axis > 0) {
                     out += ',';
                 }
-                const int n = NumberText::FromSingle(static_cast<float>(face[i][static_cast<size_t>(axis)]), text);
+                const int n = NumberText::FromSingle(
+                    static_cast<float>(face[i][static_cast<size_t>(axis)]), text);
                 out.append(text, n);
             }
         }

@@ -185,10 +185,6 @@ Another answer: the three views are the same, but the solid differs from the exe
         <translation>The solid of exercise “%1”. (This time the exercise is not recorded as solved.)</translation>
     </message>
     <message>
-        <source>線のない図形は問題にできません。</source>
-        <translation>A figure without lines cannot be an exercise.</translation>
-    </message>
-    <message>
         <source>問題にできませんでした。<byte value="xd"/>
 </source>
         <translation>The figure could not be made an exercise.<byte value="xd"/>
@@ -385,6 +381,26 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
     <message>
         <source>練習「%1」を終えました。</source>
         <translation>The exercise “%1” has ended.</translation>
+    </message>
+    <message>
+        <source>線が 3 本より少ない図形は問題にできません。</source>
+        <translation>A figure of fewer than 3 lines cannot be made an exercise.</translation>
+    </message>
+    <message>
+        <source>同じ問題があります：%1</source>
+        <translation>The same exercise exists already: %1</translation>
+    </message>
+    <message>
+        <source>%1 自作%2</source>
+        <translation>%1, own %2</translation>
+    </message>
+    <message>
+        <source>この図形を問題にする</source>
+        <translation>Make This Figure an Exercise</translation>
+    </message>
+    <message>
+        <source>問題の名前：</source>
+        <translation>Name of the exercise:</translation>
     </message>
 </context>
 <context>

@@ -174,8 +174,8 @@ void CZelkController::EndExercise() {
 // A right answer is kept beside the progress ("ZelkAnswers/<id>.zlk"), the last one of
 // each exercise, for the learner to open again.
 void CZelkController::KeepExerciseAnswer() {
-    const QString folder = QFileInfo(context_.Folders().SettingsFile()).path() +
-                           QStringLiteral("/ZelkAnswers");
+    const QString folder =
+        QFileInfo(context_.Folders().SettingsFile()).path() + QStringLiteral("/ZelkAnswers");
     QDir().mkpath(folder);
     QString id = exercise_->entry.id;
     id.replace(u'/', u'_');
@@ -190,8 +190,8 @@ void CZelkController::KeepExerciseAnswer() {
 }
 
 void CZelkController::LeaveExercise() {
-    if (NoExercise(QCoreApplication::translate("CZelkController",
-                                               "いまは練習問題を解いていません。"))) {
+    if (NoExercise(
+            QCoreApplication::translate("CZelkController", "いまは練習問題を解いていません。"))) {
         return;
     }
     const QString title = exercise_->entry.title;
@@ -203,8 +203,8 @@ void CZelkController::LeaveExercise() {
         MarkHistorySaved();
     }
     UpdateTitle();
-    ShowCondition(QCoreApplication::translate("CZelkController", "練習「%1」を終えました。")
-                      .arg(title));
+    ShowCondition(
+        QCoreApplication::translate("CZelkController", "練習「%1」を終えました。").arg(title));
 }
 
 void CZelkController::FitExerciseZoom() {
@@ -220,7 +220,8 @@ void CZelkController::FitExerciseZoom() {
     const float largest =
         std::max({target[0], target[1], target[2], learner[0], learner[1], learner[2]});
     CAppData& app = *context_.appData;
-    app.SetRatio(FigureRenderer::FitRatio(largest, static_cast<float>(context_.view->ControlScaleHeight())));
+    app.SetRatio(
+        FigureRenderer::FitRatio(largest, static_cast<float>(context_.view->ControlScaleHeight())));
     context_.view->SetRatio(app.Ratio());
 }
 
@@ -328,16 +329,44 @@ void CZelkController::ShowExerciseAnswer() {
 
 void CZelkController::MakeExercise() {
     CZelkData& figure = *context_.figure;
-    if (figure.NumberOfLines() == 0) {
+    // Fewer than three lines give no drawing to read.
+    if (figure.NumberOfLines() < 3) {
         context_.dialogs->Message(
-            QCoreApplication::translate("CZelkController", "線のない図形は問題にできません。"),
+            QCoreApplication::translate("CZelkController",
+                                        "線が 3 本より少ない図形は問題にできません。"),
             QString(), UserDialogs::Buttons::Ok);
         return;
     }
+    // An exercise whose drawings are another's teaches nothing new.
+    const AppFolders& folders = context_.Folders();
+    std::vector<std::unique_ptr<CZelkData>> figures;
+    const std::vector<ExerciseLibrary::Entry> entries = ExerciseLibrary::List(folders, &figures);
+    int ownAtLevel = 0;
     const int level = static_cast<int>(context_.appData->Level()) + 1;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (ThirdAngleCheck::Compare(figure, *figures[i]).sameViews) {
+            context_.dialogs->Message(
+                QCoreApplication::translate("CZelkController", "同じ問題があります：%1")
+                    .arg(entries[i].title),
+                QString(), UserDialogs::Buttons::Ok);
+            return;
+        }
+        ownAtLevel += entries[i].own && entries[i].level == level ? 1 : 0;
+    }
+    const QString offered =
+        QCoreApplication::translate("CZelkController", "%1 自作%2")
+            .arg(ZelkStates::Tr(ZelkStates::Levels()[static_cast<size_t>(level - 1)].caption))
+            .arg(ownAtLevel + 1);
+    const std::optional<QString> typed = context_.dialogs->AskText(
+        QCoreApplication::translate("CZelkController", "この図形を問題にする"),
+        QCoreApplication::translate("CZelkController", "問題の名前："), offered);
+    if (!typed) {
+        return;
+    }
+    const QString title = typed->trimmed().isEmpty() ? offered : typed->trimmed();
     QString why;
     const QString path =
-        ExerciseLibrary::AddOwn(figure, level, context_.Folders(), context_.clock->Now(), why);
+        ExerciseLibrary::AddOwn(figure, title, level, folders, context_.clock->Now(), why);
     if (path.isEmpty()) {
         context_.dialogs->Message(
             QCoreApplication::translate("CZelkController", "問題にできませんでした。\r\n") + why,

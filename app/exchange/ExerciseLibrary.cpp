@@ -75,8 +75,8 @@ ExerciseLibrary::List(const AppFolders& folders, std::vector<std::unique_ptr<CZe
     return entries;
 }
 
-QString ExerciseLibrary::AddOwn(const CZelkData& figure, int level, const AppFolders& folders,
-                                const QDateTime& now, QString& why) {
+QString ExerciseLibrary::AddOwn(const CZelkData& figure, const QString& title, int level,
+                                const AppFolders& folders, const QDateTime& now, QString& why) {
     const QString folder = OwnFolder(folders);
     if (!QDir().mkpath(folder)) {
         why = QCoreApplication::translate("ExerciseLibrary", "フォルダ %1 を作れません。")
@@ -94,7 +94,7 @@ QString ExerciseLibrary::AddOwn(const CZelkData& figure, int level, const AppFol
     for (const CLine& line : figure.Lines()) {
         copy.AddLine(line);
     }
-    copy.SetComment(figure.Comment());
+    copy.SetComment(title);
     const FileResult result = copy.Save(path);
     if (!result) {
         why = result.reason;

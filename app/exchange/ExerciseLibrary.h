@@ -30,8 +30,9 @@ public:
                                    std::vector<std::unique_ptr<CZelkData>>* figures = nullptr);
     // Keeps figure as an exercise of the user's own at level; the new file's path, or ""
     // with why when it could not be written.
-    static QString AddOwn(const CZelkData& figure, int level, const AppFolders& folders,
-                          const QDateTime& now, QString& why);
+    // title: the exercise's name, kept as its comment.
+    static QString AddOwn(const CZelkData& figure, const QString& title, int level,
+                          const AppFolders& folders, const QDateTime& now, QString& why);
     // The level a file name gives ("L3-…" → 3), 0 when it names none.
     static int LevelOf(const QString& fileName);
 };

@@ -39,8 +39,8 @@ struct Box {
 Box ViewBox(const CZelkData& figure, HiddenLines::View view) {
     Box box;
     for (const CLine& l : figure.Lines()) {
-        for (const HiddenLines::Point& p :
-             {HiddenLines::Point{l.FromX, l.FromY, l.FromZ}, HiddenLines::Point{l.ToX, l.ToY, l.ToZ}}) {
+        for (const HiddenLines::Point& p : {HiddenLines::Point{l.FromX, l.FromY, l.FromZ},
+                                            HiddenLines::Point{l.ToX, l.ToY, l.ToZ}}) {
             const auto xy = HiddenLines::Project(p, view);
             box.left = std::min(box.left, xy[0]);
             box.right = std::max(box.right, xy[0]);
@@ -218,12 +218,11 @@ QImage ExerciseViews::Pane(const Solid& target, const CZelkData* learner, View v
     // the note at the foot.
     const QString widest = Millimetres(Largest(target.figure)) + QStringLiteral("00");
     const double side = metrics.horizontalAdvance(widest) + metrics.height();
+    // The note's line is kept free with faces too: a drawing does not move when its
+    // faces are known.
     QRectF area(metrics.height() * 0.8, metrics.height() * 1.6,
                 size.width() - metrics.height() * 0.8 - side,
-                size.height() - metrics.height() * 1.6 - metrics.height() * 2.4);
-    if (target.faces.empty()) {
-        area.setBottom(area.bottom() - metrics.height());
-    }
+                size.height() - metrics.height() * 1.6 - metrics.height() * 3.4);
     if (area.width() < 8 || area.height() < 8) {
         area = QRectF(QPointF(0, 0), QSizeF(size));
     }
@@ -231,9 +230,9 @@ QImage ExerciseViews::Pane(const Solid& target, const CZelkData* learner, View v
     Draw(painter, target, learner, view, area, millimetre, true);
     if (target.faces.empty() && target.figure.NumberOfLines() > 0) {
         painter.setPen(QColor(90, 90, 90));
-        painter.drawText(QRectF(4, size.height() - metrics.height() - 2, size.width() - 8,
-                                metrics.height() + 2),
-                         Qt::AlignLeft | Qt::AlignVCenter, NoFacesNote());
+        painter.drawText(
+            QRectF(4, size.height() - metrics.height() - 2, size.width() - 8, metrics.height() + 2),
+            Qt::AlignLeft | Qt::AlignVCenter, NoFacesNote());
     }
     return picture;
 }

@@ -7,12 +7,13 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -20,6 +21,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 UserDialogs::Answer QtUserDialogs::Message(const QString& text, const QString& caption,
@@ -162,12 +164,41 @@ private:
 
 } // namespace
 
+namespace {
+
+// Home takes the list's first choosable row (the first row is a heading, which the
+// list's own Home would try and stay put).
+class FirstChoice : public QObject {
+public:
+    explicit FirstChoice(QListWidget* list) : QObject(list), list_(list) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Home) {
+            for (int row = 0; row < list_->count(); ++row) {
+                if (list_->item(row)->flags() & Qt::ItemIsSelectable) {
+                    list_->setCurrentRow(row);
+                    return true;
+                }
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QListWidget* list_;
+};
+
+} // namespace
+
 std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>& cards) {
     QDialog dialog(parent_);
     dialog.setWindowTitle(QCoreApplication::translate("QtUserDialogs", "問題を選ぶ"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* list = new QListWidget(&dialog);
     list->setIconSize(QSize(120, 90));
+    list->installEventFilter(new FirstChoice(list));
     list->setSpacing(2);
     layout->addWidget(list);
     // A heading row before each group, saying how many of it are solved, then the group's
@@ -232,7 +263,8 @@ std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>
     });
     // On the screen whole, its buttons too (a 1280×800 screen at 2x is 640×400 here); the
     // list scrolls.
-    const QScreen* screen = parent_ != nullptr ? parent_->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        parent_ != nullptr ? parent_->screen() : QGuiApplication::primaryScreen();
     const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 420, 520);
     dialog.resize(std::min(420, room.width() - 24), std::min(520, room.height() - 48));
     list->setFocus();
@@ -241,6 +273,17 @@ std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>
         return std::nullopt;
     }
     return list->currentItem()->data(Qt::UserRole).toInt();
+}
+
+std::optional<QString> QtUserDialogs::AskText(const QString& caption, const QString& label,
+                                              const QString& initial) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(parent_, caption, label, QLineEdit::Normal, initial, &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return text;
 }
 
 void QtUserDialogs::ShowFigure(const QString& caption, const QString& text,

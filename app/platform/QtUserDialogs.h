@@ -20,6 +20,8 @@ public:
     std::optional<ImportChoice> ImportFile(const QString& initialFolder,
                                            const QString& filter) override;
     std::optional<int> ChooseExercise(const std::vector<ExerciseCard>& cards) override;
+    std::optional<QString> AskText(const QString& caption, const QString& label,
+                                   const QString& initial) override;
     void ShowFigure(const QString& caption, const QString& text,
                     const FigureRenderer& figure) override;
     std::unique_ptr<Progress> ShowProgress(const QString& text,

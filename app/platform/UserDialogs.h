@@ -80,6 +80,9 @@ public:
                                                    const QString& filter) = 0;
     // The exercise chosen (an index into cards), or nothing when cancelled.
     virtual std::optional<int> ChooseExercise(const std::vector<ExerciseCard>& cards) = 0;
+    // A line of text the user types (initial offered); nothing when cancelled.
+    virtual std::optional<QString> AskText(const QString& caption, const QString& label,
+                                           const QString& initial) = 0;
     // A figure the user may turn (arrow keys, mouse), with a line of text, closed with OK.
     virtual void ShowFigure(const QString& caption, const QString& text,
                             const FigureRenderer& figure) = 0;

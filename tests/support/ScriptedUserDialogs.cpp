@@ -86,6 +86,16 @@ std::optional<int> ScriptedUserDialogs::ChooseExercise(const std::vector<Exercis
     return exercises_.takeFirst();
 }
 
+std::optional<QString> ScriptedUserDialogs::AskText(const QString& caption, const QString& label,
+                                                    const QString& initial) {
+    calls.append({Kind::AskText, label, caption, Buttons::Ok});
+    askedText = initial;
+    if (texts_.isEmpty()) {
+        return initial;
+    }
+    return texts_.takeFirst();
+}
+
 void ScriptedUserDialogs::ShowFigure(const QString& caption, const QString& text,
                                      const FigureRenderer& figure) {
     FigureRenderer shown = figure;

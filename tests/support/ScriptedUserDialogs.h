@@ -22,7 +22,8 @@ public:
         ImportFile,
         Progress,
         ChooseExercise,
-        ShowFigure
+        ShowFigure,
+        AskText
     };
     struct Call {
         Kind kind;
@@ -43,10 +44,16 @@ public:
     std::vector<FileKind> offeredKinds;
     QString importFilter;
     std::optional<int> ChooseExercise(const std::vector<ExerciseCard>& cards) override;
+    // A typed text: the next scripted one; without one, the text offered is taken (as
+    // pressing Enter would).
+    std::optional<QString> AskText(const QString& caption, const QString& label,
+                                   const QString& initial) override;
+    void TypeText(std::optional<QString> text) { texts_.append(std::move(text)); }
     void ShowFigure(const QString& caption, const QString& text,
                     const FigureRenderer& figure) override;
     // What the last exercise chooser offered, and the picture of the last figure shown.
     std::vector<ExerciseCard> offeredExercises;
+    QString askedText; // the text AskText offered last
     QImage shownPicture;
     // A progress window, open until destroyed.
     std::unique_ptr<Progress> ShowProgress(const QString& text,
@@ -75,12 +82,13 @@ public:
         exports_.clear();
         imports_.clear();
         exercises_.clear();
+        texts_.clear();
     }
     // Texts of the message boxes shown so far.
     QStringList MessageTexts() const;
     bool ScriptUsedUp() const {
         return answers_.isEmpty() && files_.isEmpty() && prints_.isEmpty() && exports_.isEmpty() &&
-               imports_.isEmpty() && exercises_.isEmpty();
+               imports_.isEmpty() && exercises_.isEmpty() && texts_.isEmpty();
     }
 
     QList<Call> calls;
@@ -94,6 +102,7 @@ private:
     QList<std::optional<ExportChoice>> exports_;
     QList<std::optional<ImportChoice>> imports_;
     QList<std::optional<int>> exercises_;
+    QList<std::optional<QString>> texts_;
     std::function<void(const QString&)> onFailure_;
     std::function<void()> cancelProgress_;
 };

@@ -9,10 +9,13 @@
 #include "TestPrinters.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -140,6 +143,50 @@ TEST(QtUserDialogs, MessageBoxIsShownAndAnswered) {
     EXPECT_EQ(dialogs.Message("q", "", UserDialogs::Buttons::YesNo), UserDialogs::Answer::Yes);
     answer(QMessageBox::Ok);
     EXPECT_EQ(dialogs.Message("n", "", UserDialogs::Buttons::Ok), UserDialogs::Answer::Ok);
+}
+
+// The exercise chooser: headings say how many of their group are solved and are never
+// the choice (Home, Down, End pass them by); Enter takes the exercise at hand.
+TEST(QtUserDialogs, TheChooserPassesHeadingsByAndEnterTakesTheExercise) {
+    QtUserDialogs dialogs;
+    QImage picture(120, 90, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    const std::vector<UserDialogs::ExerciseCard> cards{
+        {QStringLiteral("初級"), QStringLiteral("初級 第1問"), picture,
+         QStringLiteral("解けた 0:48"), true},
+        {QStringLiteral("初級"), QStringLiteral("初級 第2問"), picture, QString(), false},
+        {QStringLiteral("中級"), QStringLiteral("中級 第1問"), picture, QString(), false}};
+    QStringList headings;
+    std::vector<int> seen;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* list = dialog->findChild<QListWidget*>();
+        ASSERT_NE(list, nullptr);
+        for (int row = 0; row < list->count(); ++row) {
+            if (!(list->item(row)->flags() & Qt::ItemIsSelectable)) {
+                headings << list->item(row)->text();
+            }
+        }
+        const auto at = [list] {
+            return list->currentItem() == nullptr ? -1
+                                                  : list->currentItem()->data(Qt::UserRole).toInt();
+        };
+        seen.push_back(at()); // the first not solved
+        for (const Qt::Key key :
+             {Qt::Key_Home, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_End}) {
+            QTest::keyClick(list, key);
+            seen.push_back(at());
+        }
+        QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    const std::optional<int> chosen = dialogs.ChooseExercise(cards);
+    EXPECT_EQ(headings, (QStringList{QStringLiteral("初級\u3000解けた数 1 / 2"),
+                                     QStringLiteral("中級\u3000解けた数 0 / 1")}));
+    EXPECT_EQ(seen, (std::vector<int>{1, 0, 1, 2, 1, 0, 2}));
+    ASSERT_TRUE(chosen.has_value()) << "Enter starts the exercise";
+    EXPECT_EQ(*chosen, 1);
 }
 
 } // namespace

@@ -183,6 +183,117 @@ TEST_F(Exercises, ChooseDrawWithTheKeysAndCheck) {
     EXPECT_EQ(Controller().ExerciseId(), QStringLiteral("L1-01")) << "cancelled: still solving";
 }
 
+// An exercise is a mode one leaves: it gives back the level, mode, layout and zoom of
+// before; the learner's figure is fitted to the solid until the user zooms; a solved one
+// is no unsaved work (moving on asks nothing) and its answer is kept.
+TEST_F(Exercises, LeavingGivesBackWhatTheUserHadAndSolvedOnesMoveOnQuietly) {
+    Window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    Send("DIFFICULTY_SENIOR");
+    Send("MAGNIFY");
+    const DifficultyLevel level = AppData().Level();
+    const bool drawing = AppData().Drawing();
+    const bool threeViews = AppData().ThirdAngleProjectionMethodMode();
+    const float ratio = AppData().Ratio();
+    ASSERT_EQ(level, DifficultyLevel::Senior);
+
+    dialogs.PickExercise(0);
+    Send("EXERCISE_CHOOSE");
+    ASSERT_EQ(Controller().ExerciseId(), QStringLiteral("L1-01"));
+    CZelkData target;
+    ASSERT_TRUE(
+        target.Load(QStringLiteral(ZELK_PROGRAM_DIR) + QStringLiteral("/exercises/L1-01.zlk")));
+    float size[3];
+    ASSERT_TRUE(NumberText::ToSingles(target.GetMaxSize(), size, 3));
+    const float largest = std::max({size[0], size[1], size[2]});
+    // The solid's size takes a good part of the view, not a corner of the level's space.
+    const float height = static_cast<float>(View().ControlScaleHeight());
+    EXPECT_GT(AppData().Ratio() * largest, height * 0.4F);
+    EXPECT_FLOAT_EQ(View().Ratio(), AppData().Ratio());
+
+    QWidget* keys =
+        QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &Window();
+    DrawWithKeys(keys, AppData(), target, 20);
+    Send("EXERCISE_CHECK");
+    ASSERT_TRUE(dialogs.calls.last().text.startsWith(QStringLiteral("正解です！")));
+    EXPECT_FALSE(Figure().IsDirty()) << "a solved exercise is no unsaved work";
+    EXPECT_FALSE(Window().windowTitle().endsWith(QStringLiteral("変更あり")));
+    QFile kept(QFileInfo(Ctx().Folders().SettingsFile()).path() +
+               QStringLiteral("/ZelkAnswers/L1-01.zlk"));
+    EXPECT_TRUE(kept.exists()) << "the answer is kept with the progress";
+
+    // On to the next one: no question.
+    const qsizetype shown = dialogs.calls.size();
+    dialogs.PickExercise(1);
+    Send("EXERCISE_CHOOSE");
+    ASSERT_EQ(Controller().ExerciseId(), QStringLiteral("L1-02"));
+    for (qsizetype i = shown; i < dialogs.calls.size(); ++i) {
+        EXPECT_NE(dialogs.calls[i].buttons, UserDialogs::Buttons::YesNo)
+            << dialogs.calls[i].text.toStdString();
+    }
+    // The user's zoom stays theirs as the figure grows.
+    Send("REDUCE");
+    const float zoomed = AppData().Ratio();
+    Send("APPLY");
+    Send("POINTER_MOVE_X");
+    Send("APPLY");
+    ASSERT_EQ(Figure().NumberOfLines(), 1);
+    EXPECT_FLOAT_EQ(AppData().Ratio(), zoomed);
+
+    // Leaving: everything as before the first exercise.
+    Send("EXERCISE_END");
+    EXPECT_EQ(Controller().ExerciseId(), QString());
+    EXPECT_EQ(AppData().Level(), level);
+    EXPECT_EQ(AppData().Drawing(), drawing);
+    EXPECT_EQ(AppData().ThirdAngleProjectionMethodMode(), threeViews);
+    EXPECT_FLOAT_EQ(AppData().Ratio(), ratio);
+    EXPECT_FLOAT_EQ(View().Ratio(), ratio);
+    EXPECT_EQ(Window().FrontView()->isVisible(), threeViews);
+    // Once more: nothing to end, and it says so.
+    Send("EXERCISE_END");
+    EXPECT_TRUE(dialogs.calls.last().text.contains(QStringLiteral("解いていません")));
+}
+
+// この図形を問題にする asks for a name, and refuses a figure too small to read or one whose
+// drawings are an existing exercise's.
+TEST_F(Exercises, MakingAnExerciseRefusesCopiesAndTooFewLines) {
+    const auto figureOf = [this](const QString& name) {
+        CZelkData source;
+        EXPECT_TRUE(
+            source.Load(QStringLiteral(ZELK_PROGRAM_DIR) + QStringLiteral("/exercises/") + name));
+        Figure().ClearData();
+        for (const CLine& l : source.Lines()) {
+            Figure().AddLine(l);
+        }
+    };
+    figureOf(QStringLiteral("L5-06.zlk"));
+    Send("EXERCISE_MAKE");
+    EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("同じ問題があります：超特級 第6問"));
+    // Moved elsewhere it still reads the same.
+    CZelkData moved;
+    for (const CLine& l : Figure().Lines()) {
+        moved.AddLine(CLine{l.FromX + 5, l.FromY + 7, l.FromZ, l.ToX + 5, l.ToY + 7, l.ToZ});
+    }
+    Figure().ClearData();
+    for (const CLine& l : moved.Lines()) {
+        Figure().AddLine(l);
+    }
+    Send("EXERCISE_MAKE");
+    EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("同じ問題があります：超特級 第6問"));
+    Figure().ClearData();
+    Figure().AddLine(CLine{0, 0, 0, 10, 0, 0});
+    Figure().AddLine(CLine{0, 0, 0, 0, 10, 0});
+    Send("EXERCISE_MAKE");
+    EXPECT_TRUE(dialogs.calls.last().text.contains(QStringLiteral("3 本より少ない")));
+    EXPECT_FALSE(QDir(Data(QStringLiteral("exercises"))).exists() &&
+                 !QDir(Data(QStringLiteral("exercises"))).entryList(QDir::Files).isEmpty());
+    // Cancelling the name keeps nothing.
+    Figure().AddLine(CLine{0, 0, 0, 0, 0, 10});
+    dialogs.TypeText(std::nullopt);
+    Send("EXERCISE_MAKE");
+    EXPECT_EQ(dialogs.calls.last().kind, ScriptedUserDialogs::Kind::AskText);
+}
+
 // Hints lay the learner's views over the target's in red and go again; after the answer is
 // shown a right answer is not recorded; a figure made into an exercise is listed as the
 // user's own, and a figure with the same views but another shape is 別解; opening a file
@@ -250,8 +361,9 @@ TEST_F(Exercises, HintsAnswerOwnExercisesAndAnotherAnswer) {
         }
     };
     cube(Figure(), true);
-    Figure().SetComment(QStringLiteral("立方体"));
+    dialogs.TypeText(QStringLiteral("立方体"));
     Send("EXERCISE_MAKE");
+    EXPECT_TRUE(dialogs.askedText.endsWith(QStringLiteral("自作1"))) << "the level and a number";
     EXPECT_TRUE(dialogs.calls.last().text.startsWith(QStringLiteral("この図形を問題にしました。")));
     const QStringList own =
         QDir(Data(QStringLiteral("exercises"))).entryList({QStringLiteral("*.zlk")}, QDir::Files);
