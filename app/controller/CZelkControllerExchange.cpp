@@ -26,8 +26,13 @@ void CZelkController::ExportFigure() {
     }
     QString error;
     const ExchangeFormats::Export& format = ExchangeFormats::ForKind(chosen->kind);
-    if (FigureExporter::Export(chosen->path, {format.format, format.pngScale}, *context_.figure,
-                               &context_.view->Renderer(), current.fileName(),
+    // An exercise file as it was opened keeps its solid's faces beside it.
+    const std::vector<HiddenLines::Face> faces = context_.figure->IsDirty()
+                                                     ? std::vector<HiddenLines::Face>()
+                                                     : HiddenLines::FacesOf(app.FileName());
+    if (FigureExporter::Export(chosen->path,
+                               {format.format, format.pngScale, faces.empty() ? nullptr : &faces},
+                               *context_.figure, &context_.view->Renderer(), current.fileName(),
                                context_.clock->ShortDate(), error)) {
         ShowCondition(QCoreApplication::translate("CZelkController", "エクスポートしました：") +
                       chosen->path);

@@ -35,7 +35,10 @@ int CommandLineExchange::Export(const QString& out, const QString& in, std::FILE
                      out);
         return 1;
     }
-    const FigureExporter::Choice choice{format->format, format->pngScale};
+    // An exercise file keeps its solid's faces beside it.
+    const std::vector<HiddenLines::Face> faces = HiddenLines::FacesOf(in);
+    const FigureExporter::Choice choice{format->format, format->pngScale,
+                                        faces.empty() ? nullptr : &faces};
     CZelkData figure;
     if (const FileResult read = figure.Load(in); !read) {
         SayFailure(err, read);

@@ -50,6 +50,67 @@ QRectF Extent(const CZelkData& figure, DrawingSheet::View view) {
     return QRectF(QPointF(left, bottom), QPointF(right, top));
 }
 
+HiddenLines::View Seen(DrawingSheet::View view) {
+    return view == DrawingSheet::View::Top         ? HiddenLines::Top
+           : view == DrawingSheet::View::RightSide ? HiddenLines::Side
+                                                   : HiddenLines::Front;
+}
+
+// An orthographic view of a solid: hidden edges dashed and thin, visible ones solid, the
+// overall width below and height to the right as dimensions whose values are text.
+template <typename OnSheet>
+void DrawAsReadingDrawing(QPainter& painter, const CZelkData& figure,
+                          const std::vector<HiddenLines::Face>& faces, DrawingSheet::View view,
+                          const QRectF& extent, const OnSheet& onSheet) {
+    const std::vector<HiddenLines::Piece> pieces = HiddenLines::Pieces(figure, faces, Seen(view));
+    QPen hidden(Qt::black, 0.18, Qt::CustomDashLine, Qt::FlatCap);
+    hidden.setDashPattern({12.0, 8.0});
+    QPen visible(Qt::black, 0.35, Qt::SolidLine, Qt::RoundCap);
+    for (const bool drawHidden : {true, false}) {
+        painter.setPen(drawHidden ? hidden : visible);
+        for (const HiddenLines::Piece& piece : pieces) {
+            if (piece.hidden == drawHidden) {
+                painter.drawLine(onSheet(QPointF(piece.from[0], piece.from[1])),
+                                 onSheet(QPointF(piece.to[0], piece.to[1])));
+            }
+        }
+    }
+    const QPointF low = onSheet(extent.topLeft());      // smallest x, smallest y
+    const QPointF high = onSheet(extent.bottomRight()); // largest x, largest y
+    QPen thin(Qt::black, 0.13);
+    painter.setPen(thin);
+    const double below = low.y() + 3.0;
+    const double right = high.x() + 4.0;
+    const auto arrow = [&painter](QPointF tip, QPointF towards) {
+        const QLineF line(tip, towards);
+        const QPointF along = (towards - tip) / std::max(line.length(), 1e-9);
+        const QPointF across(-along.y(), along.x());
+        const QPointF a = tip + along * 1.6 + across * 0.5;
+        const QPointF b = tip + along * 1.6 - across * 0.5;
+        painter.drawLine(tip, a);
+        painter.drawLine(tip, b);
+    };
+    const auto number = [](double value) { return QString::number(value, 'g', 7); };
+    if (extent.width() > 0) {
+        painter.drawLine(QPointF(low.x(), low.y() + 1), QPointF(low.x(), below + 1));
+        painter.drawLine(QPointF(high.x(), low.y() + 1), QPointF(high.x(), below + 1));
+        painter.drawLine(QPointF(low.x(), below), QPointF(high.x(), below));
+        arrow(QPointF(low.x(), below), QPointF(high.x(), below));
+        arrow(QPointF(high.x(), below), QPointF(low.x(), below));
+        painter.drawText(QRectF(low.x(), below + 0.4, high.x() - low.x(), 4.4),
+                         Qt::AlignHCenter | Qt::AlignTop, number(extent.width()));
+    }
+    if (extent.height() > 0) {
+        painter.drawLine(QPointF(high.x() + 1, high.y()), QPointF(right + 1, high.y()));
+        painter.drawLine(QPointF(high.x() + 1, low.y()), QPointF(right + 1, low.y()));
+        painter.drawLine(QPointF(right, low.y()), QPointF(right, high.y()));
+        arrow(QPointF(right, low.y()), QPointF(right, high.y()));
+        arrow(QPointF(right, high.y()), QPointF(right, low.y()));
+        painter.drawText(QRectF(right + 0.8, (low.y() + high.y()) / 2 - 2.2, 20, 4.4),
+                         Qt::AlignLeft | Qt::AlignVCenter, number(extent.height()));
+    }
+}
+
 } // namespace
 
 QRectF DrawingSheet::Cell(View view) {
@@ -133,8 +194,8 @@ QString DrawingSheet::Label(View view) {
     return QString();
 }
 
-QByteArray DrawingSheet::Svg(const CZelkData& figure, const QString& fileName,
-                             const QString& date) {
+QByteArray DrawingSheet::Svg(const CZelkData& figure, const QString& fileName, const QString& date,
+                             const std::vector<HiddenLines::Face>* faces) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
@@ -193,6 +254,11 @@ QByteArray DrawingSheet::Svg(const CZelkData& figure, const QString& fileName,
             return QPointF(centre.x() + (p.x() - extent.center().x()) * scale,
                            centre.y() - (p.y() - extent.center().y()) * scale);
         };
+        if (faces != nullptr && view != View::Isometric) {
+            DrawAsReadingDrawing(painter, figure, *faces, view, extent, onSheet);
+            painter.setPen(lines);
+            continue;
+        }
         std::vector<QLineF> drawn;
         drawn.reserve(figure.Lines().size());
         for (const CLine& l : figure.Lines()) {

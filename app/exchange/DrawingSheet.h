@@ -4,6 +4,9 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <vector>
+
+#include "HiddenLines.h"
 
 class CZelkData;
 
@@ -18,7 +21,10 @@ public:
     static constexpr double kWidth = 297.0;
     static constexpr double kHeight = 210.0;
 
-    static QByteArray Svg(const CZelkData& figure, const QString& fileName, const QString& date);
+    // With the solid's faces (an exercise's), the three views are drawn as a reader
+    // needs them: hidden edges dashed and each view's width and height as dimensions.
+    static QByteArray Svg(const CZelkData& figure, const QString& fileName, const QString& date,
+                          const std::vector<HiddenLines::Face>* faces = nullptr);
 
     // Where a view is drawn on the sheet (its label below it, inside the same cell).
     static QRectF Cell(View view);

@@ -41,7 +41,7 @@ bool FigureExporter::Export(const QString& path, const Choice& choice, const CZe
     QByteArray bytes;
     switch (choice.format) {
     case Format::SvgSheet:
-        bytes = DrawingSheet::Svg(figure, fileName, date);
+        bytes = DrawingSheet::Svg(figure, fileName, date, choice.faces);
         break;
     case Format::SvgView: {
         if (view == nullptr) {

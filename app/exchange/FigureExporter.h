@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HiddenLines.h"
+
 #include "FigureRenderer.h"
 
 #include <QImage>
@@ -18,6 +20,9 @@ public:
     struct Choice {
         Format format = Format::SvgSheet;
         int pngScale = 1; // 1, 2 or 4
+        // The solid's faces (an exercise file's): the drawing sheet then shows hidden
+        // edges dashed and the views' dimensions.
+        const std::vector<HiddenLines::Face>* faces = nullptr;
     };
 
     // view: the picture as shown (SVG and PNG of the view, the GIF's colours); may be

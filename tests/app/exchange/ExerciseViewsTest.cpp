@@ -2,6 +2,7 @@
 // every exercise needs, and a figure built from the drawings alone is accepted.
 #include "ExerciseViews.h"
 #include "CZelkData.h"
+#include "DrawingSheet.h"
 #include "ExerciseLibrary.h"
 #include "HiddenLines.h"
 #include "NumberText.h"
@@ -123,6 +124,33 @@ TEST(ExerciseDrawings, AnEdgeUnderAnOverhangIsDashedFromAboveAndSolidFromTheFron
     };
     EXPECT_EQ(foot(pane(solid.faces, View::Top)), 0);
     EXPECT_GT(foot(pane(none, View::Top)), 20) << "the note under the view";
+}
+
+// The drawing sheet of an exercise: hidden edges dashed, each view's dimensions as text;
+// a figure without faces gets the sheet it always had.
+TEST(ExerciseDrawings, TheSheetOfAnExerciseIsADrawingToReadFrom) {
+    Overhang solid;
+    // 40 mm wide and deep, 40 high: make the sizes tell apart.
+    CZelkData figure;
+    for (const CLine& l : solid.figure.Lines()) {
+        figure.AddLine(CLine{l.FromX * 1.5F, l.FromY, l.FromZ, l.ToX * 1.5F, l.ToY, l.ToZ});
+    }
+    std::vector<Face> faces = solid.faces;
+    for (Face& face : faces) {
+        for (auto& p : face) {
+            p[0] *= 1.5;
+        }
+    }
+    const QString sheet = QString::fromUtf8(
+        DrawingSheet::Svg(figure, QStringLiteral("o.zlk"), QStringLiteral("2026/12/09"), &faces));
+    EXPECT_TRUE(sheet.contains(QStringLiteral("stroke-dasharray"))) << "the hidden edge";
+    for (const char* size : {">60<", ">40<"}) {
+        EXPECT_TRUE(sheet.contains(QString::fromLatin1(size))) << size;
+    }
+    const QString plain = QString::fromUtf8(
+        DrawingSheet::Svg(figure, QStringLiteral("o.zlk"), QStringLiteral("2026/12/09")));
+    EXPECT_FALSE(plain.contains(QStringLiteral("stroke-dasharray")));
+    EXPECT_FALSE(plain.contains(QStringLiteral(">60<")));
 }
 
 // A figure built from the three drawings alone: every point the three views agree on, and
