@@ -97,30 +97,6 @@ bool See(const HiddenLines::Face& face, HiddenLines::View view, SeenFace& seen) 
 
 } // namespace
 
-std::array<double, 2> HiddenLines::Project(const Point& p, View view) {
-    switch (view) {
-    case Front:
-        return {p[0], p[1]};
-    case Top:
-        return {p[0], -p[2]};
-    case Side:
-        return {-p[2], p[1]};
-    }
-    return {p[0], p[1]};
-}
-
-double HiddenLines::Depth(const Point& p, View view) {
-    switch (view) {
-    case Front:
-        return p[2];
-    case Top:
-        return p[1];
-    case Side:
-        return p[0];
-    }
-    return p[2];
-}
-
 std::vector<HiddenLines::Piece> HiddenLines::Pieces(const CZelkData& figure,
                                                     const std::vector<Face>& faces, View view) {
     std::vector<SeenFace> seen;

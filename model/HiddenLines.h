@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StandardViews.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -10,9 +12,8 @@ class CZelkData;
 // A figure's edges as a third-angle drawing shows them: in the front, top or right-side
 // view, each edge cut into the pieces the solid's faces hide and the ones it shows.
 // Visible edges are drawn solid, hidden ones dashed. Without faces nothing can be hidden.
-class HiddenLines {
+class HiddenLines : public StandardViews {
 public:
-    enum View { Front, Top, Side };
     using Point = std::array<double, 3>;
     // A flat face of the solid, its corners in order round it.
     using Face = std::vector<Point>;
@@ -21,12 +22,6 @@ public:
         std::array<double, 2> to;
         bool hidden = false;
     };
-
-    // Where a point lies in a view (x to the right, y up) and how near the viewer it is.
-    // Front: seen from +z; top: from +y, placed above the front view; right side: from +x,
-    // placed to the right of the front view.
-    static std::array<double, 2> Project(const Point& p, View view);
-    static double Depth(const Point& p, View view);
 
     // The figure's lines in a view; lines seen end-on are left out.
     static std::vector<Piece> Pieces(const CZelkData& figure, const std::vector<Face>& faces,

@@ -152,19 +152,6 @@ std::vector<Segment3> Normalised(const CZelkData& figure) {
     return out;
 }
 
-// Third-angle views as the view shows them: front (x, y), top (x, −z), right side (−z, y).
-Point<2> Project(const Point<3>& p, ThirdAngleCheck::View view) {
-    switch (view) {
-    case ThirdAngleCheck::Front:
-        return {p[0], p[1]};
-    case ThirdAngleCheck::Top:
-        return {p[0], -p[2]};
-    case ThirdAngleCheck::Side:
-        break;
-    }
-    return {-p[2], p[1]};
-}
-
 } // namespace
 
 ThirdAngleCheck::Result ThirdAngleCheck::Compare(const CZelkData& learner,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StandardViews.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -12,9 +14,8 @@ class CZelkData;
 // right-side views, and each view compared as a set of 2D segments (collinear pieces that
 // overlap or touch merged, split at every vertex of either figure, ends in any order).
 // Figures that differ in space but agree in all three views are another answer (別解).
-class ThirdAngleCheck {
+class ThirdAngleCheck : public StandardViews {
 public:
-    enum View { Front, Top, Side };
     struct Result {
         bool sameViews = false;  // the three views agree
         bool sameFigure = false; // and the segments agree in space too

@@ -2,7 +2,7 @@
 # Fails when a layer includes one above it. From the bottom:
 #   text/ (splitter, number texts) includes nothing of model/, view_control/, app/;
 #   model/ and view_control/ include nothing of each other nor of app/;
-#   in app/: platform < settings < exchange < controller and editing (one class) < ui.
+#   in app/: platform < settings < exchange < exercises < controller and editing (one class) < ui.
 set -uo pipefail
 root=${1:-$(dirname "$0")/..}
 cd "$root" || exit 2
@@ -26,14 +26,17 @@ check view_control model
 for lower in model view_control; do
     check "$lower" app
 done
-for higher in app/settings app/exchange app/controller app/editing app/ui; do
+for higher in app/settings app/exchange app/exercises app/controller app/editing app/ui; do
     check app/platform "$higher"
 done
-for higher in app/exchange app/controller app/editing app/ui; do
+for higher in app/exchange app/exercises app/controller app/editing app/ui; do
     check app/settings "$higher"
 done
-for higher in app/settings app/controller app/editing app/ui; do
+for higher in app/settings app/exercises app/controller app/editing app/ui; do
     check app/exchange "$higher"
+done
+for higher in app/controller app/editing app/ui; do
+    check app/exercises "$higher"
 done
 for layer in app/controller app/editing; do
     check "$layer" app/ui
@@ -41,7 +44,7 @@ done
 # Every folder of app/ is one of the layers above.
 for folder in app/*/; do
     case ${folder%/} in
-    app/platform | app/settings | app/exchange | app/controller | app/editing | app/ui) ;;
+    app/platform | app/settings | app/exchange | app/exercises | app/controller | app/editing | app/ui) ;;
     *)
         echo "include rule missing for ${folder%/}"
         fail=1

@@ -129,18 +129,6 @@
 Another answer: the three views are the same, but the solid differs from the exercise&apos;s.</translation>
     </message>
     <message>
-        <source>正面図</source>
-        <translation>Front view</translation>
-    </message>
-    <message>
-        <source>平面図</source>
-        <translation>Top view</translation>
-    </message>
-    <message>
-        <source>右側面図</source>
-        <translation>Right side view</translation>
-    </message>
-    <message>
         <source>まだ違います。</source>
         <translation>Not yet.</translation>
     </message>
@@ -540,18 +528,6 @@ Are you sure?</translation>
 <context>
     <name>DrawingSheet</name>
     <message>
-        <source>正面図</source>
-        <translation>Front view</translation>
-    </message>
-    <message>
-        <source>平面図</source>
-        <translation>Top view</translation>
-    </message>
-    <message>
-        <source>右側面図</source>
-        <translation>Right side view</translation>
-    </message>
-    <message>
         <source>等角図</source>
         <translation>Isometric view</translation>
     </message>
@@ -625,26 +601,6 @@ Are you sure?</translation>
         <translation>The folder %1 cannot be made.</translation>
     </message>
     <message>
-        <source>初級</source>
-        <translation>Beginner</translation>
-    </message>
-    <message>
-        <source>中級</source>
-        <translation>Intermediate</translation>
-    </message>
-    <message>
-        <source>上級</source>
-        <translation>Advanced</translation>
-    </message>
-    <message>
-        <source>特級</source>
-        <translation>Expert</translation>
-    </message>
-    <message>
-        <source>超特級</source>
-        <translation>Master</translation>
-    </message>
-    <message>
         <source>%1 第%2問</source>
         <translation>%1, exercise %2</translation>
     </message>
@@ -658,18 +614,6 @@ Are you sure?</translation>
 </context>
 <context>
     <name>ExerciseViews</name>
-    <message>
-        <source>正面図</source>
-        <translation>Front</translation>
-    </message>
-    <message>
-        <source>平面図</source>
-        <translation>Top</translation>
-    </message>
-    <message>
-        <source>右側面図</source>
-        <translation>Right side</translation>
-    </message>
     <message>
         <source>面がわからないため、隠れた線も実線で描いています。</source>
         <translation>The faces are unknown: hidden edges are drawn solid too.</translation>
@@ -783,6 +727,29 @@ Are you sure?</translation>
     <message>
         <source>インポート：</source>
         <translation>Import: </translation>
+    </message>
+</context>
+<context>
+    <name>LevelTable</name>
+    <message>
+        <source>初級</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>中級</source>
+        <translation>Intermediate</translation>
+    </message>
+    <message>
+        <source>上級</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>特級</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>超特級</source>
+        <translation>Master</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1212,21 @@ Are you sure?</translation>
     <message>
         <source>%1&#x3000;解けた数 %2 / %3</source>
         <translation>%1 — solved %2 / %3</translation>
+    </message>
+</context>
+<context>
+    <name>StandardViews</name>
+    <message>
+        <source>正面図</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>平面図</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>右側面図</source>
+        <translation>Right side</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,7 @@ private:
     void StopContinuousTurn();
     void TurningTick();
     void TurnToView(int longitude, int latitude);
+    void TurnToView(const std::array<int, 2>& angles) { TurnToView(angles[0], angles[1]); }
     void ToggleThirdAngleProjection();
     void Magnify();
     void Reduce();

@@ -8,6 +8,7 @@
 #include "CZelkData.h"
 #include "HoldingSoundBackend.h"
 #include "IMainWindow.h"
+#include "StandardViews.h"
 #include "UserDialogs.h"
 
 #include <QCoreApplication>
@@ -61,9 +62,12 @@ const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable(
          [](C& c) { c.StopContinuousTurn(); }, FollowUp::None},
         {CommandId::TurningTimerCall, "TURNING_TIMER_CALL", [](C& c) { c.TurningTick(); },
          FollowUp::None},
-        {CommandId::FrontView, "FRONT_VIEW", [](C& c) { c.TurnToView(0, 0); }, FollowUp::None},
-        {CommandId::TopView, "TOP_VIEW", [](C& c) { c.TurnToView(0, 90); }, FollowUp::None},
-        {CommandId::SideView, "SIDE_VIEW", [](C& c) { c.TurnToView(-90, 0); }, FollowUp::None},
+        {CommandId::FrontView, "FRONT_VIEW",
+         [](C& c) { c.TurnToView(StandardViews::Angles(StandardViews::Front)); }, FollowUp::None},
+        {CommandId::TopView, "TOP_VIEW",
+         [](C& c) { c.TurnToView(StandardViews::Angles(StandardViews::Top)); }, FollowUp::None},
+        {CommandId::SideView, "SIDE_VIEW",
+         [](C& c) { c.TurnToView(StandardViews::Angles(StandardViews::Side)); }, FollowUp::None},
         {CommandId::EqualAngleView, "EQUAL_ANGLE_VIEW", [](C& c) { c.TurnToView(-45, 35); },
          FollowUp::None},
         {CommandId::ThirdAngleProjectionMethod, "THIRD_ANGLE_PROJECTION_METHOD",

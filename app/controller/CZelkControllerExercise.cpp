@@ -10,6 +10,7 @@
 #include "ExerciseViews.h"
 #include "FigureView.h"
 #include "IMainWindow.h"
+#include "StandardViews.h"
 #include "ThirdAngleCheck.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
@@ -267,15 +268,11 @@ void CZelkController::CheckExercise() {
                 "\r\n別解です：三つの図は同じですが、立体は問題の図形と違います。");
         }
     } else {
-        static const std::array<const char*, 3> kViews{
-            QT_TRANSLATE_NOOP("CZelkController", "正面図"),
-            QT_TRANSLATE_NOOP("CZelkController", "平面図"),
-            QT_TRANSLATE_NOOP("CZelkController", "右側面図")};
         text = QCoreApplication::translate("CZelkController", "まだ違います。");
         for (size_t i = 0; i < 3; ++i) {
             text += QCoreApplication::translate("CZelkController",
                                                 "\r\n%1：足りない線 %2 本、余分な線 %3 本")
-                        .arg(QCoreApplication::translate("CZelkController", kViews[i]))
+                        .arg(StandardViews::Name(StandardViews::kAll[i]))
                         .arg(result.missing[i])
                         .arg(result.extra[i]);
         }

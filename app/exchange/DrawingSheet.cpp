@@ -24,6 +24,12 @@ constexpr std::array<DrawingSheet::View, 4> kViews{
     DrawingSheet::View::Front, DrawingSheet::View::Top, DrawingSheet::View::RightSide,
     DrawingSheet::View::Isometric};
 
+HiddenLines::View Seen(DrawingSheet::View view) {
+    return view == DrawingSheet::View::Top         ? HiddenLines::Top
+           : view == DrawingSheet::View::RightSide ? HiddenLines::Side
+                                                   : HiddenLines::Front;
+}
+
 // Where the lines of a view may go: its cell without the label strip and a padding.
 QRectF DrawingArea(DrawingSheet::View view) {
     return DrawingSheet::Cell(view).adjusted(kPadding, kPadding, -kPadding,
@@ -48,12 +54,6 @@ QRectF Extent(const CZelkData& figure, DrawingSheet::View view) {
         return QRectF();
     }
     return QRectF(QPointF(left, bottom), QPointF(right, top));
-}
-
-HiddenLines::View Seen(DrawingSheet::View view) {
-    return view == DrawingSheet::View::Top         ? HiddenLines::Top
-           : view == DrawingSheet::View::RightSide ? HiddenLines::Side
-                                                   : HiddenLines::Front;
 }
 
 // An orthographic view of a solid: hidden edges dashed and thin, visible ones solid, the
@@ -126,18 +126,12 @@ QPointF DrawingSheet::Project(View view, float x, float y, float z) {
     // side (-90°, 0°), isometric (-45°, 35°), turned as the view control turns them.
     double longitude = 0;
     double latitude = 0;
-    switch (view) {
-    case View::Front:
-        return QPointF(x, y);
-    case View::Top:
-        return QPointF(x, -static_cast<double>(z));
-    case View::RightSide:
-        return QPointF(-static_cast<double>(z), y);
-    case View::Isometric:
-        longitude = -45;
-        latitude = 35;
-        break;
+    if (view != View::Isometric) {
+        const auto xy = StandardViews::Project(std::array<double, 3>{x, y, z}, Seen(view));
+        return QPointF(xy[0], xy[1]);
     }
+    longitude = -45;
+    latitude = 35;
     const double a = longitude * M_PI / 180.0;
     const double b = -latitude * M_PI / 180.0;
     const double xr = z * std::sin(a) + x * std::cos(a);
@@ -181,17 +175,10 @@ QString DrawingSheet::ScaleText(double scale) {
 }
 
 QString DrawingSheet::Label(View view) {
-    switch (view) {
-    case View::Front:
-        return QCoreApplication::translate("DrawingSheet", "正面図");
-    case View::Top:
-        return QCoreApplication::translate("DrawingSheet", "平面図");
-    case View::RightSide:
-        return QCoreApplication::translate("DrawingSheet", "右側面図");
-    case View::Isometric:
+    if (view == View::Isometric) {
         return QCoreApplication::translate("DrawingSheet", "等角図");
     }
-    return QString();
+    return StandardViews::Name(Seen(view));
 }
 
 QByteArray DrawingSheet::Svg(const CZelkData& figure, const QString& fileName, const QString& date,

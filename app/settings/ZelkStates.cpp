@@ -1,22 +1,32 @@
 #include "ZelkStates.h"
 
+#include "LevelTable.h"
+
 #include <QCoreApplication>
 
 #include <array>
 
 namespace {
 
+// Steps and spaces come from the one table of levels.
+constexpr int16_t Step(int level) {
+    return static_cast<int16_t>(LevelTable::Of(level).step);
+}
+constexpr int16_t Space(int level) {
+    return static_cast<int16_t>(LevelTable::Of(level).space);
+}
+
 constexpr std::array<DifficultyEntry, 5> kLevels{{
-    {DifficultyLevel::Beginner, "DIFFICULTY_BEGINNER", 20, 100, "mnuBeginner",
+    {DifficultyLevel::Beginner, "DIFFICULTY_BEGINNER", Step(1), Space(1), "mnuBeginner",
      QT_TRANSLATE_NOOP("ZelkStates", "初級　Step20mm　MAX 100mm")},
-    {DifficultyLevel::Midium, "DIFFICULTY_MIDIUM", 10, 200, "mnuMidClass",
+    {DifficultyLevel::Midium, "DIFFICULTY_MIDIUM", Step(2), Space(2), "mnuMidClass",
      QT_TRANSLATE_NOOP("ZelkStates", "中級　Step10mm　MAX 200mm")},
-    {DifficultyLevel::Senior, "DIFFICULTY_SENIOR", 10, 1000, "mnuSenior",
+    {DifficultyLevel::Senior, "DIFFICULTY_SENIOR", Step(3), Space(3), "mnuSenior",
      QT_TRANSLATE_NOOP("ZelkStates", "上級　Step10mm　MAX1000mm")},
-    {DifficultyLevel::Special, "DIFFICULTY_SPECIAL", 5, 1000, "mnuSpecial",
+    {DifficultyLevel::Special, "DIFFICULTY_SPECIAL", Step(4), Space(4), "mnuSpecial",
      QT_TRANSLATE_NOOP("ZelkStates", "特級　Step 5mm　MAX1000mm")},
-    {DifficultyLevel::SuperSpecial, "DIFFICULTY_SUPER_SPECIAL", 1, 1000, "mnuSuperSpecial",
-     QT_TRANSLATE_NOOP("ZelkStates", "超特級　Step 1mm　Max1000mm")},
+    {DifficultyLevel::SuperSpecial, "DIFFICULTY_SUPER_SPECIAL", Step(5), Space(5),
+     "mnuSuperSpecial", QT_TRANSLATE_NOOP("ZelkStates", "超特級　Step 1mm　Max1000mm")},
 }};
 
 constexpr std::array<FormSizeEntry, 4> kSizes{

@@ -1,5 +1,6 @@
 #include "ExerciseMaker.h"
 
+#include "LevelTable.h"
 #include "SafeFile.h"
 #include "ThirdAngleCheck.h"
 
@@ -17,22 +18,19 @@ using Point = std::array<int, 3>;
 using Edge = std::pair<Point, Point>;
 
 struct LevelPlan {
-    int step;
     std::array<int, 3> grid; // cells along x, y, z
     int fewestCubes;
     int mostCubes;
-    int unit; // millimetres per cell: a whole number of steps
-    const char* caption;
 };
 
-// Unit, grid and cube count grow with the level; each unit is a multiple of the level's
-// step and the grid times the unit stays inside the level's space.
+// Grid and cube count grow with the level; a cell is the level's unit (a whole number of
+// its steps) and the grid times the unit stays inside the level's space.
 constexpr std::array<LevelPlan, 5> kPlans{{
-    {20, {3, 2, 2}, 3, 5, 20, "初級"},
-    {10, {3, 3, 3}, 5, 8, 30, "中級"},
-    {10, {4, 3, 3}, 7, 11, 100, "上級"},
-    {5, {4, 4, 4}, 9, 14, 55, "特級"},
-    {1, {5, 4, 4}, 12, 18, 47, "超特級"},
+    {{3, 2, 2}, 3, 5},
+    {{3, 3, 3}, 5, 8},
+    {{4, 3, 3}, 7, 11},
+    {{4, 4, 4}, 9, 14},
+    {{5, 4, 4}, 12, 18},
 }};
 
 // A connected solid grown cube by cube from one on the floor; a cube above the floor
@@ -144,7 +142,8 @@ std::vector<Face> SolidFaces(const std::set<Cell>& cells) {
 }
 
 std::vector<Face> BoxBottomBackFaces(int w, int h, int d) {
-    return {{{0, 0, 0}, {w, 0, 0}, {w, 0, d}, {0, 0, d}}, {{0, 0, 0}, {w, 0, 0}, {w, h, 0}, {0, h, 0}}};
+    return {{{0, 0, 0}, {w, 0, 0}, {w, 0, d}, {0, 0, d}},
+            {{0, 0, 0}, {w, 0, 0}, {w, h, 0}, {0, h, 0}}};
 }
 
 std::vector<Face> RampFaces(int w, int h, int d) {
@@ -248,8 +247,11 @@ std::vector<ExerciseMaker::Exercise> ExerciseMaker::BuiltIn() {
     for (int level = 1; level <= 5; ++level) {
         const LevelPlan& plan = kPlans[static_cast<size_t>(level - 1)];
         for (int number = 1; number <= 7; ++number) {
-            const QString title =
-                QStringLiteral("%1 第%2問").arg(QString::fromUtf8(plan.caption)).arg(number);
+            // Kept in the file in Japanese; the library titles it in the user's language.
+            const QString title = QStringLiteral("%1 第%2問")
+                                      .arg(QString::fromUtf8(LevelTable::Of(level).name))
+                                      .arg(number);
+            const int unit = LevelTable::Of(level).unit;
             std::unique_ptr<CZelkData> figure;
             std::vector<HiddenLines::Face> solidFaces;
             for (int attempt = 0; attempt < 200 && !figure; ++attempt) {
@@ -261,23 +263,23 @@ std::vector<ExerciseMaker::Exercise> ExerciseMaker::BuiltIn() {
                 // The sixth and seventh of each level are cut blocks.
                 if (number == 6 && level % 2 == 1) {
                     const int depth = d - (attempt % 2);
-                    candidate = Figure(Ramp(w, h, depth), plan.unit, title);
+                    candidate = Figure(Ramp(w, h, depth), unit, title);
                     faces = RampFaces(w, h, depth);
                 } else if (number == 6) {
                     const int cut = 1 + attempt % 2;
-                    candidate = Figure(Chamfered(w, h, d, cut), plan.unit, title);
+                    candidate = Figure(Chamfered(w, h, d, cut), unit, title);
                     faces = ChamferedFaces(w, h, d, cut);
                 } else if (number == 7) {
-                    candidate = Figure(CornerCut(w - attempt % 2, h, d, 1), plan.unit, title);
+                    candidate = Figure(CornerCut(w - attempt % 2, h, d, 1), unit, title);
                     faces = CornerCutFaces(w - attempt % 2, h, d, 1);
                 } else {
                     const std::set<Cell> cells = GrowSolid(plan, random);
-                    candidate = Figure(SolidEdges(cells), plan.unit, title);
+                    candidate = Figure(SolidEdges(cells), unit, title);
                     faces = SolidFaces(cells);
                 }
                 if (Fresh(*candidate, made)) {
                     figure = std::move(candidate);
-                    solidFaces = Scaled(faces, plan.unit);
+                    solidFaces = Scaled(faces, unit);
                 }
             }
             if (figure) {
@@ -299,8 +301,8 @@ bool ExerciseMaker::WriteAll(const QString& folder) {
         ok = exercise.figure->SaveData(path) && ok;
         // The solid's faces beside it, so that its drawings can show hidden edges dashed.
         QString why;
-        ok = SafeFile::Write(HiddenLines::FacesPathOf(path),
-                             HiddenLines::FacesText(exercise.faces), why) &&
+        ok = SafeFile::Write(HiddenLines::FacesPathOf(path), HiddenLines::FacesText(exercise.faces),
+                             why) &&
              ok;
     }
     return ok;

@@ -15,16 +15,9 @@ namespace {
 
 const QColor kHintColour(0xE0, 0, 0);
 
+// The same three views, in the same order.
 HiddenLines::View Seen(ExerciseViews::View view) {
-    switch (view) {
-    case ExerciseViews::View::Front:
-        return HiddenLines::Front;
-    case ExerciseViews::View::Top:
-        return HiddenLines::Top;
-    case ExerciseViews::View::Side:
-        return HiddenLines::Side;
-    }
-    return HiddenLines::Front;
+    return StandardViews::kAll[static_cast<size_t>(view)];
 }
 
 // The smallest and largest corner of a figure's lines as a view sees them.
@@ -95,15 +88,7 @@ void Dimension(QPainter& painter, QPointF a, QPointF b, const QString& text, boo
 } // namespace
 
 QString ExerciseViews::Name(View view) {
-    switch (view) {
-    case View::Front:
-        return QCoreApplication::translate("ExerciseViews", "正面図");
-    case View::Top:
-        return QCoreApplication::translate("ExerciseViews", "平面図");
-    case View::Side:
-        return QCoreApplication::translate("ExerciseViews", "右側面図");
-    }
-    return QString();
+    return StandardViews::Name(Seen(view));
 }
 
 QString ExerciseViews::NoFacesNote() {
@@ -157,12 +142,14 @@ void ExerciseViews::Draw(QPainter& painter, const Solid& target, const CZelkData
         std::array<float, 3> from{};
         NumberText::ToSingles(target.figure.GetMinPos(), to.data(), 3);
         NumberText::ToSingles(learner->GetMinPos(), from.data(), 3);
-        const auto shift = HiddenLines::Project(
-            {double(to[0]) - from[0], double(to[1]) - from[1], double(to[2]) - from[2]}, seen);
+        const auto shift = HiddenLines::Project(HiddenLines::Point{double(to[0]) - from[0],
+                                                                   double(to[1]) - from[1],
+                                                                   double(to[2]) - from[2]},
+                                                seen);
         painter.setPen(QPen(kHintColour, wide, Qt::SolidLine, Qt::RoundCap));
         const auto moved = [&](const HiddenLines::Point& p) {
             const auto xy = HiddenLines::Project(p, seen);
-            return at({xy[0] + shift[0], xy[1] + shift[1]});
+            return at(std::array<double, 2>{xy[0] + shift[0], xy[1] + shift[1]});
         };
         // A line seen end-on shows as a dot: the learner sees where it went.
         for (const CLine& l : learner->Lines()) {

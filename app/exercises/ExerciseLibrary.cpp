@@ -1,4 +1,5 @@
 #include "ExerciseLibrary.h"
+#include "LevelTable.h"
 
 #include "AppFolders.h"
 #include "CZelkData.h"
@@ -28,19 +29,13 @@ void ListFolder(const QString& folder, bool own, std::vector<ExerciseLibrary::En
         const QString stem = QFileInfo(name).completeBaseName();
         // A built-in one is titled by its level and number in the user's language (its
         // comment says the same in Japanese); the user's own by the comment they gave it.
-        static const char* const kLevels[5] = {QT_TRANSLATE_NOOP("ExerciseLibrary", "初級"),
-                                               QT_TRANSLATE_NOOP("ExerciseLibrary", "中級"),
-                                               QT_TRANSLATE_NOOP("ExerciseLibrary", "上級"),
-                                               QT_TRANSLATE_NOOP("ExerciseLibrary", "特級"),
-                                               QT_TRANSLATE_NOOP("ExerciseLibrary", "超特級")};
         bool numbered = false;
         const int number = stem.mid(3).toInt(&numbered);
-        const QString title =
-            !own && numbered
-                ? QCoreApplication::translate("ExerciseLibrary", "%1 第%2問")
-                      .arg(QCoreApplication::translate("ExerciseLibrary", kLevels[level - 1]))
-                      .arg(number)
-                : (figure.Comment().isEmpty() ? stem : figure.Comment());
+        const QString title = !own && numbered
+                                  ? QCoreApplication::translate("ExerciseLibrary", "%1 第%2問")
+                                        .arg(LevelTable::Name(level))
+                                        .arg(number)
+                                  : (figure.Comment().isEmpty() ? stem : figure.Comment());
         out.push_back({own ? QStringLiteral("own/") + stem : stem, level, title, path, own});
         if (figures != nullptr) {
             figures->push_back(std::move(read));
