@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -230,4 +232,249 @@ std::vector<HiddenLines::Face> HiddenLines::FacesOf(const QString& figurePath) {
         faces.clear();
     }
     return faces;
+}
+
+namespace {
+
+using V3 = std::array<double, 3>;
+
+V3 Sub(const V3& a, const V3& b) {
+    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+}
+V3 CrossProduct(const V3& a, const V3& b) {
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+double Dot(const V3& a, const V3& b) {
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+double Length(const V3& a) {
+    return std::sqrt(Dot(a, a));
+}
+
+// A plane through the figure: unit normal (its first non-zero coordinate positive) and
+// distance from the origin, rounded so that the same plane is found once.
+struct Plane {
+    std::array<long long, 4> key;
+    V3 normal;
+    double offset;
+};
+
+bool MakePlane(const V3& at, const V3& u, const V3& v, Plane& plane) {
+    V3 n = CrossProduct(u, v);
+    const double length = Length(n);
+    if (length < 1e-9 * std::max(1.0, Length(u) * Length(v))) {
+        return false;
+    }
+    for (double& c : n) {
+        c /= length;
+    }
+    for (const double c : n) {
+        if (std::abs(c) > 1e-9) {
+            if (c < 0) {
+                for (double& d : n) {
+                    d = -d;
+                }
+            }
+            break;
+        }
+    }
+    plane.normal = n;
+    plane.offset = Dot(n, at);
+    plane.key = {std::llround(n[0] * 1e6), std::llround(n[1] * 1e6), std::llround(n[2] * 1e6),
+                 std::llround(plane.offset * 1e3)};
+    return true;
+}
+
+} // namespace
+
+std::vector<HiddenLines::Face> HiddenLines::FindFaces(const CZelkData& figure) {
+    // The corners, each once, and the edges split wherever another edge's corner lies on
+    // them: the elementary edges every face is bounded by.
+    std::vector<V3> points;
+    const auto pointOf = [&points](const V3& p) {
+        for (size_t i = 0; i < points.size(); ++i) {
+            if (Length(Sub(points[i], p)) < kEps) {
+                return i;
+            }
+        }
+        points.push_back(p);
+        return points.size() - 1;
+    };
+    std::vector<std::pair<size_t, size_t>> lines;
+    for (const CLine& l : figure.Lines()) {
+        lines.emplace_back(pointOf({l.FromX, l.FromY, l.FromZ}), pointOf({l.ToX, l.ToY, l.ToZ}));
+    }
+    if (points.size() > 2000) {
+        return {}; // no drawing of an exercise is this large
+    }
+    std::set<std::pair<size_t, size_t>> edges;
+    for (const auto& [a, b] : lines) {
+        const V3 along = Sub(points[b], points[a]);
+        const double length = Length(along);
+        std::vector<std::pair<double, size_t>> cuts{{0.0, a}, {length, b}};
+        for (size_t c = 0; c < points.size(); ++c) {
+            if (c == a || c == b) {
+                continue;
+            }
+            const V3 to = Sub(points[c], points[a]);
+            const double t = Dot(to, along) / length;
+            if (t > kEps && t < length - kEps && Length(CrossProduct(to, along)) / length < kEps) {
+                cuts.emplace_back(t, c);
+            }
+        }
+        std::sort(cuts.begin(), cuts.end());
+        for (size_t k = 0; k + 1 < cuts.size(); ++k) {
+            const size_t p = cuts[k].second;
+            const size_t q = cuts[k + 1].second;
+            edges.insert({std::min(p, q), std::max(p, q)});
+        }
+    }
+    std::vector<std::vector<size_t>> around(points.size());
+    for (const auto& [a, b] : edges) {
+        around[a].push_back(b);
+        around[b].push_back(a);
+    }
+    // Every plane two edges at a corner span.
+    std::map<std::array<long long, 4>, Plane> planes;
+    for (size_t v = 0; v < points.size(); ++v) {
+        for (size_t i = 0; i < around[v].size(); ++i) {
+            for (size_t j = i + 1; j < around[v].size(); ++j) {
+                Plane plane;
+                if (MakePlane(points[v], Sub(points[around[v][i]], points[v]),
+                              Sub(points[around[v][j]], points[v]), plane)) {
+                    planes.emplace(plane.key, plane);
+                }
+            }
+        }
+    }
+    std::vector<Face> faces;
+    std::map<std::pair<size_t, size_t>, int> uses;
+    for (const auto& entry : planes) {
+        const Plane& plane = entry.second;
+        const auto onPlane = [&](size_t p) {
+            return std::abs(Dot(plane.normal, points[p]) - plane.offset) < kEps;
+        };
+        // The plane's own coordinates.
+        const V3 helper = std::abs(plane.normal[0]) < 0.9 ? V3{1, 0, 0} : V3{0, 1, 0};
+        V3 e1 = CrossProduct(plane.normal, helper);
+        const double l1 = Length(e1);
+        for (double& c : e1) {
+            c /= l1;
+        }
+        const V3 e2 = CrossProduct(plane.normal, e1);
+        std::map<size_t, std::vector<size_t>> graph;
+        for (const auto& [a, b] : edges) {
+            if (onPlane(a) && onPlane(b)) {
+                graph[a].push_back(b);
+                graph[b].push_back(a);
+            }
+        }
+        if (graph.size() < 3) {
+            continue;
+        }
+        const auto flat = [&](size_t p) {
+            return std::array<double, 2>{Dot(points[p], e1), Dot(points[p], e2)};
+        };
+        const auto angle = [&](size_t from, size_t to) {
+            const auto a = flat(from);
+            const auto b = flat(to);
+            return std::atan2(b[1] - a[1], b[0] - a[0]);
+        };
+        // Each half-edge once: walk on by turning as far right as possible at each
+        // corner; a loop walked so, with positive area, bounds a region of the plane.
+        std::set<std::pair<size_t, size_t>> walked;
+        std::vector<std::vector<size_t>> loops;
+        for (const auto& [start, next] : graph) {
+            for (const size_t first : next) {
+                if (walked.count({start, first}) > 0) {
+                    continue;
+                }
+                std::vector<size_t> loop;
+                size_t from = start;
+                size_t to = first;
+                bool closed = false;
+                for (size_t step = 0; step <= edges.size() * 2; ++step) {
+                    walked.insert({from, to});
+                    loop.push_back(from);
+                    // At `to`, the next edge clockwise from the way back.
+                    const double back = angle(to, from);
+                    size_t best = from;
+                    double bestTurn = 10;
+                    for (const size_t candidate : graph[to]) {
+                        if (candidate == from && graph[to].size() > 1) {
+                            continue;
+                        }
+                        double turn = back - angle(to, candidate);
+                        while (turn <= 0) {
+                            turn += 2 * M_PI;
+                        }
+                        if (turn < bestTurn) {
+                            bestTurn = turn;
+                            best = candidate;
+                        }
+                    }
+                    from = to;
+                    to = best;
+                    if (from == start && to == first) {
+                        closed = true;
+                        break;
+                    }
+                }
+                if (!closed || loop.size() < 3) {
+                    continue;
+                }
+                double area = 0;
+                for (size_t i = 0; i < loop.size(); ++i) {
+                    const auto a = flat(loop[i]);
+                    const auto b = flat(loop[(i + 1) % loop.size()]);
+                    area += a[0] * b[1] - a[1] * b[0];
+                }
+                if (area > kEps) {
+                    loops.push_back(loop);
+                }
+            }
+        }
+        // A loop inside another region of the plane is a hole, which no face here has.
+        for (const auto& loop : loops) {
+            std::vector<P2> outline;
+            for (const size_t p : loop) {
+                outline.push_back(flat(p));
+            }
+            for (const auto& [p, ignored] : graph) {
+                if (std::find(loop.begin(), loop.end(), p) == loop.end() &&
+                    Covers(outline, flat(p))) {
+                    // A corner strictly inside: a hole, or a region that is no face.
+                    bool onBorder = false;
+                    for (size_t i = 0; i < outline.size() && !onBorder; ++i) {
+                        std::vector<P2> side{outline[i], outline[(i + 1) % outline.size()]};
+                        onBorder = Covers(side, flat(p));
+                    }
+                    if (!onBorder) {
+                        return {};
+                    }
+                }
+            }
+            Face face;
+            for (size_t i = 0; i < loop.size(); ++i) {
+                face.push_back(points[loop[i]]);
+                const size_t a = loop[i];
+                const size_t b = loop[(i + 1) % loop.size()];
+                ++uses[{std::min(a, b), std::max(a, b)}];
+            }
+            faces.push_back(std::move(face));
+        }
+    }
+    // A closed surface: every edge between exactly two faces.
+    for (const auto& edge : edges) {
+        if (uses[edge] != 2) {
+            return {};
+        }
+    }
+    return faces;
+}
+
+std::vector<HiddenLines::Face> HiddenLines::FacesFor(const CZelkData& figure,
+                                                     const QString& figurePath) {
+    std::vector<Face> faces = FacesOf(figurePath);
+    return faces.empty() ? FindFaces(figure) : faces;
 }

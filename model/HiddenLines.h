@@ -27,6 +27,13 @@ public:
     static std::vector<Piece> Pieces(const CZelkData& figure, const std::vector<Face>& faces,
                                      View view);
 
+    // The faces of a figure whose edges close flat loops that make a closed surface (each
+    // edge between exactly two faces, no face with a hole); empty when they do not (a
+    // wire figure, an open box): its drawings then show every edge solid.
+    static std::vector<Face> FindFaces(const CZelkData& figure);
+    // The faces beside a figure file, else the ones its edges give.
+    static std::vector<Face> FacesFor(const CZelkData& figure, const QString& figurePath);
+
     // Faces as text ("x,y,z x,y,z …", one face a line) and back; false for text that is
     // not faces (a face needs three corners).
     static QByteArray FacesText(const std::vector<Face>& faces);

@@ -61,7 +61,7 @@ void CZelkController::ChooseExercise() {
             entry.own ? OwnHeading()
                       : ZelkStates::Tr(
                             ZelkStates::Levels()[static_cast<size_t>(entry.level - 1)].caption);
-        const std::vector<HiddenLines::Face> faces = HiddenLines::FacesOf(entry.path);
+        const std::vector<HiddenLines::Face> faces = HiddenLines::FacesFor(*figures[i], entry.path);
         const ExerciseProgress::Record record = progress.Get(entry.id);
         cards.push_back({heading, entry.title,
                          ExerciseViews::Card({*figures[i], faces}, QSize(120, 90), scale),
@@ -92,7 +92,7 @@ void CZelkController::ChooseExercise() {
     }
     exercise->entry = entries[index];
     exercise->target.Swap(*figures[index]);
-    exercise->faces = HiddenLines::FacesOf(exercise->entry.path);
+    exercise->faces = HiddenLines::FacesFor(exercise->target, exercise->entry.path);
     exercise->started = context_.clock->Now();
     exercise_ = std::move(exercise);
 

@@ -153,6 +153,63 @@ TEST(ExerciseDrawings, TheSheetOfAnExerciseIsADrawingToReadFrom) {
     EXPECT_FALSE(plain.contains(QStringLiteral(">60<")));
 }
 
+// A figure of the user's own has no faces file: its faces are found from its edges where
+// they close flat loops into a closed surface, and drawn as the maker's would be;
+// otherwise there are none (and the drawings say so).
+TEST(ExerciseDrawings, FacesAreFoundFromEdgesThatCloseASurface) {
+    const Overhang solid;
+    const std::vector<Face> found = HiddenLines::FindFaces(solid.figure);
+    EXPECT_EQ(found.size(), 8U) << "six sides and the two L-shaped ends";
+    // The same drawings as with the faces the solid was made with.
+    for (const auto view : StandardViews::kAll) {
+        const auto withFound = HiddenLines::Pieces(solid.figure, found, view);
+        const auto withKnown = HiddenLines::Pieces(solid.figure, solid.faces, view);
+        int hiddenFound = 0;
+        int hiddenKnown = 0;
+        for (const auto& piece : withFound) {
+            hiddenFound += piece.hidden ? 1 : 0;
+        }
+        for (const auto& piece : withKnown) {
+            hiddenKnown += piece.hidden ? 1 : 0;
+        }
+        EXPECT_EQ(hiddenFound, hiddenKnown) << view;
+    }
+    // The built-in exercises' own edges give faces too (drawn the same way), most of them.
+    const QDir folder(QStringLiteral(ZELK_PROGRAM_DIR "/exercises"));
+    int withFaces = 0;
+    for (const QString& name : folder.entryList({QStringLiteral("L*.zlk")}, QDir::Files)) {
+        CZelkData target;
+        ASSERT_TRUE(target.Load(folder.filePath(name)).ok);
+        const std::vector<Face> faces = HiddenLines::FindFaces(target);
+        const std::vector<Face> known = HiddenLines::FacesOf(folder.filePath(name));
+        if (faces.empty()) {
+            continue; // a face with a hole (a block on a larger top) is not found: allowed
+        }
+        ++withFaces;
+        for (const auto view : StandardViews::kAll) {
+            const auto a = HiddenLines::Pieces(target, faces, view);
+            const auto b = HiddenLines::Pieces(target, known, view);
+            ASSERT_EQ(a.size(), b.size()) << name.toStdString() << " view " << view;
+            for (size_t i = 0; i < a.size(); ++i) {
+                EXPECT_EQ(a[i].hidden, b[i].hidden) << name.toStdString() << " view " << view;
+            }
+        }
+    }
+    EXPECT_GE(withFaces, 20);
+    // An open box (one edge missing) and a bare wire close nothing.
+    CZelkData open;
+    const auto& lines = solid.figure.Lines();
+    for (size_t i = 1; i < lines.size(); ++i) {
+        open.AddLine(lines[i]);
+    }
+    EXPECT_TRUE(HiddenLines::FindFaces(open).empty());
+    CZelkData wire;
+    wire.AddLine(CLine{0, 0, 0, 10, 0, 0});
+    wire.AddLine(CLine{10, 0, 0, 10, 10, 0});
+    wire.AddLine(CLine{10, 10, 0, 0, 0, 0});
+    EXPECT_TRUE(HiddenLines::FindFaces(wire).empty()) << "a flat loop alone is no solid";
+}
+
 // A figure built from the three drawings alone: every point the three views agree on, and
 // every segment whose views are lines (or points) of the drawings, sized by the dimensions.
 CZelkData FromDrawings(const CZelkData& target, const std::vector<Face>& faces) {
