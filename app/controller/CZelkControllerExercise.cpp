@@ -321,7 +321,9 @@ void CZelkController::ShowExerciseAnswer() {
             "CZelkController",
             "問題「%1」の立体です。（この問題は、今回は解けた記録になりません。）")
             .arg(exercise_->entry.title),
-        renderer);
+        renderer,
+        ExerciseViews::Card({exercise_->target, exercise_->faces}, QSize(320, 240),
+                            std::max(1, qRound(context_.view->devicePixelRatioF()))));
 }
 
 void CZelkController::MakeExercise() {

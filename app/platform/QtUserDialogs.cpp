@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -287,7 +288,7 @@ std::optional<QString> QtUserDialogs::AskText(const QString& caption, const QStr
 }
 
 void QtUserDialogs::ShowFigure(const QString& caption, const QString& text,
-                               const FigureRenderer& figure) {
+                               const FigureRenderer& figure, const QImage& drawings) {
     QDialog dialog(parent_);
     dialog.setWindowTitle(caption);
     auto* layout = new QVBoxLayout(&dialog);
@@ -297,7 +298,17 @@ void QtUserDialogs::ShowFigure(const QString& caption, const QString& text,
     label->setWordWrap(true);
     layout->addWidget(label);
     auto* turner = new FigureTurner(figure, &dialog);
-    layout->addWidget(turner, 1, Qt::AlignCenter);
+    if (drawings.isNull()) {
+        layout->addWidget(turner, 1, Qt::AlignCenter);
+    } else {
+        // The solid beside its drawings, to read the one against the other.
+        auto* row = new QHBoxLayout;
+        row->addWidget(turner, 1, Qt::AlignCenter);
+        auto* picture = new QLabel(&dialog);
+        picture->setPixmap(QPixmap::fromImage(drawings));
+        row->addWidget(picture, 0, Qt::AlignCenter);
+        layout->addLayout(row, 1);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     layout->addWidget(buttons);

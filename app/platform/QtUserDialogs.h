@@ -22,8 +22,8 @@ public:
     std::optional<int> ChooseExercise(const std::vector<ExerciseCard>& cards) override;
     std::optional<QString> AskText(const QString& caption, const QString& label,
                                    const QString& initial) override;
-    void ShowFigure(const QString& caption, const QString& text,
-                    const FigureRenderer& figure) override;
+    void ShowFigure(const QString& caption, const QString& text, const FigureRenderer& figure,
+                    const QImage& drawings = QImage()) override;
     std::unique_ptr<Progress> ShowProgress(const QString& text,
                                            std::function<void()> cancel) override;
 

@@ -84,8 +84,9 @@ public:
     virtual std::optional<QString> AskText(const QString& caption, const QString& label,
                                            const QString& initial) = 0;
     // A figure the user may turn (arrow keys, mouse), with a line of text, closed with OK.
+    // drawings, when given, is shown beside it (an exercise's three views).
     virtual void ShowFigure(const QString& caption, const QString& text,
-                            const FigureRenderer& figure) = 0;
+                            const FigureRenderer& figure, const QImage& drawings = QImage()) = 0;
     // Shows that work goes on; cancel is called when the user cancels it.
     virtual std::unique_ptr<Progress> ShowProgress(const QString& text,
                                                    std::function<void()> cancel) = 0;

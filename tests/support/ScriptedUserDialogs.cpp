@@ -97,7 +97,8 @@ std::optional<QString> ScriptedUserDialogs::AskText(const QString& caption, cons
 }
 
 void ScriptedUserDialogs::ShowFigure(const QString& caption, const QString& text,
-                                     const FigureRenderer& figure) {
+                                     const FigureRenderer& figure, const QImage& drawings) {
+    shownDrawings = drawings;
     FigureRenderer shown = figure;
     shownPicture = shown.Picture(1);
     calls.append({Kind::ShowFigure, text, caption, Buttons::Ok});

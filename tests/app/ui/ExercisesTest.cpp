@@ -327,6 +327,8 @@ TEST_F(Exercises, HintsAnswerOwnExercisesAndAnotherAnswer) {
     Send("EXERCISE_ANSWER");
     EXPECT_EQ(dialogs.calls.last().kind, ScriptedUserDialogs::Kind::ShowFigure);
     EXPECT_TRUE(Holds(dialogs.shownPicture, qRgb(0, 0, 0)));
+    // Beside the solid, the drawings it is read from.
+    EXPECT_TRUE(Holds(dialogs.shownDrawings, qRgb(0, 0, 0)));
     CZelkData target;
     ASSERT_TRUE(
         target.Load(QStringLiteral(ZELK_PROGRAM_DIR) + QStringLiteral("/exercises/L1-03.zlk")));
