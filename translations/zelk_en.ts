@@ -390,6 +390,10 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
         <source>問題の名前：</source>
         <translation>Name of the exercise:</translation>
     </message>
+    <message>
+        <source>問題「%1」の前の答えを開きました。</source>
+        <translation>Your earlier answer to “%1” is open.</translation>
+    </message>
 </context>
 <context>
     <name>CZelkDataFileIOStratety_Ver100</name>
@@ -1212,6 +1216,10 @@ Are you sure?</translation>
     <message>
         <source>%1&#x3000;解けた数 %2 / %3</source>
         <translation>%1 — solved %2 / %3</translation>
+    </message>
+    <message>
+        <source>前の答えを開く</source>
+        <translation>Open My Earlier Answer</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "CommandId.h"
+#include "ExerciseLibrary.h"
 #include "FigureEdit.h"
 #include "ZelkStates.h"
 
@@ -189,6 +190,8 @@ private:
     void MakeExercise();
     void LeaveExercise();
     void KeepExerciseAnswer();
+    QString AnswerPath(const QString& exerciseId) const;
+    void OpenExerciseAnswer(const ExerciseLibrary::Entry& entry);
     // The target's three views in the panes; hint: the learner's laid over them.
     void ShowExercisePanes(bool hint);
     // True, after saying why, when no exercise is being solved.

@@ -63,12 +63,18 @@ void CZelkController::ChooseExercise() {
                             ZelkStates::Levels()[static_cast<size_t>(entry.level - 1)].caption);
         const std::vector<HiddenLines::Face> faces = HiddenLines::FacesFor(*figures[i], entry.path);
         const ExerciseProgress::Record record = progress.Get(entry.id);
+        const bool answerKept = QFileInfo::exists(AnswerPath(entry.id));
         cards.push_back({heading, entry.title,
                          ExerciseViews::Card({*figures[i], faces}, QSize(120, 90), scale),
-                         ExerciseProgress::Note(record), record.solved});
+                         ExerciseProgress::Note(record), record.solved, answerKept});
     }
     const std::optional<int> chosen = context_.dialogs->ChooseExercise(cards);
-    if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(entries.size())) {
+    const int count = static_cast<int>(entries.size());
+    if (chosen && *chosen >= count && *chosen < 2 * count) {
+        OpenExerciseAnswer(entries[static_cast<size_t>(*chosen - count)]);
+        return;
+    }
+    if (!chosen || *chosen < 0 || *chosen >= count) {
         return;
     }
     // A solved exercise's answer is kept with the progress: moving on asks nothing.
@@ -174,18 +180,38 @@ void CZelkController::EndExercise() {
 
 // A right answer is kept beside the progress ("ZelkAnswers/<id>.zlk"), the last one of
 // each exercise, for the learner to open again.
-void CZelkController::KeepExerciseAnswer() {
-    const QString folder =
-        QFileInfo(context_.Folders().SettingsFile()).path() + QStringLiteral("/ZelkAnswers");
-    QDir().mkpath(folder);
-    QString id = exercise_->entry.id;
+QString CZelkController::AnswerPath(const QString& exerciseId) const {
+    QString id = exerciseId;
     id.replace(u'/', u'_');
+    return QFileInfo(context_.Folders().SettingsFile()).path() + QStringLiteral("/ZelkAnswers/") +
+           id + QStringLiteral(".zlk");
+}
+
+// A kept answer opened as a figure of its own (what is unsaved is asked about first); an
+// exercise being solved ends.
+void CZelkController::OpenExerciseAnswer(const ExerciseLibrary::Entry& entry) {
+    if (!(exercise_ && exercise_->solved) && !ConfirmDiscard()) {
+        return;
+    }
+    const QString path = AnswerPath(entry.id);
+    if (LoadFigureFile(path)) {
+        context_.appData->SetFileName(path);
+        UpdateTitle();
+        ShowCondition(
+            QCoreApplication::translate("CZelkController", "問題「%1」の前の答えを開きました。")
+                .arg(entry.title));
+    }
+}
+
+void CZelkController::KeepExerciseAnswer() {
+    const QString path = AnswerPath(exercise_->entry.id);
+    QDir().mkpath(QFileInfo(path).path());
     CZelkData answer;
     for (const CLine& line : context_.figure->Lines()) {
         answer.AddLine(line);
     }
     answer.SetComment(exercise_->entry.title);
-    if (const FileResult saved = answer.Save(folder + u'/' + id + QStringLiteral(".zlk")); !saved) {
+    if (const FileResult saved = answer.Save(path); !saved) {
         ShowCondition(saved.reason.section(QStringLiteral("\r\n"), 0, 0));
     }
 }

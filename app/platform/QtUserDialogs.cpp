@@ -247,6 +247,23 @@ std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>
         list->setCurrentRow(1);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    // A solved exercise's kept answer opens again from here.
+    QPushButton* answer =
+        buttons->addButton(QCoreApplication::translate("QtUserDialogs", "前の答えを開く"),
+                           QDialogButtonBox::ActionRole);
+    bool openAnswer = false;
+    const auto answerFor = [&cards](QListWidgetItem* item) {
+        return item != nullptr && (item->flags() & Qt::ItemIsSelectable) &&
+               cards[static_cast<size_t>(item->data(Qt::UserRole).toInt())].answerKept;
+    };
+    answer->setEnabled(answerFor(list->currentItem()));
+    QObject::connect(
+        list, &QListWidget::currentItemChanged, answer,
+        [answer, answerFor](QListWidgetItem* item) { answer->setEnabled(answerFor(item)); });
+    QObject::connect(answer, &QPushButton::clicked, &dialog, [&dialog, &openAnswer] {
+        openAnswer = true;
+        dialog.accept();
+    });
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -273,7 +290,8 @@ std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>
         !(list->currentItem()->flags() & Qt::ItemIsSelectable)) {
         return std::nullopt;
     }
-    return list->currentItem()->data(Qt::UserRole).toInt();
+    const int index = list->currentItem()->data(Qt::UserRole).toInt();
+    return openAnswer ? static_cast<int>(cards.size()) + index : index;
 }
 
 std::optional<QString> QtUserDialogs::AskText(const QString& caption, const QString& label,

@@ -52,6 +52,7 @@ public:
         QImage picture;
         QString note;
         bool solved = false;
+        bool answerKept = false; // the learner's right answer can be opened again
     };
     // A window that shows work going on, with a Cancel button; gone when destroyed.
     class Progress {
@@ -78,7 +79,8 @@ public:
     // filter: the models the program reads, as the file dialog's filter text.
     virtual std::optional<ImportChoice> ImportFile(const QString& initialFolder,
                                                    const QString& filter) = 0;
-    // The exercise chosen (an index into cards), or nothing when cancelled.
+    // The exercise chosen (an index into cards), or nothing when cancelled; cards.size() +
+    // i asks to open the kept answer of card i instead.
     virtual std::optional<int> ChooseExercise(const std::vector<ExerciseCard>& cards) = 0;
     // A line of text the user types (initial offered); nothing when cancelled.
     virtual std::optional<QString> AskText(const QString& caption, const QString& label,

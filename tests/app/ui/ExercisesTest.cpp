@@ -252,6 +252,20 @@ TEST_F(Exercises, LeavingGivesBackWhatTheUserHadAndSolvedOnesMoveOnQuietly) {
     // Once more: nothing to end, and it says so.
     Send("EXERCISE_END");
     EXPECT_TRUE(dialogs.calls.last().text.contains(QStringLiteral("解いていません")));
+
+    // The kept answer opens again from the chooser (after the unsaved line is let go).
+    dialogs.PickExercise(std::nullopt);
+    Send("EXERCISE_CHOOSE");
+    const std::vector<UserDialogs::ExerciseCard> cards = dialogs.offeredExercises;
+    ASSERT_GE(cards.size(), 2U);
+    EXPECT_TRUE(cards[0].answerKept);
+    EXPECT_FALSE(cards[1].answerKept);
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    dialogs.PickExercise(static_cast<int>(cards.size()));
+    Send("EXERCISE_CHOOSE");
+    EXPECT_EQ(Controller().ExerciseId(), QString());
+    EXPECT_TRUE(ThirdAngleCheck::Compare(Figure(), target).sameFigure);
+    EXPECT_TRUE(Window().windowTitle().contains(QStringLiteral("L1-01.zlk")));
 }
 
 // この図形を問題にする asks for a name, and refuses a figure too small to read or one whose
