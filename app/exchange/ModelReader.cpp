@@ -137,13 +137,14 @@ void OnFault(int, siginfo_t* info, void*) {
 }
 
 // Runs on the reading thread: faults on its stack's lowest part are the recursion running
-// out of stack.
-void WatchStack() {
+// out of stack. The thread's earlier signal stack goes to previous, to be put back before
+// the thread ends (a sanitizer frees the one it finds then as its own).
+void WatchStack(stack_t& previous) {
     static char alternate[64 * 1024];
     stack_t altStack{};
     altStack.ss_sp = alternate;
     altStack.ss_size = sizeof alternate;
-    ::sigaltstack(&altStack, nullptr);
+    ::sigaltstack(&altStack, &previous);
     pthread_attr_t attributes;
     if (::pthread_getattr_np(::pthread_self(), &attributes) != 0) {
         return;
@@ -352,7 +353,8 @@ int ModelReader::WorkerMain(int argc, char** argv) {
     // The stack is mapped before the bound is set, and the bound leaves the model the
     // memory it had before the stack grew.
     std::function<void()> reading = [&] {
-        WatchStack();
+        stack_t previous{};
+        WatchStack(previous);
 #ifndef ZELK_ASAN
         if (memoryMb > 0) {
             const rlim_t bytes = static_cast<rlim_t>(memoryMb) * 1024 * 1024 + kReaderStack;
@@ -364,6 +366,7 @@ int ModelReader::WorkerMain(int argc, char** argv) {
         (void)memoryMb;
 #endif
         failure = Read(path, collector, error);
+        ::sigaltstack(&previous, nullptr);
     };
     RunOnLargeStack(reading);
     if (failure != Failure::None) {

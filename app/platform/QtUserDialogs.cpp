@@ -253,11 +253,16 @@ std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>
                            QDialogButtonBox::ActionRole);
     bool openAnswer = false;
     const auto answerFor = [&cards](QListWidgetItem* item) {
-        return item != nullptr && (item->flags() & Qt::ItemIsSelectable) &&
-               cards[static_cast<size_t>(item->data(Qt::UserRole).toInt())].answerKept;
+        if (item == nullptr || !(item->flags() & Qt::ItemIsSelectable)) {
+            return false;
+        }
+        const int index = item->data(Qt::UserRole).toInt();
+        return index >= 0 && index < static_cast<int>(cards.size()) &&
+               cards[static_cast<size_t>(index)].answerKept;
     };
     answer->setEnabled(answerFor(list->currentItem()));
-    QObject::connect(
+    // Let go before the list empties itself on the way out.
+    const QMetaObject::Connection following = QObject::connect(
         list, &QListWidget::currentItemChanged, answer,
         [answer, answerFor](QListWidgetItem* item) { answer->setEnabled(answerFor(item)); });
     QObject::connect(answer, &QPushButton::clicked, &dialog, [&dialog, &openAnswer] {
@@ -286,7 +291,9 @@ std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>
     const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 420, 520);
     dialog.resize(std::min(420, room.width() - 24), std::min(520, room.height() - 48));
     list->setFocus();
-    if (dialog.exec() != QDialog::Accepted || list->currentItem() == nullptr ||
+    const int result = dialog.exec();
+    QObject::disconnect(following);
+    if (result != QDialog::Accepted || list->currentItem() == nullptr ||
         !(list->currentItem()->flags() & Qt::ItemIsSelectable)) {
         return std::nullopt;
     }
