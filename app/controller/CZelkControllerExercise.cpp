@@ -341,7 +341,7 @@ void CZelkController::ShowExerciseAnswer() {
     exercise_->revealed = true;
     FigureRenderer renderer = FigureView::Plain(exercise_->target, QSize(320, 240));
     renderer.GetStyle().figLineSize = 2;
-    context_.dialogs->ShowFigure(
+    context_.dialogs->ShowFigureWithDrawings(
         QCoreApplication::translate("CZelkController", "答えを見る"),
         QCoreApplication::translate(
             "CZelkController",

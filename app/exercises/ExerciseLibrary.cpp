@@ -97,3 +97,8 @@ QString ExerciseLibrary::AddOwn(const CZelkData& figure, const QString& title, i
     }
     return path;
 }
+
+QString ExerciseLibrary::AddOwn(const CZelkData& figure, int level, const AppFolders& folders,
+                                const QDateTime& now, QString& why) {
+    return AddOwn(figure, figure.Comment(), level, folders, now, why);
+}

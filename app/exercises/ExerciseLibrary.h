@@ -33,6 +33,9 @@ public:
     // title: the exercise's name, kept as its comment.
     static QString AddOwn(const CZelkData& figure, const QString& title, int level,
                           const AppFolders& folders, const QDateTime& now, QString& why);
+    // Named by the figure's own comment.
+    static QString AddOwn(const CZelkData& figure, int level, const AppFolders& folders,
+                          const QDateTime& now, QString& why);
     // The level a file name gives ("L3-…" → 3), 0 when it names none.
     static int LevelOf(const QString& fileName);
 };

@@ -247,3 +247,14 @@ QImage ExerciseViews::Card(const Solid& figure, QSize size, int scale) {
          false);
     return card;
 }
+
+QImage ExerciseViews::Pane(const CZelkData& target, const CZelkData* learner, View view, QSize size,
+                           int scale) {
+    const std::vector<HiddenLines::Face> faces = HiddenLines::FindFaces(target);
+    return Pane(Solid{target, faces}, learner, view, size, scale);
+}
+
+QImage ExerciseViews::Card(const CZelkData& figure, QSize size, int scale) {
+    const std::vector<HiddenLines::Face> faces = HiddenLines::FindFaces(figure);
+    return Card(Solid{figure, faces}, size, scale);
+}

@@ -34,6 +34,10 @@ public:
     // Top above front, right side beside the front; hidden edges dashed, no names or
     // dimensions (too small to read).
     static QImage Card(const Solid& figure, QSize size, int scale = 1);
+    // The same for a figure alone: its faces are found from its edges where they can be.
+    static QImage Pane(const CZelkData& target, const CZelkData* learner, View view, QSize size,
+                       int scale = 1);
+    static QImage Card(const CZelkData& figure, QSize size, int scale = 1);
 
     // The view's name as a drawing gives it (正面図, 平面図, 右側面図).
     static QString Name(View view);

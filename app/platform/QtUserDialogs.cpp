@@ -313,7 +313,12 @@ std::optional<QString> QtUserDialogs::AskText(const QString& caption, const QStr
 }
 
 void QtUserDialogs::ShowFigure(const QString& caption, const QString& text,
-                               const FigureRenderer& figure, const QImage& drawings) {
+                               const FigureRenderer& figure) {
+    ShowFigureWithDrawings(caption, text, figure, QImage());
+}
+
+void QtUserDialogs::ShowFigureWithDrawings(const QString& caption, const QString& text,
+                                           const FigureRenderer& figure, const QImage& drawings) {
     QDialog dialog(parent_);
     dialog.setWindowTitle(caption);
     auto* layout = new QVBoxLayout(&dialog);

@@ -22,8 +22,10 @@ public:
     std::optional<int> ChooseExercise(const std::vector<ExerciseCard>& cards) override;
     std::optional<QString> AskText(const QString& caption, const QString& label,
                                    const QString& initial) override;
-    void ShowFigure(const QString& caption, const QString& text, const FigureRenderer& figure,
-                    const QImage& drawings = QImage()) override;
+    void ShowFigure(const QString& caption, const QString& text,
+                    const FigureRenderer& figure) override;
+    void ShowFigureWithDrawings(const QString& caption, const QString& text,
+                                const FigureRenderer& figure, const QImage& drawings) override;
     std::unique_ptr<Progress> ShowProgress(const QString& text,
                                            std::function<void()> cancel) override;
 

@@ -82,13 +82,21 @@ public:
     // The exercise chosen (an index into cards), or nothing when cancelled; cards.size() +
     // i asks to open the kept answer of card i instead.
     virtual std::optional<int> ChooseExercise(const std::vector<ExerciseCard>& cards) = 0;
-    // A line of text the user types (initial offered); nothing when cancelled.
-    virtual std::optional<QString> AskText(const QString& caption, const QString& label,
-                                           const QString& initial) = 0;
+    // A line of text the user types (initial offered); nothing when cancelled. Dialogs
+    // that ask nothing take the text offered.
+    virtual std::optional<QString> AskText(const QString& /*caption*/, const QString& /*label*/,
+                                           const QString& initial) {
+        return initial;
+    }
     // A figure the user may turn (arrow keys, mouse), with a line of text, closed with OK.
-    // drawings, when given, is shown beside it (an exercise's three views).
     virtual void ShowFigure(const QString& caption, const QString& text,
-                            const FigureRenderer& figure, const QImage& drawings = QImage()) = 0;
+                            const FigureRenderer& figure) = 0;
+    // The same with drawings beside it (an exercise's three views); dialogs without room
+    // for them show the figure alone.
+    virtual void ShowFigureWithDrawings(const QString& caption, const QString& text,
+                                        const FigureRenderer& figure, const QImage& /*drawings*/) {
+        ShowFigure(caption, text, figure);
+    }
     // Shows that work goes on; cancel is called when the user cancels it.
     virtual std::unique_ptr<Progress> ShowProgress(const QString& text,
                                                    std::function<void()> cancel) = 0;

@@ -97,7 +97,13 @@ std::optional<QString> ScriptedUserDialogs::AskText(const QString& caption, cons
 }
 
 void ScriptedUserDialogs::ShowFigure(const QString& caption, const QString& text,
-                                     const FigureRenderer& figure, const QImage& drawings) {
+                                     const FigureRenderer& figure) {
+    ShowFigureWithDrawings(caption, text, figure, QImage());
+}
+
+void ScriptedUserDialogs::ShowFigureWithDrawings(const QString& caption, const QString& text,
+                                                 const FigureRenderer& figure,
+                                                 const QImage& drawings) {
     shownDrawings = drawings;
     FigureRenderer shown = figure;
     shownPicture = shown.Picture(1);

@@ -49,8 +49,10 @@ public:
     std::optional<QString> AskText(const QString& caption, const QString& label,
                                    const QString& initial) override;
     void TypeText(std::optional<QString> text) { texts_.append(std::move(text)); }
-    void ShowFigure(const QString& caption, const QString& text, const FigureRenderer& figure,
-                    const QImage& drawings = QImage()) override;
+    void ShowFigure(const QString& caption, const QString& text,
+                    const FigureRenderer& figure) override;
+    void ShowFigureWithDrawings(const QString& caption, const QString& text,
+                                const FigureRenderer& figure, const QImage& drawings) override;
     QImage shownDrawings;
     // What the last exercise chooser offered, and the picture of the last figure shown.
     std::vector<ExerciseCard> offeredExercises;
