@@ -9,10 +9,12 @@
 #include "SystemCalls.h"
 #include "SystemError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <initializer_list>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -265,15 +267,23 @@ int TakeLeftover(const QByteArray& path) {
     return fd;
 }
 
-// Removes the files named prefix + six characters (temporaries of the program's) that no
-// running copy holds.
-void RemoveUnlocked(const QByteArray& prefix) {
-    const Split split = SplitPath(prefix);
-    const QString start = QFile::decodeName(split.base);
-    const QDir dir(QFile::decodeName(split.folder));
+// Removes the files named one of the prefixes + six characters (temporaries of the
+// program's) that no running copy holds. The prefixes share one folder, listed once.
+void RemoveUnlocked(std::initializer_list<QByteArray> prefixes) {
+    QStringList starts;
+    QByteArray folder;
+    for (const QByteArray& prefix : prefixes) {
+        const Split split = SplitPath(prefix);
+        folder = split.folder;
+        starts << QFile::decodeName(split.base);
+    }
+    const QDir dir(QFile::decodeName(folder));
     // Compared by hand: a name may hold the characters of a wildcard ("a[1].zlk").
     for (const QString& found : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (found.size() != start.size() + 6 || !found.startsWith(start)) {
+        const bool ours = std::any_of(starts.begin(), starts.end(), [&](const QString& start) {
+            return found.size() == start.size() + 6 && found.startsWith(start);
+        });
+        if (!ours) {
             continue;
         }
         const QByteArray leftover = QFile::encodeName(dir.filePath(found));
@@ -454,10 +464,10 @@ SafeFile::Restored SafeFile::Tidy(const QString& path) {
     struct stat info {};
     const QByteArray spare =
         ::stat(target.constData(), &info) == 0 ? SpareJournal(info) : QByteArray();
-    RemoveUnlocked(split.folder + "/." + split.base + kTemporaryMarker);
-    RemoveUnlocked(beside + kTemporaryMarker);
+    RemoveUnlocked(
+        {split.folder + "/." + split.base + kTemporaryMarker, beside + kTemporaryMarker});
     if (!spare.isEmpty()) {
-        RemoveUnlocked(spare + kTemporaryMarker);
+        RemoveUnlocked({spare + kTemporaryMarker});
     }
     Restored result = Restored::Nothing;
     if (::access(beside.constData(), F_OK) == 0) {

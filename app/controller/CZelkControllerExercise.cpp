@@ -222,13 +222,9 @@ void CZelkController::LeaveExercise() {
         return;
     }
     const QString title = exercise_->entry.title;
-    // The learner's figure stays to look at; it is no unsaved work of the user's.
-    const bool solved = exercise_->solved;
+    // The figure stays as it is, with its changed mark: a solve cleared it, and edits made
+    // after the solve are the user's own.
     EndExercise();
-    if (solved) {
-        context_.figure->SetDirty(false);
-        MarkHistorySaved();
-    }
     UpdateTitle();
     ShowCondition(
         QCoreApplication::translate("CZelkController", "練習「%1」を終えました。").arg(title));

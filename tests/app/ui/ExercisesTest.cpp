@@ -181,6 +181,15 @@ TEST_F(Exercises, ChooseDrawWithTheKeysAndCheck) {
     Send("EXERCISE_CHOOSE");
     EXPECT_EQ(dialogs.offeredExercises.front().note, QStringLiteral("解けた 1:23"));
     EXPECT_EQ(Controller().ExerciseId(), QStringLiteral("L1-01")) << "cancelled: still solving";
+
+    // A line drawn after the solve is the user's own change: leaving keeps it marked.
+    Send("APPLY");
+    Send("POINTER_MOVE_Y");
+    Send("APPLY");
+    ASSERT_TRUE(Figure().IsDirty());
+    Send("EXERCISE_END");
+    EXPECT_TRUE(Figure().IsDirty());
+    EXPECT_TRUE(Window().windowTitle().endsWith(QStringLiteral("変更あり")));
 }
 
 // An exercise is a mode one leaves: it gives back the level, mode, layout and zoom of
