@@ -6,6 +6,7 @@
 #include "CZelkProController.h"
 #include "IconFactory.h"
 #include "MenuTable.h"
+#include "ProPanelKeys.h"
 #include "UserDialogs.h"
 #include "ViewMouse.h"
 #include "WindowKeys.h"
@@ -308,6 +309,12 @@ void frmZelkWin::BuildProInterface() {
     vscrLineNumber_->setToolTip(QCoreApplication::translate("frmZelkWin", "線の番号を選ぶ"));
     connect(vscrLineNumber_, &QScrollBar::valueChanged, this,
             [this] { SendPro(QStringLiteral("VSCR_LINE_NUMBER_CHANGE")); });
+    // After the fields Tab reaches 決定, 削除 and 新しい線, then the turning buttons.
+    const std::array<QAbstractButton*, 7> buttons = {
+        cmdProInterface_[4], cmdProInterface_[5], cmdProInterface_[6], cmdProInterface_[0],
+        cmdProInterface_[1], cmdProInterface_[2], cmdProInterface_[3]};
+    panelKeys_ = std::make_unique<ProPanelKeys>(picProInterface_, txtPos_, buttons,
+                                                [this] { SendPro(QStringLiteral("APPLY_LINE")); });
 }
 
 // ---------------------------------------------------------------- layouts
@@ -986,5 +993,19 @@ bool frmZelkWin::eventFilter(QObject* watched, QEvent* event) {
     if (focus != nullptr ? widget != focus : widget != this) {
         return false;
     }
-    return keys_->Filter(watched, static_cast<QKeyEvent*>(event));
+    auto* press = static_cast<QKeyEvent*>(event);
+    if (press->key() == Qt::Key_F10 && press->modifiers() == Qt::NoModifier) {
+        // The desktop's key for the menus: the first menu opens, worked with the keys.
+        for (QAction* menu : menuBar()->actions()) {
+            if (menu->isVisible() && menu->isEnabled()) {
+                menuBar()->setActiveAction(menu);
+                break;
+            }
+        }
+        return true;
+    }
+    if (panelKeys_->Owns(focus)) {
+        return panelKeys_->Key(focus, press);
+    }
+    return keys_->Filter(watched, press);
 }

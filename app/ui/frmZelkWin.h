@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
+class ProPanelKeys;
 class ViewMouse;
 class WindowKeys;
 class QTimer;
@@ -175,6 +176,7 @@ private:
     QLabel* lblFrom_ = nullptr;
     QLabel* lblTo_ = nullptr;
     std::array<QLineEdit*, 6> txtPos_{};
+    std::unique_ptr<ProPanelKeys> panelKeys_;
     QScrollBar* vscrLineNumber_ = nullptr;
     QLabel* picFrontView_;
     QLabel* picTopView_;

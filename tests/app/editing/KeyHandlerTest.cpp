@@ -124,17 +124,20 @@ TEST_F(Keys, DetailedInputLeavesOnlyTheTurningKeys) {
     Press(Qt::Key_Right);
     EXPECT_EQ(AppData().Longitude(), -50);
 
-    // Whatever has the focus, the window sees the key first; text fields keep theirs.
+    // A field of the panel keeps its keys: Down there turns nothing, a digit is typed.
     Window().activateWindow();
     Window().PosField(3)->setFocus();
     QApplication::processEvents();
     ASSERT_EQ(QApplication::focusWidget(), Window().PosField(3));
-    {
-        QTest::keyClick(Window().PosField(3), Qt::Key_Down);
-        EXPECT_EQ(AppData().Latitude(), 30);
-        QTest::keyClick(Window().PosField(3), Qt::Key_7);
-        EXPECT_TRUE(Window().PosField(3)->text().contains(u'7'));
-    }
+    const int latitude = AppData().Latitude();
+    QTest::keyClick(Window().PosField(3), Qt::Key_Down);
+    EXPECT_EQ(AppData().Latitude(), latitude);
+    QTest::keyClick(Window().PosField(3), Qt::Key_7);
+    EXPECT_TRUE(Window().PosField(3)->text().contains(u'7'));
+    // Esc hands the keys back: Down turns the figure again.
+    QTest::keyClick(Window().PosField(3), Qt::Key_Escape);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(AppData().Latitude(), 30);
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "AppFixture.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTest>
 
 namespace {
 
@@ -129,6 +131,104 @@ TEST_F(Detailed, DeleteAsksAndReports) {
     EXPECT_EQ(AppData().ProIF_LineNumber(), 4);
     EXPECT_EQ(Label(), QStringLiteral("LineNo. 4 / 4"));
     EXPECT_TRUE(dialogs.ScriptUsedUp());
+}
+
+// The panel is a form for the keyboard: each key does what a form user expects of the
+// focused field or button, and never turns the figure; Esc gives the keys back to the view.
+TEST_F(Detailed, TheKeysOfTheFormNeverReachTheView) {
+    Window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    Send("NEW_FIGURE");
+    QWidget* apply = Window().ProInterfaceButton(4);
+    QWidget* remove = Window().ProInterfaceButton(5);
+    QLineEdit* fromX = Window().PosField(0);
+    auto focus = [](QWidget* w) {
+        w->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+    };
+
+    // Tab: the start point's X, Y, Z, the end point's X, Y, Z, then 決定 and 削除.
+    focus(fromX);
+    const std::vector<QWidget*> order = {Window().PosField(2),
+                                         Window().PosField(4),
+                                         Window().PosField(1),
+                                         Window().PosField(3),
+                                         Window().PosField(5),
+                                         apply,
+                                         remove};
+    for (QWidget* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+
+    struct Step {
+        QWidget* at;
+        Qt::Key key;
+        int lines;           // lines of the figure afterwards
+        QString text;        // the start point's X afterwards (null: not looked at)
+        int cursor;          // its caret afterwards (-1: not looked at)
+        QWidget* focusAfter; // nullptr: unchanged
+        const char* said;    // the last message afterwards (nullptr: not looked at)
+    };
+    QWidget* panel = Window().ProInterfacePanel();
+    const std::vector<Step> steps = {
+        // Editing keys edit the field.
+        {fromX, Qt::Key_End, 0, "15", 2, nullptr, nullptr},
+        {fromX, Qt::Key_Left, 0, "15", 1, nullptr, nullptr},
+        {fromX, Qt::Key_Home, 0, "15", 0, nullptr, nullptr},
+        {fromX, Qt::Key_Right, 0, "15", 1, nullptr, nullptr},
+        {fromX, Qt::Key_Delete, 0, "1", 1, nullptr, nullptr},
+        {fromX, Qt::Key_Backspace, 0, "", 0, nullptr, nullptr},
+        {fromX, Qt::Key_7, 0, "7", 1, nullptr, nullptr},
+        {fromX, Qt::Key_Space, 0, "7 ", 2, nullptr, nullptr},
+        {fromX, Qt::Key_Backspace, 0, "7", 1, nullptr, nullptr},
+        // Return in any field applies the line.
+        {fromX, Qt::Key_Return, 1, "7", -1, nullptr, "Apply Succeeded"},
+        {Window().PosField(5), Qt::Key_Enter, 1, {}, -1, nullptr, "Apply Failed"},
+        // Space or Return presses the focused button.
+        {apply, Qt::Key_Return, 1, {}, -1, panel, "Apply Failed"},
+        {apply, Qt::Key_Space, 1, {}, -1, panel, "Apply Failed"},
+        {remove, Qt::Key_Space, 0, {}, -1, panel, "削除完了"},
+        // Esc gives the keys back to the view.
+        {Window().PosField(3), Qt::Key_Escape, 0, {}, -1, panel, nullptr},
+        {remove, Qt::Key_Escape, 0, {}, -1, panel, nullptr},
+    };
+    fromX->setText(QStringLiteral("15"));
+    Window().PosField(1)->setText(QStringLiteral("30"));
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const Step& step = steps[i];
+        focus(step.at);
+        dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+        const qsizetype said = dialogs.calls.size();
+        const int16_t longitude = AppData().Longitude();
+        const int16_t latitude = AppData().Latitude();
+        QTest::keyClick(step.at, step.key);
+        QApplication::processEvents();
+        EXPECT_EQ(Figure().NumberOfLines(), step.lines) << "step " << i;
+        if (!step.text.isNull()) {
+            EXPECT_EQ(fromX->text(), step.text) << "step " << i;
+        }
+        if (step.cursor >= 0) {
+            EXPECT_EQ(fromX->cursorPosition(), step.cursor) << "step " << i;
+        }
+        if (step.said != nullptr) {
+            ASSERT_GT(dialogs.calls.size(), said) << "step " << i << ": nothing was said";
+            EXPECT_EQ(dialogs.calls.last().text, QString::fromUtf8(step.said)) << "step " << i;
+        }
+        EXPECT_EQ(QApplication::focusWidget(), step.focusAfter ? step.focusAfter : step.at)
+            << "step " << i;
+        EXPECT_EQ(AppData().Longitude(), longitude) << "step " << i << ": the figure turned";
+        EXPECT_EQ(AppData().Latitude(), latitude) << "step " << i << ": the figure turned";
+        EXPECT_FALSE(Window().TurningTimer()->isActive()) << "step " << i;
+        if (i == 9) {
+            EXPECT_EQ(Figure().GetLine(1), QStringLiteral("7,0,0,30,0,0"));
+        }
+    }
+
+    // Once the view has the keys, they turn the figure as before.
+    const int16_t longitude = AppData().Longitude();
+    QTest::keyClick(Window().ProInterfacePanel(), Qt::Key_Left);
+    EXPECT_NE(AppData().Longitude(), longitude);
 }
 
 } // namespace

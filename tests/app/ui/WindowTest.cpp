@@ -164,6 +164,18 @@ TEST_F(MainWindow, NoKeyGoesUnseenToTheMenuBar) {
     Window().menuBar()->setActiveAction(file->menuAction());
     QTRY_VERIFY(!file->isVisible());
     keysReachTheWindow("Esc out of a menu");
+
+    // F10 opens the first menu, the desktop's way; Esc twice gives the keys back.
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &Window(),
+                    Qt::Key_F10);
+    QTRY_VERIFY(file->isVisible());
+    EXPECT_EQ(Window().menuBar()->activeAction(), file->menuAction());
+    QTest::keyClick(file, Qt::Key_Escape);
+    QTRY_VERIFY(!file->isVisible());
+    if (Window().menuBar()->activeAction() != nullptr) {
+        QTest::keyClick(Window().menuBar(), Qt::Key_Escape);
+    }
+    keysReachTheWindow("F10, then Esc");
 }
 
 TEST_F(MainWindow, ClosingAsksAndOnlyFinEnds) {
