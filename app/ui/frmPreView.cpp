@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -223,12 +224,26 @@ void frmPreView::OnItemClicked(QListWidgetItem* item) {
 bool frmPreView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lvwPreView_) {
         if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                // Enter opens the chosen figure, as 読み込み does.
+                OnItemDoubleClicked();
+                return true;
+            }
             keyboardChoice_ = true;
         } else if (event->type() == QEvent::KeyRelease || event->type() == QEvent::FocusOut) {
             keyboardChoice_ = false;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmPreView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        Cancel();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmPreView::OnItemDoubleClicked() {

@@ -50,6 +50,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Esc closes the browser, as キャンセル does.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

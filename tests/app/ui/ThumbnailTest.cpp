@@ -148,6 +148,26 @@ TEST_F(Thumbnails, NaturalOrderKeyboardChoiceAndTheListedFolderWhileBuilding) {
     QTest::keyClick(browser->List(), Qt::Key_End);
     EXPECT_EQ(browser->SelectedFile(), Data(QStringLiteral("zelk01.zlk")));
     EXPECT_EQ(browser->List()->selectedItems().size(), 1);
+
+    // Esc closes the browser as キャンセル does, from the list or a button.
+    for (QWidget* at : {static_cast<QWidget*>(browser->List()),
+                        static_cast<QWidget*>(browser->RefreshButton())}) {
+        browser->show();
+        QTest::keyClick(at, Qt::Key_Escape);
+        EXPECT_FALSE(browser->isVisible()) << at->metaObject()->className();
+        EXPECT_EQ(browser->SelectedFile(), Data(QString())) << "Esc forgets the choice";
+    }
+    EXPECT_EQ(AppData().FileName(), QString());
+
+    // Enter opens the chosen figure, as 読み込み does.
+    Send("VIEW_THUMBNAIL");
+    browser = Browser();
+    browser->List()->setFocus();
+    QTest::keyClick(browser->List(), Qt::Key_Home);
+    QTest::keyClick(browser->List(), Qt::Key_Right);
+    QTest::keyClick(browser->List(), Qt::Key_Return);
+    EXPECT_EQ(AppData().FileName(), Data(QStringLiteral("b.zlk")));
+    EXPECT_FALSE(browser->isVisible());
 }
 
 TEST_F(Thumbnails, ChoosingOpeningAndCancelling) {
