@@ -394,6 +394,14 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
         <source>問題「%1」の前の答えを開きました。</source>
         <translation>Your earlier answer to “%1” is open.</translation>
     </message>
+    <message>
+        <source>問題発生！</source>
+        <translation>A problem occurred!</translation>
+    </message>
+    <message>
+        <source>&#x3000;が削除できませんでした。</source>
+        <translation> could not be deleted.</translation>
+    </message>
 </context>
 <context>
     <name>CZelkDataFileIOStratety_Ver100</name>

@@ -302,14 +302,25 @@ void CZelkController::DeleteAutosaveFile() {
     if (path.isEmpty()) {
         return;
     }
-    // The file handling has said what went wrong; the removal error says what it means.
-    if (files.FileExists(path) && !files.DeleteFile(path)) {
+    const QString removalError = QCoreApplication::translate(
+        "CZelkController", "エラーが発生しました。Autosaveファイルの削除は正常に行われなかった"
+                           "可能性があります。");
+    if (!files.FileExists(path)) {
+        // Something else under the file's name (a folder) is not ours to remove.
+        if (QFileInfo::exists(path)) {
+            context_.dialogs->Message(removalError, QString(), UserDialogs::Buttons::Ok);
+        }
+        return;
+    }
+    // The file handling has said why; this says which file stays.
+    if (!files.DeleteFile(path)) {
         context_.dialogs->Message(
-            QCoreApplication::translate(
-                "CZelkController",
-                "エラーが発生しました。Autosaveファイルの削除は正常に行われなかった"
-                "可能性があります。"),
+            QCoreApplication::translate("CZelkController", "問題発生！") +
+                QStringLiteral("\r\n") + QFileInfo(path).fileName() +
+                QCoreApplication::translate("CZelkController", "　が削除できませんでした。"),
             QString(), UserDialogs::Buttons::Ok);
+    } else if (QFileInfo::exists(path)) {
+        context_.dialogs->Message(removalError, QString(), UserDialogs::Buttons::Ok);
     }
 }
 

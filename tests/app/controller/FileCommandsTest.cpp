@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "NoOverride.h"
 #include "CFileHandling.h"
 #include "FileSizeLimit.h"
 #include "SystemError.h"
@@ -219,7 +220,8 @@ TEST_F(FileCommands, AutosaveKeepsTheChangedMark) {
 }
 
 // An autosave file that cannot be removed at the end (a folder nobody may write) is said
-// in the removal error's own words; the end goes on.
+// with its name; something else under its name (a folder) is an error on the way, left
+// where it is. The end goes on either way.
 TEST_F(FileCommands, AnAutosaveThatCannotBeRemovedIsSaid) {
     Figure().SetDirty(false);
     ASSERT_TRUE(Send("AUTOSAVE"));
@@ -227,17 +229,35 @@ TEST_F(FileCommands, AnAutosaveThatCannotBeRemovedIsSaid) {
     QFile folder(Data(""));
     const QFileDevice::Permissions before = folder.permissions();
     folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (QFile::copy(Data("autosave.zlk"), Data("probe.zlk"))) {
-        QFile::remove(Data("probe.zlk"));
-        folder.setPermissions(before);
-        GTEST_SKIP() << "this user may write any folder";
+    {
+        const NoOverride asAnyUser;
+        if (QFile::copy(Data("autosave.zlk"), Data("probe.zlk"))) {
+            QFile::remove(Data("probe.zlk"));
+            folder.setPermissions(before);
+            GTEST_SKIP() << "this user may write any folder";
+        }
+        dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+        Send("FIN");
     }
-    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
-    Send("FIN");
     folder.setPermissions(before);
     EXPECT_EQ(quitCalls, 1);
-    EXPECT_TRUE(dialogs.MessageTexts().contains(QStringLiteral(
+    const QStringList said = dialogs.MessageTexts();
+    EXPECT_EQ(said.last(), QStringLiteral("問題発生！\r\nautosave.zlk　が削除できませんでした。"));
+    EXPECT_FALSE(said.contains(QStringLiteral(
         "エラーが発生しました。Autosaveファイルの削除は正常に行われなかった可能性があります。")));
+    EXPECT_TRUE(QFile::exists(Data("autosave.zlk")));
+}
+
+TEST_F(FileCommands, SomethingElseUnderTheAutosaveNameIsAnErrorOnTheWay) {
+    ASSERT_TRUE(QDir().mkpath(Data("autosave.zlk/inside")));
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    Send("FIN");
+    EXPECT_EQ(quitCalls, 1);
+    EXPECT_EQ(dialogs.MessageTexts().last(),
+              QStringLiteral("エラーが発生しました。Autosaveファイルの削除は正常に行われなかった"
+                             "可能性があります。"));
+    EXPECT_TRUE(QFileInfo(Data("autosave.zlk/inside")).isDir()) << "not the program's to remove";
 }
 
 TEST_F(FileCommands, RecentFilesAskBeforeDiscardingAndSurviveAMissingFile) {
