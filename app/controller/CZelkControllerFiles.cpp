@@ -289,6 +289,10 @@ void CZelkController::NewFigure() {
         // A new figure is no answer of the exercise: it ends.
         EndExercise();
         ClearFigure();
+        if (context_.appData->Drawing()) {
+            // The status bar tells where the pointers of the new figure are.
+            ShowFromCondition();
+        }
     }
     RebuildView();
     RefreshProInterfaceAfterLoad();

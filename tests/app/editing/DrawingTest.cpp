@@ -141,6 +141,15 @@ TEST_F(Drawing, NewFigureAnsweredNoKeepsTheFigureButRedraws) {
     EXPECT_EQ(Figure().NumberOfLines(), lines);
     EXPECT_EQ(CountCues("FileLoad.wav"), cues + 1);
     EXPECT_EQ(View().ViewImage().size(), View().size()) << "redrawn";
+    EXPECT_EQ(Window().StatusText(1), QStringLiteral("ポインタの位置 【 10 , 0 , 0 】"));
+
+    // Answered Yes: the status bar follows the new figure's pointer.
+    Send("POINTER_MOVE_Z");
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    Send("NEW_FIGURE");
+    EXPECT_EQ(Figure().NumberOfLines(), 0);
+    EXPECT_EQ(From(), QStringLiteral("0,0,0"));
+    EXPECT_EQ(Window().StatusText(1), QStringLiteral("ポインタの位置 【 0 , 0 , 0 】"));
 }
 
 } // namespace
