@@ -166,6 +166,8 @@ private:
     void TurnToView(int longitude, int latitude);
     void TurnToView(const std::array<int, 2>& angles) { TurnToView(angles[0], angles[1]); }
     void ToggleThirdAngleProjection();
+    // The front, top and side panes show the figure as it is now (a figure came).
+    void RetakeThreeViewPanes();
     void Magnify();
     void Reduce();
     void ApplyDifficulty(DifficultyLevel level);
@@ -260,6 +262,8 @@ private:
     bool holdDrawing_ = false;
     // Status panel 1 shows what the last load had to say.
     bool loadNoteShown_ = false;
+    // Another figure took the place of the one the panes show.
+    bool panesOutdated_ = false;
 
     AppContext& context_;
     std::unique_ptr<CWavePlay> wavePlay_;

@@ -120,7 +120,8 @@ void CZelkController::PutFigureInPlace(CZelkData& figure, bool unsaved) {
     context_.appData->SetRatio(FitRatio());
     context_.view->SetRatio(context_.appData->Ratio());
     // A half-drawn line belonged to the figure that went: the pointers start again at the
-    // origin, and the view, the read-out and the panel show the new figure.
+    // origin, and the view, the panes, the read-out and the panel show the new figure.
+    panesOutdated_ = true;
     ShowHistoryStep(FigureEdit::Pointers{});
 }
 
@@ -293,8 +294,12 @@ void CZelkController::NewFigure() {
             // The status bar tells where the pointers of the new figure are.
             ShowFromCondition();
         }
+        panesOutdated_ = true;
     }
     RebuildView();
+    if (panesOutdated_) {
+        RetakeThreeViewPanes();
+    }
     RefreshProInterfaceAfterLoad();
 }
 

@@ -57,6 +57,8 @@ void CZelkController::MarkHistorySaved() {
 void CZelkController::ShowHistoryDocument(const FigureEdit::Document& document) {
     context_.appData->SetFileName(document.fileName);
     savedStep_ = document.savedStep;
+    // A whole figure came or went back (a new figure, its undo).
+    panesOutdated_ = true;
 }
 
 void CZelkController::ShowHistoryState() {
@@ -119,6 +121,9 @@ void CZelkController::ShowHistoryStep(const FigureEdit::Pointers& pointers) {
         }
     }
     RebuildView();
+    if (panesOutdated_) {
+        RetakeThreeViewPanes();
+    }
     if (app.ProInterface()) {
         if (app.ProIF_LineNumber() < 1 && context_.figure->NumberOfLines() > 0) {
             app.SetProIF_LineNumber(1);

@@ -315,8 +315,8 @@ void CZelkController::DeleteAutosaveFile() {
     // The file handling has said why; this says which file stays.
     if (!files.DeleteFile(path)) {
         context_.dialogs->Message(
-            QCoreApplication::translate("CZelkController", "問題発生！") +
-                QStringLiteral("\r\n") + QFileInfo(path).fileName() +
+            QCoreApplication::translate("CZelkController", "問題発生！") + QStringLiteral("\r\n") +
+                QFileInfo(path).fileName() +
                 QCoreApplication::translate("CZelkController", "　が削除できませんでした。"),
             QString(), UserDialogs::Buttons::Ok);
     } else if (QFileInfo::exists(path)) {

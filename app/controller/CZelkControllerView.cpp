@@ -10,6 +10,7 @@
 #include "IMainWindow.h"
 #include "Languages.h"
 #include "NumberText.h"
+#include "StandardViews.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
@@ -238,6 +239,38 @@ void CZelkController::ToggleThirdAngleProjection() {
         app.SetThirdAngleProjectionMethodMode(true);
     }
     context_.view->Draw();
+}
+
+void CZelkController::RetakeThreeViewPanes() {
+    panesOutdated_ = false;
+    if (!context_.appData->ThirdAngleProjectionMethodMode()) {
+        return;
+    }
+    if (exercise_) {
+        ShowExercisePanes(exercise_->hint);
+        return;
+    }
+    // Straight from the view at each standard angle, with no walk and no cue; the 3D pane
+    // keeps the angle the user gave it.
+    ctlZelkView& view = *context_.view;
+    const CAppData& app = *context_.appData;
+    const std::pair<StandardViews::View, IMainWindow::Pane> panes[] = {
+        {StandardViews::Front, IMainWindow::Pane::Front},
+        {StandardViews::Top, IMainWindow::Pane::Top},
+        {StandardViews::Side, IMainWindow::Pane::Side}};
+    for (const auto& [standard, pane] : panes) {
+        const std::array<int, 2> angles = StandardViews::Angles(standard);
+        int32_t longitude = angles[0];
+        int32_t latitude = angles[1];
+        view.SetLongitude(longitude);
+        view.SetLatitude(latitude);
+        context_.window->SetPanePicture(pane, ViewPicture());
+    }
+    int32_t longitude = app.Longitude();
+    int32_t latitude = app.Latitude();
+    view.SetLongitude(longitude);
+    view.SetLatitude(latitude);
+    DrawView();
 }
 
 void CZelkController::Magnify() {

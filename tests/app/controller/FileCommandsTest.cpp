@@ -1,7 +1,7 @@
 #include "AppFixture.h"
-#include "NoOverride.h"
 #include "CFileHandling.h"
 #include "FileSizeLimit.h"
+#include "NoOverride.h"
 #include "SystemError.h"
 
 #include <QAction>

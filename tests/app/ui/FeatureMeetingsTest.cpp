@@ -5,6 +5,7 @@
 #include "CopySlots.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QUndoStack>
@@ -40,6 +41,19 @@ protected:
         WriteFigure(path, bytes);
     }
     const QByteArray damaged = "0 0 0 3\r\n0 0 0 9 9 9\r\n1 1 1 2 2 2\r\n";
+    std::vector<QImage> Panes() {
+        std::vector<QImage> out;
+        for (QLabel* pane : {Window().FrontView(), Window().TopView(), Window().SideView()}) {
+            out.push_back(pane->pixmap().toImage().convertToFormat(QImage::Format_RGB32));
+        }
+        return out;
+    }
+    // The panes the three-view layout takes when it is switched on for the figure as it is.
+    std::vector<QImage> FreshPanes() {
+        Send("THIRD_ANGLE_PROJECTION_METHOD");
+        Send("THIRD_ANGLE_PROJECTION_METHOD");
+        return Panes();
+    }
 };
 
 // The mouse turns by whole degrees; every walk to a standard view arrives from there.
@@ -302,6 +316,54 @@ TEST_F(FeatureMeetings, ASessionSaveKeepsTheProgramRunning) {
     EXPECT_TRUE(QFile::exists(programDir.filePath("ZelkWin33.ini")));
     EXPECT_TRUE(Figure().IsDirty());
     EXPECT_TRUE(Send("TURN_UP")) << "still running";
+}
+
+// The front, top and side panes show the figure that is loaded: they are taken again
+// whenever another figure comes (open, recent, new, its undo), and only then.
+TEST_F(FeatureMeetings, TheThreeViewPanesShowTheFigureThatIsLoaded) {
+    const QString a = Data("a.zlk");
+    const QString b = Data("b.zlk");
+    WriteFigure(a, "0 0 0 1\r\n0 0 0 80 0 0\r\na\r\n");
+    WriteFigure(b, "0 0 0 2\r\n0 0 0 0 60 0\r\n0 0 0 0 0 40\r\nb\r\n");
+    dialogs.ChooseFile(b);
+    Send("LOAD");
+    dialogs.ChooseFile(a);
+    Send("LOAD");
+    Send("THIRD_ANGLE_PROJECTION_METHOD");
+    ASSERT_TRUE(AppData().ThirdAngleProjectionMethodMode());
+    const std::vector<QImage> ofA = Panes();
+    ASSERT_EQ(ofA, FreshPanes());
+
+    // From the recent list (b is second there).
+    Send("LOAD_RECENT_1");
+    ASSERT_EQ(Figure().Comment(), QStringLiteral("b"));
+    const int16_t longitude = AppData().Longitude();
+    const std::vector<QImage> shown = Panes();
+    const std::vector<QImage> ofB = FreshPanes();
+    ASSERT_NE(ofB, ofA);
+    EXPECT_EQ(shown, ofB) << "the panes show the figure loaded";
+    EXPECT_EQ(AppData().Longitude(), longitude);
+
+    // A line drawn changes the figure, not the panes' picture of it.
+    Send("DRAW_MODE");
+    Send("APPLY");
+    Send("POINTER_MOVE_X");
+    Send("APPLY");
+    ASSERT_EQ(Figure().NumberOfLines(), 3);
+    EXPECT_EQ(Panes(), ofB);
+
+    // A new figure, and its undo.
+    dialogs.AnswerQuestion(UserDialogs::Answer::Yes);
+    Send("NEW_FIGURE");
+    ASSERT_EQ(Figure().NumberOfLines(), 0);
+    const std::vector<QImage> empty = Panes();
+    EXPECT_EQ(empty, FreshPanes());
+    EXPECT_NE(empty, ofB);
+    Send("UNDO");
+    ASSERT_EQ(Figure().NumberOfLines(), 3);
+    const std::vector<QImage> back = Panes();
+    EXPECT_EQ(back, FreshPanes());
+    EXPECT_NE(back, empty);
 }
 
 } // namespace
