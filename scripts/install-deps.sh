@@ -15,6 +15,8 @@ packages=(
     fonts-ipafont-gothic qt6-translations-l10n
     # tests: GoogleTest, the real program on its own X display, PDF text, locales
     libgtest-dev xvfb xauth xdotool x11-utils openbox poppler-utils locales
+    # 3D models made elsewhere, read by the import tests
+    assimp-testmodels
     # the installed tree and the Debian package: validators, dpkg-shlibdeps, file
     desktop-file-utils appstream libxml2-utils dpkg-dev file lintian
 )

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <dxflib/dl_creationadapter.h>
 #include <dxflib/dl_dxf.h>
 #include <map>
@@ -20,7 +21,7 @@ using Segment = std::array<double, 6>;
 // Collects entities; those inside a block definition are kept for its inserts.
 class Adapter : public DL_CreationAdapter {
 public:
-    explicit Adapter(SegmentCollector& collector) : collector_(collector) {}
+    Adapter(SegmentCollector& collector, DL_Dxf& dxf) : collector_(collector), dxf_(&dxf) {}
 
     void Finish() { FlushPolyline(); }
 
@@ -55,19 +56,44 @@ public:
     }
     void addPolyline(const DL_PolylineData& d) override {
         FlushPolyline();
-        // Meshes give their faces as vertex records without coordinates: left out.
-        if ((d.flags & (16 | 64)) != 0) {
-            Skip("POLYLINE (mesh)");
-            return;
-        }
         polyline_ = true;
         closed_ = (d.flags & 1) != 0;
         elevation_ = d.elevation;
         corners_.clear();
+        faces_.clear();
+        // Solids come as meshes: a polyface mesh lists its corners, then its faces by
+        // corner number; a polygon mesh is M rows of N corners.
+        kind_ = (d.flags & 64) != 0   ? Kind::Polyface
+                : (d.flags & 16) != 0 ? Kind::PolygonMesh
+                                      : Kind::Line;
+        meshM_ = Value(71);
+        meshN_ = Value(72);
+        closedN_ = (d.flags & 32) != 0;
     }
     void addVertex(const DL_VertexData& d) override {
         if (polyline_) {
             corners_.push_back({d.x, d.y, d.z != 0.0 ? d.z : elevation_});
+        }
+    }
+    // dxflib drops a polyface mesh's face records (VERTEX flagged 128 without 64) before
+    // they reach addVertex: they are read here, pair by pair. A record ends at the next
+    // group code 0, which comes here before dxflib handles the entity it ends.
+    void processCodeValuePair(unsigned int code, const std::string& value) override {
+        if (code == 0) {
+            if (record_ && (recordFlags_ & 128) != 0 && (recordFlags_ & 64) == 0 && polyline_ &&
+                kind_ == Kind::Polyface) {
+                faces_.push_back(recordFace_);
+            }
+            record_ = value == "VERTEX";
+            recordFlags_ = 0;
+            recordFace_ = {};
+        } else if (record_ && (code == 70 || (code >= 71 && code <= 74))) {
+            const int number = std::atoi(value.c_str());
+            if (code == 70) {
+                recordFlags_ = number;
+            } else {
+                recordFace_[code - 71] = number;
+            }
         }
     }
     void add3dFace(const DL_3dFaceData& d) override {
@@ -192,21 +218,74 @@ private:
         }
     }
 
+    // A value of the entity being read; 0 where it has none.
+    int Value(int code) const { return dxf_ != nullptr ? dxf_->getIntValue(code, 0) : 0; }
+
+    bool Edge(size_t a, size_t b) {
+        const Point& p = corners_[a];
+        const Point& q = corners_[b];
+        return Emit({p[0], p[1], p[2], q[0], q[1], q[2]});
+    }
+
     void FlushPolyline() {
         if (!polyline_) {
             return;
         }
         polyline_ = false;
         const size_t n = corners_.size();
-        const size_t edges = closed_ && n > 2 ? n : (n > 0 ? n - 1 : 0);
-        for (size_t i = 0; i < edges; ++i) {
-            const Point& a = corners_[i];
-            const Point& b = corners_[(i + 1) % n];
-            if (!Emit({a[0], a[1], a[2], b[0], b[1], b[2]})) {
-                break;
+        if (kind_ == Kind::Polyface) {
+            // Each face's edges; an edge two faces share is one segment (the collector
+            // keeps a segment and its reverse once).
+            for (const Face& face : faces_) {
+                // Corner numbers count from 1; a negative one marks the edge that starts
+                // there as hidden (a diagonal that splits a flat face): no edge of the solid.
+                std::vector<int> at;
+                for (int index : face) {
+                    if (index != 0 && static_cast<size_t>(std::abs(index)) <= n) {
+                        at.push_back(index);
+                    }
+                }
+                const size_t edges = at.size() > 2 ? at.size() : at.size() - (at.empty() ? 0 : 1);
+                for (size_t i = 0; i < edges; ++i) {
+                    const int from = at[i];
+                    const int to = at[(i + 1) % at.size()];
+                    if (from > 0 && !Edge(static_cast<size_t>(from) - 1,
+                                          static_cast<size_t>(std::abs(to)) - 1)) {
+                        return Clear();
+                    }
+                }
+            }
+        } else if (kind_ == Kind::PolygonMesh) {
+            const size_t rows = static_cast<size_t>(std::max(meshM_, 0));
+            const size_t columns = static_cast<size_t>(std::max(meshN_, 0));
+            if (rows * columns <= n) {
+                for (size_t r = 0; r < rows; ++r) {
+                    for (size_t c = 0; c < columns; ++c) {
+                        const size_t here = r * columns + c;
+                        if ((c + 1 < columns || (closedN_ && columns > 2)) &&
+                            !Edge(here, r * columns + (c + 1) % columns)) {
+                            return Clear();
+                        }
+                        if ((r + 1 < rows || (closed_ && rows > 2)) &&
+                            !Edge(here, ((r + 1) % rows) * columns + c)) {
+                            return Clear();
+                        }
+                    }
+                }
+            }
+        } else {
+            const size_t edges = closed_ && n > 2 ? n : (n > 0 ? n - 1 : 0);
+            for (size_t i = 0; i < edges; ++i) {
+                if (!Edge(i, (i + 1) % n)) {
+                    break;
+                }
             }
         }
+        Clear();
+    }
+    void Clear() {
         corners_.clear();
+        faces_.clear();
     }
 
     SegmentCollector& collector_;
@@ -216,6 +295,17 @@ private:
     bool closed_ = false;
     double elevation_ = 0.0;
     std::vector<Point> corners_;
+    enum class Kind { Line, Polyface, PolygonMesh };
+    using Face = std::array<int, 4>;
+    Kind kind_ = Kind::Line;
+    int meshM_ = 0;
+    int meshN_ = 0;
+    bool closedN_ = false;
+    std::vector<Face> faces_;
+    bool record_ = false;
+    int recordFlags_ = 0;
+    Face recordFace_{};
+    DL_Dxf* dxf_ = nullptr;
 };
 
 } // namespace
@@ -238,8 +328,8 @@ bool DxfReader::Recognises(const QString& path) {
 }
 
 bool DxfReader::Read(const QString& path, SegmentCollector& collector, QString& error) {
-    Adapter adapter(collector);
     DL_Dxf dxf;
+    Adapter adapter(collector, dxf);
     if (!dxf.in(QFile::encodeName(path).toStdString(), &adapter)) {
         error = QCoreApplication::translate("DxfReader", "DXF ファイルとして読めませんでした。");
         return false;

@@ -5,7 +5,8 @@
 class SegmentCollector;
 
 // Reads a DXF drawing through dxflib (the reader LibreCAD uses) into a collector: LINE,
-// POLYLINE (2D and 3D), LWPOLYLINE at its elevation, the edges of 3DFACE, ARC and CIRCLE
+// POLYLINE (2D and 3D), LWPOLYLINE at its elevation, the edges of 3DFACE and of polyface
+// and polygon meshes (POLYLINE flags 64 and 16; a shared edge once), ARC and CIRCLE
 // as chords (kChordsPerCircle to a full circle) and INSERT of blocks (scaled, turned and
 // repeated in rows and columns). Everything else (TEXT, DIMENSION, HATCH, SPLINE...) is
 // counted as left out. The axes are the drawing's own: x, y and z as written.
