@@ -39,6 +39,9 @@ PY
 mkdir -p "$work/program"
 cp -r "$build/bin/." "$work/program/"
 rm -rf "$work/program/data" "$work/program/ZelkWin33.ini"
+# The splash holds the start for its cue's length by design (with or without a device):
+# a pause the user is given, not a cost of starting. Without the cue it does not wait.
+rm -f "$work/program/sound/Splash.wav"
 
 # The server picks a free display number itself.
 Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>/dev/null &

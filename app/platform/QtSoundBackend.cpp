@@ -84,6 +84,14 @@ void QtSoundBackend::PlayAsync(const QString& fileName) {
 
 void QtSoundBackend::PlaySync(const QString& fileName) {
     if (!Prepare(fileName)) {
+        // Without a device the cue's time passes all the same (a splash shown while its cue
+        // plays stays painted, not a flash); events other than the user's run meanwhile.
+        const int length = QFileInfo(fileName).isFile() ? WavDurationMs(fileName) : 0;
+        if (length > 0) {
+            QEventLoop loop;
+            QTimer::singleShot(length, &loop, &QEventLoop::quit);
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+        }
         return;
     }
     QSoundEffect* effect = Effect();

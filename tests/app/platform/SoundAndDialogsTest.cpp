@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -42,11 +43,15 @@ TEST(QtSoundBackend, ReadsCueLengthsAndNeverHangs) {
               100);
     EXPECT_EQ(QtSoundBackend::WavDurationMs(dir.filePath("missing.wav")), 0);
 
-    // "SYNC" returns when the cue has played, or at once without an audio device (a
-    // hang would end this test by its time limit).
+    // "SYNC" returns when the cue has played; without an audio device when its time has
+    // passed, so that a splash shown meanwhile stays on screen (a hang would end this test
+    // by its time limit).
     QtSoundBackend backend;
     CWavePlay player(backend);
+    QElapsedTimer clock;
+    clock.start();
     player.Play(wav, "SYNC");
+    EXPECT_GE(clock.elapsed(), 1100 - 20) << "the cue's time passed";
     player.Play(wav, "ASYNC");
     player.Play(wav, "ASYNC");
     // Without a device (as on a build machine) the cue is not even read.
