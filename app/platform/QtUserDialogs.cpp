@@ -23,6 +23,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 UserDialogs::Answer QtUserDialogs::Message(const QString& text, const QString& caption,
@@ -327,22 +328,32 @@ void QtUserDialogs::ShowFigureWithDrawings(const QString& caption, const QString
         &dialog);
     label->setWordWrap(true);
     layout->addWidget(label);
-    auto* turner = new FigureTurner(figure, &dialog);
-    if (drawings.isNull()) {
-        layout->addWidget(turner, 1, Qt::AlignCenter);
-    } else {
-        // The solid beside its drawings, to read the one against the other.
-        auto* row = new QHBoxLayout;
-        row->addWidget(turner, 1, Qt::AlignCenter);
-        auto* picture = new QLabel(&dialog);
+    // The solid (beside its drawings, to read the one against the other) scrolls where the
+    // screen is smaller than they are.
+    auto* scroll = new QScrollArea(&dialog);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* content = new QWidget(scroll);
+    auto* row = new QHBoxLayout(content);
+    auto* turner = new FigureTurner(figure, content);
+    row->addWidget(turner, 1, Qt::AlignCenter);
+    if (!drawings.isNull()) {
+        auto* picture = new QLabel(content);
         picture->setPixmap(QPixmap::fromImage(drawings));
         row->addWidget(picture, 0, Qt::AlignCenter);
-        layout->addLayout(row, 1);
     }
+    scroll->setWidget(content);
+    layout->addWidget(scroll, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     layout->addWidget(buttons);
     turner->setFocus();
+    // As large as its content, where the screen has room (it is kept on the screen).
+    dialog.resize(dialog.sizeHint().expandedTo(
+        content->sizeHint() +
+        QSize(2 * layout->contentsMargins().left() + 4,
+              label->sizeHint().height() + buttons->sizeHint().height() + 4 * layout->spacing() +
+                  2 * layout->contentsMargins().top())));
     dialog.exec();
 }
 

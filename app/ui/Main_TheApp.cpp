@@ -10,6 +10,7 @@
 #include "CopySlots.h"
 #include "HoldingSoundBackend.h"
 #include "MenuBarStyle.h"
+#include "ScreenFit.h"
 #include "QtClipboard.h"
 #include "QtPrinter.h"
 #include "SafeFile.h"
@@ -96,6 +97,7 @@ bool Main_TheApp::Start() {
     context_.appData = appData_.get();
     // The program's style before any widget: the menu bar takes it as it is made.
     MenuBarStyle::Install();
+    ScreenFit::Install();
     window_ = std::make_unique<frmZelkWin>(context_);
     context_.window = window_.get();
     windows_ = std::make_unique<WindowFactory>(context_, window_.get());

@@ -3,12 +3,19 @@
 // in the Japanese locale and on a small screen at twice the scale.
 #include "AppFixture.h"
 
+#include "HelpWindow.h"
+#include "QtUserDialogs.h"
 #include "ZelkStates.h"
+#include "frmPreView.h"
+#include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -184,6 +191,106 @@ TEST_F(Screens, TheMenuBarKeepsItsKeysWhileInUse) {
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &Window(),
                     Qt::Key_Up);
     EXPECT_NE(AppData().Latitude(), latitude) << "outside the menus the keys turn again";
+}
+
+// Every window and dialog of the program lies wholly on the screen's available area, on
+// any screen the test runs on (the test command runs it on small screens at 1x and 2x).
+TEST_F(Screens, EveryWindowAndDialogLiesOnTheScreen) {
+    Window().show();
+    QApplication::processEvents();
+    const QRect area = Window().screen()->availableGeometry();
+    const auto settle = [] {
+        for (int i = 0; i < 3; ++i) {
+            QApplication::processEvents();
+        }
+    };
+    const auto onScreen = [&](QWidget* window, const char* what) {
+        ASSERT_NE(window, nullptr) << what;
+        EXPECT_TRUE(window->isVisible()) << what;
+        EXPECT_TRUE(area.contains(window->frameGeometry()))
+            << what << ": " << window->frameGeometry().width() << "x"
+            << window->frameGeometry().height() << " at " << window->frameGeometry().x() << ","
+            << window->frameGeometry().y() << " on " << area.width() << "x" << area.height();
+    };
+
+    // Windows of their own.
+    Send("SHOW_HELP");
+    settle();
+    onScreen(HelpWindow::Instance(), "help");
+    HelpWindow::Instance()->close();
+    Send("VIEW_THUMBNAIL");
+    settle();
+    onScreen(Windows().ThumbnailBrowser(), "thumbnails");
+    Windows().ThumbnailBrowser()->close();
+    Send("SHOW_VERSION_DIALOG");
+    settle();
+    QWidget* version = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QStringLiteral("frmAbout") && w->isVisible()) {
+            version = w;
+        }
+    }
+    onScreen(version, "version");
+    if (version != nullptr) {
+        version->close();
+    }
+
+    // Dialogs that wait for the user: each is looked at, then closed. A file dialog given
+    // a name goes on to what follows it.
+    QString pick;
+    const auto modal = [&](const char* what, const std::function<void()>& open) {
+        int seen = 0;
+        QTimer poll;
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr || !dialog->isVisible()) {
+                return;
+            }
+            settle();
+            onScreen(dialog, what);
+            ++seen;
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            if (files != nullptr && !pick.isEmpty()) {
+                files->selectFile(std::exchange(pick, QString()));
+                static_cast<QDialog*>(files)->accept();
+            } else if (auto* d = qobject_cast<QDialog*>(dialog)) {
+                d->reject();
+            } else {
+                dialog->close();
+            }
+        });
+        poll.start();
+        open();
+        poll.stop();
+        EXPECT_GT(seen, 0) << what << " was not seen";
+    };
+    QtUserDialogs real(&Window());
+    const QString longText = QStringLiteral("ファイルを保存できませんでした。").repeated(12) +
+                             QStringLiteral("\r\n") + QString(300, u'あ');
+    modal("message", [&] { real.Message(longText, QString(), UserDialogs::Buttons::YesNo); });
+    modal("open", [&] { real.OpenFile(Data("")); });
+    modal("save", [&] { real.SaveFile(Data("")); });
+    WriteFigure(Data("model.obj"), "v 0 0 0\nv 1 0 0\nl 1 2\n");
+    pick = Data("model.obj");
+    int dialogs = 0;
+    modal("import", [&] {
+        real.ImportFile(Data(""), QStringLiteral("*.obj"));
+        ++dialogs;
+    });
+    EXPECT_EQ(dialogs, 1);
+    modal("name", [&] { real.AskText(QStringLiteral("題"), QStringLiteral("名前"), QString()); });
+    FigureRenderer figure = View().Renderer();
+    modal("answer", [&] {
+        real.ShowFigureWithDrawings(QStringLiteral("答え"), QStringLiteral("正解の立体"), figure,
+                                    QImage(900, 700, QImage::Format_RGB32));
+    });
+    std::vector<UserDialogs::ExerciseCard> cards(40);
+    for (size_t i = 0; i < cards.size(); ++i) {
+        cards[i].title = QStringLiteral("問題 %1").arg(i);
+        cards[i].picture = QImage(100, 100, QImage::Format_RGB32);
+    }
+    modal("exercises", [&] { real.ChooseExercise(cards); });
 }
 
 } // namespace

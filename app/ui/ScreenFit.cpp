@@ -1,0 +1,115 @@
+#include "ScreenFit.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+
+// Title bar and borders of a usual desktop frame, in the window's own pixels, assumed
+// until the window manager has given the window its real one.
+constexpr int kAssumedTitle = 32;
+constexpr int kAssumedBorder = 4;
+
+bool IsFitted(const QWidget* widget) {
+    if (widget == nullptr || !widget->isWindow()) {
+        return false;
+    }
+    // The main window sizes itself to the screen by its own rules.
+    if (qobject_cast<const QMainWindow*>(widget) != nullptr) {
+        return false;
+    }
+    const Qt::WindowType type = widget->windowType();
+    // Menus, tool tips and the like place themselves.
+    return type == Qt::Window || type == Qt::Dialog || type == Qt::Sheet || type == Qt::Tool;
+}
+
+} // namespace
+
+void ScreenFit::Install() {
+    static QPointer<ScreenFit> installed;
+    if (installed == nullptr && qApp != nullptr) {
+        installed = new ScreenFit(qApp);
+        qApp->installEventFilter(installed);
+    }
+}
+
+void ScreenFit::Fit(QWidget* window) {
+    if (!IsFitted(window)) {
+        return;
+    }
+    const QScreen* screen =
+        window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QRect inner = window->geometry();
+    QRect outer = window->frameGeometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const bool framed = !window->testAttribute(Qt::WA_DontShowOnScreen) &&
+                        !window->windowFlags().testFlag(Qt::FramelessWindowHint) &&
+                        QGuiApplication::platformName() != QLatin1String("offscreen");
+    if (frame.isNull() && framed) {
+        frame = QMargins(kAssumedBorder, kAssumedTitle, kAssumedBorder, kAssumedBorder);
+    }
+    const QSize room(area.width() - frame.left() - frame.right(),
+                     area.height() - frame.top() - frame.bottom());
+    if (room.width() <= 0 || room.height() <= 0) {
+        return;
+    }
+    QSize size = inner.size();
+    if (size.width() > room.width() || size.height() > room.height()) {
+        size = size.boundedTo(room);
+        // A window that cannot become as small as that still becomes as small as it can.
+        window->setMinimumSize(window->minimumSize().boundedTo(size));
+        window->resize(size);
+        size = window->size();
+    }
+    outer = QRect(inner.topLeft() - QPoint(frame.left(), frame.top()), size.grownBy(frame));
+    const int x = std::clamp(outer.left(), area.left(), area.right() + 1 - outer.width());
+    const int y = std::clamp(outer.top(), area.top(), area.bottom() + 1 - outer.height());
+    if (x != outer.left() || y != outer.top()) {
+        // move() places the frame's corner.
+        window->move(std::max(x, area.left()), std::max(y, area.top()));
+    }
+}
+
+// The frame a window had when it was last fitted.
+static QMargins FrameOf(const QWidget* window) {
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+bool ScreenFit::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Show && type != QEvent::Resize && type != QEvent::Move) {
+        return false;
+    }
+    auto* window = qobject_cast<QWidget*>(watched);
+    if (!IsFitted(window) || !window->isVisible() || window->isMaximized() ||
+        window->isFullScreen()) {
+        return false;
+    }
+    // As it is shown (after it has laid itself out: a message box sizes itself then), and
+    // once more when the window manager frames it; a window the user moves stays where
+    // it is put.
+    static const char* const kFrame = "zelkFittedFrame";
+    const QMargins frame = FrameOf(window);
+    const QVariant fitted = window->property(kFrame);
+    if (type != QEvent::Show && fitted.isValid() && fitted.value<QMargins>() == frame) {
+        return false;
+    }
+    window->setProperty(kFrame, QVariant::fromValue(frame));
+    QTimer::singleShot(0, window, [window] { Fit(window); });
+    return false;
+}
