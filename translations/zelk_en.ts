@@ -1229,6 +1229,10 @@ Are you sure?</translation>
         <source>前の答えを開く</source>
         <translation>Open My Earlier Answer</translation>
     </message>
+    <message>
+        <source>立体ゼルク</source>
+        <translation>Zelk</translation>
+    </message>
 </context>
 <context>
     <name>StandardViews</name>
@@ -1504,6 +1508,17 @@ Are you sure?</translation>
     <message>
         <source>視点の角度[-180° , -180°]</source>
         <translation>View angle [-180° , -180°]</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>--scale の倍率が正しくありません（0 より大きく 1000000 以下の数にしてください）。</source>
+        <translation>The --scale factor is not valid (give a number greater than 0 and at most 1000000).</translation>
+    </message>
+    <message>
+        <source>--export OUT IN.zlk または --import IN OUT.zlk の形で指定してください。</source>
+        <translation>Give --export OUT IN.zlk or --import IN OUT.zlk.</translation>
     </message>
 </context>
 </TS>

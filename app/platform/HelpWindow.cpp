@@ -26,6 +26,13 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
     resize(720, 560);
 }
 
+void HelpWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        setWindowTitle(QCoreApplication::translate("HelpWindow", "立体ゼルク ヘルプ"));
+    }
+    QWidget::changeEvent(event);
+}
+
 void HelpWindow::keyPressEvent(QKeyEvent* event) {
     // Esc and Ctrl+W close the help, as in other viewers.
     const bool close = (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) ||

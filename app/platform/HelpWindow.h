@@ -22,6 +22,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A switch of language retitles the window.
+    void changeEvent(QEvent* event) override;
 
 private:
     HelpWindow();

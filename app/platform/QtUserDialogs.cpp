@@ -29,7 +29,9 @@
 UserDialogs::Answer QtUserDialogs::Message(const QString& text, const QString& caption,
                                            Buttons buttons) {
     QMessageBox box(parent_);
-    box.setWindowTitle(caption.isEmpty() ? QApplication::applicationDisplayName() : caption);
+    // The default caption is the program's name, in the user's language.
+    box.setWindowTitle(
+        caption.isEmpty() ? QCoreApplication::translate("QtUserDialogs", "立体ゼルク") : caption);
     box.setText(text);
     if (buttons == Buttons::YesNo) {
         box.setIcon(QMessageBox::Question);

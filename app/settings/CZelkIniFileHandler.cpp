@@ -62,13 +62,12 @@ bool CZelkIniFileHandler::IniFileExists() const {
     return QFileInfo(FilePath()).isFile();
 }
 
-void CZelkIniFileHandler::ReadSetting() {
-    if (!IniFileExists()) {
-        return;
-    }
+void CZelkIniFileHandler::ForEachLine(
+    const QString& path, const std::function<void(const QString&, const QString&)>& apply) {
     QByteArray bytes;
     QString why;
-    if (SafeFile::Read(FilePath(), kSizeLimit, bytes, why) != SafeFile::ReadResult::Ok) {
+    if (!QFileInfo(path).isFile() ||
+        SafeFile::Read(path, kSizeLimit, bytes, why) != SafeFile::ReadResult::Ok) {
         return;
     }
     const QString text = TextEncoding::FromUtf8OrCp932(bytes.constData(), bytes.size());
@@ -81,8 +80,25 @@ void CZelkIniFileHandler::ReadSetting() {
             section = line;
             continue;
         }
-        ApplyLine(section, line);
+        apply(section, line);
     }
+}
+
+void CZelkIniFileHandler::ReadSetting() {
+    ForEachLine(FilePath(),
+                [this](const QString& section, const QString& line) { ApplyLine(section, line); });
+}
+
+QString CZelkIniFileHandler::KeptLanguage(const QString& settingsFile) {
+    QString language = QStringLiteral("ja");
+    const QString key = QStringLiteral("Language=");
+    ForEachLine(settingsFile, [&](const QString& section, const QString& line) {
+        if (line.startsWith(key) && InSection(section, "[Language]")) {
+            language = line.mid(key.size()) == QLatin1String("en") ? QStringLiteral("en")
+                                                                   : QStringLiteral("ja");
+        }
+    });
+    return language;
 }
 
 // Each setting is taken from its own section only, so that nothing in the machine

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // The settings file "ZelkWin33.ini" beside the program: five values and the recent-file
 // list carried from one run to the next, and below them a report on the computer that
@@ -21,12 +22,18 @@ public:
     bool WriteSetting();
 
     QString FilePath() const;
+    // The language a settings file keeps ("ja" without a file or a choice): what the
+    // command line speaks.
+    static QString KeptLanguage(const QString& settingsFile);
     // The system's reason for the last failed WriteSetting.
     QString LastError() const { return lastError_; }
     // The lines WriteSetting writes.
     QStringList Lines() const;
 
 private:
+    // Each line of a settings file with the section it stands in.
+    static void ForEachLine(const QString& path,
+                            const std::function<void(const QString&, const QString&)>& apply);
     // One line of the file, in the given section, applied to the settings.
     void ApplyLine(const QString& section, const QString& line);
     // No settings file is this large; anything bigger is not one.

@@ -81,6 +81,13 @@ void frmAbout::Terminate() {
     close();
 }
 
+void frmAbout::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && !windowTitle().isEmpty()) {
+        setWindowTitle(UserDialogs::ShownTitle());
+    }
+    QDialog::changeEvent(event);
+}
+
 void frmAbout::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     if (!picture_.isNull()) {

@@ -33,6 +33,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A switch of language retitles the window.
+    void changeEvent(QEvent* event) override;
 
 private:
     SoundBackend& sound_;

@@ -28,8 +28,7 @@ frmPreView::frmPreView(AppContext& context)
     setObjectName(QStringLiteral("frmPreView"));
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(UserDialogs::ShownTitle() +
-                   QCoreApplication::translate("frmPreView", " 【サムネイル】"));
+    Retitle();
     resize(600, 400);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -236,6 +235,21 @@ bool frmPreView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmPreView::Retitle() {
+    setWindowTitle(UserDialogs::ShownTitle() +
+                   QCoreApplication::translate("frmPreView", " 【サムネイル】"));
+    cmdCancel_->setText(QCoreApplication::translate("frmPreView", "キャンセル"));
+    cmdRefresh_->setText(QCoreApplication::translate("frmPreView", "再表示"));
+    cmdApply_->setText(QCoreApplication::translate("frmPreView", "読み込み"));
+}
+
+void frmPreView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Retitle();
+    }
+    QWidget::changeEvent(event);
 }
 
 void frmPreView::keyPressEvent(QKeyEvent* event) {

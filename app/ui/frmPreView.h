@@ -53,9 +53,12 @@ protected:
     // Esc closes the browser, as キャンセル does.
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A switch of language retitles the window and its buttons.
+    void changeEvent(QEvent* event) override;
 
 private:
     void LayoutControls();
+    void Retitle();
     void OnItemClicked(QListWidgetItem* item);
     void OnItemDoubleClicked();
     void Apply();

@@ -1,9 +1,12 @@
 // The program's entry: the platform's dialogs, sound and clock, then the start-up
 // module, which creates the shared instances and boots the controller.
+#include "AppFolders.h"
 #include "CZelkController.h"
+#include "CZelkIniFileHandler.h"
 #include "CommandLineExchange.h"
 #include "DeferredSoundBackend.h"
 #include "ExchangeFormats.h"
+#include "Languages.h"
 #include "Main_TheApp.h"
 #include "QtUserDialogs.h"
 #include "SignalWatcher.h"
@@ -39,7 +42,10 @@ const char* const kHelp =
     "  zelk --import IN OUT.zlk [--scale N] [--to-origin] [--z-up]\n"
     "                             ほかの 3D ソフトのモデル（OBJ, STL, PLY, glTF, DXF …）を\n"
     "                             図形ファイルにします（--scale: 0 より大きく 1000000 以下、\n"
-    "                             --z-up: Z 軸が上のモデルを立てます）\n";
+    "                             --z-up: Z 軸が上のモデルを立てます）\n"
+    "  --lang ja|en               書き出しと読み込みのことばを選びます（ふだんは設定の言語）\n"
+    "                             the language of --export and --import (else the one chosen\n"
+    "                             in the editor)\n";
 
 // The command line, read before any window or file is touched: 0 to go on, else the
 // exit code (help and version print and end; an unknown option is an error).
@@ -50,6 +56,9 @@ struct CommandLine {
     double scale = 1.0;
     bool toOrigin = false;
     bool zUp = false;
+    QString language; // --lang: "ja" or "en"; "" for the one kept in the settings
+    // A mistake said once the language is known (an untranslated key).
+    const char* problem = nullptr;
 };
 
 int ReadCommandLine(int argc, char** argv, CommandLine& line) {
@@ -70,6 +79,8 @@ int ReadCommandLine(int argc, char** argv, CommandLine& line) {
                                    QStringLiteral("N"));
     const QCommandLineOption toOrigin(QStringLiteral("to-origin"), QStringLiteral("to origin"));
     const QCommandLineOption zUp(QStringLiteral("z-up"), QStringLiteral("z up"));
+    const QCommandLineOption language(QStringLiteral("lang"), QStringLiteral("language"),
+                                      QStringLiteral("ja|en"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(exportTo);
@@ -77,6 +88,7 @@ int ReadCommandLine(int argc, char** argv, CommandLine& line) {
     parser.addOption(scale);
     parser.addOption(toOrigin);
     parser.addOption(zUp);
+    parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("figure"));
     if (!parser.parse(raw)) {
         std::fprintf(stderr,
@@ -102,22 +114,28 @@ int ReadCommandLine(int argc, char** argv, CommandLine& line) {
     line.importFrom = parser.value(importFrom);
     line.toOrigin = parser.isSet(toOrigin);
     line.zUp = parser.isSet(zUp);
+    line.language = parser.value(language);
+    if (parser.isSet(language) && line.language != QLatin1String("ja") &&
+        line.language != QLatin1String("en")) {
+        std::fprintf(stderr, "zelk: --lang ja または --lang en (--lang ja or --lang en).\n");
+        return 2;
+    }
     if (parser.isSet(scale)) {
         bool ok = false;
         line.scale = parser.value(scale).toDouble(&ok);
         // inf and 1e39 are numbers too, but no coordinate survives them.
         if (!ok || !std::isfinite(line.scale) || !(line.scale > 0) || line.scale > 1e6) {
-            std::fprintf(stderr, "zelk: --scale の倍率が正しくありません（0 より大きく 1000000 "
-                                 "以下の数にしてください）。\n");
-            return 2;
+            line.problem =
+                QT_TRANSLATE_NOOP("main", "--scale の倍率が正しくありません（0 より大きく "
+                                          "1000000 以下の数にしてください）。");
+            return 0;
         }
     }
     const bool exchange = parser.isSet(exportTo) || parser.isSet(importFrom);
     if (exchange &&
         (line.files.size() != 1 || (parser.isSet(exportTo) && parser.isSet(importFrom)))) {
-        std::fprintf(stderr, "zelk: --export OUT IN.zlk または --import IN OUT.zlk の形で指定して"
-                             "ください。\n");
-        return 2;
+        line.problem = QT_TRANSLATE_NOOP(
+            "main", "--export OUT IN.zlk または --import IN OUT.zlk の形で指定してください。");
     }
     return 0;
 }
@@ -132,13 +150,25 @@ int main(int argc, char** argv) {
     const QStringList& arguments = line.files;
     // A file-size limit must make a save fail with a message, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
-    if (!line.exportTo.isEmpty() || !line.importFrom.isEmpty()) {
+    if (!line.exportTo.isEmpty() || !line.importFrom.isEmpty() || line.problem != nullptr) {
         // Conversions open no window and need no display; their pictures are drawn
         // without widgets (a widget here would stop the program).
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         QGuiApplication converter(argc, argv);
+        // They speak the language chosen in the editor, or the one asked for.
+        const AppFolders folders = AppFolders::ForProgram(QCoreApplication::applicationDirPath());
+        Languages languages(folders.Resources() + QStringLiteral("/translations"));
+        languages.Apply(line.language.isEmpty()
+                            ? CZelkIniFileHandler::KeptLanguage(folders.SettingsFile())
+                            : line.language);
+        if (line.problem != nullptr) {
+            std::fprintf(
+                stderr, "zelk: %s\n",
+                QCoreApplication::translate("main", line.problem).toLocal8Bit().constData());
+            return 2;
+        }
         if (!line.exportTo.isEmpty()) {
             return CommandLineExchange::Export(line.exportTo, line.files.first(), stderr);
         }

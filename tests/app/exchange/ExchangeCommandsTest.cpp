@@ -149,6 +149,30 @@ TEST_F(Exchange, TheCommandLineConvertsWithoutAWindow) {
     EXPECT_TRUE(err.contains(QStringLiteral("junk.obj"))) << err.toStdString();
     EXPECT_TRUE(back.LoadData(converted)) << "a failed conversion leaves the earlier file";
     EXPECT_NE(run({QStringLiteral("--import"), Data(QStringLiteral("out.obj"))}, &err), 0);
+
+    // The language chosen: the sheet's labels and the errors.
+    for (const char* language : {"en", "ja"}) {
+        const bool english = QLatin1String(language) == QLatin1String("en");
+        const QString sheet = Data(QStringLiteral("sheet-%1.svg").arg(QLatin1String(language)));
+        ASSERT_EQ(run({QStringLiteral("--lang"), QString::fromLatin1(language),
+                       QStringLiteral("--export"), sheet, figure}),
+                  0);
+        QFile svg(sheet);
+        ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(svg.readAll());
+        EXPECT_EQ(text.contains(QStringLiteral(">Front<")), english) << language;
+        EXPECT_EQ(text.contains(QStringLiteral(">正面図<")), !english) << language;
+        EXPECT_NE(run({QStringLiteral("--lang"), QString::fromLatin1(language),
+                       QStringLiteral("--scale"), QStringLiteral("0"), QStringLiteral("--import"),
+                       Data(QStringLiteral("out.obj")), converted},
+                      &err),
+                  0);
+        EXPECT_EQ(err.contains(QStringLiteral("--scale の倍率")), !english) << err.toStdString();
+        EXPECT_EQ(err.contains(QStringLiteral("The --scale factor")), english) << err.toStdString();
+    }
+    EXPECT_EQ(run({QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("--export"),
+                   Data(QStringLiteral("x.svg")), figure}),
+              2);
 }
 
 // A file name with XML's own characters must not break the SVG files it titles.

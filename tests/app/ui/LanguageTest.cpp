@@ -1,12 +1,15 @@
 #include "AppFixture.h"
 #include "CZelkIniFileHandler.h"
 #include "HelpWindow.h"
+#include "QtUserDialogs.h"
 #include "SystemError.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -121,12 +124,47 @@ TEST_F(Language, EnglishAtOnceAndJapaneseExactlyAsBefore) {
 
 // A settings file that names English starts the program in English; one from before the
 // choice existed (no such section) starts it in Japanese, whatever the system's locale.
+// In English every window title the program shows reads English, also of windows opened
+// before the switch, and the default caption of a message box.
+TEST_F(Language, EveryWindowTitleSpeaksEnglish) {
+    Window().show();
+    Send("SHOW_HELP");
+    Send("VIEW_THUMBNAIL");
+    Send("SHOW_VERSION_DIALOG");
+    QApplication::processEvents();
+    ASSERT_TRUE(HasJapanese(HelpWindow::Instance()->windowTitle()));
+    Window().Action(QStringLiteral("mnuLanguageEnglish"))->trigger();
+    QApplication::processEvents();
+    int windows = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            ++windows;
+            EXPECT_FALSE(HasJapanese(window->windowTitle()))
+                << window->objectName().toStdString() << ": "
+                << window->windowTitle().toStdString();
+        }
+    }
+    EXPECT_GE(windows, 4) << "main, help, thumbnails, version";
+    QString caption;
+    QTimer::singleShot(0, [&caption] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            caption = box->windowTitle();
+            box->close();
+        }
+    });
+    QtUserDialogs(&Window()).Message(QStringLiteral("x"), QString(), UserDialogs::Buttons::Ok);
+    EXPECT_EQ(caption, QStringLiteral("Zelk"));
+    HelpWindow::Instance()->close();
+}
+
 TEST_F(Language, TheSettingsNameTheLanguageAtStart) {
     app.reset();
     QFile ini(programDir.filePath(QStringLiteral("ZelkWin33.ini")));
     ASSERT_TRUE(ini.open(QIODevice::ReadWrite | QIODevice::Append));
     ini.write("\r\n[Language]\r\nLanguage=en\r\n");
     ini.close();
+    EXPECT_EQ(CZelkIniFileHandler::KeptLanguage(ini.fileName()), QStringLiteral("en"))
+        << "what the command line speaks";
     Boot();
     EXPECT_EQ(Window().findChild<QMenu*>(QStringLiteral("mnuHelp"))->title(),
               QStringLiteral("&Help"));
@@ -138,6 +176,7 @@ TEST_F(Language, TheSettingsNameTheLanguageAtStart) {
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ini.write("[Difficulty]\r\nDifficulty=DIFFICULTY_SENIOR\r\n");
     ini.close();
+    EXPECT_EQ(CZelkIniFileHandler::KeptLanguage(ini.fileName()), QStringLiteral("ja"));
     Boot();
     QLocale::setDefault(QLocale::system());
     EXPECT_EQ(Window().findChild<QMenu*>(QStringLiteral("mnuHelp"))->title(),
