@@ -14,6 +14,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -242,24 +243,10 @@ TEST_F(ModelReading, DxfMeshesGiveEachEdgeOnce) {
             out += Group(
                 {{0, "VERTEX"}, {8, "0"}, {10, at.constData()}, {20, y}, {30, "5"}, {70, "192"}});
         }
-        out += Group({{0, "VERTEX"},
-                      {8, "0"},
-                      {10, "0"},
-                      {20, "0"},
-                      {30, "0"},
-                      {70, "128"},
-                      {71, "1"},
-                      {72, "2"},
-                      {73, "3"}});
-        out += Group({{0, "VERTEX"},
-                      {8, "0"},
-                      {10, "0"},
-                      {20, "0"},
-                      {30, "0"},
-                      {70, "128"},
-                      {71, "1"},
-                      {72, "-3"},
-                      {73, "4"}});
+        // Face records: corner numbers, the second face's edge from corner 3 hidden.
+        for (const auto& [a, b, c] : {std::tuple{"1", "2", "3"}, {"1", "-3", "4"}}) {
+            out += Group({{0, "VERTEX"}, {8, "0"}, {70, "128"}, {71, a}, {72, b}, {73, c}});
+        }
         return out + Group({{0, "SEQEND"}, {8, "0"}});
     };
     QByteArray dxf = Group({{0, "SECTION"}, {2, "BLOCKS"}});
