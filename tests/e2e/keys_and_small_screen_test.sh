@@ -2,7 +2,8 @@
 # End to end under a real window manager on a 1280x800 screen at twice the scale: the
 # window (frame included) lies wholly on the screen although not even the smallest size
 # fits; a tap on Alt, or a menu opened with the mouse and closed with one Esc, leaves the
-# keys with the window (Enter and X draw a line instead of opening a menu).
+# keys with the window (Enter and X draw a line instead of opening a menu); the
+# detailed-input panel works from the keyboard alone.
 # Usage: keys_and_small_screen_test.sh <program folder of the build>
 set -euo pipefail
 program="$1"
@@ -70,4 +71,27 @@ for _ in $(seq 50); do [ -f "$work/drawn.zlk" ] && break; sleep 0.2; done
 count() { head -n 1 "$1" | awk '{print $4}' | tr -d '\r'; }
 [ "$(count "$work/drawn.zlk")" = $(($(count "$work/data/zelk01.zlk") + 2)) ] ||
     fail "the saved figure has $(count "$work/drawn.zlk") lines, not the built-in figure's and two"
+
+# The detailed-input panel by keyboard alone: オプション → 詳細入力モード, Tab to the start
+# point's Y, type 42, Return applies the line (its message closed with Return); saved.
+before=$(count "$work/drawn.zlk")
+xdotool windowfocus --sync "$main"
+xdotool key --delay 200 alt+o Down Down Return
+sleep 0.5
+xdotool key --delay 150 Tab Tab 4 2 Return
+applied=$(wait_window 'Version 3\.3$') || fail "Return in a field of the panel applied nothing"
+xdotool windowfocus --sync "$applied"
+xdotool key Return
+sleep 0.5
+xdotool windowfocus --sync "$main"
+xdotool key ctrl+s
+dialog=$(wait_window '保存|Save') || fail "after the panel the keys did not reach the window"
+xdotool windowfocus --sync "$dialog"
+xdotool key --delay 100 ctrl+a
+xdotool type --delay 50 "$work/typed.zlk"
+xdotool key Return
+for _ in $(seq 50); do [ -f "$work/typed.zlk" ] && break; sleep 0.2; done
+[ "$(count "$work/typed.zlk")" = $((before + 1)) ] ||
+    fail "the line typed in the panel was not kept ($(count "$work/typed.zlk") lines)"
+grep -q " 42 " "$work/typed.zlk" || fail "the typed coordinate is not in the figure"
 echo "PASS"
