@@ -19,13 +19,13 @@ start_window_manager
 # The outer rectangle: the client's (absolute, as the X server has it) and the frame the
 # window manager drew around it.
 outer_fits() {
-    local info x y w h
-    info=$(xwininfo -id "$main")
+    local info x y w h window=${1:-$main}
+    info=$(xwininfo -id "$window")
     x=$(sed -n 's/.*Absolute upper-left X: *\([-0-9]*\).*/\1/p' <<<"$info")
     y=$(sed -n 's/.*Absolute upper-left Y: *\([-0-9]*\).*/\1/p' <<<"$info")
     w=$(sed -n 's/.*Width: *\([0-9]*\).*/\1/p' <<<"$info")
     h=$(sed -n 's/.*Height: *\([0-9]*\).*/\1/p' <<<"$info")
-    extents=$(xprop -id "$main" _NET_FRAME_EXTENTS | sed -n 's/.*= \(.*\)/\1/p' | tr -d ' ')
+    extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.*= \(.*\)/\1/p' | tr -d ' ')
     IFS=, read -r left right top bottom <<<"${extents:-0,0,0,0}"
     outer="$((x - left)),$((y - top)) $((w + left + right))x$((h + top + bottom))"
     [ $((x - left)) -ge 0 ] && [ $((y - top)) -ge 0 ] &&
@@ -86,6 +86,13 @@ sleep 0.5
 xdotool windowfocus --sync "$main"
 xdotool key ctrl+s
 dialog=$(wait_window '保存|Save') || fail "after the panel the keys did not reach the window"
+# A dialog too lies wholly on the screen, frame included.
+fits=no
+for _ in $(seq 30); do
+    outer_fits "$dialog" && { fits=yes; break; }
+    sleep 0.2
+done
+[ "$fits" = yes ] || fail "the save dialog ($outer) does not lie on the 1280x800 screen"
 xdotool windowfocus --sync "$dialog"
 xdotool key --delay 100 ctrl+a
 xdotool type --delay 50 "$work/typed.zlk"
