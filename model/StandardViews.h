@@ -35,6 +35,18 @@ public:
                : view == Top ? std::array<int, 2>{0, 90}
                              : std::array<int, 2>{-90, 0};
     }
+    // One step of a walk from an angle toward a target angle: at most `step` degrees (at
+    // least one), and never past the target, so that a walk always arrives.
+    static constexpr int WalkStep(int from, int to, int step) {
+        const int most = step > 0 ? step : (step < 0 ? -step : 1);
+        const int left = to - from;
+        return from + (left > most ? most : left < -most ? -most : left);
+    }
+    // The most steps a walk between two angles of the view control (each within a half
+    // turn either way) can take.
+    static constexpr int WalkBound(int step) {
+        return 360 / (step > 0 ? step : (step < 0 ? -step : 1)) + 2;
+    }
     // The view's name as drawings give it, in the user's language.
     static QString Name(View view) {
         static const char* const kNames[3] = {QT_TRANSLATE_NOOP("StandardViews", "正面図"),

@@ -175,17 +175,19 @@ void CZelkController::TurnToView(int longitude, int latitude) {
         DrawView();
     } else if (!context_.window->TurningTimerActive()) {
         // Angles may be any whole degree (the mouse turns by one): each step is at most
-        // the unit angle and never passes the target, so the walk always arrives.
-        const int step = std::max<int>(1, std::abs(static_cast<int>(app.UnitAngle())));
+        // the unit angle and never passes the target, so the walk always arrives (and a
+        // walk that did not would still end).
+        const int step = app.UnitAngle();
+        int stepsLeft = StandardViews::WalkBound(step);
         const auto toward = [step](int from, int to) {
-            return from + std::clamp(to - from, -step, step);
+            return StandardViews::WalkStep(from, to, step);
         };
         // Paced for the user's eye; the walks other commands make for their pictures
         // run at full speed. No events run in the pause: keys wait in the window's queue.
         const int pace = userRequest_ ? walkStepMilliseconds_ : 0;
         QElapsedTimer stepTime;
         bool first = true;
-        while (app.Longitude() != longitude || app.Latitude() != latitude) {
+        while ((app.Longitude() != longitude || app.Latitude() != latitude) && stepsLeft-- > 0) {
             if (!first && pace > 0) {
                 const qint64 left = pace * qint64{1000} - stepTime.nsecsElapsed() / 1000;
                 if (left > 0) {

@@ -1,8 +1,13 @@
 #include "CAppData.h"
 #include "CZelkData.h"
+#include "StandardViews.h"
 #include "TestPrinters.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
 
 namespace {
 
@@ -155,6 +160,46 @@ TEST(CAppData, LineNumberIsBoundedByTheFigureAndClearDataResetsTheFigureState) {
     EXPECT_EQ(app.PointerToX(), 0);
     EXPECT_FLOAT_EQ(app.Ratio(), 1.0F);
     EXPECT_EQ(app.Longitude(), 30) << "angles are not per figure";
+}
+
+// A walk to a standard view, stepped here in a loop of its own bound: from any angle the
+// settings can hold, at any unit angle, it arrives within its steps, each step never
+// farther than the unit angle and never past the target.
+TEST(CAppData, AWalkToEveryViewArrivesWithinItsSteps) {
+    const std::array<std::array<int, 2>, 4> targets = {
+        StandardViews::Angles(StandardViews::Front), StandardViews::Angles(StandardViews::Top),
+        StandardViews::Angles(StandardViews::Side), std::array<int, 2>{-45, 35}};
+    CAppData app(QStringLiteral("/p"));
+    int walks = 0;
+    for (const int unit : {1, 5, 7, 10, 15, 45, 90, -10, 0}) {
+        for (int longitude = -180; longitude <= 180; longitude += 11) {
+            for (int latitude = -180; latitude <= 180; latitude += 17) {
+                for (const auto& [lon, lat] : targets) {
+                    app.SetLongitude(longitude);
+                    app.SetLatitude(latitude);
+                    const int bound = StandardViews::WalkBound(unit);
+                    int steps = 0;
+                    while ((app.Longitude() != lon || app.Latitude() != lat) && steps < bound) {
+                        const int before[2] = {app.Longitude(), app.Latitude()};
+                        app.SetLongitude(StandardViews::WalkStep(app.Longitude(), lon, unit));
+                        app.SetLatitude(StandardViews::WalkStep(app.Latitude(), lat, unit));
+                        ++steps;
+                        const int most = std::max(1, std::abs(unit));
+                        ASSERT_LE(std::abs(app.Longitude() - before[0]), most);
+                        ASSERT_LE(std::abs(app.Latitude() - before[1]), most);
+                        ASSERT_LE(std::abs(app.Longitude() - lon), std::abs(before[0] - lon))
+                            << "a step passed the target";
+                        ASSERT_LE(std::abs(app.Latitude() - lat), std::abs(before[1] - lat))
+                            << "a step passed the target";
+                    }
+                    ASSERT_EQ(app.Longitude(), lon) << "from " << longitude << " unit " << unit;
+                    ASSERT_EQ(app.Latitude(), lat) << "from " << latitude << " unit " << unit;
+                    ++walks;
+                }
+            }
+        }
+    }
+    EXPECT_GT(walks, 1000);
 }
 
 } // namespace
