@@ -112,8 +112,10 @@ public:
         }
         const Block& block = found->second;
         const double angle = d.angle * M_PI / 180.0;
-        const double c = std::cos(angle);
-        const double s = std::sin(angle);
+        // A quarter turn is exact: no 1e-16 where the drawing has 0.
+        const auto exact = [](double v) { return std::abs(v) < 1e-12 ? 0.0 : v; };
+        const double c = exact(std::cos(angle));
+        const double s = exact(std::sin(angle));
         const int cols = std::max(1, d.cols);
         const int rows = std::max(1, d.rows);
         for (int row = 0; row < rows; ++row) {

@@ -229,6 +229,91 @@ TEST_F(ModelReading, DxfEntitiesOfCadDrawingsAllArrive) {
     EXPECT_EQ(figure.GetLine(3), QStringLiteral("0,0,0,0,0,30"));
 }
 
+// What each DXF entity becomes, one entity a file: chords of arcs and circles (5° each, a
+// full turn 72 however it is given, an arc across 0° the short way), a segment given twice
+// either way round once, and the turn of an inserted block counter-clockwise for a
+// positive angle.
+TEST_F(ModelReading, EachDxfEntityGivesItsSegments) {
+    const QByteArray block = Group({{0, "SECTION"},
+                                    {2, "BLOCKS"},
+                                    {0, "BLOCK"},
+                                    {8, "0"},
+                                    {2, "B"},
+                                    {70, "0"},
+                                    {10, "0"},
+                                    {20, "0"},
+                                    {30, "0"},
+                                    {0, "LINE"},
+                                    {8, "0"},
+                                    {10, "0"},
+                                    {20, "0"},
+                                    {30, "0"},
+                                    {11, "10"},
+                                    {21, "0"},
+                                    {31, "0"},
+                                    {0, "ENDBLK"},
+                                    {0, "ENDSEC"}});
+    const auto arc = [](const char* from, const char* to) {
+        return Group({{0, "ARC"},
+                      {8, "0"},
+                      {10, "0"},
+                      {20, "0"},
+                      {30, "0"},
+                      {40, "10"},
+                      {50, from},
+                      {51, to}});
+    };
+    const auto line = [](const char* x1, const char* x2) {
+        return Group({{0, "LINE"},
+                      {8, "0"},
+                      {10, x1},
+                      {20, "0"},
+                      {30, "0"},
+                      {11, x2},
+                      {21, "0"},
+                      {31, "0"}});
+    };
+    const auto insert = [](const char* angle) {
+        return Group(
+            {{0, "INSERT"}, {8, "0"}, {2, "B"}, {10, "100"}, {20, "0"}, {30, "0"}, {50, angle}});
+    };
+    struct Case {
+        const char* what;
+        QByteArray entities;
+        int segments;
+        const char* holds; // one segment it must hold ("" for none)
+    };
+    const Case cases[] = {
+        {"circle", Group({{0, "CIRCLE"}, {8, "0"}, {10, "0"}, {20, "0"}, {30, "0"}, {40, "10"}}),
+         72, "10,0,0,9.961947,0.8715574,0"},
+        {"quarter arc", arc("0", "90"), 18, "10,0,0,9.961947,0.8715574,0"},
+        {"full turn as an arc", arc("0", "360"), 72, "10,0,0,9.961947,0.8715574,0"},
+        {"arc of no sweep", arc("90", "90"), 72, ""},
+        {"arc across 0°", arc("350", "10"), 4, "9.848078,-1.736482,0,9.961947,-0.8715574,0"},
+        {"odd arc", arc("0", "7"), 2, ""},
+        {"a segment twice, either way", line("0", "10") + line("10", "0") + line("0", "10"), 1,
+         "0,0,0,10,0,0"},
+        {"insert turned +90°", insert("90"), 1, "100,0,0,100,10,0"},
+        {"insert turned -90°", insert("-90"), 1, "100,0,0,100,-10,0"},
+        {"insert turned 180°", insert("180"), 1, "100,0,0,90,0,0"},
+    };
+    for (const Case& c : cases) {
+        const QByteArray dxf = block + Group({{0, "SECTION"}, {2, "ENTITIES"}}) + c.entities +
+                               Group({{0, "ENDSEC"}, {0, "EOF"}});
+        Write(QStringLiteral("one.dxf"), dxf);
+        ASSERT_TRUE(Import(QStringLiteral("one.dxf"))) << c.what << ": " << error.toStdString();
+        QStringList lines;
+        for (int i = 1; i <= figure.NumberOfLines(); ++i) {
+            lines << figure.GetLine(i);
+        }
+        EXPECT_EQ(figure.NumberOfLines(), c.segments) << c.what;
+        if (*c.holds != 0) {
+            EXPECT_TRUE(lines.contains(QString::fromLatin1(c.holds)))
+                << c.what << ": " << lines.join(u' ').toStdString();
+        }
+    }
+}
+
 // Solids in DXF come as meshes: a polyface mesh's faces give their edges, an edge two faces
 // share once, an edge marked hidden (a negative corner number where it starts: a diagonal
 // splitting a flat face) none; a polygon mesh gives its rows and columns; inside blocks too.
