@@ -303,6 +303,7 @@ TEST_F(FileFormat, TheReaderAtItsBoundaries) {
     };
     const Row rows[] = {
         {"count -32769", "0 0 0 -32769\r\nc\r\n", false, 0, 0, ""},
+        {"count -32768", "0 0 0 -32768\r\nc\r\n", true, 0, 0, "c"},
         {"count -1", "0 0 0 -1\r\nc\r\n", true, 0, 0, "c"},
         {"count 0", "0 0 0 0\r\nc\r\n", true, 0, 0, "c"},
         {"count 32767", segments(32767), true, 32767, 0, "many"},
@@ -339,6 +340,19 @@ TEST_F(FileFormat, TheReaderAtItsBoundaries) {
         EXPECT_EQ(data.SkippedLines(), row.skipped) << row.name;
         EXPECT_EQ(data.Comment(), QString::fromUtf8(row.comment)) << row.name;
     }
+    // An empty figure's header: three zero extents and no lines, read back as it was.
+    CZelkData empty;
+    empty.SetComment(QStringLiteral("e"));
+    ASSERT_TRUE(empty.SaveData(Path("empty.zlk")));
+    QFile written(Path("empty.zlk"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray header = written.readLine().trimmed();
+    EXPECT_EQ(header.simplified().split(' '), (QList<QByteArray>{"0", "0", "0", "0"}))
+        << header.constData();
+    CZelkData emptyBack;
+    ASSERT_TRUE(emptyBack.LoadData(Path("empty.zlk")));
+    EXPECT_EQ(emptyBack.NumberOfLines(), 0);
+    EXPECT_EQ(emptyBack.Comment(), QStringLiteral("e"));
     // A comment that starts with U+FEFF (written in UTF-8: Shift-JIS cannot hold it) comes
     // back whole, not one character short.
     CZelkData marked;

@@ -95,4 +95,25 @@ TEST(SettingsText, Utf8WinsAndShiftJisIsStillRead) {
     EXPECT_EQ(TextEncoding::FromUtf8OrCp932(sjis.constData(), sjis.size()), QStringLiteral("図"));
 }
 
+// A character Shift-JIS cannot hold becomes one "?", whatever its length in UTF-8 (two,
+// three or four bytes); the characters around it stay as they are.
+TEST(ShiftJisText, EachCharacterItCannotHoldIsOneQuestionMark) {
+    const struct {
+        QString text;
+        QByteArray bytes;
+    } rows[] = {
+        {QStringLiteral("aéb"), "a?b"},
+        {QStringLiteral("aøñb"), "a??b"},
+        {QStringLiteral("a\u2603b"), "a?b"},
+        {QString::fromUtf8("a\xF0\x9F\x98\x80"
+                           "b"),
+         "a?b"},
+        {QStringLiteral("é図é"), QByteArray("?\x90\x7D?")},
+        {QStringLiteral("図"), QByteArray("\x90\x7D")},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(TextEncoding::ToCp932(row.text), row.bytes) << row.text.toStdString();
+    }
+}
+
 } // namespace
