@@ -191,6 +191,42 @@ TEST(LineRasterizer, EveryPixelAtTheEdgesLiesWhereItWasDrawn) {
     }
 }
 
+// Lines that leave the image through its right or bottom edge (or both) are cut there:
+// they reach the last column or row and light what QPainter's clipped line lights.
+TEST(LineRasterizer, LinesLeavingByTheRightOrBottomEdgeReachItAndNoFurther) {
+    const double far[] = {kSize + 0.5, kSize * 1.5, 700.0, 5000.0};
+    int lines = 0;
+    for (const double f : far) {
+        for (const QLineF& line :
+             {QLineF(10.3, 20.6, f, 20.6), QLineF(10.3, 20.6, f, 40.2), QLineF(10.3, 20.6, f, f),
+              QLineF(20.6, 10.3, 20.6, f), QLineF(20.6, 10.3, 45.1, f), QLineF(f, 30.4, 5.2, 9.9),
+              QLineF(40.7, f, 2.2, 61.5), QLineF(f, f * 0.5 + 20, 3.1, 3.1)}) {
+            const Pixels raster = RasterLine(line);
+            const Pixels painter = PainterLine(line);
+            std::pair<int, int> stray;
+            EXPECT_TRUE(EachNear(raster, painter, stray))
+                << "stray " << stray.first << "," << stray.second << " of " << line.x1() << ","
+                << line.y1() << "-" << line.x2() << "," << line.y2();
+            EXPECT_TRUE(EachNear(painter, raster, stray))
+                << "missing " << stray.first << "," << stray.second << " of " << line.x1() << ","
+                << line.y1() << "-" << line.x2() << "," << line.y2();
+            const bool right = std::max(line.x1(), line.x2()) >= kSize;
+            const bool bottom = std::max(line.y1(), line.y2()) >= kSize;
+            bool lastColumn = false;
+            bool lastRow = false;
+            for (const auto& [x, y] : raster) {
+                lastColumn = lastColumn || x == kSize - 1;
+                lastRow = lastRow || y == kSize - 1;
+            }
+            // It leaves by the edge it meets first.
+            EXPECT_TRUE((right && lastColumn) || (bottom && lastRow))
+                << line.x1() << "," << line.y1() << "-" << line.x2() << "," << line.y2();
+            ++lines;
+        }
+    }
+    EXPECT_EQ(lines, 32);
+}
+
 TEST(LineRasterizer, TheViewDrawsWideLinesWhoseFarEndIsHuge) {
     const QColor black(0, 0, 0);
     for (const int width : {1, 3}) {
