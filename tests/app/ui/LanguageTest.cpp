@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 #include "CZelkIniFileHandler.h"
 #include "HelpWindow.h"
+#include "Languages.h"
 #include "QtUserDialogs.h"
 #include "SystemError.h"
 
@@ -118,6 +119,14 @@ TEST_F(Language, EnglishAtOnceAndJapaneseExactlyAsBefore) {
 
     Send("LANGUAGE_JAPANESE");
     EXPECT_EQ(WindowTexts(Window()), japanese);
+    // Japanese inside too: the settings, the translator in use, the help page.
+    EXPECT_EQ(AppData().Language(), QStringLiteral("ja"));
+    EXPECT_EQ(Ctx().languages->Current(), QStringLiteral("ja"));
+    EXPECT_EQ(QCoreApplication::translate("MenuTable", "ファイル(&F)"),
+              QStringLiteral("ファイル(&F)"));
+    Send("SHOW_HELP");
+    EXPECT_TRUE(HelpWindow::Instance()->ShownFile().endsWith(QStringLiteral("/help/ZW33.html")));
+    HelpWindow::Instance()->close();
     EXPECT_FALSE(
         CZelkIniFileHandler(Ctx()).Lines().join(u'\n').contains(QStringLiteral("Language")));
 }
