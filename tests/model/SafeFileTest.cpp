@@ -191,6 +191,50 @@ TEST_F(SafeSaving, SpecialAndHugeFilesAreRefusedWithoutReading) {
     }
 }
 
+// What a read finds, told as what it is: a missing file as missing, a FIFO, a device or a
+// folder as no regular file (without blocking), a file one byte past the limit as too
+// large, a file exactly at the limit read whole.
+TEST_F(SafeSaving, EachReadSaysWhatItFound) {
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("fifo.zlk")).constData(), 0600), 0);
+    WriteBytes(Path("ten.zlk"), "0123456789");
+    WriteBytes(Path("eleven.zlk"), "0123456789A");
+    WriteBytes(Path(".zlk"), "named only by its extension");
+    using R = SafeFile::ReadResult;
+    const struct {
+        QString path;
+        R result;
+        qsizetype bytes;
+    } rows[] = {
+        {Path("missing.zlk"), R::Missing, 0},
+        {Path("fifo.zlk"), R::NotRegular, 0},
+        {QStringLiteral("/dev/zero"), R::NotRegular, 0},
+        {dir.path(), R::NotRegular, 0},
+        {Path("ten.zlk"), R::Ok, 10},
+        {Path("eleven.zlk"), R::TooLarge, 0},
+        {Path(".zlk"), R::TooLarge, 0},
+    };
+    for (const auto& row : rows) {
+        QByteArray bytes;
+        QString why;
+        EXPECT_EQ(SafeFile::Read(row.path, 10, bytes, why), row.result) << row.path.toStdString();
+        EXPECT_EQ(bytes.size(), row.bytes) << row.path.toStdString();
+        EXPECT_EQ(why.isEmpty(), row.result == R::Ok) << row.path.toStdString();
+    }
+    // A figure named only ".zlk" saves and reads like any other; its temporary is hidden
+    // and gone, and the start's clean-up leaves the file alone.
+    CZelkData figure;
+    Fill(figure, 2);
+    ASSERT_TRUE(figure.SaveData(Path(".zlk")));
+    CZelkData back;
+    ASSERT_TRUE(back.LoadData(Path(".zlk")));
+    EXPECT_EQ(back.NumberOfLines(), 2);
+    EXPECT_EQ(SafeFile::RemoveLeftovers(dir.path(), {QStringLiteral(".zlk")}), 0);
+    EXPECT_TRUE(QFile::exists(Path(".zlk")));
+    for (const QString& name : Files()) {
+        EXPECT_FALSE(name.contains(QStringLiteral("zelk-tmp"))) << name.toStdString();
+    }
+}
+
 // A save respects what the user said of the file: its protection, its owner, its other
 // names and where its link points.
 TEST_F(SafeSaving, ProtectionOwnersLinksAndTemporaryNamesAreKept) {
@@ -239,17 +283,19 @@ TEST_F(SafeSaving, ProtectionOwnersLinksAndTemporaryNamesAreKept) {
     }
 
     // Another user's file written by root keeps its owner and group, so its owner can
-    // still read it; only root can make such a file, so only root checks it.
+    // still read it; only root can make such a file, so only root checks it (CI runs as
+    // root). The group is one of its own, unlike the owner's id, so that a save that gave
+    // the file its owner's id as group is seen.
     if (::geteuid() == 0) {
         WriteBytes(Path("theirs.zlk"), "theirs");
         const QByteArray theirs = QFile::encodeName(Path("theirs.zlk"));
-        ASSERT_EQ(::chown(theirs.constData(), 65534, 65534), 0);
-        ASSERT_EQ(::chmod(theirs.constData(), 0600), 0);
+        ASSERT_EQ(::chown(theirs.constData(), 65534, 4242), 0);
+        ASSERT_EQ(::chmod(theirs.constData(), 0640), 0);
         ASSERT_TRUE(figure.SaveData(Path("theirs.zlk")));
         ASSERT_EQ(::stat(theirs.constData(), &info), 0);
         EXPECT_EQ(info.st_uid, 65534U);
-        EXPECT_EQ(info.st_gid, 65534U);
-        EXPECT_EQ(info.st_mode & 07777, 0600U);
+        EXPECT_EQ(info.st_gid, 4242U);
+        EXPECT_EQ(info.st_mode & 07777, 0640U);
     }
 }
 
