@@ -169,6 +169,12 @@ TEST_F(FileCommands, SaveAsksBeforeOverwritingAndStampsTheComment) {
     EXPECT_EQ(dialogs.calls.last().caption,
               QStringLiteral("エラーです。ファイル名を元の状態に復旧します。"));
     EXPECT_EQ(AppData().FileName(), target);
+    // Everything the name leads to comes back with it: the folder, the title, the list.
+    EXPECT_EQ(AppData().DataPath(), QFileInfo(target).path());
+    EXPECT_EQ(Title(), UserDialogs::ProgramTitle() + "[" + target + "]");
+    EXPECT_EQ(AppData().GetHistory(0), target);
+    EXPECT_NE(AppData().GetHistory(1), programDir.filePath("no/such/folder/x.zlk"));
+    EXPECT_FALSE(Figure().IsDirty()) << "what was saved before is still saved";
 }
 
 // On a full disk (here: a file-size limit) neither the autosave nor a save leaves a short
