@@ -15,7 +15,8 @@
 
 // A figure: an ordered list of segments numbered from 1, and a comment. Refuses
 // zero-length and repeated segments, keeps its extents and its unsaved-changes mark.
-// Never shows a message: every failure is a false result.
+// Load and Save hand the reason of a failure to the caller; LoadData and SaveData also
+// tell it through ModelNotice.
 class CZelkData : public IZelkDataIterator, public IZelkDataFileIO {
 public:
     // The most lines a figure holds: the file's line count is a 16-bit number, so a

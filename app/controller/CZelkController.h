@@ -10,6 +10,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 class CKeyHandler;
@@ -118,7 +119,7 @@ private:
         void (*handler)(CZelkController&);
         FollowUp followUp;
     };
-    static const std::vector<CommandEntry>& CommandTable();
+    static std::span<const CommandEntry> CommandTable();
     // Runs a row of the table and ends, as every command does, with the title.
     bool Run(const CommandEntry& entry);
 

@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QUndoStack>
+#include <array>
 
 CZelkController::CZelkController(AppContext& context)
     : context_(context), history_(std::make_unique<QUndoStack>()) {
@@ -23,9 +24,9 @@ CZelkController::CZelkController(AppContext& context)
 CZelkController::~CZelkController() = default;
 
 // Compared in this order; the first equal entry wins.
-const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable() {
+std::span<const CZelkController::CommandEntry> CZelkController::CommandTable() {
     using C = CZelkController;
-    static const std::vector<CommandEntry> table = {
+    static constexpr auto table = std::to_array<CommandEntry>({
         {CommandId::BootZelk, "BOOT_ZELK", [](C& c) { c.Boot(); }, FollowUp::None},
         {CommandId::Load, "LOAD", [](C& c) { c.LoadWithDialog(); }, FollowUp::None},
         {CommandId::LoadByThumnail, "LOAD_BY_THUMNAIL", [](C& c) { c.LoadByThumbnail(); },
@@ -139,11 +140,18 @@ const std::vector<CZelkController::CommandEntry>& CZelkController::CommandTable(
          [](C& c) { c.ApplyLanguage(QStringLiteral("ja")); }, FollowUp::None},
         {CommandId::LanguageEnglish, "LANGUAGE_ENGLISH",
          [](C& c) { c.ApplyLanguage(QStringLiteral("en")); }, FollowUp::None},
-    };
-    // Each row sits at the place of its id, so that Run(id) is a plain index.
-    for (size_t i = 0; i < table.size(); ++i) {
-        Q_ASSERT(static_cast<size_t>(table[i].id) == i);
-    }
+    });
+    // Each row sits at the place of its id, so that running an id is a plain index.
+    static_assert(
+        [] {
+            for (size_t i = 0; i < table.size(); ++i) {
+                if (static_cast<size_t>(table[i].id) != i) {
+                    return false;
+                }
+            }
+            return true;
+        }(),
+        "the command table's rows are in the order of their ids");
     return table;
 }
 

@@ -11,12 +11,13 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 // The panel's vocabulary, compared in this order.
-const std::vector<CZelkProController::CommandEntry>& CZelkProController::CommandTable() {
+std::span<const CZelkProController::CommandEntry> CZelkProController::CommandTable() {
     using P = CZelkProController;
-    static const std::vector<CommandEntry> table = {
+    static constexpr auto table = std::to_array<CommandEntry>({
         {ProCommandId::TurnUp, "TURN_UP", [](P& p) { p.Forward(CommandId::TurnUp); }},
         {ProCommandId::TurnDown, "TURN_DOWN", [](P& p) { p.Forward(CommandId::TurnDown); }},
         {ProCommandId::TurnLeft, "TURN_LEFT", [](P& p) { p.Forward(CommandId::TurnLeft); }},
@@ -34,10 +35,18 @@ const std::vector<CZelkProController::CommandEntry>& CZelkProController::Command
         {ProCommandId::VscrLineNumberChange, "VSCR_LINE_NUMBER_CHANGE",
          [](P& p) { p.ChangeLineNumber(); }},
         {ProCommandId::SetTempLine, "SET_TEMP_LINE", [](P& p) { p.TakePointersFromFields(); }},
-    };
-    for (size_t i = 0; i < table.size(); ++i) {
-        Q_ASSERT(static_cast<size_t>(table[i].id) == i);
-    }
+    });
+    // Each row sits at the place of its id, so that running an id is a plain index.
+    static_assert(
+        [] {
+            for (size_t i = 0; i < table.size(); ++i) {
+                if (static_cast<size_t>(table[i].id) != i) {
+                    return false;
+                }
+            }
+            return true;
+        }(),
+        "the command table's rows are in the order of their ids");
     return table;
 }
 

@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // The logic of the detailed-input panel: six number fields for the two end points of
@@ -32,7 +33,7 @@ private:
         const char* command;
         void (*handler)(CZelkProController&);
     };
-    static const std::vector<CommandEntry>& CommandTable();
+    static std::span<const CommandEntry> CommandTable();
 
     void Forward(CommandId command);
     QString RefusalOf(const QStringList& fields) const;
