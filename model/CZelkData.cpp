@@ -13,7 +13,7 @@ CZelkData::CZelkData() {
 }
 
 QString CZelkData::LineText(const CLine& l) {
-    // Written into one buffer: the text of every line is made for each save and thumbnail.
+    // Written into one buffer, without a text of its own for each number.
     char buffer[6 * (NumberText::kMaxChars + 1)];
     int n = 0;
     for (const float v : {l.FromX, l.FromY, l.FromZ, l.ToX, l.ToY, l.ToZ}) {
