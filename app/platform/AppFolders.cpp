@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <fcntl.h>
 #include <unistd.h>
 
 AppFolders::AppFolders(const QString& programFolder)
@@ -19,7 +20,9 @@ AppFolders AppFolders::ForProgram(const QString& programFolder) {
     }
     // Installed (the data lives in share/) or unwritable: the user's own folders. Root may
     // write under /usr, so writability alone does not make an installation portable.
-    const bool writable = ::access(QFile::encodeName(programFolder).constData(), W_OK) == 0;
+    // Asked with the process's effective rights (as the writes themselves are made).
+    const bool writable =
+        ::faccessat(AT_FDCWD, QFile::encodeName(programFolder).constData(), W_OK, AT_EACCESS) == 0;
     if (dataBeside && writable) {
         return folders;
     }

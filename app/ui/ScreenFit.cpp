@@ -92,7 +92,10 @@ static QMargins FrameOf(const QWidget* window) {
 
 bool ScreenFit::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type != QEvent::Show && type != QEvent::Resize && type != QEvent::Move) {
+    // A window manager may give the frame without moving the window: the activation that
+    // follows the mapping is the latest point to see it.
+    if (type != QEvent::Show && type != QEvent::Resize && type != QEvent::Move &&
+        type != QEvent::WindowActivate) {
         return false;
     }
     auto* window = qobject_cast<QWidget*>(watched);
