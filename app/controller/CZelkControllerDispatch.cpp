@@ -8,6 +8,7 @@
 #include "CZelkData.h"
 #include "HoldingSoundBackend.h"
 #include "IMainWindow.h"
+#include "RowsInIdOrder.h"
 #include "StandardViews.h"
 #include "UserDialogs.h"
 
@@ -141,17 +142,7 @@ std::span<const CZelkController::CommandEntry> CZelkController::CommandTable() {
         {CommandId::LanguageEnglish, "LANGUAGE_ENGLISH",
          [](C& c) { c.ApplyLanguage(QStringLiteral("en")); }, FollowUp::None},
     });
-    // Each row sits at the place of its id, so that running an id is a plain index.
-    static_assert(
-        [] {
-            for (size_t i = 0; i < table.size(); ++i) {
-                if (static_cast<size_t>(table[i].id) != i) {
-                    return false;
-                }
-            }
-            return true;
-        }(),
-        "the command table's rows are in the order of their ids");
+    static_assert(RowsInIdOrder(table), "the command table's rows are in the order of their ids");
     return table;
 }
 

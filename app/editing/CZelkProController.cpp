@@ -6,6 +6,7 @@
 #include "CZelkData.h"
 #include "IMainWindow.h"
 #include "NumberText.h"
+#include "RowsInIdOrder.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
@@ -36,17 +37,7 @@ std::span<const CZelkProController::CommandEntry> CZelkProController::CommandTab
          [](P& p) { p.ChangeLineNumber(); }},
         {ProCommandId::SetTempLine, "SET_TEMP_LINE", [](P& p) { p.TakePointersFromFields(); }},
     });
-    // Each row sits at the place of its id, so that running an id is a plain index.
-    static_assert(
-        [] {
-            for (size_t i = 0; i < table.size(); ++i) {
-                if (static_cast<size_t>(table[i].id) != i) {
-                    return false;
-                }
-            }
-            return true;
-        }(),
-        "the command table's rows are in the order of their ids");
+    static_assert(RowsInIdOrder(table), "the command table's rows are in the order of their ids");
     return table;
 }
 
