@@ -30,6 +30,14 @@ bool IsFitted(const QWidget* widget) {
     return type == Qt::Window || type == Qt::Dialog || type == Qt::Sheet || type == Qt::Tool;
 }
 
+// The frame the window manager gave a window (none yet: zero).
+QMargins FrameOf(const QWidget* window) {
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
 } // namespace
 
 void ScreenFit::Install() {
@@ -51,9 +59,7 @@ void ScreenFit::Fit(QWidget* window) {
     }
     const QRect area = screen->availableGeometry();
     const QRect inner = window->geometry();
-    QRect outer = window->frameGeometry();
-    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    QMargins frame = FrameOf(window);
     const bool framed = !window->testAttribute(Qt::WA_DontShowOnScreen) &&
                         !window->windowFlags().testFlag(Qt::FramelessWindowHint) &&
                         QGuiApplication::platformName() != QLatin1String("offscreen");
@@ -73,21 +79,13 @@ void ScreenFit::Fit(QWidget* window) {
         window->resize(size);
         size = window->size();
     }
-    outer = QRect(inner.topLeft() - QPoint(frame.left(), frame.top()), size.grownBy(frame));
+    const QRect outer(inner.topLeft() - QPoint(frame.left(), frame.top()), size.grownBy(frame));
     const int x = std::clamp(outer.left(), area.left(), area.right() + 1 - outer.width());
     const int y = std::clamp(outer.top(), area.top(), area.bottom() + 1 - outer.height());
     if (x != outer.left() || y != outer.top()) {
         // move() places the frame's corner.
         window->move(std::max(x, area.left()), std::max(y, area.top()));
     }
-}
-
-// The frame a window had when it was last fitted.
-static QMargins FrameOf(const QWidget* window) {
-    const QRect inner = window->geometry();
-    const QRect outer = window->frameGeometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
 }
 
 bool ScreenFit::eventFilter(QObject* watched, QEvent* event) {

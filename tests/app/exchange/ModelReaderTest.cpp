@@ -32,6 +32,29 @@ QByteArray Group(std::initializer_list<std::pair<int, const char*>> pairs) {
     return out;
 }
 
+// The blocks section of a drawing: block "B", one line from the origin along x.
+QByteArray BlockSection(const char* length) {
+    return Group({{0, "SECTION"},
+                  {2, "BLOCKS"},
+                  {0, "BLOCK"},
+                  {8, "0"},
+                  {2, "B"},
+                  {70, "0"},
+                  {10, "0"},
+                  {20, "0"},
+                  {30, "0"},
+                  {0, "LINE"},
+                  {8, "0"},
+                  {10, "0"},
+                  {20, "0"},
+                  {30, "0"},
+                  {11, length},
+                  {21, "0"},
+                  {31, "0"},
+                  {0, "ENDBLK"},
+                  {0, "ENDSEC"}});
+}
+
 class ModelReading : public ::testing::Test {
 protected:
     QString Path(const QString& name) const { return dir.filePath(name); }
@@ -111,25 +134,7 @@ TEST_F(ModelReading, TooManySegmentsAreRefusedWithoutReadingOn) {
 }
 
 TEST_F(ModelReading, DxfEntitiesOfCadDrawingsAllArrive) {
-    QByteArray dxf = Group({{0, "SECTION"},
-                            {2, "BLOCKS"},
-                            {0, "BLOCK"},
-                            {8, "0"},
-                            {2, "B"},
-                            {70, "0"},
-                            {10, "0"},
-                            {20, "0"},
-                            {30, "0"},
-                            {0, "LINE"},
-                            {8, "0"},
-                            {10, "0"},
-                            {20, "0"},
-                            {30, "0"},
-                            {11, "1"},
-                            {21, "0"},
-                            {31, "0"},
-                            {0, "ENDBLK"},
-                            {0, "ENDSEC"}});
+    QByteArray dxf = BlockSection("1");
     dxf += Group({{0, "SECTION"}, {2, "ENTITIES"}});
     // A line.
     dxf += Group(
@@ -234,25 +239,7 @@ TEST_F(ModelReading, DxfEntitiesOfCadDrawingsAllArrive) {
 // either way round once, and the turn of an inserted block counter-clockwise for a
 // positive angle.
 TEST_F(ModelReading, EachDxfEntityGivesItsSegments) {
-    const QByteArray block = Group({{0, "SECTION"},
-                                    {2, "BLOCKS"},
-                                    {0, "BLOCK"},
-                                    {8, "0"},
-                                    {2, "B"},
-                                    {70, "0"},
-                                    {10, "0"},
-                                    {20, "0"},
-                                    {30, "0"},
-                                    {0, "LINE"},
-                                    {8, "0"},
-                                    {10, "0"},
-                                    {20, "0"},
-                                    {30, "0"},
-                                    {11, "10"},
-                                    {21, "0"},
-                                    {31, "0"},
-                                    {0, "ENDBLK"},
-                                    {0, "ENDSEC"}});
+    const QByteArray block = BlockSection("10");
     const auto arc = [](const char* from, const char* to) {
         return Group({{0, "ARC"},
                       {8, "0"},
