@@ -83,6 +83,11 @@ void SyncFolder(SystemCalls& calls, const QByteArray& folder) {
 
 SafeFile::ReadResult SafeFile::Read(const QString& path, qint64 limit, QByteArray& bytes,
                                     QString& error) {
+    return Read(path, limit, bytes, error, SystemCalls::Real());
+}
+
+SafeFile::ReadResult SafeFile::Read(const QString& path, qint64 limit, QByteArray& bytes,
+                                    QString& error, SystemCalls& calls) {
     bytes.clear();
     const QByteArray name = QFile::encodeName(path);
     if (path.isEmpty() || name.contains('\0')) {
@@ -90,14 +95,14 @@ SafeFile::ReadResult SafeFile::Read(const QString& path, qint64 limit, QByteArra
         return ReadResult::Missing;
     }
     // Non-blocking, so that a FIFO never stalls the program before it is refused.
-    Descriptor fd(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK), SystemCalls::Real());
+    Descriptor fd(calls.Open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK), calls);
     if (!fd.ok()) {
         const int code = errno;
         error = Reason(code);
         return code == ENOENT ? ReadResult::Missing : ReadResult::Failed;
     }
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
+    if (calls.Fstat(fd.get(), &info) != 0) {
         error = Reason(errno);
         return ReadResult::Failed;
     }
@@ -122,7 +127,7 @@ SafeFile::ReadResult SafeFile::Read(const QString& path, qint64 limit, QByteArra
             bytes.resize(bytes.size() + 4096);
         }
         const ssize_t n =
-            ::read(fd.get(), bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+            calls.Read(fd.get(), bytes.data() + got, static_cast<size_t>(bytes.size() - got));
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -147,17 +152,25 @@ namespace {
 constexpr char kTemporaryMarker[] = ".zelk-tmp-";
 
 // Follows a chain of symbolic links to the name it ends at, whether or not that name
-// exists yet (a dangling link's target is the file to create).
-QByteArray FollowLinks(QByteArray path) {
+// exists yet (a dangling link's target is the file to create). False, with errno, when a
+// link cannot be read: writing over the link itself would replace it with a file.
+bool FollowLinks(SystemCalls& calls, QByteArray& path) {
     for (int hops = 0; hops < 40; ++hops) {
         struct stat link {};
-        if (::lstat(path.constData(), &link) != 0 || !S_ISLNK(link.st_mode)) {
-            return path;
+        if (calls.Lstat(path.constData(), &link) != 0) {
+            return errno == ENOENT || errno == ENOTDIR;
+        }
+        if (!S_ISLNK(link.st_mode)) {
+            return true;
         }
         QByteArray next(PATH_MAX, '\0');
-        const ssize_t n = ::readlink(path.constData(), next.data(), static_cast<size_t>(PATH_MAX));
-        if (n <= 0) {
-            return path;
+        const ssize_t n =
+            calls.Readlink(path.constData(), next.data(), static_cast<size_t>(PATH_MAX));
+        if (n < 0) {
+            return false;
+        }
+        if (n == 0) {
+            return true;
         }
         next.resize(n);
         if (!next.startsWith('/')) {
@@ -166,7 +179,7 @@ QByteArray FollowLinks(QByteArray path) {
         }
         path = next;
     }
-    return path;
+    return true;
 }
 
 // Where journals of files in folders that take no new files go (the data folder).
@@ -456,24 +469,26 @@ SafeFile::Restored SafeFile::Tidy(const QString& path) {
     if (path.isEmpty() || target.contains('\0')) {
         return Restored::Nothing;
     }
-    target = FollowLinks(target);
+    (void)FollowLinks(SystemCalls::Real(), target);
     const Split split = SplitPath(target);
     // Its own temporaries and unfinished journals, of saves killed half-way (a running
     // save holds its lock).
     const QByteArray beside = BesideJournal(target);
     struct stat info {};
-    const QByteArray spare =
-        ::stat(target.constData(), &info) == 0 ? SpareJournal(info) : QByteArray();
+    const QByteArray spare = SystemCalls::Real().Stat(target.constData(), &info) == 0
+                                 ? SpareJournal(info)
+                                 : QByteArray();
     RemoveUnlocked(
         {split.folder + "/." + split.base + kTemporaryMarker, beside + kTemporaryMarker});
     if (!spare.isEmpty()) {
         RemoveUnlocked({spare + kTemporaryMarker});
     }
     Restored result = Restored::Nothing;
-    if (::access(beside.constData(), F_OK) == 0) {
+    if (SystemCalls::Real().Access(beside.constData(), F_OK) == 0) {
         result = RestoreFromJournal(beside, target, nullptr);
     }
-    if (result == Restored::Nothing && !spare.isEmpty() && ::access(spare.constData(), F_OK) == 0) {
+    if (result == Restored::Nothing && !spare.isEmpty() &&
+        SystemCalls::Real().Access(spare.constData(), F_OK) == 0) {
         result = RestoreFromJournal(spare, QByteArray(), nullptr);
     }
     return result;
@@ -514,11 +529,20 @@ bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& erro
     }
     // A link is followed: the file it names is written (created, for a dangling link),
     // the link stays.
-    target = FollowLinks(target);
+    if (!FollowLinks(calls, target)) {
+        error = Reason(errno);
+        return false;
+    }
     // A rewrite that was killed half-way is undone before this one starts.
     Tidy(QFile::decodeName(target));
     struct stat info {};
-    const bool exists = ::stat(target.constData(), &info) == 0;
+    const bool exists = calls.Stat(target.constData(), &info) == 0;
+    // Only a missing file may be created: one that cannot be looked at might be replaced
+    // without its owner and mode.
+    if (!exists && errno != ENOENT) {
+        error = Reason(errno);
+        return false;
+    }
     if (exists && S_ISDIR(info.st_mode)) {
         error = Reason(EISDIR);
         return false;
@@ -533,7 +557,7 @@ bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& erro
         error = Reason(EACCES);
         return false;
     }
-    if (exists && ::access(target.constData(), W_OK) != 0) {
+    if (exists && calls.Access(target.constData(), W_OK) != 0) {
         error = Reason(errno);
         return false;
     }
@@ -573,9 +597,7 @@ bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& erro
             return WriteInPlace(calls, target, bytes, error);
         }
     } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+        mode = 0666 & ~calls.Umask();
     }
     // mkstemp makes 0600: without the mode the file would change who may read it.
     if (calls.Fchmod(fd.get(), mode) != 0) {

@@ -21,6 +21,9 @@ public:
     // Reads a regular file of at most limit bytes (FIFOs and devices are refused
     // without blocking). error holds the system's reason on failure.
     static ReadResult Read(const QString& path, qint64 limit, QByteArray& bytes, QString& error);
+    // The same through the given system calls (a test's, which may fail any of them).
+    static ReadResult Read(const QString& path, qint64 limit, QByteArray& bytes, QString& error,
+                           SystemCalls& calls);
 
     // Replaces path with bytes: afterwards the file holds either exactly bytes (true)
     // or exactly what it held before (false, with the system's reason in error).

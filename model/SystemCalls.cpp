@@ -57,3 +57,30 @@ int SystemCalls::Fstat(int fd, struct stat* info) {
 int SystemCalls::Unlink(const char* path) {
     return ::unlink(path);
 }
+
+ssize_t SystemCalls::Read(int fd, void* data, size_t size) {
+    return ::read(fd, data, size);
+}
+
+int SystemCalls::Stat(const char* path, struct stat* info) {
+    return ::stat(path, info);
+}
+
+int SystemCalls::Lstat(const char* path, struct stat* info) {
+    return ::lstat(path, info);
+}
+
+int SystemCalls::Access(const char* path, int mode) {
+    return ::access(path, mode);
+}
+
+ssize_t SystemCalls::Readlink(const char* path, char* buffer, size_t size) {
+    return ::readlink(path, buffer, size);
+}
+
+mode_t SystemCalls::Umask() {
+    // Only a set returns the mask: set it and put it back at once.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}

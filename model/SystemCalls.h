@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
-// The system calls a safe write makes, behind one small interface: the program uses the
+// The system calls a safe read or write makes, behind one small interface: the program uses the
 // real ones; a test can record every call and make any one of them fail, as a full disk,
 // a lost device or a failing fsync would.
 class SystemCalls {
@@ -24,4 +24,11 @@ public:
     virtual int Fchown(int fd, uid_t owner, gid_t group);
     virtual int Fstat(int fd, struct stat* info);
     virtual int Unlink(const char* path);
+    virtual ssize_t Read(int fd, void* data, size_t size);
+    virtual int Stat(const char* path, struct stat* info);
+    virtual int Lstat(const char* path, struct stat* info);
+    virtual int Access(const char* path, int mode);
+    virtual ssize_t Readlink(const char* path, char* buffer, size_t size);
+    // The file creation mask, read without changing it.
+    virtual mode_t Umask();
 };

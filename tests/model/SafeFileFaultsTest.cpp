@@ -9,6 +9,7 @@
 #include "TestPrinters.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cerrno>
@@ -62,6 +63,21 @@ public:
     int Fstat(int fd, struct stat* info) override {
         return Fail("fstat") ? -1 : SystemCalls::Fstat(fd, info);
     }
+    ssize_t Read(int fd, void* data, size_t size) override {
+        return Fail("read") ? -1 : SystemCalls::Read(fd, data, size);
+    }
+    int Stat(const char* path, struct stat* info) override {
+        return Fail("stat") ? -1 : SystemCalls::Stat(path, info);
+    }
+    int Lstat(const char* path, struct stat* info) override {
+        return Fail("lstat") ? -1 : SystemCalls::Lstat(path, info);
+    }
+    int Access(const char* path, int mode) override {
+        return Fail("access") ? -1 : SystemCalls::Access(path, mode);
+    }
+    ssize_t Readlink(const char* path, char* buffer, size_t size) override {
+        return Fail("readlink") ? -1 : SystemCalls::Readlink(path, buffer, size);
+    }
     // Clean-up after a failure is recorded but never failed: one fault at a time.
     int Unlink(const char* path) override {
         log.push_back("unlink");
@@ -90,6 +106,7 @@ struct Case {
     bool linked; // with a second name: rewritten in place
     mode_t mode; // of the old file
     const char* name;
+    bool symlinked = false; // written through a symbolic link to it
 };
 
 TEST(SafeFileFaults, EveryCallOfAWriteFailsInTurnAndLosesNothing) {
@@ -98,7 +115,8 @@ TEST(SafeFileFaults, EveryCallOfAWriteFailsInTurnAndLosesNothing) {
     for (const Case& c : {Case{"a new file", false, false, 0, "new.zlk"},
                           Case{"a replaced file", true, false, 0644, "fig.zlk"},
                           Case{"a file with two names", true, true, 0640, "linked.zlk"},
-                          Case{"the settings file", true, false, 0600, "ZelkWin33.ini"}}) {
+                          Case{"the settings file", true, false, 0600, "ZelkWin33.ini"},
+                          Case{"a file named by a link", true, false, 0644, "target.zlk", true}}) {
         for (int failAt = 0;; ++failAt) {
             QTemporaryDir dir;
             const QString path = dir.filePath(QString::fromLatin1(c.name));
@@ -116,12 +134,19 @@ TEST(SafeFileFaults, EveryCallOfAWriteFailsInTurnAndLosesNothing) {
             }
             struct stat before {};
             ::stat(QFile::encodeName(path).constData(), &before);
+            const QString link = dir.filePath("link.zlk");
+            if (c.symlinked) {
+                ASSERT_EQ(::symlink(c.name, QFile::encodeName(link).constData()), 0);
+            }
 
             FailingCalls calls;
             calls.failAt = failAt;
             calls.error = failAt % 2 == 0 ? ENOSPC : EIO;
             QString error;
-            const bool written = SafeFile::Write(path, newBytes, error, calls);
+            const bool written = SafeFile::Write(c.symlinked ? link : path, newBytes, error, calls);
+            if (c.symlinked) {
+                EXPECT_EQ(QFileInfo(link).symLinkTarget(), path) << c.what << ", call " << failAt;
+            }
             const std::string where = std::string(c.what) + ", call " + std::to_string(failAt);
             const int calls_made = static_cast<int>(calls.log.size());
             if (failAt > calls_made) {
@@ -179,6 +204,43 @@ TEST(SafeFileFaults, EveryCallOfAWriteFailsInTurnAndLosesNothing) {
             }
         }
     }
+}
+
+// A read fails at each of its calls in turn (a lost device, a file cut meanwhile): it says
+// why and hands out nothing, never part of a file.
+TEST(SafeFileFaults, EveryCallOfAReadFailsInTurnAndHandsOutNothing) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("fig.zlk");
+    const QByteArray bytes = QByteArray("0,0,0,1,2,3\r\n").repeated(2000);
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    int failures = 0;
+    for (int failAt = 0;; ++failAt) {
+        FailingCalls calls;
+        calls.failAt = failAt;
+        calls.error = EIO;
+        QByteArray read = "stale";
+        QString error;
+        const SafeFile::ReadResult result =
+            SafeFile::Read(path, SafeFile::kFigureSizeLimit, read, error, calls);
+        if (failAt > static_cast<int>(calls.log.size())) {
+            break;
+        }
+        if (failAt == 0 || calls.log[static_cast<size_t>(failAt - 1)] == "close") {
+            // A close that fails after the whole file was read loses nothing.
+            EXPECT_EQ(result, SafeFile::ReadResult::Ok) << failAt;
+            EXPECT_EQ(read, bytes) << failAt;
+            continue;
+        }
+        ++failures;
+        EXPECT_EQ(result, SafeFile::ReadResult::Failed) << failAt;
+        EXPECT_EQ(read, QByteArray()) << failAt;
+        EXPECT_EQ(error, SystemError::Reason(EIO)) << failAt;
+    }
+    EXPECT_GE(failures, 3) << "open, fstat and read each fail once";
 }
 
 QStringList ProgramLeftovers(const QString& folder) {
