@@ -4,6 +4,7 @@
 #include "CommandId.h"
 #include "ExerciseLibrary.h"
 #include "FigureEdit.h"
+#include "FileResult.h"
 #include "ZelkStates.h"
 
 #include <QImage>
@@ -14,6 +15,7 @@
 #include <vector>
 
 class CKeyHandler;
+class FigureDocument;
 class QUndoStack;
 class CWavePlay;
 class CZelkData;
@@ -35,8 +37,6 @@ public:
 
     // The minute between two autosaves.
     static constexpr int kAutosaveInterval = 60000;
-    // Steps of undo kept.
-    static constexpr int kHistoryLimit = 1000;
 
     explicit CZelkController(AppContext& context);
     ~CZelkController();
@@ -79,7 +79,9 @@ public:
     void ClickAt(int x, int y);
 
     // The figure's history: every change can be undone and redone, in order.
-    QUndoStack& History() { return *history_; }
+    QUndoStack& History();
+    // The figure with its history, name, saved state and exercise.
+    FigureDocument& Document();
     FigureEdit::Pointers CurrentPointers() const;
     // Puts a change already made on the history.
     void RecordEdit(FigureEdit* edit);
@@ -249,8 +251,6 @@ private:
     // After an undo or redo: the pointers of that state, the view, the panel, the mark.
     void ShowHistoryStep(const FigureEdit::Pointers& pointers);
     void ShowHistoryDocument(const FigureEdit::Document& document);
-    // The history's current step counted from its start (steps dropped at the limit count).
-    int64_t HistoryStep() const;
     void ShowHistoryState();
     void SetPointers(const FigureEdit::Pointers& pointers);
     void ShowPointersMoved();
@@ -269,13 +269,11 @@ private:
     AppContext& context_;
     std::unique_ptr<CWavePlay> wavePlay_;
     std::unique_ptr<CKeyHandler> keyHandler_;
-    std::unique_ptr<QUndoStack> history_;
-    // Steps dropped from the history's start at its limit, and the step saved in the
-    // current file (-1 for none), both counted from the history's start.
-    int64_t droppedSteps_ = 0;
+    // Made on first use: the figure and the settings come after the controller.
+    std::unique_ptr<FigureDocument> document_;
     // True while a command the user asked for runs (not the steps of another command).
     bool userRequest_ = false;
     int walkStepMilliseconds_ = kWalkStepMilliseconds;
-    int64_t savedStep_ = 0;
-    std::unique_ptr<ActiveExercise> exercise_;
+    // Shows a failed read or write in a message box; the result's success.
+    bool Tell(const FileResult& result);
 };

@@ -6,6 +6,7 @@
 #include "CWavePlay.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
+#include "FigureDocument.h"
 #include "HoldingSoundBackend.h"
 #include "IMainWindow.h"
 #include "RowsInIdOrder.h"
@@ -16,11 +17,7 @@
 #include <QUndoStack>
 #include <array>
 
-CZelkController::CZelkController(AppContext& context)
-    : context_(context), history_(std::make_unique<QUndoStack>()) {
-    // Bounded, so that a long session on a large figure stays small.
-    history_->setUndoLimit(kHistoryLimit);
-}
+CZelkController::CZelkController(AppContext& context) : context_(context) {}
 
 CZelkController::~CZelkController() = default;
 

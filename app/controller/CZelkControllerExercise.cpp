@@ -8,6 +8,7 @@
 #include "ExerciseLibrary.h"
 #include "ExerciseProgress.h"
 #include "ExerciseViews.h"
+#include "FigureDocument.h"
 #include "FigureView.h"
 #include "IMainWindow.h"
 #include "StandardViews.h"
@@ -36,7 +37,8 @@ QString OwnHeading() {
 } // namespace
 
 QString CZelkController::ExerciseId() const {
-    return exercise_ ? exercise_->entry.id : QString();
+    const ActiveExercise* exercise = document_ ? document_->Exercise() : nullptr;
+    return exercise != nullptr ? exercise->entry.id : QString();
 }
 
 void CZelkController::ChooseExercise() {
@@ -78,7 +80,7 @@ void CZelkController::ChooseExercise() {
         return;
     }
     // A solved exercise's answer is kept with the progress: moving on asks nothing.
-    const bool solvedNow = exercise_ && exercise_->solved;
+    const bool solvedNow = Document().Exercise() != nullptr && Document().Exercise()->solved;
     if (!solvedNow && context_.figure->IsDirty() &&
         context_.dialogs->Message(QCoreApplication::translate(
                                       "CZelkController", "データに変更がありますが、続けますか？"),
@@ -89,8 +91,8 @@ void CZelkController::ChooseExercise() {
     const auto index = static_cast<size_t>(*chosen);
     auto exercise = std::make_unique<ActiveExercise>();
     // One exercise after another: what the user had before the first comes back at the end.
-    if (exercise_) {
-        exercise->before = exercise_->before;
+    if (Document().Exercise() != nullptr) {
+        exercise->before = Document().Exercise()->before;
     } else {
         const CAppData& app = *context_.appData;
         exercise->before = {app.Level(), app.Drawing(), app.ThirdAngleProjectionMethodMode(),
@@ -100,11 +102,11 @@ void CZelkController::ChooseExercise() {
     exercise->target.Swap(*figures[index]);
     exercise->faces = HiddenLines::FacesFor(exercise->target, exercise->entry.path);
     exercise->started = context_.clock->Now();
-    exercise_ = std::move(exercise);
+    Document().Attach(std::move(exercise));
 
     // The exercise's level, drawing mode, an empty figure (a step that can be undone).
-    const auto level = static_cast<DifficultyLevel>(exercise_->entry.level - 1);
-    Run(kLevelCommands[static_cast<size_t>(exercise_->entry.level - 1)]);
+    const auto level = static_cast<DifficultyLevel>(Document().Exercise()->entry.level - 1);
+    Run(kLevelCommands[static_cast<size_t>(Document().Exercise()->entry.level - 1)]);
     context_.window->SetDifficulty(level);
     if (!context_.appData->Drawing()) {
         Run(CommandId::DrawMode);
@@ -124,19 +126,19 @@ void CZelkController::ChooseExercise() {
     ShowCondition(QCoreApplication::translate(
                       "CZelkController",
                       "問題「%1」：三つの図と同じ立体を描いて「答え合わせ」を押してください。")
-                      .arg(exercise_->entry.title));
+                      .arg(Document().Exercise()->entry.title));
 }
 
 void CZelkController::ShowExercisePanes(bool hint) {
-    if (!exercise_) {
+    if (Document().Exercise() == nullptr) {
         return;
     }
-    exercise_->hint = hint;
+    Document().Exercise()->hint = hint;
     ctlZelkView& view = *context_.view;
     const QSize size(view.width(), view.height());
     const int scale = std::max(1, qRound(view.devicePixelRatioF()));
     const CZelkData* learner = hint ? context_.figure : nullptr;
-    const ExerciseViews::Solid target{exercise_->target, exercise_->faces};
+    const ExerciseViews::Solid target{Document().Exercise()->target, Document().Exercise()->faces};
     context_.window->SetPanePicture(
         IMainWindow::Pane::Front,
         ExerciseViews::Pane(target, learner, ExerciseViews::View::Front, size, scale));
@@ -151,11 +153,11 @@ void CZelkController::ShowExercisePanes(bool hint) {
 // The exercise ends (left, or another figure came): the level, mode, layout and zoom the
 // user had before it come back.
 void CZelkController::EndExercise() {
-    if (!exercise_) {
+    if (Document().Exercise() == nullptr) {
         return;
     }
-    const ActiveExercise::Before before = exercise_->before;
-    exercise_.reset();
+    const ActiveExercise::Before before = Document().Exercise()->before;
+    Document().Detach();
     CAppData& app = *context_.appData;
     if (app.Level() != before.level) {
         Run(kLevelCommands[static_cast<size_t>(before.level)]);
@@ -190,7 +192,7 @@ QString CZelkController::AnswerPath(const QString& exerciseId) const {
 // A kept answer opened as a figure of its own (what is unsaved is asked about first); an
 // exercise being solved ends.
 void CZelkController::OpenExerciseAnswer(const ExerciseLibrary::Entry& entry) {
-    if (!(exercise_ && exercise_->solved) && !ConfirmDiscard()) {
+    if (!(Document().Exercise() != nullptr && Document().Exercise()->solved) && !ConfirmDiscard()) {
         return;
     }
     const QString path = AnswerPath(entry.id);
@@ -204,13 +206,13 @@ void CZelkController::OpenExerciseAnswer(const ExerciseLibrary::Entry& entry) {
 }
 
 void CZelkController::KeepExerciseAnswer() {
-    const QString path = AnswerPath(exercise_->entry.id);
+    const QString path = AnswerPath(Document().Exercise()->entry.id);
     QDir().mkpath(QFileInfo(path).path());
     CZelkData answer;
     for (const CLine& line : context_.figure->Lines()) {
         answer.AddLine(line);
     }
-    answer.SetComment(exercise_->entry.title);
+    answer.SetComment(Document().Exercise()->entry.title);
     if (const FileResult saved = answer.Save(path); !saved) {
         ShowCondition(saved.reason.section(QStringLiteral("\r\n"), 0, 0));
     }
@@ -221,7 +223,7 @@ void CZelkController::LeaveExercise() {
             QCoreApplication::translate("CZelkController", "いまは練習問題を解いていません。"))) {
         return;
     }
-    const QString title = exercise_->entry.title;
+    const QString title = Document().Exercise()->entry.title;
     // The figure stays as it is, with its changed mark: a solve cleared it, and edits made
     // after the solve are the user's own.
     EndExercise();
@@ -231,12 +233,12 @@ void CZelkController::LeaveExercise() {
 }
 
 void CZelkController::FitExerciseZoom() {
-    if (!exercise_ || exercise_->zoomed) {
+    if (Document().Exercise() == nullptr || Document().Exercise()->zoomed) {
         return;
     }
     float target[3];
     float learner[3];
-    if (!NumberText::ToSingles(exercise_->target.GetMaxSize(), target, 3) ||
+    if (!NumberText::ToSingles(Document().Exercise()->target.GetMaxSize(), target, 3) ||
         !NumberText::ToSingles(context_.figure->GetMaxSize(), learner, 3)) {
         return;
     }
@@ -249,7 +251,7 @@ void CZelkController::FitExerciseZoom() {
 }
 
 bool CZelkController::NoExercise(const QString& why) {
-    if (exercise_) {
+    if (Document().Exercise() != nullptr) {
         return false;
     }
     context_.dialogs->Message(why, QString(), UserDialogs::Buttons::Ok);
@@ -263,20 +265,20 @@ void CZelkController::CheckExercise() {
         return;
     }
     const ThirdAngleCheck::Result result =
-        ThirdAngleCheck::Compare(*context_.figure, exercise_->target);
+        ThirdAngleCheck::Compare(*context_.figure, Document().Exercise()->target);
     const AppFolders& folders = context_.Folders();
     ExerciseProgress progress(ExerciseProgress::PathBeside(folders.SettingsFile()));
     progress.Load();
-    progress.CountAttempt(exercise_->entry.id);
+    progress.CountAttempt(Document().Exercise()->entry.id);
     QString text;
     if (result.sameViews) {
-        const qint64 ms = exercise_->started.msecsTo(context_.clock->Now());
-        if (exercise_->revealed) {
+        const qint64 ms = Document().Exercise()->started.msecsTo(context_.clock->Now());
+        if (Document().Exercise()->revealed) {
             text = QCoreApplication::translate(
                 "CZelkController", "正解です。（答えを見たので、解けた記録にはなりません。）");
         } else {
-            progress.Solve(exercise_->entry.id, ms);
-            exercise_->solved = true;
+            progress.Solve(Document().Exercise()->entry.id, ms);
+            Document().Exercise()->solved = true;
             // A right answer is kept with the progress: it is no unsaved work.
             KeepExerciseAnswer();
             context_.figure->SetDirty(false);
@@ -308,7 +310,7 @@ void CZelkController::CheckExercise() {
     ShowCondition(text.section(QStringLiteral("\r\n"), 0, 0));
     context_.dialogs->Message(text, QCoreApplication::translate("CZelkController", "答え合わせ"),
                               UserDialogs::Buttons::Ok);
-    if (exercise_->hint) {
+    if (Document().Exercise()->hint) {
         ShowExercisePanes(true);
     }
 }
@@ -321,7 +323,7 @@ void CZelkController::ShowExerciseHint() {
     if (!context_.appData->ThirdAngleProjectionMethodMode()) {
         Run(CommandId::ThirdAngleProjectionMethod);
     }
-    const bool hint = !exercise_->hint;
+    const bool hint = !Document().Exercise()->hint;
     ShowExercisePanes(hint);
     ShowCondition(hint ? QCoreApplication::translate(
                              "CZelkController",
@@ -334,17 +336,18 @@ void CZelkController::ShowExerciseAnswer() {
                                                "答えは練習問題を解いているときに見られます。"))) {
         return;
     }
-    exercise_->revealed = true;
-    FigureRenderer renderer = FigureView::Plain(exercise_->target, QSize(320, 240));
+    Document().Exercise()->revealed = true;
+    FigureRenderer renderer = FigureView::Plain(Document().Exercise()->target, QSize(320, 240));
     renderer.GetStyle().figLineSize = 2;
     context_.dialogs->ShowFigureWithDrawings(
         QCoreApplication::translate("CZelkController", "答えを見る"),
         QCoreApplication::translate(
             "CZelkController",
             "問題「%1」の立体です。（この問題は、今回は解けた記録になりません。）")
-            .arg(exercise_->entry.title),
+            .arg(Document().Exercise()->entry.title),
         renderer,
-        ExerciseViews::Card({exercise_->target, exercise_->faces}, QSize(320, 240),
+        ExerciseViews::Card({Document().Exercise()->target, Document().Exercise()->faces},
+                            QSize(320, 240),
                             std::max(1, qRound(context_.view->devicePixelRatioF()))));
 }
 

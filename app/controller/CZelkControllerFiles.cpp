@@ -5,7 +5,7 @@
 #include "CZelkData.h"
 #include "CZelkProController.h"
 #include "Clock.h"
-#include "FigurePreload.h"
+#include "FigureDocument.h"
 #include "IMainWindow.h"
 #include "IWindowFactory.h"
 #include "UserDialogs.h"
@@ -45,16 +45,9 @@ void CZelkController::RefreshProInterfaceAfterLoad() {
 // was read: after any failure the figure, its name, its history and its changed mark are
 // exactly as they were (the reader has already told the user why).
 bool CZelkController::LoadFigureFile(const QString& FileName) {
-    if (FileName.isEmpty()) {
+    if (FileName.isEmpty() || !Tell(Document().Load(FileName, context_.preload))) {
         return false;
     }
-    CZelkData loaded;
-    // The figure named at start may already be read.
-    const bool preloaded = context_.preload != nullptr && context_.preload->Take(FileName, loaded);
-    if (!preloaded && !loaded.LoadData(FileName)) {
-        return false;
-    }
-    PutFigureInPlace(loaded, false);
     // A note about the file read before must not stay beside this one.
     const bool noteShown = loadNoteShown_;
     if (!ShowLoadNote() && noteShown) {
@@ -112,26 +105,22 @@ bool CZelkController::ShowLoadNote() {
 }
 
 void CZelkController::PutFigureInPlace(CZelkData& figure, bool unsaved) {
-    // Another figure ends an exercise being solved.
-    EndExercise();
-    context_.figure->Swap(figure);
-    // A new figure starts a history of its own.
-    ClearHistory(unsaved);
-    context_.appData->SetRatio(FitRatio());
-    context_.view->SetRatio(context_.appData->Ratio());
-    // A half-drawn line belonged to the figure that went: the pointers start again at the
-    // origin, and the view, the panes, the read-out and the panel show the new figure.
-    panesOutdated_ = true;
-    ShowHistoryStep(FigureEdit::Pointers{});
+    Document().Replace(figure, unsaved);
+}
+
+bool CZelkController::Tell(const FileResult& result) {
+    if (!result) {
+        context_.dialogs->Message(result.reason, result.title, UserDialogs::Buttons::Ok);
+    }
+    return result.ok;
 }
 
 bool CZelkController::SaveFigureFile(const QString& FileName) {
-    CAppData& app = *context_.appData;
-    const QString remembered = app.FileName();
+    const QString remembered = Document().FileName();
     context_.figure->SetComment(UserDialogs::ProgramTitle() + u' ' + kCredit +
                                 QStringLiteral("  ") + context_.clock->ShortDate() +
                                 QStringLiteral(" 保存"));
-    if (context_.figure->SaveData(FileName)) {
+    if (Tell(Document().Save(FileName))) {
         return true;
     }
     context_.dialogs->Message(QCoreApplication::translate(
@@ -141,7 +130,7 @@ bool CZelkController::SaveFigureFile(const QString& FileName) {
                                   "ファイルネームを次のように復旧します。\r\n") +
                                   remembered,
                               QString(), UserDialogs::Buttons::Ok);
-    app.SetFileName(remembered);
+    Document().SetFileName(remembered);
     return false;
 }
 
@@ -186,13 +175,13 @@ void CZelkController::LoadWithDialog() {
     }
     if (LoadFigureFile(*chosen)) {
         PlayFileLoadSound();
-        app.SetFileName(*chosen);
+        Document().SetFileName(*chosen);
         UpdateTitle();
         UpdateRecentMenu();
         return;
     }
     // Unreadable: the figure is untouched; the previous file and folder come back.
-    app.SetFileName(rememberedName);
+    Document().SetFileName(rememberedName);
     app.SetDataPath(rememberedFolder);
 }
 
@@ -204,12 +193,12 @@ void CZelkController::LoadByThumbnail() {
     }
     const QString selected = context_.windows->ThumbnailSelection();
     if (LoadFigureFile(selected)) {
-        app.SetFileName(selected);
+        Document().SetFileName(selected);
         UpdateTitle();
         UpdateRecentMenu();
         return;
     }
-    app.SetFileName(remembered);
+    Document().SetFileName(remembered);
 }
 
 void CZelkController::LoadRecent(int index) {
@@ -228,7 +217,7 @@ void CZelkController::LoadRecent(int index) {
         }
         return;
     }
-    app.SetFileName(name);
+    Document().SetFileName(name);
     UpdateRecentMenu();
 }
 
@@ -240,14 +229,14 @@ void CZelkController::SaveWithDialog() {
 
     // Safety copies first, as they are; the changed mark stays as it was.
     if (const QString autosave = AutosavePath(); !autosave.isEmpty()) {
-        figure.SaveData(autosave);
+        Tell(Document().Save(autosave));
     }
     CFileHandling files(*context_.dialogs);
     const QString history = DataFolder() + QStringLiteral("/DataHistory");
     if (!files.FolderExists(history)) {
         files.CreateFolder(history);
     }
-    figure.SaveData(DatedCopyName());
+    Tell(Document().Save(DatedCopyName()));
     figure.SetDirty(changed);
 
     std::optional<QString> chosen = context_.dialogs->SaveFile(app.DataPath());
@@ -271,12 +260,12 @@ void CZelkController::SaveWithDialog() {
             QCoreApplication::translate("CZelkController",
                                         "エラーです。ファイル名を元の状態に復旧します。"),
             UserDialogs::Buttons::Ok);
-        app.SetFileName(rememberedName);
+        Document().SetFileName(rememberedName);
         return;
     }
     PlayFileSaveSound();
     MarkHistorySaved();
-    app.SetFileName(*chosen);
+    Document().SetFileName(*chosen);
     UpdateTitle();
     UpdateRecentMenu();
 }
@@ -312,9 +301,11 @@ void CZelkController::ClearFigure() {
         lines << figure.GetLine(i);
     }
     const QString comment = figure.Comment();
+    FigureDocument& document = Document();
     const FigureEdit::Document documentBefore{
-        context_.appData->FileName(),
-        figure.IsDirty() && savedStep_ == HistoryStep() ? -1 : savedStep_};
+        document.FileName(), figure.IsDirty() && document.SavedStep() == document.CurrentStep()
+                                 ? -1
+                                 : document.SavedStep()};
     context_.figure->ClearData();
     context_.appData->ClearData();
     ctlZelkView& view = *context_.view;
@@ -324,7 +315,7 @@ void CZelkController::ClearFigure() {
     if (!lines.isEmpty() || !comment.isEmpty()) {
         // The new, empty figure is unchanged (as it always was); undoing brings the old
         // lines back with their name and changed mark.
-        const FigureEdit::Document documentAfter{QString(), HistoryStep() + 1};
+        const FigureEdit::Document documentAfter{QString(), document.CurrentStep() + 1};
         RecordEdit(FigureEdit::Replaced(
             figure, lines, comment, before, CurrentPointers(), HistoryRefresh(), documentBefore,
             documentAfter,

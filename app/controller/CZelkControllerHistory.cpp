@@ -3,6 +3,7 @@
 #include "CZelkController.h"
 #include "CZelkData.h"
 #include "CZelkProController.h"
+#include "FigureDocument.h"
 #include "IMainWindow.h"
 #include "NumberText.h"
 #include "ctlZelkView.h"
@@ -27,44 +28,56 @@ FigureEdit::Refresh CZelkController::HistoryRefresh() {
     return [this](const FigureEdit::Pointers& pointers) { ShowHistoryStep(pointers); };
 }
 
-int64_t CZelkController::HistoryStep() const {
-    return droppedSteps_ + history_->index();
+FigureDocument& CZelkController::Document() {
+    if (!document_) {
+        Q_ASSERT(context_.figure != nullptr && context_.appData != nullptr);
+        document_ = std::make_unique<FigureDocument>(*context_.figure, *context_.appData);
+        FigureDocument* document = document_.get();
+        QObject::connect(document, &FigureDocument::HistoryChanged, document,
+                         [this] { ShowHistoryState(); });
+        QObject::connect(document, &FigureDocument::AboutToBeReplaced, document,
+                         [this] { EndExercise(); });
+        QObject::connect(document, &FigureDocument::Replaced, document, [this] {
+            context_.appData->SetRatio(FitRatio());
+            context_.view->SetRatio(context_.appData->Ratio());
+            // A half-drawn line belonged to the figure that went: the pointers start again
+            // at the origin, and the view, the panes, the read-out and the panel show the
+            // new figure.
+            panesOutdated_ = true;
+            ShowHistoryStep(FigureEdit::Pointers{});
+        });
+    }
+    return *document_;
+}
+
+QUndoStack& CZelkController::History() {
+    return Document().History();
 }
 
 void CZelkController::RecordEdit(FigureEdit* edit) {
-    // The steps ahead are discarded by the push; so is a saved state among them.
-    if (savedStep_ > HistoryStep()) {
-        savedStep_ = -1;
-    }
-    const int index = history_->index();
-    history_->push(edit);
-    // At the limit the oldest step goes: steps keep counting from the history's start.
-    droppedSteps_ += index + 1 - history_->index();
-    ShowHistoryState();
+    Document().Record(edit);
 }
 
 void CZelkController::ClearHistory(bool unsaved) {
-    history_->clear();
-    droppedSteps_ = 0;
-    savedStep_ = unsaved ? -1 : 0;
-    ShowHistoryState();
+    Document().ClearHistory(unsaved);
 }
 
 void CZelkController::MarkHistorySaved() {
-    savedStep_ = HistoryStep();
+    Document().MarkSaved();
 }
 
 void CZelkController::ShowHistoryDocument(const FigureEdit::Document& document) {
-    context_.appData->SetFileName(document.fileName);
-    savedStep_ = document.savedStep;
+    Document().SetFileName(document.fileName);
+    Document().SetSavedStep(document.savedStep);
     // A whole figure came or went back (a new figure, its undo).
     panesOutdated_ = true;
 }
 
 void CZelkController::ShowHistoryState() {
     if (context_.window != nullptr) {
-        context_.window->SetUndoState(history_->canUndo(), history_->undoText(),
-                                      history_->canRedo(), history_->redoText());
+        const QUndoStack& history = History();
+        context_.window->SetUndoState(history.canUndo(), history.undoText(), history.canRedo(),
+                                      history.redoText());
     }
 }
 
@@ -77,17 +90,7 @@ void CZelkController::Redo() {
 }
 
 void CZelkController::StepHistory(bool back) {
-    if (back ? !history_->canUndo() : !history_->canRedo()) {
-        return;
-    }
-    if (back) {
-        history_->undo();
-    } else {
-        history_->redo();
-    }
-    // Back at the state last loaded or saved, the figure is unchanged again.
-    context_.figure->SetDirty(HistoryStep() != savedStep_);
-    ShowHistoryState();
+    Document().Step(back);
 }
 
 void CZelkController::SetPointers(const FigureEdit::Pointers& pointers) {

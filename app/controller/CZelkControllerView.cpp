@@ -6,6 +6,7 @@
 #include "CZelkController.h"
 #include "CZelkData.h"
 #include "CZelkProController.h"
+#include "FigureDocument.h"
 #include "FigureView.h"
 #include "IMainWindow.h"
 #include "Languages.h"
@@ -223,7 +224,7 @@ void CZelkController::ToggleThirdAngleProjection() {
         // Each pane takes its picture straight from the view: the user's clipboard is
         // left alone.
         window.SetTAPMMode();
-        if (exercise_) {
+        if (Document().Exercise() != nullptr) {
             // An exercise's panes show its target, not the learner's figure.
             ShowExercisePanes(false);
             Run(CommandId::EqualAngleView);
@@ -248,8 +249,8 @@ void CZelkController::RetakeThreeViewPanes() {
     if (!context_.appData->ThirdAngleProjectionMethodMode()) {
         return;
     }
-    if (exercise_) {
-        ShowExercisePanes(exercise_->hint);
+    if (Document().Exercise() != nullptr) {
+        ShowExercisePanes(Document().Exercise()->hint);
         return;
     }
     // Straight from the view at each standard angle, with no walk and no cue; the 3D pane
@@ -276,8 +277,8 @@ void CZelkController::RetakeThreeViewPanes() {
 }
 
 void CZelkController::Magnify() {
-    if (exercise_) {
-        exercise_->zoomed = true;
+    if (Document().Exercise() != nullptr) {
+        Document().Exercise()->zoomed = true;
     }
     CAppData& app = *context_.appData;
     const double ratio = app.Ratio();
@@ -287,8 +288,8 @@ void CZelkController::Magnify() {
 }
 
 void CZelkController::Reduce() {
-    if (exercise_) {
-        exercise_->zoomed = true;
+    if (Document().Exercise() != nullptr) {
+        Document().Exercise()->zoomed = true;
     }
     CAppData& app = *context_.appData;
     const double ratio = app.Ratio();
@@ -398,7 +399,7 @@ void CZelkController::RebuildView() {
     }
     DrawView();
     // A hint follows the learner's figure as it changes.
-    if (exercise_ && exercise_->hint) {
+    if (Document().Exercise() != nullptr && Document().Exercise()->hint) {
         ShowExercisePanes(true);
     }
 }
