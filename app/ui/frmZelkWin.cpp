@@ -5,8 +5,11 @@
 #include "CZelkController.h"
 #include "CZelkProController.h"
 #include "IconFactory.h"
+#include "LayoutRound.h"
+#include "MainMenus.h"
 #include "MenuTable.h"
-#include "ProPanelKeys.h"
+#include "ProPanel.h"
+#include "ToolBoxPanel.h"
 #include "UserDialogs.h"
 #include "ViewMouse.h"
 #include "WindowKeys.h"
@@ -28,16 +31,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <cmath>
-
-namespace {
-
-// Rounds to the nearest integer, ties to even, as all layout arithmetic does.
-int Round(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-
-} // namespace
 
 frmZelkWin::frmZelkWin(AppContext& context)
     : context_(context), client_(new QWidget(this)),
@@ -116,91 +109,9 @@ void frmZelkWin::SendPro(const QString& command) {
 // ---------------------------------------------------------------- building
 
 void frmZelkWin::BuildMenus() {
-    using Row = MenuTable::MenuRow;
-    auto item = [](QMenu* menu, const char* name, const QString& caption, bool checkable) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        if (checkable) {
-            // A check mark is the program's to set, never a side effect of the click:
-            // undo the toggle before any handler runs.
-            action->setCheckable(true);
-            connect(action, &QAction::triggered, action,
-                    [action](bool checked) { action->setChecked(!checked); });
-        }
-        return action;
-    };
-    auto sends = [this](QAction* action, const QString& command) {
-        connect(action, &QAction::triggered, this, [this, command] { Send(command); });
-    };
-
-    QMenu* top = nullptr;
-    QMenu* menu = nullptr;
-    for (const Row& row : MenuTable::Menus()) {
-        const QString caption = MenuTable::Tr(row.caption);
-        switch (row.kind) {
-        case Row::Kind::Menu:
-            top = menu = menuBar()->addMenu(caption);
-            menu->setObjectName(QString::fromLatin1(row.name));
-            continue;
-        case Row::Kind::SubMenu:
-            menu = top->addMenu(caption);
-            menu->setObjectName(QString::fromLatin1(row.name));
-            continue;
-        case Row::Kind::End:
-            menu = top;
-            continue;
-        case Row::Kind::Separator: {
-            QAction* line = menu->addSeparator();
-            line->setObjectName(QString::fromLatin1(row.name));
-            line->setVisible(!row.hidden);
-            continue;
-        }
-        case Row::Kind::Recent:
-            for (int i = 0; i < static_cast<int>(recent_.size()); ++i) {
-                QAction* recent = menu->addAction(QString());
-                recent->setObjectName(QStringLiteral("mnuFileRecent%1").arg(i));
-                recent->setVisible(false);
-                sends(recent, QStringLiteral("LOAD_RECENT_%1").arg(i));
-                recent_[static_cast<size_t>(i)] = recent;
-            }
-            continue;
-        case Row::Kind::Levels:
-            for (const DifficultyEntry& entry : ZelkStates::Levels()) {
-                QAction* level = item(menu, entry.menuItem, ZelkStates::Tr(entry.caption), true);
-                connect(level, &QAction::triggered, this,
-                        [this, level] { OnDifficultyMenu(level); });
-            }
-            continue;
-        case Row::Kind::Sizes:
-            for (const FormSizeEntry& size : ZelkStates::FormSizes()) {
-                sends(item(menu, size.menuItem, ZelkStates::Tr(size.caption), true),
-                      QString::fromLatin1(size.command));
-            }
-            continue;
-        case Row::Kind::Item:
-            break;
-        }
-        QAction* action = item(menu, row.name, caption, row.checkable);
-        if (row.shortcut != 0) {
-            action->setShortcut(QKeySequence(row.shortcut));
-        }
-        action->setVisible(!row.hidden);
-        action->setEnabled(!row.disabled);
-        switch (row.does) {
-        case Row::Does::Command:
-            sends(action, CZelkController::CommandText(row.command));
-            break;
-        case Row::Does::DrawMode:
-            connect(action, &QAction::triggered, this, [this] { OnDrawMenu(); });
-            break;
-        case Row::Does::ProInterface:
-            connect(action, &QAction::triggered, this, [this] { OnProInterfaceMenu(); });
-            break;
-        case Row::Does::Nothing:
-            break;
-        }
-    }
-    SetUndoState(false, QString(), false, QString());
+    menus_ = new MainMenus(
+        menuBar(), MainMenus::Hooks{[this](const QString& command) { Send(command); },
+                                    [this] { OnDrawMenu(); }, [this] { OnProInterfaceMenu(); }});
 }
 
 void frmZelkWin::BuildToolBar() {
@@ -243,78 +154,12 @@ void frmZelkWin::BuildStatusBar() {
 }
 
 void frmZelkWin::BuildSidePanel() {
-    picSecondaryTools_ = new QWidget(client_);
-    picSecondaryTools_->setObjectName(QStringLiteral("picSecondaryTools"));
-    picSecondaryTools_->setFocusPolicy(Qt::StrongFocus);
-    picSecondaryTools_->resize(kSidePanelWidth, kSidePanelMaxHeight);
-    for (int i = 0; i < static_cast<int>(cmdToolBox_.size()); ++i) {
-        auto* button = new QToolButton(picSecondaryTools_);
-        button->setObjectName(QStringLiteral("cmdToolBox%1").arg(i));
-        button->setIcon(IconFactory::ToolBoxIcon(i));
-        const MenuTable::ToolBoxRow& row = MenuTable::ToolBox()[static_cast<size_t>(i)];
-        button->setToolTip(MenuTable::Tr(row.toolTip));
-        if (row.caption != nullptr) {
-            // The word beside the picture, in the user's language.
-            button->setText(MenuTable::Tr(row.caption));
-            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        }
-        connect(button, &QToolButton::clicked, this, [this, i] { OnToolBox(i); });
-        cmdToolBox_[static_cast<size_t>(i)] = button;
-    }
+    picSecondaryTools_ = new ToolBoxPanel(client_, kSidePanelWidth, kSidePanelMaxHeight,
+                                          [this](const QString& command) { Send(command); });
 }
 
 void frmZelkWin::BuildProInterface() {
-    picProInterface_ = new QWidget(client_);
-    picProInterface_->setObjectName(QStringLiteral("picProInterface"));
-    picProInterface_->setFocusPolicy(Qt::StrongFocus);
-    picProInterface_->setAutoFillBackground(true);
-    picProInterface_->hide();
-    for (int i = 0; i < static_cast<int>(cmdProInterface_.size()); ++i) {
-        const MenuTable::ProButtonRow& row = MenuTable::ProButtons()[static_cast<size_t>(i)];
-        auto* button = new QToolButton(picProInterface_);
-        button->setObjectName(QStringLiteral("cmdProInterface%1").arg(i));
-        if (*row.caption == 0) {
-            button->setIcon(IconFactory::TurnIcon(i));
-        } else {
-            button->setText(MenuTable::Tr(row.caption));
-        }
-        if (*row.toolTip != 0) {
-            button->setToolTip(MenuTable::Tr(row.toolTip));
-        }
-        connect(button, &QToolButton::clicked, this, [this, i] { OnProButton(i); });
-        cmdProInterface_[static_cast<size_t>(i)] = button;
-    }
-    lblLineNumber_ = new QLabel(QStringLiteral("LineNo.  0 / 100"), picProInterface_);
-    lblLineNumber_->setObjectName(QStringLiteral("lblLineNumber"));
-    const char* axes[3] = {"X", "Y", "Z"};
-    for (int i = 0; i < 3; ++i) {
-        lblPos_[static_cast<size_t>(i)] =
-            new QLabel(QString::fromLatin1(axes[i]), picProInterface_);
-        lblPos_[static_cast<size_t>(i)]->setAlignment(Qt::AlignCenter);
-    }
-    lblFrom_ = new QLabel(QStringLiteral("●"), picProInterface_);
-    lblFrom_->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
-    lblTo_ = new QLabel(QStringLiteral("●"), picProInterface_);
-    for (int i = 0; i < 6; ++i) {
-        auto* field = new QLineEdit(QStringLiteral("0"), picProInterface_);
-        field->setObjectName(QStringLiteral("txtPos%1").arg(i));
-        field->setToolTip(QCoreApplication::translate("frmZelkWin", "%1の %2 座標")
-                              .arg(i % 2 == 0 ? QCoreApplication::translate("frmZelkWin", "始点")
-                                              : QCoreApplication::translate("frmZelkWin", "終点"))
-                              .arg(QString::fromLatin1(axes[i / 2])));
-        txtPos_[static_cast<size_t>(i)] = field;
-    }
-    vscrLineNumber_ = new QScrollBar(Qt::Vertical, picProInterface_);
-    vscrLineNumber_->setObjectName(QStringLiteral("vscrLineNumber"));
-    vscrLineNumber_->setToolTip(QCoreApplication::translate("frmZelkWin", "線の番号を選ぶ"));
-    connect(vscrLineNumber_, &QScrollBar::valueChanged, this,
-            [this] { SendPro(QStringLiteral("VSCR_LINE_NUMBER_CHANGE")); });
-    // After the fields Tab reaches 決定, 削除 and 新しい線, then the turning buttons.
-    const std::array<QAbstractButton*, 7> buttons = {
-        cmdProInterface_[4], cmdProInterface_[5], cmdProInterface_[6], cmdProInterface_[0],
-        cmdProInterface_[1], cmdProInterface_[2], cmdProInterface_[3]};
-    panelKeys_ = std::make_unique<ProPanelKeys>(picProInterface_, txtPos_, buttons,
-                                                [this] { SendPro(QStringLiteral("APPLY_LINE")); });
+    proPanel_ = new ProPanel(client_, [this](const QString& command) { SendPro(command); });
 }
 
 // ---------------------------------------------------------------- layouts
@@ -325,9 +170,6 @@ int frmZelkWin::ToolBarHeight() const {
 
 void frmZelkWin::SetFormSize(const QString& size) {
     formSize_ = size;
-    for (const FormSizeEntry& entry : ZelkStates::FormSizes()) {
-        Action(QString::fromLatin1(entry.menuItem))->setChecked(false);
-    }
     const FormSizeEntry* chosen = ZelkStates::FormSize(size);
     if (chosen == nullptr) {
         chosen = &ZelkStates::FormSizes()[0];
@@ -358,7 +200,7 @@ void frmZelkWin::SetFormSize(const QString& size) {
         }
         chosen = best != nullptr ? best : smallest;
     }
-    Action(QString::fromLatin1(chosen->menuItem))->setChecked(true);
+    menus_->CheckSize(chosen->menuItem);
     // Where not even the smallest size fits (a small screen at twice the scale), the
     // window takes the area there is and the view gives way.
     nominalWidth_ = std::min(chosen->width, area.width());
@@ -479,99 +321,18 @@ int frmZelkWin::PlaceSidePanel(QWidget* panel) {
 }
 
 void frmZelkWin::LayoutSidePanel() {
-    const int p = PlaceSidePanel(picSecondaryTools_);
-    const int r = Round(p / 10.0);
-    const double b = Round(kSidePanelWidth * 0.7);
-    const int m = Round(r / 4.0);
-    const double x = Round(picSecondaryTools_->width() * 0.15);
-    const int half = Round(b / 2);
-    const int narrow = Round(b / 10);
-    const int wide = Round(4 * b / 10);
-    const int leftHalf = Round(b / 2 + x);
-    const int leftTenth = Round(b / 10 + x);
-    const int leftEnd = Round(b / 2 + x + 4 * b / 10);
-    const int bi = static_cast<int>(b);
-    const int xi = static_cast<int>(x);
-    const QRect places[19] = {
-        {xi, m, bi, r},
-        {xi, m + r, half, r},
-        {leftHalf, m + r, half, r},
-        {xi, m + 2 * r, bi, r},
-        {leftTenth, 2 * m + 3 * r, wide, r},
-        {leftHalf, 2 * m + 3 * r, wide, r},
-        {leftTenth, 2 * m + 4 * r, wide, r},
-        {leftHalf, 2 * m + 4 * r, wide, r},
-        {leftTenth, 2 * m + 5 * r, wide, r},
-        {leftHalf, 2 * m + 5 * r, wide, r},
-        {xi, 3 * m + 6 * r, bi, r},
-        {xi, 3 * m + 7 * r, bi, r},
-        {xi, 3 * m + 8 * r, bi, r},
-        {xi, 2 * m + 3 * r, narrow, r},
-        {xi, 2 * m + 4 * r, narrow, r},
-        {xi, 2 * m + 5 * r, narrow, r},
-        {leftEnd, 2 * m + 3 * r, narrow, r},
-        {leftEnd, 2 * m + 4 * r, narrow, r},
-        {leftEnd, 2 * m + 5 * r, narrow, r},
-    };
-    for (int i = 0; i < 19; ++i) {
-        QToolButton* button = cmdToolBox_[static_cast<size_t>(i)];
-        button->setGeometry(places[i]);
-        const bool worded = MenuTable::ToolBox()[static_cast<size_t>(i)].caption != nullptr;
-        button->setIconSize(worded ? QSize(std::max(r - 8, 4), std::max(r - 8, 4))
-                                   : QSize(std::max(places[i].width() - 4, 4), std::max(r - 6, 4)));
-    }
+    picSecondaryTools_->Layout(PlaceSidePanel(picSecondaryTools_));
 }
 
 void frmZelkWin::LayoutProInterface() {
-    const int p = PlaceSidePanel(picProInterface_);
-    const int r = Round(p / 11.0);
-    const double b = Round(kSidePanelWidth * 0.7);
-    const int m = Round(r / 4.0);
-    const double x = Round(kSidePanelWidth * 0.15);
-    const int xi = static_cast<int>(x);
-    const int bi = static_cast<int>(b);
-    const int half = Round(b / 2);
-    auto set = [](QWidget* w, int left, int top, int width, int height) {
-        w->setGeometry(left, top, width, height);
-    };
-    set(cmdProInterface_[0], xi, m, bi, r);
-    set(cmdProInterface_[1], xi, m + r, half, r);
-    set(cmdProInterface_[2], Round(b / 2 + x), m + r, half, r);
-    set(cmdProInterface_[3], xi, m + 2 * r, bi, r);
-    for (int i = 0; i < 4; ++i) {
-        cmdProInterface_[static_cast<size_t>(i)]->setIconSize(
-            QSize(cmdProInterface_[static_cast<size_t>(i)]->width() - 4, std::max(r - 6, 4)));
-    }
-    set(lblLineNumber_, xi, 2 * m + 3 * r, bi, r);
-    const int columns[3] = {Round(b / 10 + x), Round(4 * b / 10 + x), Round(7 * b / 10 + x)};
-    for (int i = 0; i < 3; ++i) {
-        set(lblPos_[static_cast<size_t>(i)], columns[i], 2 * m + 4 * r, Round(2 * b / 10), r);
-    }
-    set(lblFrom_, xi, 2 * m + 5 * r, Round(b / 10), r);
-    set(lblTo_, xi, 2 * m + 6 * r, Round(b / 10), r);
-    for (int i = 0; i < 6; ++i) {
-        set(txtPos_[static_cast<size_t>(i)], columns[i / 2], 2 * m + (i % 2 == 0 ? 5 : 6) * r,
-            Round(3 * b / 10), r);
-    }
-    set(vscrLineNumber_, bi + xi, 2 * m + 5 * r, Round(3 * b / 20), 2 * r);
-    set(cmdProInterface_[4], xi, 3 * m + 7 * r, bi, r);
-    set(cmdProInterface_[5], xi, 3 * m + 8 * r, bi, r);
-    set(cmdProInterface_[6], xi, 3 * m + 9 * r, bi, r);
-    cmdProInterface_[6]->hide();
-    {
-        // A layout's new range may clamp the value; that is no choice of the user's and
-        // must not move the pointers to a figure line.
-        const QSignalBlocker quiet(vscrLineNumber_);
-        SendPro(QStringLiteral("SETUP_VSCROLL_BAR"));
-    }
-    SendPro(QStringLiteral("SETUP_LINE_NUMBER_LABEL"));
+    proPanel_->Layout(PlaceSidePanel(proPanel_));
 }
 
 void frmZelkWin::SetTAPMMode() {
     threeViewLayout_ = true;
     const int toolBar = ToolBarHeight();
-    view_->SetControlWidth(Round((scaleWidth_ - picSecondaryTools_->width()) / 2.0));
-    view_->SetControlHeight(Round((scaleHeight_ - toolBar - kStatusBarHeight) / 2.0));
+    view_->SetControlWidth(LayoutRound((scaleWidth_ - picSecondaryTools_->width()) / 2.0));
+    view_->SetControlHeight(LayoutRound((scaleHeight_ - toolBar - kStatusBarHeight) / 2.0));
     view_->SetControlScaleWidth(nominalWidth_ - picSecondaryTools_->width());
     view_->SetControlScaleHeight(nominalHeight_ - toolBar - kStatusBarHeight);
     for (QLabel* box : {picFrontView_, picSideView_, picTopView_}) {
@@ -611,26 +372,18 @@ void frmZelkWin::SetDrawingControlsEnabled(bool enabled) {
     for (const DifficultyEntry& entry : ZelkStates::Levels()) {
         Action(QString::fromLatin1(entry.menuItem))->setEnabled(enabled);
     }
-    for (int i = 4; i <= 18; ++i) {
-        cmdToolBox_[static_cast<size_t>(i)]->setEnabled(enabled);
-    }
-    for (int i = 4; i <= 6; ++i) {
-        cmdProInterface_[static_cast<size_t>(i)]->setEnabled(enabled);
-    }
-    for (QLineEdit* field : txtPos_) {
-        field->setEnabled(enabled);
-    }
-    vscrLineNumber_->setEnabled(enabled);
+    picSecondaryTools_->SetDrawingControlsEnabled(enabled);
+    proPanel_->SetDrawingControlsEnabled(enabled);
 }
 
 void frmZelkWin::SetViewMode() {
     SetDrawingControlsEnabled(false);
-    ShowDrawingMenus(false);
+    menus_->ShowDrawing(false);
 }
 
 void frmZelkWin::SetDrawMode() {
     SetDrawingControlsEnabled(true);
-    ShowDrawingMenus(true);
+    menus_->ShowDrawing(true);
     if (context_.appData != nullptr && context_.appData->ProInterface()) {
         SendPro(QStringLiteral("REFLESH_PRO_INTERFACE"));
     }
@@ -639,53 +392,30 @@ void frmZelkWin::SetDrawMode() {
 // ---------------------------------------------------------------- difficulty, interface
 
 void frmZelkWin::SetDifficulty(DifficultyLevel level) {
-    for (const DifficultyEntry& entry : ZelkStates::Levels()) {
-        Action(QString::fromLatin1(entry.menuItem))->setChecked(entry.level == level);
-    }
+    menus_->CheckLevel(level);
     Send(ZelkStates::Text(level));
 }
 
 void frmZelkWin::ShowProInterfacePanel(bool shown) {
-    picProInterface_->setVisible(shown);
+    proPanel_->setVisible(shown);
     picSecondaryTools_->setVisible(!shown);
 }
 
 void frmZelkWin::ChangeToProInterface() {
     picSecondaryTools_->hide();
-    picProInterface_->show();
-    picProInterface_->setFocus();
+    proPanel_->show();
+    proPanel_->setFocus();
 }
 
 void frmZelkWin::ChangeToEasyInterface() {
     picSecondaryTools_->show();
-    picProInterface_->hide();
+    proPanel_->hide();
     picSecondaryTools_->setFocus();
 }
 
 void frmZelkWin::OnDrawMenu() {
     Send(QStringLiteral("CHANGE_MODE"));
-    ShowDrawingMenus(context_.appData != nullptr && context_.appData->Drawing());
-}
-
-// However the mode changes (menu, tool bar, key, another command), 作図's check mark and
-// the levels follow it.
-void frmZelkWin::ShowDrawingMenus(bool drawing) {
-    Action(QStringLiteral("mnuDraw"))->setChecked(drawing);
-    for (const char* name : {"mnuBeginner", "mnuMidClass", "mnuSenior"}) {
-        Action(QString::fromLatin1(name))->setEnabled(drawing);
-    }
-}
-
-void frmZelkWin::OnDifficultyMenu(QAction* level) {
-    QString command;
-    for (const DifficultyEntry& entry : ZelkStates::Levels()) {
-        QAction* a = Action(QString::fromLatin1(entry.menuItem));
-        a->setChecked(a == level);
-        if (a == level) {
-            command = QString::fromLatin1(entry.command);
-        }
-    }
-    Send(command);
+    menus_->ShowDrawing(context_.appData != nullptr && context_.appData->Drawing());
 }
 
 void frmZelkWin::OnProInterfaceMenu() {
@@ -703,21 +433,6 @@ void frmZelkWin::OnProInterfaceMenu() {
     }
 }
 
-void frmZelkWin::OnToolBox(int index) {
-    const MenuTable::ToolBoxRow& row = MenuTable::ToolBox()[static_cast<size_t>(index)];
-    const QString command = CZelkController::CommandText(row.command);
-    for (int i = 0; i < row.times; ++i) {
-        Send(command);
-    }
-    picSecondaryTools_->setFocus();
-}
-
-void frmZelkWin::OnProButton(int index) {
-    SendPro(CZelkProController::CommandText(
-        MenuTable::ProButtons()[static_cast<size_t>(index)].command));
-    picProInterface_->setFocus();
-}
-
 // ---------------------------------------------------------------- controls, events
 
 void frmZelkWin::SetStatusText(int panel, const QString& text) {
@@ -730,7 +445,7 @@ QString frmZelkWin::StatusText(int panel) const {
 }
 
 QAction* frmZelkWin::Action(const QString& name) const {
-    return findChild<QAction*>(name);
+    return menus_->Action(name);
 }
 
 QAbstractButton* frmZelkWin::ToolBarButton(const QString& key) const {
@@ -738,93 +453,34 @@ QAbstractButton* frmZelkWin::ToolBarButton(const QString& key) const {
 }
 
 void frmZelkWin::ShowViewMenu(const QPoint& globalPos) {
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("mnuViewContext"));
-    const bool turning = turningTimer_->isActive();
-    for (const MenuTable::ContextRow& row : MenuTable::ViewContextMenu()) {
-        if (row.caption == nullptr) {
-            menu.addSeparator();
-            continue;
-        }
-        QAction* action = menu.addAction(MenuTable::Tr(row.caption));
-        // Undo and redo as the edit menu has them; the standard views wait for a turn.
-        const char* same = row.command == CommandId::Undo   ? "mnuUndo"
-                           : row.command == CommandId::Redo ? "mnuRedo"
-                                                            : nullptr;
-        if (same != nullptr) {
-            const QAction* edit = Action(QString::fromLatin1(same));
-            action->setText(edit->text());
-            action->setEnabled(edit->isEnabled());
-        } else {
-            action->setEnabled(!turning || row.command == CommandId::NormalCopy);
-        }
-        const QString command = CZelkController::CommandText(row.command);
-        connect(action, &QAction::triggered, this, [this, command] { Send(command); });
-    }
-    menu.exec(globalPos);
+    menus_->ExecViewMenu(this, globalPos, turningTimer_->isActive());
 }
 
 void frmZelkWin::SetRecentItem(int index, const QString& text) {
-    QAction* item = recent_[static_cast<size_t>(index)];
-    item->setText(text);
-    item->setVisible(!text.isEmpty());
+    menus_->SetRecentItem(index, text);
 }
 
 QString frmZelkWin::RecentItemText(int index) const {
-    return recent_[static_cast<size_t>(index)]->text();
+    return menus_->Recent(index)->text();
 }
 
 void frmZelkWin::SetRecentSeparatorVisible(bool visible) {
-    Action(QStringLiteral("mnuFileHyphenForThumbNail"))->setVisible(visible);
+    menus_->SetRecentSeparatorVisible(visible);
 }
 
 void frmZelkWin::SetChecked(CheckItem item, bool checked) {
-    const char* name = item == CheckItem::DataPathFixed      ? "mnuDataPathFixed"
-                       : item == CheckItem::ProInterface     ? "mnuOptionProInterface"
-                       : item == CheckItem::LanguageJapanese ? "mnuLanguageJapanese"
-                                                             : "mnuLanguageEnglish";
-    Action(QString::fromLatin1(name))->setChecked(checked);
+    menus_->SetChecked(item, checked);
 }
 
 void frmZelkWin::Retranslate() {
-    using Row = MenuTable::MenuRow;
-    for (const Row& row : MenuTable::Menus()) {
-        const QString name = QString::fromLatin1(row.name);
-        if (row.kind == Row::Kind::Menu || row.kind == Row::Kind::SubMenu) {
-            if (auto* menu = findChild<QMenu*>(name)) {
-                menu->setTitle(MenuTable::Tr(row.caption));
-            }
-        } else if (row.kind == Row::Kind::Item) {
-            if (QAction* action = Action(name)) {
-                action->setText(MenuTable::Tr(row.caption));
-            }
-        }
-    }
-    for (const DifficultyEntry& entry : ZelkStates::Levels()) {
-        Action(QString::fromLatin1(entry.menuItem))->setText(ZelkStates::Tr(entry.caption));
-    }
-    for (const FormSizeEntry& size : ZelkStates::FormSizes()) {
-        Action(QString::fromLatin1(size.menuItem))->setText(ZelkStates::Tr(size.caption));
-    }
+    menus_->Retranslate();
     for (const MenuTable::ToolRow& row : MenuTable::ToolBar()) {
         if (row.name != nullptr) {
             ToolBarButton(QString::fromLatin1(row.name))->setToolTip(MenuTable::Tr(row.toolTip));
         }
     }
-    for (size_t i = 0; i < cmdToolBox_.size(); ++i) {
-        const MenuTable::ToolBoxRow& row = MenuTable::ToolBox()[i];
-        cmdToolBox_[i]->setToolTip(MenuTable::Tr(row.toolTip));
-        if (row.caption != nullptr) {
-            cmdToolBox_[i]->setText(MenuTable::Tr(row.caption));
-        }
-    }
-    for (size_t i = 0; i < cmdProInterface_.size(); ++i) {
-        const MenuTable::ProButtonRow& row = MenuTable::ProButtons()[i];
-        if (*row.caption != 0) {
-            cmdProInterface_[i]->setText(MenuTable::Tr(row.caption));
-        }
-        cmdProInterface_[i]->setToolTip(*row.toolTip != 0 ? MenuTable::Tr(row.toolTip) : QString());
-    }
+    picSecondaryTools_->Retranslate();
+    proPanel_->Retranslate();
 }
 
 void frmZelkWin::SetContinuousTurnEnabled(bool enabled) {
@@ -834,18 +490,7 @@ void frmZelkWin::SetContinuousTurnEnabled(bool enabled) {
 
 void frmZelkWin::SetUndoState(bool canUndo, const QString& undoText, bool canRedo,
                               const QString& redoText) {
-    const auto caption = [](const char* base, const QString& step) {
-        const QString text = MenuTable::Tr(base);
-        return step.isEmpty() ? text : text + QStringLiteral(" (") + step + u')';
-    };
-    if (QAction* undo = Action(QStringLiteral("mnuUndo"))) {
-        undo->setEnabled(canUndo);
-        undo->setText(caption("元に戻す", canUndo ? undoText : QString()));
-    }
-    if (QAction* redo = Action(QStringLiteral("mnuRedo"))) {
-        redo->setEnabled(canRedo);
-        redo->setText(caption("やり直し", canRedo ? redoText : QString()));
-    }
+    menus_->SetUndoState(canUndo, undoText, canRedo, redoText);
     if (QAbstractButton* undo = ToolBarButton(QStringLiteral("cmdUndo"))) {
         undo->setEnabled(canUndo);
     }
@@ -881,37 +526,37 @@ void frmZelkWin::StartAutosaveTimer(int milliseconds) {
 }
 
 QString frmZelkWin::PosFieldText(int index) const {
-    return txtPos_[static_cast<size_t>(index)]->text();
+    return proPanel_->Field(index)->text();
 }
 
 void frmZelkWin::SetPosFieldText(int index, const QString& text) {
-    txtPos_[static_cast<size_t>(index)]->setText(text);
+    proPanel_->Field(index)->setText(text);
 }
 
 void frmZelkWin::SetLineScrollRange(int minimum, int maximum) {
     // Maximum first, then minimum, as the panel has always set them.
-    vscrLineNumber_->setMaximum(maximum);
-    vscrLineNumber_->setMinimum(minimum);
+    proPanel_->LineScroll()->setMaximum(maximum);
+    proPanel_->LineScroll()->setMinimum(minimum);
 }
 
 int frmZelkWin::LineScrollValue() const {
-    return vscrLineNumber_->value();
+    return proPanel_->LineScroll()->value();
 }
 
 void frmZelkWin::SetLineScrollValue(int value) {
-    vscrLineNumber_->setValue(value);
+    proPanel_->LineScroll()->setValue(value);
 }
 
 void frmZelkWin::SetLineNumberText(const QString& text) {
-    lblLineNumber_->setText(text);
+    proPanel_->LineNumberLabel()->setText(text);
 }
 
 QAbstractButton* frmZelkWin::ToolBoxButton(int index) const {
-    return cmdToolBox_[static_cast<size_t>(index)];
+    return picSecondaryTools_->Button(index);
 }
 
 QAbstractButton* frmZelkWin::ProInterfaceButton(int index) const {
-    return cmdProInterface_[static_cast<size_t>(index)];
+    return proPanel_->Button(index);
 }
 
 void frmZelkWin::closeEvent(QCloseEvent* event) {
@@ -968,15 +613,6 @@ bool frmZelkWin::eventFilter(QObject* watched, QEvent* event) {
     if (watched == view_) {
         return mouse_->Handle(event);
     }
-    if (event->type() == QEvent::FocusIn) {
-        for (QLineEdit* field : txtPos_) {
-            if (watched == field) {
-                SendPro(QStringLiteral("SET_TEMP_LINE"));
-                SendPro(QStringLiteral("PRO_INTERFACE_CHANGE"));
-            }
-        }
-        return false;
-    }
     if (event->type() != QEvent::KeyPress || keys_->Forwarding()) {
         return false;
     }
@@ -1004,8 +640,32 @@ bool frmZelkWin::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    if (panelKeys_->Owns(focus)) {
-        return panelKeys_->Key(focus, press);
+    if (proPanel_->OwnsKeysOf(focus)) {
+        return proPanel_->Key(focus, press);
     }
     return keys_->Filter(watched, press);
+}
+
+QLineEdit* frmZelkWin::PosField(int index) const {
+    return proPanel_->Field(index);
+}
+
+QScrollBar* frmZelkWin::LineNumberScrollBar() const {
+    return proPanel_->LineScroll();
+}
+
+QLabel* frmZelkWin::LineNumberLabel() const {
+    return proPanel_->LineNumberLabel();
+}
+
+QWidget* frmZelkWin::ProInterfacePanel() const {
+    return proPanel_;
+}
+
+QAction* frmZelkWin::RecentItem(int index) const {
+    return menus_->Recent(index);
+}
+
+QWidget* frmZelkWin::SecondaryTools() const {
+    return picSecondaryTools_;
 }

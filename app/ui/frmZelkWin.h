@@ -13,7 +13,9 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
-class ProPanelKeys;
+class MainMenus;
+class ProPanel;
+class ToolBoxPanel;
 class ViewMouse;
 class WindowKeys;
 class QTimer;
@@ -85,16 +87,16 @@ public:
 
     // The controls themselves, for the window's own code and its tests.
     QAction* Action(const QString& name) const;
-    QAction* RecentItem(int index) const { return recent_[static_cast<size_t>(index)]; }
+    QAction* RecentItem(int index) const;
     // By key, e.g. "cmdNewFig"; nullptr for an unknown key.
     QAbstractButton* ToolBarButton(const QString& key) const;
     QAbstractButton* ToolBoxButton(int index) const;
     QAbstractButton* ProInterfaceButton(int index) const;
-    QLineEdit* PosField(int index) const { return txtPos_[static_cast<size_t>(index)]; }
-    QScrollBar* LineNumberScrollBar() const { return vscrLineNumber_; }
-    QLabel* LineNumberLabel() const { return lblLineNumber_; }
-    QWidget* SecondaryTools() const { return picSecondaryTools_; }
-    QWidget* ProInterfacePanel() const { return picProInterface_; }
+    QLineEdit* PosField(int index) const;
+    QScrollBar* LineNumberScrollBar() const;
+    QLabel* LineNumberLabel() const;
+    QWidget* SecondaryTools() const;
+    QWidget* ProInterfacePanel() const;
     QLabel* FrontView() const { return picFrontView_; }
     QLabel* TopView() const { return picTopView_; }
     QLabel* SideView() const { return picSideView_; }
@@ -116,7 +118,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ShowDrawingMenus(bool drawing);
     void ShowSizeNote();
     void Send(const QString& command);
     void SendPro(const QString& command);
@@ -132,10 +133,7 @@ private:
     void SizeViewSingle();
     void SetDrawingControlsEnabled(bool enabled);
     void OnDrawMenu();
-    void OnDifficultyMenu(QAction* item);
     void OnProInterfaceMenu();
-    void OnToolBox(int index);
-    void OnProButton(int index);
     void ShowViewMenu(const QPoint& globalPos);
 
     AppContext& context_;
@@ -167,21 +165,12 @@ private:
     QToolBar* tlbToolBar_ = nullptr;
     QWidget* sbrCurrentCondition_ = nullptr;
     std::array<QLabel*, 2> panels_{};
-    QWidget* picSecondaryTools_ = nullptr;
-    std::array<QToolButton*, 19> cmdToolBox_{};
-    QWidget* picProInterface_ = nullptr;
-    std::array<QToolButton*, 7> cmdProInterface_{};
-    QLabel* lblLineNumber_ = nullptr;
-    std::array<QLabel*, 3> lblPos_{};
-    QLabel* lblFrom_ = nullptr;
-    QLabel* lblTo_ = nullptr;
-    std::array<QLineEdit*, 6> txtPos_{};
-    std::unique_ptr<ProPanelKeys> panelKeys_;
-    QScrollBar* vscrLineNumber_ = nullptr;
+    ToolBoxPanel* picSecondaryTools_ = nullptr;
+    ProPanel* proPanel_ = nullptr;
     QLabel* picFrontView_;
     QLabel* picTopView_;
     QLabel* picSideView_;
-    std::array<QAction*, 5> recent_{};
+    MainMenus* menus_ = nullptr;
     QTimer* turningTimer_;
     QTimer* autosaveTimer_;
     // The mouse in the view: drag to turn, wheel to zoom, click to pick, right menu.
