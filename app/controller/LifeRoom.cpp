@@ -1,4 +1,5 @@
 // Start-up and shut-down.
+#include "LifeRoom.h"
 #include "CAppData.h"
 #include "CFileHandling.h"
 #include "CKeyHandler.h"
@@ -14,19 +15,21 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include "FileRoom.h"
+#include "ViewRoom.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 
-QString CZelkController::DataFolder() const {
+QString LifeRoom::DataFolder() const {
     return context_.Folders().Data();
 }
 
 // Empty when this copy holds no slot (every one is held or keeps another copy's
 // recovery file): such a copy autosaves nowhere rather than over another's work.
-QString CZelkController::AutosavePath() const {
+QString LifeRoom::AutosavePath() const {
     if (context_.copySlots != nullptr && context_.copySlots->Slot() == 0) {
         return QString();
     }
@@ -34,7 +37,7 @@ QString CZelkController::AutosavePath() const {
            CopySlots::AutosaveName(context_.copySlots ? context_.copySlots->Slot() : 1);
 }
 
-QStringList CZelkController::RecoveryFiles() const {
+QStringList LifeRoom::RecoveryFiles() const {
     if (context_.copySlots != nullptr) {
         return context_.copySlots->RecoveryFiles();
     }
@@ -47,7 +50,7 @@ QStringList CZelkController::RecoveryFiles() const {
 
 // Takes another copy's left recovery file as this copy's own, so that it is autosaved
 // on from here and offered no more once this copy ends cleanly. The name to load.
-QString CZelkController::AdoptRecoveryFile(const QString& path) {
+QString LifeRoom::AdoptRecoveryFile(const QString& path) {
     const QString own = AutosavePath();
     if (own.isEmpty() || path == own || QFileInfo::exists(own) || !QFile::rename(path, own)) {
         return path;
@@ -55,7 +58,7 @@ QString CZelkController::AdoptRecoveryFile(const QString& path) {
     return own;
 }
 
-QString CZelkController::CommandLineFile(const QStringList& arguments) {
+QString LifeRoom::CommandLineFile(const QStringList& arguments) {
     QString commandLine = arguments.join(u' ');
     if (commandLine.startsWith(u'"')) {
         commandLine.remove(0, 1);
@@ -70,24 +73,23 @@ QString CZelkController::CommandLineFile(const QStringList& arguments) {
     return commandLine;
 }
 
-void CZelkController::Boot() {
+void LifeRoom::Boot() {
     CAppData& app = *context_.appData;
     IMainWindow& window = *context_.window;
     ctlZelkView& view = *context_.view;
 
     // Settings, loading, the mode and the standard view each redraw a figure that nobody
     // sees yet (the window shows after the last picture): only the last picture is drawn.
-    holdDrawing_ = true;
-    wavePlay_ = std::make_unique<CWavePlay>(*context_.sound);
-    keyHandler_ = std::make_unique<CKeyHandler>(context_);
+    controller_.HoldDrawing(true);
+    controller_.StartServices();
 
     context_.windows->ShowSplash(context_.Folders().Pictures() + QStringLiteral("/ZelkSplash.bmp"),
-                                 SoundFile(QStringLiteral("Splash.wav")));
+                                 controller_.SoundFile(QStringLiteral("Splash.wav")));
 
     ReadSettings();
     // The language the settings name (Japanese unless English was chosen), before any
     // text is shown; Qt's own dialogs follow.
-    ApplyLanguage(app.Language());
+    controller_.Viewing().ApplyLanguage(app.Language());
 
     window.SetFormSize(app.FormSize());
     window.SetDifficulty(app.Level());
@@ -98,9 +100,9 @@ void CZelkController::Boot() {
     window.SetChecked(IMainWindow::CheckItem::ProInterface, app.ProInterface());
 
     window.SetTurningInterval(app.TickTime());
-    window.StartAutosaveTimer(kAutosaveInterval);
+    window.StartAutosaveTimer(CZelkController::kAutosaveInterval);
 
-    UpdateRecentMenu();
+    controller_.UpdateRecentMenu();
 
     view.SetPointerFromColor(app.PointerFromColor());
     view.SetPointerToColor(app.PointerToColor());
@@ -115,10 +117,10 @@ void CZelkController::Boot() {
         // A name that does not exist yet stays (the user may save under it); a file that
         // exists but cannot be read is not taken as the figure's name, so that a later
         // save cannot replace it by an empty figure.
-        if (!LoadFigureFile(commandLine) && QFileInfo::exists(commandLine)) {
+        if (!controller_.Files().LoadFigureFile(commandLine) && QFileInfo::exists(commandLine)) {
             app.SetFileName(QString());
         }
-        UpdateTitle();
+        controller_.UpdateTitle();
         // Work of a copy that ended abnormally stays for a start without a file; the
         // user learns that it is there.
         if (const QStringList waiting = RecoveryFiles(); !waiting.isEmpty()) {
@@ -147,22 +149,22 @@ void CZelkController::Boot() {
         app.SetFileName(recovered);
         // The recovery file is removed at the next normal end: never a recent file.
         app.RemoveHistory(recovered);
-        if (LoadFigureFile(recovered)) {
+        if (controller_.Files().LoadFigureFile(recovered)) {
             // Recovered work exists nowhere else: it counts as unsaved, so quitting,
             // opening or starting anew asks before it can be lost.
             context_.figure->SetDirty(true);
-            ClearHistory(true);
+            controller_.ClearHistory(true);
         } else {
             app.SetFileName(QString());
         }
         app.SetDataPath(folder);
-        UpdateTitle();
+        controller_.UpdateTitle();
     } else {
         const QString folder = app.DataPath();
         LoadBuiltInFigure();
         const QString builtInFile = DataFolder() + QStringLiteral("/zelk01.zlk");
         if (HoldsBuiltInFigure(builtInFile)) {
-            SaveFigureFile(builtInFile);
+            controller_.Files().SaveFigureFile(builtInFile);
         } else {
             // The built-in figure is nobody's unsaved work.
             context_.figure->SetDirty(false);
@@ -171,12 +173,12 @@ void CZelkController::Boot() {
         app.SetDataPath(folder);
     }
 
-    Run(CommandId::ViewMode);
-    Run(CommandId::EqualAngleView);
+    controller_.Run(CommandId::ViewMode);
+    controller_.Run(CommandId::EqualAngleView);
 
-    app.SetRatio(FitRatio());
+    app.SetRatio(controller_.Viewing().FitRatio());
     view.SetRatio(app.Ratio());
-    holdDrawing_ = false;
+    controller_.HoldDrawing(false);
 
     context_.windows->CloseSplash();
     QStringList notes;
@@ -187,14 +189,14 @@ void CZelkController::Boot() {
                      .arg(QDir::toNativeSeparators(
                          context_.restoredAtStart.join(QStringLiteral("、"))));
     }
-    notes << LoadNote() << waitingNote;
+    notes << controller_.Files().LoadNote() << waitingNote;
     notes.removeAll(QString());
     if (!notes.isEmpty()) {
-        ShowCondition(notes.join(u'\u3000'));
+        controller_.ShowCondition(notes.join(u'\u3000'));
     } else {
-        ShowCondition(QCoreApplication::translate("CZelkController",
-                                                  "さあ、立体ゼルクをはじめましょう！   <") +
-                      context_.clock->ShortDate() + u'>');
+        controller_.ShowCondition(QCoreApplication::translate(
+                                      "CZelkController", "さあ、立体ゼルクをはじめましょう！   <") +
+                                  context_.clock->ShortDate() + u'>');
     }
     // The figure is drawn once, for the window as it is shown (showing lays it out and
     // draws on most platforms); a large figure is not drawn twice at start.
@@ -205,7 +207,7 @@ void CZelkController::Boot() {
     }
 }
 
-void CZelkController::LoadBuiltInFigure() {
+void LifeRoom::LoadBuiltInFigure() {
     CZelkData& figure = *context_.figure;
     figure.ClearData();
     CZelkInitialData_zelk01 source;
@@ -213,12 +215,12 @@ void CZelkController::LoadBuiltInFigure() {
         figure.AddLine(source.More());
     }
     figure.SetComment(source.Comment());
-    ClearHistory();
+    controller_.ClearHistory();
 }
 
 // zelk01.zlk is written anew only while it is missing or still the built-in figure: a
 // user may have saved a figure of their own under that name.
-bool CZelkController::HoldsBuiltInFigure(const QString& path) const {
+bool LifeRoom::HoldsBuiltInFigure(const QString& path) const {
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) {
         return true;
     }
@@ -229,7 +231,7 @@ bool CZelkController::HoldsBuiltInFigure(const QString& path) const {
     return read && stored.SameLines(*context_.figure);
 }
 
-void CZelkController::Finish() {
+void LifeRoom::Finish() {
     UserDialogs& dialogs = *context_.dialogs;
     if (dialogs.Message(
             QCoreApplication::translate("CZelkController", "立体ゼルクを終了しますか？"), QString(),
@@ -248,8 +250,8 @@ void CZelkController::Finish() {
     context_.window->StopTimers();
     WriteSettings();
     DeleteAutosaveFile();
-    LetEventsRun();
-    PlayFinSound();
+    CZelkController::LetEventsRun();
+    controller_.PlayFinSound();
     if (context_.endProgram) {
         context_.endProgram();
     }
@@ -257,7 +259,7 @@ void CZelkController::Finish() {
 
 // The desktop session ends or the process is asked to stop: no questions can be
 // answered now, so unsaved work goes where the next start recovers it.
-void CZelkController::EndSession() {
+void LifeRoom::EndSession() {
     if (context_.window != nullptr) {
         context_.window->StopTimers();
     }
@@ -272,7 +274,7 @@ void CZelkController::EndSession() {
     }
 }
 
-void CZelkController::CommitSession() {
+void LifeRoom::CommitSession() {
     if (context_.figure != nullptr && context_.figure->IsDirty()) {
         SaveRecoveryCopy();
     }
@@ -281,7 +283,7 @@ void CZelkController::CommitSession() {
 
 // The figure as it is into autosave.zlk, its changed mark kept. No message box: nobody
 // is there to answer it while the session ends (a failure goes to the error output).
-void CZelkController::SaveRecoveryCopy() {
+void LifeRoom::SaveRecoveryCopy() {
     if (AutosavePath().isEmpty()) {
         return;
     }
@@ -296,7 +298,7 @@ void CZelkController::SaveRecoveryCopy() {
     figure.SetDirty(changed);
 }
 
-void CZelkController::DeleteAutosaveFile() {
+void LifeRoom::DeleteAutosaveFile() {
     CFileHandling files(*context_.dialogs);
     const QString path = AutosavePath();
     if (path.isEmpty()) {
@@ -324,24 +326,24 @@ void CZelkController::DeleteAutosaveFile() {
     }
 }
 
-void CZelkController::AutoSave() {
+void LifeRoom::AutoSave() {
     if (AutosavePath().isEmpty()) {
         return;
     }
     const bool changed = context_.figure->IsDirty();
-    SaveFigureFile(AutosavePath());
+    controller_.Files().SaveFigureFile(AutosavePath());
     // The autosave is never the user's save: the changed mark and its warnings stay.
     if (changed) {
         context_.figure->SetDirty(true);
     }
 }
 
-void CZelkController::ReadSettings() {
+void LifeRoom::ReadSettings() {
     CZelkIniFileHandler(context_).ReadSetting();
 }
 
 // A settings file that cannot be written must not keep the program from ending.
-void CZelkController::WriteSettings() {
+void LifeRoom::WriteSettings() {
     CZelkIniFileHandler handler(context_);
     if (!handler.WriteSetting()) {
         context_.dialogs->Message(
@@ -353,7 +355,7 @@ void CZelkController::WriteSettings() {
     }
 }
 
-void CZelkController::ShowVersionDialog() {
+void LifeRoom::ShowVersionDialog() {
     // The picture in the user's language, when there is one.
     const QString pictures = context_.Folders().Pictures();
     QString picture = pictures + QStringLiteral("/ZelkVersion.bmp");
@@ -361,5 +363,9 @@ void CZelkController::ShowVersionDialog() {
         QFileInfo::exists(pictures + QStringLiteral("/ZelkVersion_en.bmp"))) {
         picture = pictures + QStringLiteral("/ZelkVersion_en.bmp");
     }
-    context_.windows->ShowVersionDialog(picture, SoundFile(QStringLiteral("Splash.wav")));
+    context_.windows->ShowVersionDialog(picture,
+                                        controller_.SoundFile(QStringLiteral("Splash.wav")));
 }
+
+LifeRoom::LifeRoom(CZelkController& controller, AppContext& context)
+    : controller_(controller), context_(context) {}

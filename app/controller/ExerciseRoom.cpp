@@ -1,4 +1,5 @@
 // Exercises in reading third-angle drawings: the target's views in the three panes, the
+#include "ExerciseRoom.h"
 // learner's figure drawn in the 3D view, checked by its views.
 #include "ActiveExercise.h"
 #include "CAppData.h"
@@ -16,7 +17,9 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include "FileRoom.h"
 #include "NumberText.h"
+#include "ViewRoom.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,12 +39,7 @@ QString OwnHeading() {
 
 } // namespace
 
-QString CZelkController::ExerciseId() const {
-    const ActiveExercise* exercise = document_ ? document_->Exercise() : nullptr;
-    return exercise != nullptr ? exercise->entry.id : QString();
-}
-
-void CZelkController::ChooseExercise() {
+void ExerciseRoom::ChooseExercise() {
     const AppFolders& folders = context_.Folders();
     std::vector<std::unique_ptr<CZelkData>> figures;
     const std::vector<ExerciseLibrary::Entry> entries = ExerciseLibrary::List(folders, &figures);
@@ -80,7 +78,8 @@ void CZelkController::ChooseExercise() {
         return;
     }
     // A solved exercise's answer is kept with the progress: moving on asks nothing.
-    const bool solvedNow = Document().Exercise() != nullptr && Document().Exercise()->solved;
+    const bool solvedNow =
+        controller_.Document().Exercise() != nullptr && controller_.Document().Exercise()->solved;
     if (!solvedNow && context_.figure->IsDirty() &&
         context_.dialogs->Message(QCoreApplication::translate(
                                       "CZelkController", "データに変更がありますが、続けますか？"),
@@ -91,8 +90,8 @@ void CZelkController::ChooseExercise() {
     const auto index = static_cast<size_t>(*chosen);
     auto exercise = std::make_unique<ActiveExercise>();
     // One exercise after another: what the user had before the first comes back at the end.
-    if (Document().Exercise() != nullptr) {
-        exercise->before = Document().Exercise()->before;
+    if (controller_.Document().Exercise() != nullptr) {
+        exercise->before = controller_.Document().Exercise()->before;
     } else {
         const CAppData& app = *context_.appData;
         exercise->before = {app.Level(), app.Drawing(), app.ThirdAngleProjectionMethodMode(),
@@ -102,43 +101,47 @@ void CZelkController::ChooseExercise() {
     exercise->target.Swap(*figures[index]);
     exercise->faces = HiddenLines::FacesFor(exercise->target, exercise->entry.path);
     exercise->started = context_.clock->Now();
-    Document().Attach(std::move(exercise));
+    controller_.Document().Attach(std::move(exercise));
 
     // The exercise's level, drawing mode, an empty figure (a step that can be undone).
-    const auto level = static_cast<DifficultyLevel>(Document().Exercise()->entry.level - 1);
-    Run(kLevelCommands[static_cast<size_t>(Document().Exercise()->entry.level - 1)]);
+    const auto level =
+        static_cast<DifficultyLevel>(controller_.Document().Exercise()->entry.level - 1);
+    controller_.Run(
+        kLevelCommands[static_cast<size_t>(controller_.Document().Exercise()->entry.level - 1)]);
     context_.window->SetDifficulty(level);
     if (!context_.appData->Drawing()) {
-        Run(CommandId::DrawMode);
+        controller_.Run(CommandId::DrawMode);
     }
-    ClearFigure();
+    controller_.Files().ClearFigure();
     // The empty figure of an exercise is nobody's work.
     context_.figure->SetDirty(false);
-    MarkHistorySaved();
+    controller_.MarkHistorySaved();
     FitExerciseZoom();
-    RebuildView();
+    controller_.Viewing().RebuildView();
     // The target's views in the three panes, the learner's figure in the 3D view.
     if (context_.appData->ThirdAngleProjectionMethodMode()) {
         ShowExercisePanes(false);
     } else {
-        Run(CommandId::ThirdAngleProjectionMethod);
+        controller_.Run(CommandId::ThirdAngleProjectionMethod);
     }
-    ShowCondition(QCoreApplication::translate(
-                      "CZelkController",
-                      "問題「%1」：三つの図と同じ立体を描いて「答え合わせ」を押してください。")
-                      .arg(Document().Exercise()->entry.title));
+    controller_.ShowCondition(
+        QCoreApplication::translate(
+            "CZelkController",
+            "問題「%1」：三つの図と同じ立体を描いて「答え合わせ」を押してください。")
+            .arg(controller_.Document().Exercise()->entry.title));
 }
 
-void CZelkController::ShowExercisePanes(bool hint) {
-    if (Document().Exercise() == nullptr) {
+void ExerciseRoom::ShowExercisePanes(bool hint) {
+    if (controller_.Document().Exercise() == nullptr) {
         return;
     }
-    Document().Exercise()->hint = hint;
+    controller_.Document().Exercise()->hint = hint;
     ctlZelkView& view = *context_.view;
     const QSize size(view.width(), view.height());
     const int scale = std::max(1, qRound(view.devicePixelRatioF()));
     const CZelkData* learner = hint ? context_.figure : nullptr;
-    const ExerciseViews::Solid target{Document().Exercise()->target, Document().Exercise()->faces};
+    const ExerciseViews::Solid target{controller_.Document().Exercise()->target,
+                                      controller_.Document().Exercise()->faces};
     context_.window->SetPanePicture(
         IMainWindow::Pane::Front,
         ExerciseViews::Pane(target, learner, ExerciseViews::View::Front, size, scale));
@@ -152,37 +155,37 @@ void CZelkController::ShowExercisePanes(bool hint) {
 
 // The exercise ends (left, or another figure came): the level, mode, layout and zoom the
 // user had before it come back.
-void CZelkController::EndExercise() {
-    if (Document().Exercise() == nullptr) {
+void ExerciseRoom::EndExercise() {
+    if (controller_.Document().Exercise() == nullptr) {
         return;
     }
-    const ActiveExercise::Before before = Document().Exercise()->before;
-    Document().Detach();
+    const ActiveExercise::Before before = controller_.Document().Exercise()->before;
+    controller_.Document().Detach();
     CAppData& app = *context_.appData;
     if (app.Level() != before.level) {
-        Run(kLevelCommands[static_cast<size_t>(before.level)]);
+        controller_.Run(kLevelCommands[static_cast<size_t>(before.level)]);
         context_.window->SetDifficulty(before.level);
     }
     if (app.Drawing() != before.drawing) {
-        Run(before.drawing ? CommandId::DrawMode : CommandId::ViewMode);
+        controller_.Run(before.drawing ? CommandId::DrawMode : CommandId::ViewMode);
     }
     // The panes show the view's own pictures again, or go.
     if (app.ThirdAngleProjectionMethodMode()) {
-        Run(CommandId::ThirdAngleProjectionMethod);
+        controller_.Run(CommandId::ThirdAngleProjectionMethod);
         if (before.thirdAngle) {
-            Run(CommandId::ThirdAngleProjectionMethod);
+            controller_.Run(CommandId::ThirdAngleProjectionMethod);
         }
     } else if (before.thirdAngle) {
-        Run(CommandId::ThirdAngleProjectionMethod);
+        controller_.Run(CommandId::ThirdAngleProjectionMethod);
     }
     app.SetRatio(before.ratio);
     context_.view->SetRatio(app.Ratio());
-    DrawView();
+    controller_.DrawView();
 }
 
 // A right answer is kept beside the progress ("ZelkAnswers/<id>.zlk"), the last one of
 // each exercise, for the learner to open again.
-QString CZelkController::AnswerPath(const QString& exerciseId) const {
+QString ExerciseRoom::AnswerPath(const QString& exerciseId) const {
     QString id = exerciseId;
     id.replace(u'/', u'_');
     return QFileInfo(context_.Folders().SettingsFile()).path() + QStringLiteral("/ZelkAnswers/") +
@@ -191,54 +194,56 @@ QString CZelkController::AnswerPath(const QString& exerciseId) const {
 
 // A kept answer opened as a figure of its own (what is unsaved is asked about first); an
 // exercise being solved ends.
-void CZelkController::OpenExerciseAnswer(const ExerciseLibrary::Entry& entry) {
-    if (!(Document().Exercise() != nullptr && Document().Exercise()->solved) && !ConfirmDiscard()) {
+void ExerciseRoom::OpenExerciseAnswer(const ExerciseLibrary::Entry& entry) {
+    if (!(controller_.Document().Exercise() != nullptr &&
+          controller_.Document().Exercise()->solved) &&
+        !controller_.Files().ConfirmDiscard()) {
         return;
     }
     const QString path = AnswerPath(entry.id);
-    if (LoadFigureFile(path)) {
+    if (controller_.Files().LoadFigureFile(path)) {
         context_.appData->SetFileName(path);
-        UpdateTitle();
-        ShowCondition(
+        controller_.UpdateTitle();
+        controller_.ShowCondition(
             QCoreApplication::translate("CZelkController", "問題「%1」の前の答えを開きました。")
                 .arg(entry.title));
     }
 }
 
-void CZelkController::KeepExerciseAnswer() {
-    const QString path = AnswerPath(Document().Exercise()->entry.id);
+void ExerciseRoom::KeepExerciseAnswer() {
+    const QString path = AnswerPath(controller_.Document().Exercise()->entry.id);
     QDir().mkpath(QFileInfo(path).path());
     CZelkData answer;
     for (const CLine& line : context_.figure->Lines()) {
         answer.AddLine(line);
     }
-    answer.SetComment(Document().Exercise()->entry.title);
+    answer.SetComment(controller_.Document().Exercise()->entry.title);
     if (const FileResult saved = answer.Save(path); !saved) {
-        ShowCondition(saved.reason.section(QStringLiteral("\r\n"), 0, 0));
+        controller_.ShowCondition(saved.reason.section(QStringLiteral("\r\n"), 0, 0));
     }
 }
 
-void CZelkController::LeaveExercise() {
+void ExerciseRoom::LeaveExercise() {
     if (NoExercise(
             QCoreApplication::translate("CZelkController", "いまは練習問題を解いていません。"))) {
         return;
     }
-    const QString title = Document().Exercise()->entry.title;
+    const QString title = controller_.Document().Exercise()->entry.title;
     // The figure stays as it is, with its changed mark: a solve cleared it, and edits made
     // after the solve are the user's own.
     EndExercise();
-    UpdateTitle();
-    ShowCondition(
+    controller_.UpdateTitle();
+    controller_.ShowCondition(
         QCoreApplication::translate("CZelkController", "練習「%1」を終えました。").arg(title));
 }
 
-void CZelkController::FitExerciseZoom() {
-    if (Document().Exercise() == nullptr || Document().Exercise()->zoomed) {
+void ExerciseRoom::FitExerciseZoom() {
+    if (controller_.Document().Exercise() == nullptr || controller_.Document().Exercise()->zoomed) {
         return;
     }
     float target[3];
     float learner[3];
-    if (!NumberText::ToSingles(Document().Exercise()->target.GetMaxSize(), target, 3) ||
+    if (!NumberText::ToSingles(controller_.Document().Exercise()->target.GetMaxSize(), target, 3) ||
         !NumberText::ToSingles(context_.figure->GetMaxSize(), learner, 3)) {
         return;
     }
@@ -250,39 +255,39 @@ void CZelkController::FitExerciseZoom() {
     context_.view->SetRatio(app.Ratio());
 }
 
-bool CZelkController::NoExercise(const QString& why) {
-    if (Document().Exercise() != nullptr) {
+bool ExerciseRoom::NoExercise(const QString& why) {
+    if (controller_.Document().Exercise() != nullptr) {
         return false;
     }
     context_.dialogs->Message(why, QString(), UserDialogs::Buttons::Ok);
     return true;
 }
 
-void CZelkController::CheckExercise() {
+void ExerciseRoom::CheckExercise() {
     if (NoExercise(QCoreApplication::translate(
             "CZelkController",
             "答え合わせをするには、まず「練習」の「問題を選ぶ…」で問題を選んでください。"))) {
         return;
     }
     const ThirdAngleCheck::Result result =
-        ThirdAngleCheck::Compare(*context_.figure, Document().Exercise()->target);
+        ThirdAngleCheck::Compare(*context_.figure, controller_.Document().Exercise()->target);
     const AppFolders& folders = context_.Folders();
     ExerciseProgress progress(ExerciseProgress::PathBeside(folders.SettingsFile()));
     progress.Load();
-    progress.CountAttempt(Document().Exercise()->entry.id);
+    progress.CountAttempt(controller_.Document().Exercise()->entry.id);
     QString text;
     if (result.sameViews) {
-        const qint64 ms = Document().Exercise()->started.msecsTo(context_.clock->Now());
-        if (Document().Exercise()->revealed) {
+        const qint64 ms = controller_.Document().Exercise()->started.msecsTo(context_.clock->Now());
+        if (controller_.Document().Exercise()->revealed) {
             text = QCoreApplication::translate(
                 "CZelkController", "正解です。（答えを見たので、解けた記録にはなりません。）");
         } else {
-            progress.Solve(Document().Exercise()->entry.id, ms);
-            Document().Exercise()->solved = true;
+            progress.Solve(controller_.Document().Exercise()->entry.id, ms);
+            controller_.Document().Exercise()->solved = true;
             // A right answer is kept with the progress: it is no unsaved work.
             KeepExerciseAnswer();
             context_.figure->SetDirty(false);
-            MarkHistorySaved();
+            controller_.MarkHistorySaved();
             text = QCoreApplication::translate("CZelkController", "正解です！　かかった時間 %1")
                        .arg(ExerciseProgress::Time(ms));
         }
@@ -307,51 +312,53 @@ void CZelkController::CheckExercise() {
             QCoreApplication::translate("CZelkController", "\r\n（記録を保存できませんでした：%1）")
                 .arg(why);
     }
-    ShowCondition(text.section(QStringLiteral("\r\n"), 0, 0));
+    controller_.ShowCondition(text.section(QStringLiteral("\r\n"), 0, 0));
     context_.dialogs->Message(text, QCoreApplication::translate("CZelkController", "答え合わせ"),
                               UserDialogs::Buttons::Ok);
-    if (Document().Exercise()->hint) {
+    if (controller_.Document().Exercise()->hint) {
         ShowExercisePanes(true);
     }
 }
 
-void CZelkController::ShowExerciseHint() {
+void ExerciseRoom::ShowExerciseHint() {
     if (NoExercise(QCoreApplication::translate("CZelkController",
                                                "ヒントは練習問題を解いているときに使えます。"))) {
         return;
     }
     if (!context_.appData->ThirdAngleProjectionMethodMode()) {
-        Run(CommandId::ThirdAngleProjectionMethod);
+        controller_.Run(CommandId::ThirdAngleProjectionMethod);
     }
-    const bool hint = !Document().Exercise()->hint;
+    const bool hint = !controller_.Document().Exercise()->hint;
     ShowExercisePanes(hint);
-    ShowCondition(hint ? QCoreApplication::translate(
-                             "CZelkController",
-                             "ヒント：赤い線があなたの図形の見え方です。もう一度押すと消えます。")
-                       : QCoreApplication::translate("CZelkController", "ヒントを消しました。"));
+    controller_.ShowCondition(
+        hint ? QCoreApplication::translate(
+                   "CZelkController",
+                   "ヒント：赤い線があなたの図形の見え方です。もう一度押すと消えます。")
+             : QCoreApplication::translate("CZelkController", "ヒントを消しました。"));
 }
 
-void CZelkController::ShowExerciseAnswer() {
+void ExerciseRoom::ShowExerciseAnswer() {
     if (NoExercise(QCoreApplication::translate("CZelkController",
                                                "答えは練習問題を解いているときに見られます。"))) {
         return;
     }
-    Document().Exercise()->revealed = true;
-    FigureRenderer renderer = FigureView::Plain(Document().Exercise()->target, QSize(320, 240));
+    controller_.Document().Exercise()->revealed = true;
+    FigureRenderer renderer =
+        FigureView::Plain(controller_.Document().Exercise()->target, QSize(320, 240));
     renderer.GetStyle().figLineSize = 2;
     context_.dialogs->ShowFigureWithDrawings(
         QCoreApplication::translate("CZelkController", "答えを見る"),
         QCoreApplication::translate(
             "CZelkController",
             "問題「%1」の立体です。（この問題は、今回は解けた記録になりません。）")
-            .arg(Document().Exercise()->entry.title),
+            .arg(controller_.Document().Exercise()->entry.title),
         renderer,
-        ExerciseViews::Card({Document().Exercise()->target, Document().Exercise()->faces},
-                            QSize(320, 240),
-                            std::max(1, qRound(context_.view->devicePixelRatioF()))));
+        ExerciseViews::Card(
+            {controller_.Document().Exercise()->target, controller_.Document().Exercise()->faces},
+            QSize(320, 240), std::max(1, qRound(context_.view->devicePixelRatioF()))));
 }
 
-void CZelkController::MakeExercise() {
+void ExerciseRoom::MakeExercise() {
     CZelkData& figure = *context_.figure;
     // Fewer than three lines give no drawing to read.
     if (figure.NumberOfLines() < 3) {
@@ -404,3 +411,6 @@ void CZelkController::MakeExercise() {
             .arg(OwnHeading(), path),
         QString(), UserDialogs::Buttons::Ok);
 }
+
+ExerciseRoom::ExerciseRoom(CZelkController& controller, AppContext& context)
+    : controller_(controller), context_(context) {}

@@ -1,4 +1,5 @@
 // View and mode commands: modes, turning, standard views, the three-view layout,
+#include "ViewRoom.h"
 // zoom, difficulty levels, the detailed-input switch and data-folder pinning.
 #include "ActiveExercise.h"
 #include "CAppData.h"
@@ -15,17 +16,19 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include "ExerciseRoom.h"
+#include "OutputRoom.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
 #include <cstdlib>
 
-void CZelkController::EnterViewMode() {
+void ViewRoom::EnterViewMode() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
     app.SetMode(AppMode::View);
-    ShowCondition(QCoreApplication::translate("CZelkController", "閲覧モードです。"));
+    controller_.ShowCondition(QCoreApplication::translate("CZelkController", "閲覧モードです。"));
     view.SetBackColor(app.VIEW_MODE_BackColor());
     view.SetFigColor(app.VIEW_MODE_FigColor());
     view.PointerSize(app.PointerSize());
@@ -38,16 +41,16 @@ void CZelkController::EnterViewMode() {
     app.SetPointerToX(app.PointerFromX());
     app.SetPointerToY(app.PointerFromY());
     app.SetPointerToZ(app.PointerFromZ());
-    LetEventsRun();
+    CZelkController::LetEventsRun();
     context_.window->SetViewMode();
-    Run(CommandId::Redraw);
+    controller_.Run(CommandId::Redraw);
 }
 
-void CZelkController::EnterDrawMode() {
+void ViewRoom::EnterDrawMode() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
     app.SetMode(AppMode::Draw);
-    ShowCondition(QCoreApplication::translate("CZelkController", "作図モードです。"));
+    controller_.ShowCondition(QCoreApplication::translate("CZelkController", "作図モードです。"));
     view.SetRatio(app.Ratio());
     view.SetBackColor(app.DRAW_MODE_BackColor());
     view.SetFigColor(app.DRAW_MODE_FigColor());
@@ -62,24 +65,24 @@ void CZelkController::EnterDrawMode() {
         view.SetViewPointerTo(true);
     }
     context_.window->SetDrawMode();
-    Run(CommandId::Redraw);
+    controller_.Run(CommandId::Redraw);
 }
 
-void CZelkController::ChangeMode() {
+void ViewRoom::ChangeMode() {
     const AppMode mode = context_.appData->ModeKind();
     if (mode == AppMode::View) {
         EnterDrawMode();
     } else if (mode == AppMode::Draw) {
         EnterViewMode();
     }
-    LetEventsRun();
+    CZelkController::LetEventsRun();
     context_.view->Draw();
 }
 
 // One turning step: the cue, the new angles (wrapped by the settings), the view.
-void CZelkController::Turn(int longitudeStep, int latitudeStep) {
+void ViewRoom::Turn(int longitudeStep, int latitudeStep) {
     CAppData& app = *context_.appData;
-    PlayTurnSound();
+    controller_.PlayTurnSound();
     app.SetLongitude(app.Longitude() + longitudeStep * app.UnitAngle());
     app.SetLatitude(app.Latitude() + latitudeStep * app.UnitAngle());
     int32_t longitude = app.Longitude();
@@ -91,10 +94,10 @@ void CZelkController::Turn(int longitudeStep, int latitudeStep) {
         context_.view->SetLatitude(latitude);
     }
     context_.view->Draw();
-    ShowViewAngle(app.Longitude(), app.Latitude());
+    controller_.ShowViewAngle(app.Longitude(), app.Latitude());
 }
 
-void CZelkController::Turn(TurnDirection direction) {
+void ViewRoom::Turn(TurnDirection direction) {
     switch (direction) {
     case TurnDirection::Up:
         Turn(0, 1);
@@ -111,58 +114,58 @@ void CZelkController::Turn(TurnDirection direction) {
     }
 }
 
-void CZelkController::TurnUp() {
+void ViewRoom::TurnUp() {
     Turn(TurnDirection::Up);
 }
 
-void CZelkController::TurnDown() {
+void ViewRoom::TurnDown() {
     Turn(TurnDirection::Down);
 }
 
-void CZelkController::TurnRight() {
+void ViewRoom::TurnRight() {
     Turn(TurnDirection::Right);
 }
 
-void CZelkController::TurnLeft() {
+void ViewRoom::TurnLeft() {
     Turn(TurnDirection::Left);
 }
 
-void CZelkController::SetContinuousTurnEnabled(bool enabled) {
+void ViewRoom::SetContinuousTurnEnabled(bool enabled) {
     context_.window->SetContinuousTurnEnabled(enabled);
 }
 
-void CZelkController::StartContinuousTurn() {
+void ViewRoom::StartContinuousTurn() {
     CAppData& app = *context_.appData;
     context_.window->StartTurningTimer();
     app.SetTurningDirection(ZelkStates::NextDirection(app.TurningDirection()));
     SetContinuousTurnEnabled(false);
 }
 
-void CZelkController::StopContinuousTurn() {
+void ViewRoom::StopContinuousTurn() {
     context_.window->StopTurningTimer();
     context_.appData->SetTurningDirection(TurnDirection::Down);
     SetContinuousTurnEnabled(true);
 }
 
 // Each tick is the turning command of the current direction, as if the user gave it.
-void CZelkController::TurningTick() {
+void ViewRoom::TurningTick() {
     switch (context_.appData->TurningDirection()) {
     case TurnDirection::Up:
-        Run(CommandId::TurnUp);
+        controller_.Run(CommandId::TurnUp);
         break;
     case TurnDirection::Down:
-        Run(CommandId::TurnDown);
+        controller_.Run(CommandId::TurnDown);
         break;
     case TurnDirection::Right:
-        Run(CommandId::TurnRight);
+        controller_.Run(CommandId::TurnRight);
         break;
     case TurnDirection::Left:
-        Run(CommandId::TurnLeft);
+        controller_.Run(CommandId::TurnLeft);
         break;
     }
 }
 
-void CZelkController::TurnToView(int longitude, int latitude) {
+void ViewRoom::TurnToView(int longitude, int latitude) {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
     CZelkData& figure = *context_.figure;
@@ -173,7 +176,7 @@ void CZelkController::TurnToView(int longitude, int latitude) {
         view.SetLatitude(lat);
         view.SetMaxPos(figure.GetMaxPos());
         view.SetMinPos(figure.GetMinPos());
-        DrawView();
+        controller_.DrawView();
     } else if (!context_.window->TurningTimerActive()) {
         // Angles may be any whole degree (the mouse turns by one): each step is at most
         // the unit angle and never passes the target, so the walk always arrives (and a
@@ -185,7 +188,7 @@ void CZelkController::TurnToView(int longitude, int latitude) {
         };
         // Paced for the user's eye; the walks other commands make for their pictures
         // run at full speed. No events run in the pause: keys wait in the window's queue.
-        const int pace = userRequest_ ? walkStepMilliseconds_ : 0;
+        const int pace = controller_.UserRequest() ? walkStepMilliseconds_ : 0;
         QElapsedTimer stepTime;
         bool first = true;
         while ((app.Longitude() != longitude || app.Latitude() != latitude) && stepsLeft-- > 0) {
@@ -197,10 +200,10 @@ void CZelkController::TurnToView(int longitude, int latitude) {
             }
             first = false;
             stepTime.start();
-            PlayTurnSound();
+            controller_.PlayTurnSound();
             app.SetLatitude(toward(app.Latitude(), latitude));
             app.SetLongitude(toward(app.Longitude(), longitude));
-            ShowViewAngle(app.Longitude(), app.Latitude());
+            controller_.ShowViewAngle(app.Longitude(), app.Latitude());
             int32_t lon = app.Longitude();
             int32_t lat = app.Latitude();
             view.SetLongitude(lon);
@@ -208,13 +211,13 @@ void CZelkController::TurnToView(int longitude, int latitude) {
             view.SetMaxSize(figure.GetMaxSize());
             view.SetMaxPos(figure.GetMaxPos());
             view.SetMinPos(figure.GetMinPos());
-            DrawView();
+            controller_.DrawView();
         }
     }
-    ShowViewAngle(app.Longitude(), app.Latitude());
+    controller_.ShowViewAngle(app.Longitude(), app.Latitude());
 }
 
-void CZelkController::ToggleThirdAngleProjection() {
+void ViewRoom::ToggleThirdAngleProjection() {
     CAppData& app = *context_.appData;
     IMainWindow& window = *context_.window;
     if (app.ThirdAngleProjectionMethodMode()) {
@@ -224,33 +227,39 @@ void CZelkController::ToggleThirdAngleProjection() {
         // Each pane takes its picture straight from the view: the user's clipboard is
         // left alone.
         window.SetTAPMMode();
-        if (Document().Exercise() != nullptr) {
+        if (controller_.Document().Exercise() != nullptr) {
             // An exercise's panes show its target, not the learner's figure.
-            ShowExercisePanes(false);
-            Run(CommandId::EqualAngleView);
+            controller_.Exercises().ShowExercisePanes(false);
+            controller_.Run(CommandId::EqualAngleView);
             app.SetThirdAngleProjectionMethodMode(true);
             context_.view->Draw();
             return;
         }
-        Run(CommandId::FrontView);
-        window.SetPanePicture(IMainWindow::Pane::Front, ViewPicture());
-        Run(CommandId::TopView);
-        window.SetPanePicture(IMainWindow::Pane::Top, ViewPicture());
-        Run(CommandId::SideView);
-        window.SetPanePicture(IMainWindow::Pane::Side, ViewPicture());
-        Run(CommandId::EqualAngleView);
+        controller_.Run(CommandId::FrontView);
+        window.SetPanePicture(IMainWindow::Pane::Front, controller_.Output().ViewPicture());
+        controller_.Run(CommandId::TopView);
+        window.SetPanePicture(IMainWindow::Pane::Top, controller_.Output().ViewPicture());
+        controller_.Run(CommandId::SideView);
+        window.SetPanePicture(IMainWindow::Pane::Side, controller_.Output().ViewPicture());
+        controller_.Run(CommandId::EqualAngleView);
         app.SetThirdAngleProjectionMethodMode(true);
     }
     context_.view->Draw();
 }
 
-void CZelkController::RetakeThreeViewPanes() {
+void ViewRoom::RetakePanesIfOutdated() {
+    if (panesOutdated_) {
+        RetakeThreeViewPanes();
+    }
+}
+
+void ViewRoom::RetakeThreeViewPanes() {
     panesOutdated_ = false;
     if (!context_.appData->ThirdAngleProjectionMethodMode()) {
         return;
     }
-    if (Document().Exercise() != nullptr) {
-        ShowExercisePanes(Document().Exercise()->hint);
+    if (controller_.Document().Exercise() != nullptr) {
+        controller_.Exercises().ShowExercisePanes(controller_.Document().Exercise()->hint);
         return;
     }
     // Straight from the view at each standard angle, with no walk and no cue; the 3D pane
@@ -267,18 +276,18 @@ void CZelkController::RetakeThreeViewPanes() {
         int32_t latitude = angles[1];
         view.SetLongitude(longitude);
         view.SetLatitude(latitude);
-        context_.window->SetPanePicture(pane, ViewPicture());
+        context_.window->SetPanePicture(pane, controller_.Output().ViewPicture());
     }
     int32_t longitude = app.Longitude();
     int32_t latitude = app.Latitude();
     view.SetLongitude(longitude);
     view.SetLatitude(latitude);
-    DrawView();
+    controller_.DrawView();
 }
 
-void CZelkController::Magnify() {
-    if (Document().Exercise() != nullptr) {
-        Document().Exercise()->zoomed = true;
+void ViewRoom::Magnify() {
+    if (controller_.Document().Exercise() != nullptr) {
+        controller_.Document().Exercise()->zoomed = true;
     }
     CAppData& app = *context_.appData;
     const double ratio = app.Ratio();
@@ -287,9 +296,9 @@ void CZelkController::Magnify() {
     context_.view->Draw();
 }
 
-void CZelkController::Reduce() {
-    if (Document().Exercise() != nullptr) {
-        Document().Exercise()->zoomed = true;
+void ViewRoom::Reduce() {
+    if (controller_.Document().Exercise() != nullptr) {
+        controller_.Document().Exercise()->zoomed = true;
     }
     CAppData& app = *context_.appData;
     const double ratio = app.Ratio();
@@ -298,7 +307,7 @@ void CZelkController::Reduce() {
     context_.view->Draw();
 }
 
-void CZelkController::ApplyDifficulty(DifficultyLevel level) {
+void ViewRoom::ApplyDifficulty(DifficultyLevel level) {
     CAppData& app = *context_.appData;
     const DifficultyEntry& entry = ZelkStates::Level(level);
     app.SetLevel(level);
@@ -310,16 +319,16 @@ void CZelkController::ApplyDifficulty(DifficultyLevel level) {
                      static_cast<float>(app.MaxSize() * 2));
         context_.view->SetRatio(app.Ratio());
     }
-    DrawView();
+    controller_.DrawView();
 }
 
-void CZelkController::EnterProInterface() {
+void ViewRoom::EnterProInterface() {
     context_.appData->SetProInterface(true);
     context_.proController->Run(ProCommandId::RefleshProInterface);
-    Run(CommandId::Redraw);
+    controller_.Run(CommandId::Redraw);
 }
 
-void CZelkController::EnterNormalInterface() {
+void ViewRoom::EnterNormalInterface() {
     CAppData& app = *context_.appData;
     app.SetProInterface(false);
     const bool drawing = app.Drawing();
@@ -329,10 +338,10 @@ void CZelkController::EnterNormalInterface() {
     context_.view->SetViewPointerFrom(drawing);
     context_.view->SetViewPointerTo(false);
     context_.view->ViewTempLine(false);
-    Run(CommandId::Redraw);
+    controller_.Run(CommandId::Redraw);
 }
 
-void CZelkController::ApplyLanguage(const QString& language) {
+void ViewRoom::ApplyLanguage(const QString& language) {
     CAppData& app = *context_.appData;
     const QString chosen = Languages::Normalised(language);
     const QString before =
@@ -357,32 +366,26 @@ void CZelkController::ApplyLanguage(const QString& language) {
     // The status texts that stay on show are said again in the new language (what panel 1
     // said last gives way to the choice).
     if (before != app.Language()) {
-        ShowCondition(
+        controller_.ShowCondition(
             QCoreApplication::translate("CZelkController", "表示の言語を日本語にしました。"));
     }
-    ShowViewAngle(app.Longitude(), app.Latitude());
-    UpdateTitle();
+    controller_.ShowViewAngle(app.Longitude(), app.Latitude());
+    controller_.UpdateTitle();
 }
 
-void CZelkController::ToggleDataPathFixed() {
+void ViewRoom::ToggleDataPathFixed() {
     CAppData& app = *context_.appData;
     const bool pinned = !app.DataPathFixed();
     app.SetDataPathFixed(pinned);
     context_.window->SetChecked(IMainWindow::CheckItem::DataPathFixed, pinned);
 }
 
-void CZelkController::DrawView() {
-    if (!holdDrawing_) {
-        context_.view->Draw();
-    }
-}
-
-void CZelkController::RebuildView() {
+void ViewRoom::RebuildView() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
     FigureView::Send(*context_.figure, view.Renderer());
     // A learner's figure stays in sight as it grows.
-    FitExerciseZoom();
+    controller_.Exercises().FitExerciseZoom();
     int32_t lon = app.Longitude();
     int32_t lat = app.Latitude();
     view.SetLongitude(lon);
@@ -397,14 +400,14 @@ void CZelkController::RebuildView() {
         view.SetViewPointerTo(on);
         view.ViewTempLine(on);
     }
-    DrawView();
+    controller_.DrawView();
     // A hint follows the learner's figure as it changes.
-    if (Document().Exercise() != nullptr && Document().Exercise()->hint) {
-        ShowExercisePanes(true);
+    if (controller_.Document().Exercise() != nullptr && controller_.Document().Exercise()->hint) {
+        controller_.Exercises().ShowExercisePanes(true);
     }
 }
 
-float CZelkController::FitRatio() const {
+float ViewRoom::FitRatio() const {
     float size[3];
     if (!NumberText::ToSingles(context_.figure->GetMaxSize(), size, 3)) {
         return 1.0F;
@@ -412,3 +415,16 @@ float CZelkController::FitRatio() const {
     return FigureRenderer::FitRatio(std::max({size[0], size[1], size[2]}),
                                     static_cast<float>(context_.view->ControlScaleHeight()));
 }
+
+// Window sizes are handled here: the size, then the normal layout.
+void ViewRoom::ApplyFormSize(const QString& size) {
+    context_.appData->SetFormSize(size);
+    context_.window->SetFormSize(context_.appData->FormSize());
+    if (context_.appData->ThirdAngleProjectionMethodMode()) {
+        controller_.Run(CommandId::ThirdAngleProjectionMethod);
+    }
+}
+
+ViewRoom::ViewRoom(CZelkController& controller, AppContext& context)
+    : controller_(controller), context_(context),
+      walkStepMilliseconds_(CZelkController::kWalkStepMilliseconds) {}

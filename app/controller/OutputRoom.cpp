@@ -1,4 +1,5 @@
 // Output commands: file particulars, clipboard pictures, the turning animation,
+#include "OutputRoom.h"
 // printing, the thumbnail browser, and help.
 #include "CAppData.h"
 #include "CFileHandling.h"
@@ -11,10 +12,11 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include "ViewRoom.h"
 #include <QCoreApplication>
 #include <QFileInfo>
 
-void CZelkController::ShowDataFileInfo() {
+void OutputRoom::ShowDataFileInfo() {
     context_.dialogs->Message(
         QCoreApplication::translate("CZelkController",
                                     "現在のデータに関する情報\r\n\r\nファイル名 ") +
@@ -26,23 +28,23 @@ void CZelkController::ShowDataFileInfo() {
         QString(), UserDialogs::Buttons::Ok);
 }
 
-QImage CZelkController::ViewPicture() {
+QImage OutputRoom::ViewPicture() {
     return context_.view->CopyPicture();
 }
 
-void CZelkController::NormalCopy() {
+void OutputRoom::NormalCopy() {
     context_.clipboard->Clear();
     context_.clipboard->SetImage(ViewPicture());
 }
 
-QImage CZelkController::PartSizePicture() {
+QImage OutputRoom::PartSizePicture() {
     return context_.view->Renderer().Picture(1);
 }
 
-QImage CZelkController::MonochromePicture(bool partSize) {
+QImage OutputRoom::MonochromePicture(bool partSize) {
     const bool drawing = context_.appData->Drawing();
     if (drawing) {
-        EnterViewMode();
+        controller_.Viewing().EnterViewMode();
     }
     ctlZelkView& view = *context_.view;
     const int32_t back = view.BackColor();
@@ -50,24 +52,24 @@ QImage CZelkController::MonochromePicture(bool partSize) {
     view.SetBackColor(0xFFFFFF);
     view.SetFigColor(0);
     view.Draw();
-    LetEventsRun();
+    CZelkController::LetEventsRun();
     const QImage picture = partSize ? PartSizePicture() : ViewPicture();
-    LetEventsRun();
+    CZelkController::LetEventsRun();
     view.SetFigColor(fig);
     view.SetBackColor(back);
     if (drawing) {
-        EnterDrawMode();
+        controller_.Viewing().EnterDrawMode();
     }
     view.Draw();
     return picture;
 }
 
-void CZelkController::MonochromeCopy() {
+void OutputRoom::MonochromeCopy() {
     context_.clipboard->Clear();
     context_.clipboard->SetImage(MonochromePicture());
 }
 
-void CZelkController::MakeParaParaAnime() {
+void OutputRoom::MakeParaParaAnime() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
     IMainWindow& window = *context_.window;
@@ -84,9 +86,9 @@ void CZelkController::MakeParaParaAnime() {
     view.SetControlHeight(150);
     view.SetControlScaleWidth(200);
     view.SetControlScaleHeight(150);
-    app.SetRatio(FitRatio());
+    app.SetRatio(controller_.Viewing().FitRatio());
     view.SetRatio(app.Ratio());
-    Run(CommandId::EqualAngleView);
+    controller_.Run(CommandId::EqualAngleView);
 
     // An unnamed figure has the name "" and writes into the data folder itself.
     const QString fileName = app.FileName();
@@ -113,9 +115,9 @@ void CZelkController::MakeParaParaAnime() {
                 QString(), UserDialogs::Buttons::Ok);
             ok = false;
         }
-        LetEventsRun();
-        Run(CommandId::TurnLeft);
-        Run(CommandId::TurnLeft);
+        CZelkController::LetEventsRun();
+        controller_.Run(CommandId::TurnLeft);
+        controller_.Run(CommandId::TurnLeft);
     }
 
     // The layout comes back even when a frame could not be written.
@@ -124,12 +126,12 @@ void CZelkController::MakeParaParaAnime() {
     } else {
         window.SetFormSize(app.FormSize());
     }
-    app.SetRatio(FitRatio());
+    app.SetRatio(controller_.Viewing().FitRatio());
     view.SetRatio(app.Ratio());
-    Run(CommandId::Redraw);
+    controller_.Run(CommandId::Redraw);
     // Where the frames went, once all of them are there.
     if (ok && written == 36) {
-        ShowCondition(
+        controller_.ShowCondition(
             QCoreApplication::translate("CZelkController",
                                         "アニメーションの画像 36 枚を書き出しました：") +
             folder + u'/' + name +
@@ -137,15 +139,15 @@ void CZelkController::MakeParaParaAnime() {
     }
 }
 
-void CZelkController::PrintEntireForm() {
+void OutputRoom::PrintEntireForm() {
     PrintPicture(true);
 }
 
-void CZelkController::PrintMonochromePicture() {
+void OutputRoom::PrintMonochromePicture() {
     PrintPicture(false);
 }
 
-void CZelkController::PrintPicture(bool entireForm) {
+void OutputRoom::PrintPicture(bool entireForm) {
     context_.dialogs->Message(
         QCoreApplication::translate("CZelkController",
                                     "印刷機能は現在テスト段階のため正常に機能しないかもしれません。"
@@ -157,7 +159,7 @@ void CZelkController::PrintPicture(bool entireForm) {
     }
     Printer::Page page;
     if (entireForm) {
-        LetEventsRun();
+        CZelkController::LetEventsRun();
         page.size = context_.window->EntireFormSize();
         // A printout keeps the window's size in pixels at any screen scale.
         page.picture = context_.window->EntireFormPicture();
@@ -179,11 +181,11 @@ void CZelkController::PrintPicture(bool entireForm) {
     }
 }
 
-void CZelkController::ShowThumbnailBrowser() {
+void OutputRoom::ShowThumbnailBrowser() {
     context_.windows->OpenThumbnailBrowser(context_.appData->DataPath());
 }
 
-void CZelkController::ShowHelp() {
+void OutputRoom::ShowHelp() {
     // The page in the user's language, beside the Japanese one.
     QString page = context_.Folders().Help();
     if (context_.appData->Language() == QLatin1String("en")) {
@@ -195,3 +197,6 @@ void CZelkController::ShowHelp() {
     }
     context_.windows->ShowHelp(page);
 }
+
+OutputRoom::OutputRoom(CZelkController& controller, AppContext& context)
+    : controller_(controller), context_(context) {}

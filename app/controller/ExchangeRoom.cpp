@@ -1,4 +1,6 @@
 // Exchange with other programs: import of 3D models, export of pictures, drawing
+#include "ExchangeRoom.h"
+#include "FileRoom.h"
 // sheets and models.
 #include "CAppData.h"
 #include "CZelkController.h"
@@ -16,7 +18,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
-void CZelkController::ExportFigure() {
+void ExchangeRoom::ExportFigure() {
     CAppData& app = *context_.appData;
     const QFileInfo current(app.FileName());
     const std::optional<UserDialogs::ExportChoice> chosen = context_.dialogs->ExportFile(
@@ -34,8 +36,9 @@ void CZelkController::ExportFigure() {
                                {format.format, format.pngScale, faces.empty() ? nullptr : &faces},
                                *context_.figure, &context_.view->Renderer(), current.fileName(),
                                context_.clock->ShortDate(), error)) {
-        ShowCondition(QCoreApplication::translate("CZelkController", "エクスポートしました：") +
-                      chosen->path);
+        controller_.ShowCondition(
+            QCoreApplication::translate("CZelkController", "エクスポートしました：") +
+            chosen->path);
         return;
     }
     context_.dialogs->Message(
@@ -44,10 +47,10 @@ void CZelkController::ExportFigure() {
         UserDialogs::ShownTitle(), UserDialogs::Buttons::Ok);
 }
 
-void CZelkController::ImportFigure() {
+void ExchangeRoom::ImportFigure() {
     CAppData& app = *context_.appData;
     // The imported model replaces the figure: unsaved work is asked about first.
-    if (!ConfirmDiscard()) {
+    if (!controller_.Files().ConfirmDiscard()) {
         return;
     }
     const std::optional<UserDialogs::ImportChoice> chosen =
@@ -84,7 +87,7 @@ void CZelkController::ImportFigure() {
         return;
     }
     if (job.Cancelled()) {
-        ShowCondition(job.Error());
+        controller_.ShowCondition(job.Error());
         return;
     }
     if (!job.Succeeded()) {
@@ -98,9 +101,12 @@ void CZelkController::ImportFigure() {
     CZelkData& imported = job.Figure();
     // Not saved anywhere yet: a new, unnamed figure with unsaved changes.
     imported.SetDirty(true);
-    PutFigureInPlace(imported, true);
+    controller_.Files().PutFigureInPlace(imported, true);
     app.SetFileName(QString());
-    UpdateTitle();
-    PlayFileLoadSound();
-    ShowCondition(FigureImporter::ReportText(report));
+    controller_.UpdateTitle();
+    controller_.PlayFileLoadSound();
+    controller_.ShowCondition(FigureImporter::ReportText(report));
 }
+
+ExchangeRoom::ExchangeRoom(CZelkController& controller, AppContext& context)
+    : controller_(controller), context_(context) {}

@@ -1,4 +1,5 @@
 // Figure file commands: open, save with safety copies, recent files, new figure.
+#include "FileRoom.h"
 #include "CAppData.h"
 #include "CFileHandling.h"
 #include "CZelkController.h"
@@ -11,6 +12,10 @@
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
+#include "DrawingRoom.h"
+#include "ExerciseRoom.h"
+#include "LifeRoom.h"
+#include "ViewRoom.h"
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -26,14 +31,14 @@ const char* const kOverwriteWarning = QT_TRANSLATE_NOOP(
 const QString kCredit = QStringLiteral("zelk 開発チーム");
 } // namespace
 
-bool CZelkController::ConfirmDiscard() {
+bool FileRoom::ConfirmDiscard() {
     return !context_.figure->IsDirty() ||
            context_.dialogs->Message(
                QCoreApplication::translate("CZelkController", kDiscardWarning),
                UserDialogs::ShownTitle(), UserDialogs::Buttons::YesNo) == UserDialogs::Answer::Yes;
 }
 
-void CZelkController::RefreshProInterfaceAfterLoad() {
+void FileRoom::RefreshProInterfaceAfterLoad() {
     if (context_.appData->ProInterface()) {
         context_.proController->Run(ProCommandId::RefleshProInterface);
         context_.proController->Run(ProCommandId::SetupVscrollBar);
@@ -44,19 +49,20 @@ void CZelkController::RefreshProInterfaceAfterLoad() {
 // The file is read into a figure of its own and put in place only when the whole file
 // was read: after any failure the figure, its name, its history and its changed mark are
 // exactly as they were (the reader has already told the user why).
-bool CZelkController::LoadFigureFile(const QString& FileName) {
-    if (FileName.isEmpty() || !Tell(Document().Load(FileName, context_.preload))) {
+bool FileRoom::LoadFigureFile(const QString& FileName) {
+    if (FileName.isEmpty() ||
+        !controller_.Tell(controller_.Document().Load(FileName, context_.preload))) {
         return false;
     }
     // A note about the file read before must not stay beside this one.
     const bool noteShown = loadNoteShown_;
     if (!ShowLoadNote() && noteShown) {
-        ShowCondition(QString());
+        controller_.ShowCondition(QString());
     }
     return true;
 }
 
-bool CZelkController::RefuseWhenFull() {
+bool FileRoom::RefuseWhenFull() {
     if (!context_.figure->IsFull()) {
         return false;
     }
@@ -72,7 +78,7 @@ bool CZelkController::RefuseWhenFull() {
 
 // What the user must know about the figure just read, said before the next save makes
 // a loss final; empty when nothing.
-QString CZelkController::LoadNote() const {
+QString FileRoom::LoadNote() const {
     QStringList notes;
     if (const int32_t skipped = context_.figure->SkippedLines(); skipped != 0) {
         notes << QCoreApplication::translate(
@@ -94,33 +100,26 @@ QString CZelkController::LoadNote() const {
     return notes.join(u'\u3000');
 }
 
-bool CZelkController::ShowLoadNote() {
+bool FileRoom::ShowLoadNote() {
     const QString note = LoadNote();
     loadNoteShown_ = !note.isEmpty();
     if (note.isEmpty()) {
         return false;
     }
-    ShowCondition(note);
+    controller_.ShowCondition(note);
     return true;
 }
 
-void CZelkController::PutFigureInPlace(CZelkData& figure, bool unsaved) {
-    Document().Replace(figure, unsaved);
+void FileRoom::PutFigureInPlace(CZelkData& figure, bool unsaved) {
+    controller_.Document().Replace(figure, unsaved);
 }
 
-bool CZelkController::Tell(const FileResult& result) {
-    if (!result) {
-        context_.dialogs->Message(result.reason, result.title, UserDialogs::Buttons::Ok);
-    }
-    return result.ok;
-}
-
-bool CZelkController::SaveFigureFile(const QString& FileName) {
-    const QString remembered = Document().FileName();
+bool FileRoom::SaveFigureFile(const QString& FileName) {
+    const QString remembered = controller_.Document().FileName();
     context_.figure->SetComment(UserDialogs::ProgramTitle() + u' ' + kCredit +
                                 QStringLiteral("  ") + context_.clock->ShortDate() +
                                 QStringLiteral(" 保存"));
-    if (Tell(Document().Save(FileName))) {
+    if (controller_.Tell(controller_.Document().Save(FileName))) {
         return true;
     }
     context_.dialogs->Message(QCoreApplication::translate(
@@ -130,11 +129,11 @@ bool CZelkController::SaveFigureFile(const QString& FileName) {
                                   "ファイルネームを次のように復旧します。\r\n") +
                                   remembered,
                               QString(), UserDialogs::Buttons::Ok);
-    Document().SetFileName(remembered);
+    controller_.Document().SetFileName(remembered);
     return false;
 }
 
-QString CZelkController::DatedCopyName() const {
+QString FileRoom::DatedCopyName() const {
     const QDateTime now = context_.clock->Now();
     const QLocale locale = context_.clock->Locale();
     const QDate date = now.date();
@@ -146,7 +145,7 @@ QString CZelkController::DatedCopyName() const {
         fileName.isEmpty()
             ? QString()
             : CFileHandling::TrimUpperFoldername(CFileHandling::TrimExtension(fileName));
-    return DataFolder() + QStringLiteral("/DataHistory/") +
+    return controller_.Life().DataFolder() + QStringLiteral("/DataHistory/") +
            QStringLiteral("%1_%2_%3_%4")
                .arg(date.year())
                .arg(locale.monthName(date.month(), QLocale::ShortFormat))
@@ -161,7 +160,7 @@ QString CZelkController::DatedCopyName() const {
            u'＿' + base + QStringLiteral(".zlk");
 }
 
-void CZelkController::LoadWithDialog() {
+void FileRoom::LoadWithDialog() {
     CAppData& app = *context_.appData;
     const QString rememberedName = app.FileName();
     const QString rememberedFolder = app.DataPath();
@@ -174,18 +173,18 @@ void CZelkController::LoadWithDialog() {
         return;
     }
     if (LoadFigureFile(*chosen)) {
-        PlayFileLoadSound();
-        Document().SetFileName(*chosen);
-        UpdateTitle();
-        UpdateRecentMenu();
+        controller_.PlayFileLoadSound();
+        controller_.Document().SetFileName(*chosen);
+        controller_.UpdateTitle();
+        controller_.UpdateRecentMenu();
         return;
     }
     // Unreadable: the figure is untouched; the previous file and folder come back.
-    Document().SetFileName(rememberedName);
+    controller_.Document().SetFileName(rememberedName);
     app.SetDataPath(rememberedFolder);
 }
 
-void CZelkController::LoadByThumbnail() {
+void FileRoom::LoadByThumbnail() {
     CAppData& app = *context_.appData;
     const QString remembered = app.FileName();
     if (!ConfirmDiscard()) {
@@ -193,15 +192,15 @@ void CZelkController::LoadByThumbnail() {
     }
     const QString selected = context_.windows->ThumbnailSelection();
     if (LoadFigureFile(selected)) {
-        Document().SetFileName(selected);
-        UpdateTitle();
-        UpdateRecentMenu();
+        controller_.Document().SetFileName(selected);
+        controller_.UpdateTitle();
+        controller_.UpdateRecentMenu();
         return;
     }
-    Document().SetFileName(remembered);
+    controller_.Document().SetFileName(remembered);
 }
 
-void CZelkController::LoadRecent(int index) {
+void FileRoom::LoadRecent(int index) {
     CAppData& app = *context_.appData;
     // Choosing a recent file must not silently drop unsaved work.
     if (!ConfirmDiscard()) {
@@ -213,30 +212,30 @@ void CZelkController::LoadRecent(int index) {
         // stays: it may be mended).
         if (!name.isEmpty() && !QFileInfo::exists(name)) {
             app.RemoveHistory(name);
-            UpdateRecentMenu();
+            controller_.UpdateRecentMenu();
         }
         return;
     }
-    Document().SetFileName(name);
-    UpdateRecentMenu();
+    controller_.Document().SetFileName(name);
+    controller_.UpdateRecentMenu();
 }
 
-void CZelkController::SaveWithDialog() {
+void FileRoom::SaveWithDialog() {
     CAppData& app = *context_.appData;
     CZelkData& figure = *context_.figure;
     const QString rememberedName = app.FileName();
     const bool changed = figure.IsDirty();
 
     // Safety copies first, as they are; the changed mark stays as it was.
-    if (const QString autosave = AutosavePath(); !autosave.isEmpty()) {
-        Tell(Document().Save(autosave));
+    if (const QString autosave = controller_.Life().AutosavePath(); !autosave.isEmpty()) {
+        controller_.Tell(controller_.Document().Save(autosave));
     }
     CFileHandling files(*context_.dialogs);
-    const QString history = DataFolder() + QStringLiteral("/DataHistory");
+    const QString history = controller_.Life().DataFolder() + QStringLiteral("/DataHistory");
     if (!files.FolderExists(history)) {
         files.CreateFolder(history);
     }
-    Tell(Document().Save(DatedCopyName()));
+    controller_.Tell(controller_.Document().Save(DatedCopyName()));
     figure.SetDirty(changed);
 
     std::optional<QString> chosen = context_.dialogs->SaveFile(app.DataPath());
@@ -260,48 +259,46 @@ void CZelkController::SaveWithDialog() {
             QCoreApplication::translate("CZelkController",
                                         "エラーです。ファイル名を元の状態に復旧します。"),
             UserDialogs::Buttons::Ok);
-        Document().SetFileName(rememberedName);
+        controller_.Document().SetFileName(rememberedName);
         return;
     }
-    PlayFileSaveSound();
-    MarkHistorySaved();
-    Document().SetFileName(*chosen);
-    UpdateTitle();
-    UpdateRecentMenu();
+    controller_.PlayFileSaveSound();
+    controller_.MarkHistorySaved();
+    controller_.Document().SetFileName(*chosen);
+    controller_.UpdateTitle();
+    controller_.UpdateRecentMenu();
 }
 
-void CZelkController::NewFigure() {
+void FileRoom::NewFigure() {
     if (!context_.figure->IsDirty() ||
         context_.dialogs->Message(QCoreApplication::translate(
                                       "CZelkController", "データに変更がありますが、続けますか？"),
                                   QString(),
                                   UserDialogs::Buttons::YesNo) == UserDialogs::Answer::Yes) {
         // A new figure is no answer of the exercise: it ends.
-        EndExercise();
+        controller_.Exercises().EndExercise();
         ClearFigure();
         if (context_.appData->Drawing()) {
             // The status bar tells where the pointers of the new figure are.
-            ShowFromCondition();
+            controller_.Drawing().ShowFromCondition();
         }
-        panesOutdated_ = true;
+        controller_.Viewing().OutdatePanes();
     }
-    RebuildView();
-    if (panesOutdated_) {
-        RetakeThreeViewPanes();
-    }
+    controller_.Viewing().RebuildView();
+    controller_.Viewing().RetakePanesIfOutdated();
     RefreshProInterfaceAfterLoad();
 }
 
-void CZelkController::ClearFigure() {
+void FileRoom::ClearFigure() {
     // Starting anew is a step that can be undone: the old lines and comment are kept.
     CZelkData& figure = *context_.figure;
-    const FigureEdit::Pointers before = CurrentPointers();
+    const FigureEdit::Pointers before = controller_.Drawing().CurrentPointers();
     QStringList lines;
     for (int32_t i = 1; i <= figure.NumberOfLines(); ++i) {
         lines << figure.GetLine(i);
     }
     const QString comment = figure.Comment();
-    FigureDocument& document = Document();
+    FigureDocument& document = controller_.Document();
     const FigureEdit::Document documentBefore{
         document.FileName(), figure.IsDirty() && document.SavedStep() == document.CurrentStep()
                                  ? -1
@@ -316,10 +313,15 @@ void CZelkController::ClearFigure() {
         // The new, empty figure is unchanged (as it always was); undoing brings the old
         // lines back with their name and changed mark.
         const FigureEdit::Document documentAfter{QString(), document.CurrentStep() + 1};
-        RecordEdit(FigureEdit::Replaced(
-            figure, lines, comment, before, CurrentPointers(), HistoryRefresh(), documentBefore,
-            documentAfter,
-            [this](const FigureEdit::Document& document) { ShowHistoryDocument(document); }));
-        MarkHistorySaved();
+        controller_.RecordEdit(FigureEdit::Replaced(
+            figure, lines, comment, before, controller_.Drawing().CurrentPointers(),
+            controller_.Drawing().HistoryRefresh(), documentBefore, documentAfter,
+            [this](const FigureEdit::Document& document) {
+                controller_.Drawing().ShowHistoryDocument(document);
+            }));
+        controller_.MarkHistorySaved();
     }
 }
+
+FileRoom::FileRoom(CZelkController& controller, AppContext& context)
+    : controller_(controller), context_(context) {}
