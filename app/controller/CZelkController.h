@@ -50,7 +50,11 @@ public:
     // True when the command is in the table (exact comparison) and was run; while a
     // cue plays to its end ("SYNC") commands are held: nothing runs, false.
     bool SetCommand(const QString& command);
-    // The same for a command named in code; false only while commands are held.
+    // The same for a command the user asked for by its id (a menu, a button, the mouse):
+    // as SetCommand without looking the string up.
+    bool Request(CommandId command);
+    // A command named in code as a step of another (a walk to a view runs at full
+    // speed); false only while commands are held.
     bool Run(CommandId command);
     bool CommandsHeld() const;
     void SetKeyCommand(int16_t KeyCode, int16_t Shift);

@@ -179,17 +179,10 @@ bool CZelkController::CommandsHeld() const {
 }
 
 bool CZelkController::SetCommand(const QString& command) {
+    // Command strings arrive only from outside the program's code: turned into the id here.
     for (const CommandEntry& entry : CommandTable()) {
         if (command == QLatin1String(entry.command)) {
-            // The user's own request (not a step of another command): a walk to a view is
-            // paced so that it can be watched.
-            const bool outer = !userRequest_;
-            userRequest_ = true;
-            const bool ran = Run(entry);
-            if (outer) {
-                userRequest_ = false;
-            }
-            return ran;
+            return Request(entry.id);
         }
     }
     // Unknown: nothing runs, but the title is refreshed as after every command.
@@ -197,6 +190,18 @@ bool CZelkController::SetCommand(const QString& command) {
         UpdateTitle();
     }
     return false;
+}
+
+bool CZelkController::Request(CommandId command) {
+    // The user's own request (not a step of another command): a walk to a view is paced
+    // so that it can be watched.
+    const bool outer = !userRequest_;
+    userRequest_ = true;
+    const bool ran = Run(CommandTable()[static_cast<size_t>(command)]);
+    if (outer) {
+        userRequest_ = false;
+    }
+    return ran;
 }
 
 QString CZelkController::CommandText(CommandId command) {

@@ -1,6 +1,5 @@
 #include "MainMenus.h"
 
-#include "CZelkController.h"
 #include "MenuTable.h"
 
 #include <QAction>
@@ -58,7 +57,10 @@ void MainMenus::Build() {
                 QAction* recent = menu->addAction(QString());
                 recent->setObjectName(QStringLiteral("mnuFileRecent%1").arg(i));
                 recent->setVisible(false);
-                sends(recent, QStringLiteral("LOAD_RECENT_%1").arg(i));
+                const auto command =
+                    static_cast<CommandId>(static_cast<int>(CommandId::LoadRecent0) + i);
+                connect(recent, &QAction::triggered, this,
+                        [this, command] { hooks_.run(command); });
                 recent_[static_cast<size_t>(i)] = recent;
             }
             continue;
@@ -84,9 +86,11 @@ void MainMenus::Build() {
         action->setVisible(!row.hidden);
         action->setEnabled(!row.disabled);
         switch (row.does) {
-        case Row::Does::Command:
-            sends(action, CZelkController::CommandText(row.command));
+        case Row::Does::Command: {
+            const CommandId command = row.command;
+            connect(action, &QAction::triggered, this, [this, command] { hooks_.run(command); });
             break;
+        }
         case Row::Does::DrawMode:
             connect(action, &QAction::triggered, this, [this] { hooks_.drawMenu(); });
             break;
@@ -212,8 +216,8 @@ void MainMenus::ExecViewMenu(QWidget* parent, const QPoint& globalPos, bool turn
         } else {
             action->setEnabled(!turning || row.command == CommandId::NormalCopy);
         }
-        const QString command = CZelkController::CommandText(row.command);
-        connect(action, &QAction::triggered, this, [this, command] { hooks_.send(command); });
+        const CommandId command = row.command;
+        connect(action, &QAction::triggered, this, [this, command] { hooks_.run(command); });
     }
     menu.exec(globalPos);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandId.h"
 #include "IMainWindow.h"
 #include "ZelkStates.h"
 
@@ -20,6 +21,8 @@ class MainMenus : public QObject {
     Q_OBJECT
 public:
     struct Hooks {
+        std::function<void(CommandId command)> run;
+        // The levels and window sizes send their commands as the state tables name them.
         std::function<void(const QString& command)> send;
         // 作図 and 詳細入力モード do more than send a command: the window's own.
         std::function<void()> drawMenu;

@@ -1,6 +1,5 @@
 #include "ProPanel.h"
 
-#include "CZelkProController.h"
 #include "IconFactory.h"
 #include "LayoutRound.h"
 #include "MenuTable.h"
@@ -55,12 +54,12 @@ ProPanel::ProPanel(QWidget* parent, Send send) : QWidget(parent), send_(std::mov
     lineScroll_ = new QScrollBar(Qt::Vertical, this);
     lineScroll_->setObjectName(QStringLiteral("vscrLineNumber"));
     connect(lineScroll_, &QScrollBar::valueChanged, this,
-            [this] { send_(QStringLiteral("VSCR_LINE_NUMBER_CHANGE")); });
+            [this] { send_(ProCommandId::VscrLineNumberChange); });
     // After the fields Tab reaches 決定, 削除 and 新しい線, then the turning buttons.
     const std::array<QAbstractButton*, 7> order = {
         buttons_[4], buttons_[5], buttons_[6], buttons_[0], buttons_[1], buttons_[2], buttons_[3]};
     keys_ = std::make_unique<ProPanelKeys>(this, fields_, order,
-                                           [this] { send_(QStringLiteral("APPLY_LINE")); });
+                                           [this] { send_(ProCommandId::ApplyLine); });
     Retranslate();
 }
 
@@ -122,9 +121,9 @@ void ProPanel::Layout(int height) {
         // A layout's new range may clamp the value; that is no choice of the user's and
         // must not move the pointers to a figure line.
         const QSignalBlocker quiet(lineScroll_);
-        send_(QStringLiteral("SETUP_VSCROLL_BAR"));
+        send_(ProCommandId::SetupVscrollBar);
     }
-    send_(QStringLiteral("SETUP_LINE_NUMBER_LABEL"));
+    send_(ProCommandId::SetupLineNumberLabel);
 }
 
 void ProPanel::SetDrawingControlsEnabled(bool enabled) {
@@ -152,14 +151,13 @@ bool ProPanel::Key(QWidget* focus, QKeyEvent* key) {
 bool ProPanel::eventFilter(QObject* watched, QEvent* event) {
     // A field taking the focus shows its line as the one being edited.
     if (event->type() == QEvent::FocusIn) {
-        send_(QStringLiteral("SET_TEMP_LINE"));
-        send_(QStringLiteral("PRO_INTERFACE_CHANGE"));
+        send_(ProCommandId::SetTempLine);
+        send_(ProCommandId::ProInterfaceChange);
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void ProPanel::OnButton(int index) {
-    send_(CZelkProController::CommandText(
-        MenuTable::ProButtons()[static_cast<size_t>(index)].command));
+    send_(MenuTable::ProButtons()[static_cast<size_t>(index)].command);
     setFocus();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProCommandId.h"
+
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -16,11 +18,11 @@ class ProPanelKeys;
 // The detailed-input panel ("picProInterface"): the turning buttons, the line number
 // with its scroll bar, the six number fields of a line's start and end point, and the
 // apply, delete and new-line buttons. It sends its commands to the detailed-input
-// controller as strings and keeps its fields' keys to itself while they have the focus.
+// controller and keeps its fields' keys to itself while they have the focus.
 class ProPanel : public QWidget {
     Q_OBJECT
 public:
-    using Send = std::function<void(const QString& command)>;
+    using Send = std::function<void(ProCommandId command)>;
 
     ProPanel(QWidget* parent, Send send);
     ~ProPanel() override;

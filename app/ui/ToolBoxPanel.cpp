@@ -1,6 +1,5 @@
 #include "ToolBoxPanel.h"
 
-#include "CZelkController.h"
 #include "IconFactory.h"
 #include "LayoutRound.h"
 #include "MenuTable.h"
@@ -91,9 +90,8 @@ QAbstractButton* ToolBoxPanel::Button(int index) const {
 
 void ToolBoxPanel::OnButton(int index) {
     const MenuTable::ToolBoxRow& row = MenuTable::ToolBox()[static_cast<size_t>(index)];
-    const QString command = CZelkController::CommandText(row.command);
     for (int i = 0; i < row.times; ++i) {
-        send_(command);
+        send_(row.command);
     }
     setFocus();
 }

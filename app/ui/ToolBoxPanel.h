@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandId.h"
+
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -13,7 +15,7 @@ class QToolButton;
 class ToolBoxPanel : public QWidget {
     Q_OBJECT
 public:
-    using Send = std::function<void(const QString& command)>;
+    using Send = std::function<void(CommandId command)>;
     static constexpr int kButtons = 19;
 
     ToolBoxPanel(QWidget* parent, int width, int height, Send send);

@@ -8,7 +8,7 @@
 #include <QWheelEvent>
 
 ViewMouse::ViewMouse(std::function<CZelkController*()> controller,
-                     std::function<void(const char*)> send,
+                     std::function<void(CommandId)> send,
                      std::function<void(const QPoint&)> showMenu)
     : controller_(std::move(controller)), send_(std::move(send)), showMenu_(std::move(showMenu)) {}
 
@@ -65,11 +65,11 @@ bool ViewMouse::Handle(QEvent* event) {
         wheelRemainder_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
         while (wheelRemainder_ >= 120) {
             wheelRemainder_ -= 120;
-            send_("MAGNIFY");
+            send_(CommandId::Magnify);
         }
         while (wheelRemainder_ <= -120) {
             wheelRemainder_ += 120;
-            send_("REDUCE");
+            send_(CommandId::Reduce);
         }
         return true;
     }

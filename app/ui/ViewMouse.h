@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandId.h"
+
 #include <QPoint>
 #include <functional>
 
@@ -14,7 +16,7 @@ public:
     // controller: asked at every event (none: the mouse does nothing); send runs a
     // command as the window does; showMenu opens the view's menu at a screen position.
     ViewMouse(std::function<CZelkController*()> controller,
-              std::function<void(const char* command)> send,
+              std::function<void(CommandId command)> send,
               std::function<void(const QPoint& globalPos)> showMenu);
 
     // True when the event was the mouse's and is used up.
@@ -22,7 +24,7 @@ public:
 
 private:
     std::function<CZelkController*()> controller_;
-    std::function<void(const char*)> send_;
+    std::function<void(CommandId)> send_;
     std::function<void(const QPoint&)> showMenu_;
     bool dragging_ = false;
     bool dragged_ = false;

@@ -58,10 +58,9 @@ frmZelkWin::frmZelkWin(AppContext& context)
     BuildProInterface();
 
     turningTimer_->setInterval(500);
-    connect(turningTimer_, &QTimer::timeout, this,
-            [this] { Send(QStringLiteral("TURNING_TIMER_CALL")); });
+    connect(turningTimer_, &QTimer::timeout, this, [this] { Send(CommandId::TurningTimerCall); });
     autosaveTimer_->setInterval(60000);
-    connect(autosaveTimer_, &QTimer::timeout, this, [this] { Send(QStringLiteral("AUTOSAVE")); });
+    connect(autosaveTimer_, &QTimer::timeout, this, [this] { Send(CommandId::Autosave); });
     autosaveTimer_->start();
 
     keys_ = std::make_unique<WindowKeys>(this, [this](int16_t key, int16_t shift) {
@@ -69,10 +68,9 @@ frmZelkWin::frmZelkWin(AppContext& context)
             context_.controller->SetKeyCommand(key, shift);
         }
     });
-    mouse_ = std::make_unique<ViewMouse>(
-        [this] { return context_.controller; },
-        [this](const char* command) { Send(QString::fromLatin1(command)); },
-        [this](const QPoint& at) { ShowViewMenu(at); });
+    mouse_ = std::make_unique<ViewMouse>([this] { return context_.controller; },
+                                         [this](CommandId command) { Send(command); },
+                                         [this](const QPoint& at) { ShowViewMenu(at); });
 
     // Key preview: the window sees every key first, whatever control has the focus.
     qApp->installEventFilter(this);
@@ -98,6 +96,22 @@ void frmZelkWin::Send(const QString& command) {
     }
 }
 
+void frmZelkWin::Send(CommandId command) {
+    if (!detached_ && context_.controller != nullptr) {
+        keys_->BeginCommand();
+        context_.controller->Request(command);
+        keys_->EndCommand();
+    }
+}
+
+void frmZelkWin::SendPro(ProCommandId command) {
+    if (!detached_ && context_.proController != nullptr) {
+        keys_->BeginCommand();
+        context_.proController->Run(command);
+        keys_->EndCommand();
+    }
+}
+
 void frmZelkWin::SendPro(const QString& command) {
     if (!detached_ && context_.proController != nullptr) {
         keys_->BeginCommand();
@@ -110,7 +124,8 @@ void frmZelkWin::SendPro(const QString& command) {
 
 void frmZelkWin::BuildMenus() {
     menus_ = new MainMenus(
-        menuBar(), MainMenus::Hooks{[this](const QString& command) { Send(command); },
+        menuBar(), MainMenus::Hooks{[this](CommandId command) { Send(command); },
+                                    [this](const QString& command) { Send(command); },
                                     [this] { OnDrawMenu(); }, [this] { OnProInterfaceMenu(); }});
 }
 
@@ -132,7 +147,7 @@ void frmZelkWin::BuildToolBar() {
         button->setToolTip(MenuTable::Tr(row.toolTip));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        const QString command = CZelkController::CommandText(row.command);
+        const CommandId command = row.command;
         connect(button, &QToolButton::clicked, this, [this, command] { Send(command); });
         tlbToolBar_->addWidget(button);
         // Undo and redo are enabled when there is a step to take.
@@ -155,11 +170,11 @@ void frmZelkWin::BuildStatusBar() {
 
 void frmZelkWin::BuildSidePanel() {
     picSecondaryTools_ = new ToolBoxPanel(client_, kSidePanelWidth, kSidePanelMaxHeight,
-                                          [this](const QString& command) { Send(command); });
+                                          [this](CommandId command) { Send(command); });
 }
 
 void frmZelkWin::BuildProInterface() {
-    proPanel_ = new ProPanel(client_, [this](const QString& command) { SendPro(command); });
+    proPanel_ = new ProPanel(client_, [this](ProCommandId command) { SendPro(command); });
 }
 
 // ---------------------------------------------------------------- layouts
@@ -385,7 +400,7 @@ void frmZelkWin::SetDrawMode() {
     SetDrawingControlsEnabled(true);
     menus_->ShowDrawing(true);
     if (context_.appData != nullptr && context_.appData->ProInterface()) {
-        SendPro(QStringLiteral("REFLESH_PRO_INTERFACE"));
+        SendPro(ProCommandId::RefleshProInterface);
     }
 }
 
@@ -414,21 +429,21 @@ void frmZelkWin::ChangeToEasyInterface() {
 }
 
 void frmZelkWin::OnDrawMenu() {
-    Send(QStringLiteral("CHANGE_MODE"));
+    Send(CommandId::ChangeMode);
     menus_->ShowDrawing(context_.appData != nullptr && context_.appData->Drawing());
 }
 
 void frmZelkWin::OnProInterfaceMenu() {
     QAction* item = Action(QStringLiteral("mnuOptionProInterface"));
     if (item->isChecked()) {
-        Send(QStringLiteral("NORMAL_INTERFACE"));
+        Send(CommandId::NormalInterface);
         LayoutSidePanel();
         ChangeToEasyInterface();
         item->setChecked(false);
     } else {
         LayoutProInterface();
         ChangeToProInterface();
-        Send(QStringLiteral("PRO_INTERFACE"));
+        Send(CommandId::ProInterface);
         item->setChecked(true);
     }
 }
@@ -566,7 +581,7 @@ void frmZelkWin::closeEvent(QCloseEvent* event) {
     }
     // Only the controller's "FIN" ends the program.
     event->ignore();
-    Send(QStringLiteral("FIN"));
+    Send(CommandId::Fin);
 }
 
 void frmZelkWin::ShowWindow() {

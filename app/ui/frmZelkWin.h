@@ -1,7 +1,9 @@
 #pragma once
 
 #include "AppContext.h"
+#include "CommandId.h"
 #include "IMainWindow.h"
+#include "ProCommandId.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -120,7 +122,9 @@ protected:
 private:
     void ShowSizeNote();
     void Send(const QString& command);
+    void Send(CommandId command);
     void SendPro(const QString& command);
+    void SendPro(ProCommandId command);
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
