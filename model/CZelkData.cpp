@@ -228,25 +228,37 @@ QString CZelkData::PointText(const std::array<float, 3>& p) {
            NumberText::FromSingle(p[2]);
 }
 
-QString CZelkData::GetMaxSize() const {
+const CZelkData::Point& CZelkData::MaxSize() const {
     if (!extentsValid_) {
         RecalcExtents();
     }
-    return PointText(maxSize_);
+    return maxSize_;
+}
+
+const CZelkData::Point& CZelkData::MaxPos() const {
+    if (!extentsValid_) {
+        RecalcExtents();
+    }
+    return maxPos_;
+}
+
+const CZelkData::Point& CZelkData::MinPos() const {
+    if (!extentsValid_) {
+        RecalcExtents();
+    }
+    return minPos_;
+}
+
+QString CZelkData::GetMaxSize() const {
+    return PointText(MaxSize());
 }
 
 QString CZelkData::GetMaxPos() const {
-    if (!extentsValid_) {
-        RecalcExtents();
-    }
-    return PointText(maxPos_);
+    return PointText(MaxPos());
 }
 
 QString CZelkData::GetMinPos() const {
-    if (!extentsValid_) {
-        RecalcExtents();
-    }
-    return PointText(minPos_);
+    return PointText(MinPos());
 }
 
 void CZelkData::Reserve(int32_t n) {

@@ -37,9 +37,14 @@ public:
     void SetComment(const QString& NewComment);
     int32_t NumberOfLines() const { return static_cast<int32_t>(lines_.size()); }
 
+    // The extents as texts ("x,y,z"), and as numbers for the program's own use.
     QString GetMaxSize() const;
     QString GetMaxPos() const;
     QString GetMinPos() const;
+    using Point = std::array<float, 3>;
+    const Point& MaxSize() const;
+    const Point& MaxPos() const;
+    const Point& MinPos() const;
 
     bool ClearData();
 

@@ -95,10 +95,15 @@ bool ctlZelkView::SetMaxSize(const QString& size) {
     return true;
 }
 
+bool ctlZelkView::SetMaxSize(const FigureRenderer::Point& size) {
+    renderer_.SetSize(size);
+    return true;
+}
+
 bool ctlZelkView::SetMaxPos(const QString& size) {
     FigureRenderer::Point p{};
     if (NumberText::ToSingles(size, p.data(), 3)) {
-        renderer_.SetMaxPos(p);
+        SetMaxPos(p);
     }
     return true;
 }
@@ -106,7 +111,7 @@ bool ctlZelkView::SetMaxPos(const QString& size) {
 bool ctlZelkView::SetMinPos(const QString& size) {
     FigureRenderer::Point p{};
     if (NumberText::ToSingles(size, p.data(), 3)) {
-        renderer_.SetMinPos(p);
+        SetMinPos(p);
     }
     return true;
 }
@@ -245,8 +250,13 @@ int32_t ctlZelkView::NearestLine(int x, int y, int radius) const {
 }
 
 QString ctlZelkView::NearestCorner(int x, int y, int radius) const {
-    const std::optional<FigureRenderer::Point> corner = renderer_.NearestCorner(x, y, radius);
+    const std::optional<FigureRenderer::Point> corner = NearestCornerPoint(x, y, radius);
     return corner ? NumbersText(*corner) : QString();
+}
+
+std::optional<FigureRenderer::Point> ctlZelkView::NearestCornerPoint(int x, int y,
+                                                                     int radius) const {
+    return renderer_.NearestCorner(x, y, radius);
 }
 
 void ctlZelkView::ShowBuffer() {

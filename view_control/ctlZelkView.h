@@ -52,12 +52,23 @@ public:
     void SetAxisLineSize(int32_t size) { style().axisLineSize = size; }
     int32_t SubAxisLineSize() const { return style().subAxisLineSize; }
     void SetSubAxisLineSize(int32_t size) { style().subAxisLineSize = size; }
+    // The pointers and the line between them: texts as the control's users of old give
+    // them, numbers as the program does.
     QString PointerFrom() const;
     void SetPointerFrom(const QString& point);
+    void SetPointerFrom(const FigureRenderer::Point& point) { style().pointerFrom = point; }
     QString PointerTo() const;
     void SetPointerTo(const QString& point);
+    void SetPointerTo(const FigureRenderer::Point& point) { style().pointerTo = point; }
     QString TempLine() const;
     void SetTempLine(const QString& line);
+    void SetTempLine(const FigureRenderer::Segment& line) { style().tempLine = line; }
+    // The line from the "from" pointer to the "to" pointer as they are now set.
+    FigureRenderer::Segment PointerLine() const {
+        const FigureRenderer::Point& a = style().pointerFrom;
+        const FigureRenderer::Point& b = style().pointerTo;
+        return {a[0], a[1], a[2], b[0], b[1], b[2]};
+    }
     bool ViewTempLine(bool mode);
     void TempLineSize(int32_t size) { style().tempLineSize = size; }
     bool PointerSize(int32_t size);
@@ -93,6 +104,9 @@ public:
     void SetViewCoordinates(bool on) { style().viewCoordinates = on; }
     bool SetMaxPos(const QString& size);
     bool SetMinPos(const QString& size);
+    bool SetMaxSize(const FigureRenderer::Point& size);
+    void SetMaxPos(const FigureRenderer::Point& position) { renderer_.SetMaxPos(position); }
+    void SetMinPos(const FigureRenderer::Point& position) { renderer_.SetMinPos(position); }
 
     // The read-out printed beside a pointer mark: "　x= 13, y= -3, z= 0".
     static QString CoordinateText(float x, float y, float z);
@@ -103,6 +117,7 @@ public:
     // nearest (the one in front on a tie); "" for none.
     int32_t NearestLine(int x, int y, int radius) const;
     QString NearestCorner(int x, int y, int radius) const;
+    std::optional<FigureRenderer::Point> NearestCornerPoint(int x, int y, int radius) const;
     // A line drawn in the highlight colour and three pixels wide; 0 for none.
     int32_t HighlightedLine() const { return style().highlightedLine; }
     void SetHighlightedLine(int32_t index) { style().highlightedLine = index; }

@@ -241,12 +241,8 @@ void ExerciseRoom::FitExerciseZoom() {
     if (controller_.Document().Exercise() == nullptr || controller_.Document().Exercise()->zoomed) {
         return;
     }
-    float target[3];
-    float learner[3];
-    if (!NumberText::ToSingles(controller_.Document().Exercise()->target.GetMaxSize(), target, 3) ||
-        !NumberText::ToSingles(context_.figure->GetMaxSize(), learner, 3)) {
-        return;
-    }
+    const CZelkData::Point& target = controller_.Document().Exercise()->target.MaxSize();
+    const CZelkData::Point& learner = context_.figure->MaxSize();
     const float largest =
         std::max({target[0], target[1], target[2], learner[0], learner[1], learner[2]});
     CAppData& app = *context_.appData;

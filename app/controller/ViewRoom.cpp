@@ -174,8 +174,8 @@ void ViewRoom::TurnToView(int longitude, int latitude) {
         int32_t lat = app.Latitude();
         view.SetLongitude(lon);
         view.SetLatitude(lat);
-        view.SetMaxPos(figure.GetMaxPos());
-        view.SetMinPos(figure.GetMinPos());
+        view.SetMaxPos(figure.MaxPos());
+        view.SetMinPos(figure.MinPos());
         controller_.DrawView();
     } else if (!context_.window->TurningTimerActive()) {
         // Angles may be any whole degree (the mouse turns by one): each step is at most
@@ -208,9 +208,9 @@ void ViewRoom::TurnToView(int longitude, int latitude) {
             int32_t lat = app.Latitude();
             view.SetLongitude(lon);
             view.SetLatitude(lat);
-            view.SetMaxSize(figure.GetMaxSize());
-            view.SetMaxPos(figure.GetMaxPos());
-            view.SetMinPos(figure.GetMinPos());
+            view.SetMaxSize(figure.MaxSize());
+            view.SetMaxPos(figure.MaxPos());
+            view.SetMinPos(figure.MinPos());
             controller_.DrawView();
         }
     }
@@ -408,10 +408,7 @@ void ViewRoom::RebuildView() {
 }
 
 float ViewRoom::FitRatio() const {
-    float size[3];
-    if (!NumberText::ToSingles(context_.figure->GetMaxSize(), size, 3)) {
-        return 1.0F;
-    }
+    const CZelkData::Point& size = context_.figure->MaxSize();
     return FigureRenderer::FitRatio(std::max({size[0], size[1], size[2]}),
                                     static_cast<float>(context_.view->ControlScaleHeight()));
 }

@@ -21,19 +21,9 @@
 
 namespace {
 
-// A whole number with a blank in its sign position when not negative.
-QString SignPosition(int value) {
-    return value >= 0 ? QStringLiteral(" ") + QString::number(value) : QString::number(value);
-}
-
-QString PointText(int x, int y, int z) {
-    return SignPosition(x) + u',' + SignPosition(y) + u',' + SignPosition(z);
-}
-
-// The six coordinates of a line text as 16-bit whole numbers, rounded half to even.
-std::array<int16_t, 6> LineIntegers(const QString& lineText) {
-    float values[6] = {0, 0, 0, 0, 0, 0};
-    NumberText::ToSingles(lineText, values, 6);
+// The six coordinates of a line as 16-bit whole numbers, rounded half to even.
+std::array<int16_t, 6> LineIntegers(const CLine& l) {
+    const float values[6] = {l.FromX, l.FromY, l.FromZ, l.ToX, l.ToY, l.ToZ};
     std::array<int16_t, 6> out{};
     for (size_t i = 0; i < 6; ++i) {
         out[i] =
@@ -44,18 +34,14 @@ std::array<int16_t, 6> LineIntegers(const QString& lineText) {
 
 } // namespace
 
-QString DrawingRoom::FromPointerText() const {
+FigureRenderer::Point DrawingRoom::FromPoint() const {
     const CAppData& app = *context_.appData;
-    return PointText(app.PointerFromX(), app.PointerFromY(), app.PointerFromZ());
+    return {float(app.PointerFromX()), float(app.PointerFromY()), float(app.PointerFromZ())};
 }
 
-QString DrawingRoom::ToPointerText() const {
+FigureRenderer::Point DrawingRoom::ToPoint() const {
     const CAppData& app = *context_.appData;
-    return PointText(app.PointerToX(), app.PointerToY(), app.PointerToZ());
-}
-
-QString DrawingRoom::TempLineText() const {
-    return context_.view->PointerFrom() + u',' + context_.view->PointerTo();
+    return {float(app.PointerToX()), float(app.PointerToY()), float(app.PointerToZ())};
 }
 
 void DrawingRoom::ShowFromCondition() {
@@ -114,14 +100,14 @@ void DrawingRoom::ReturnPointerToOrigin() {
         app.SetPointerFromX(0);
         app.SetPointerFromY(0);
         app.SetPointerFromZ(0);
-        view.SetPointerFrom(FromPointerText());
+        view.SetPointerFrom(FromPoint());
         ShowFromCondition();
     } else {
         app.SetPointerToX(0);
         app.SetPointerToY(0);
         app.SetPointerToZ(0);
-        view.SetPointerTo(ToPointerText());
-        view.SetTempLine(TempLineText());
+        view.SetPointerTo(ToPoint());
+        view.SetTempLine(view.PointerLine());
         view.ViewTempLine(true);
         ShowToCondition();
     }
@@ -148,13 +134,15 @@ void DrawingRoom::ApplyPointer() {
         }
         app.SetPointer(DrawingPointer::From);
         // A refused line (zero length or already drawn) is dropped without a word.
-        if (context_.figure->AddLine(FromPointerText() + u',' + ToPointerText())) {
+        const FigureRenderer::Point from = FromPoint();
+        const FigureRenderer::Point to = ToPoint();
+        if (context_.figure->AddLine(CLine{from[0], from[1], from[2], to[0], to[1], to[2]})) {
             added = context_.figure->NumberOfLines();
         }
         app.SetPointerFromX(app.PointerToX());
         app.SetPointerFromY(app.PointerToY());
         app.SetPointerFromZ(app.PointerToZ());
-        view.SetPointerFrom(FromPointerText());
+        view.SetPointerFrom(FromPoint());
         ShowFromCondition();
         view.ViewTempLine(false);
         view.SetViewPointerFrom(true);
@@ -175,7 +163,8 @@ int32_t DrawingRoom::DeleteLineBetweenPointers(QString& deletedLine) {
     const std::array<int16_t, 3> from{app.PointerFromX(), app.PointerFromY(), app.PointerFromZ()};
     const std::array<int16_t, 3> to{app.PointerToX(), app.PointerToY(), app.PointerToZ()};
     for (int32_t index = 1; index <= figure.NumberOfLines(); ++index) {
-        const std::array<int16_t, 6> line = LineIntegers(figure.GetLine(index));
+        const std::array<int16_t, 6> line =
+            LineIntegers(figure.Lines()[static_cast<size_t>(index - 1)]);
         const std::array<int16_t, 3> a{line[0], line[1], line[2]};
         const std::array<int16_t, 3> b{line[3], line[4], line[5]};
         if ((a == from && b == to) || (a == to && b == from)) {
@@ -201,7 +190,7 @@ void DrawingRoom::DeleteTail() {
             app.SetPointerFromX(app.PointerToX());
             app.SetPointerFromY(app.PointerToY());
             app.SetPointerFromZ(app.PointerToZ());
-            view.SetPointerFrom(FromPointerText());
+            view.SetPointerFrom(FromPoint());
         }
         view.SetViewPointerTo(false);
         view.ViewTempLine(false);
@@ -212,7 +201,9 @@ void DrawingRoom::DeleteTail() {
             removed = lastIndex;
             removedLine = lastLine;
         }
-        const std::array<int16_t, 6> last = LineIntegers(figure.GetLine(figure.NumberOfLines()));
+        // The pointers go to the end of the line now last, or to the origin.
+        const std::array<int16_t, 6> last =
+            figure.Lines().empty() ? std::array<int16_t, 6>{} : LineIntegers(figure.Lines().back());
         const int16_t x = last[3];
         const int16_t y = last[4];
         const int16_t z = last[5];
@@ -225,9 +216,9 @@ void DrawingRoom::DeleteTail() {
         app.SetPointer(DrawingPointer::From);
         view.SetViewPointerFrom(true);
         view.SetViewPointerTo(false);
-        view.SetPointerFrom(FromPointerText());
-        view.SetPointerTo(ToPointerText());
-        view.SetTempLine(TempLineText());
+        view.SetPointerFrom(FromPoint());
+        view.SetPointerTo(ToPoint());
+        view.SetTempLine(view.PointerLine());
     }
     controller_.Viewing().RebuildView();
     if (removed > 0) {
@@ -293,9 +284,9 @@ void DrawingRoom::ShowHistoryStep(const FigureEdit::Pointers& pointers) {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
     SetPointers(pointers);
-    view.SetPointerFrom(FromPointerText());
-    view.SetPointerTo(ToPointerText());
-    view.SetTempLine(TempLineText());
+    view.SetPointerFrom(FromPoint());
+    view.SetPointerTo(ToPoint());
+    view.SetTempLine(view.PointerLine());
     view.SetHighlightedLine(0);
     if (app.Drawing() && !app.ProInterface()) {
         const bool to = app.Pointer() == DrawingPointer::To;
@@ -338,12 +329,12 @@ void DrawingRoom::ShowPointersMoved() {
     view.SetViewPointerTo(to);
     view.SetViewPointerFrom(true);
     if (to) {
-        view.SetPointerTo(ToPointerText());
-        view.SetTempLine(TempLineText());
+        view.SetPointerTo(ToPoint());
+        view.SetTempLine(view.PointerLine());
         view.ViewTempLine(true);
         ShowToCondition();
     } else {
-        view.SetPointerFrom(FromPointerText());
+        view.SetPointerFrom(FromPoint());
         view.ViewTempLine(false);
         ShowFromCondition();
     }
@@ -354,12 +345,11 @@ void DrawingRoom::ClickAt(int x, int y) {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
     if (app.Drawing() && !app.ProInterface()) {
-        float corner[3];
-        if (NumberText::ToSingles(view.NearestCorner(x, y, kCornerRadius), corner, 3)) {
+        if (const auto corner = view.NearestCornerPoint(x, y, kCornerRadius)) {
             // As if stepped there: whole millimetres, clamped to the working space.
-            PlaceCurrentPointer(NumberText::RoundHalfEven(corner[0]),
-                                NumberText::RoundHalfEven(corner[1]),
-                                NumberText::RoundHalfEven(corner[2]));
+            PlaceCurrentPointer(NumberText::RoundHalfEven((*corner)[0]),
+                                NumberText::RoundHalfEven((*corner)[1]),
+                                NumberText::RoundHalfEven((*corner)[2]));
             controller_.PlayTurnSound();
             return;
         }

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "FigureEdit.h"
+#include "FigureRenderer.h"
 
 #include <QString>
 #include <cstdint>
@@ -21,9 +22,8 @@ public:
     void ApplyPointer();
     void DeleteTail();
     void PlaceCurrentPointer(int32_t x, int32_t y, int32_t z);
-    QString FromPointerText() const;
-    QString ToPointerText() const;
-    QString TempLineText() const;
+    FigureRenderer::Point FromPoint() const;
+    FigureRenderer::Point ToPoint() const;
     void ShowFromCondition();
     void ShowToCondition();
 

@@ -138,10 +138,8 @@ void ExerciseViews::Draw(QPainter& painter, const Solid& target, const CZelkData
     if (learner != nullptr && learner->NumberOfLines() > 0) {
         // The learner's lines moved so that both smallest corners meet, in red, as wide
         // as the target's: where they agree the red covers the black.
-        std::array<float, 3> to{};
-        std::array<float, 3> from{};
-        NumberText::ToSingles(target.figure.GetMinPos(), to.data(), 3);
-        NumberText::ToSingles(learner->GetMinPos(), from.data(), 3);
+        const CZelkData::Point& to = target.figure.MinPos();
+        const CZelkData::Point& from = learner->MinPos();
         const auto shift = HiddenLines::Project(HiddenLines::Point{double(to[0]) - from[0],
                                                                    double(to[1]) - from[1],
                                                                    double(to[2]) - from[2]},

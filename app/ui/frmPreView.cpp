@@ -197,8 +197,7 @@ QImage frmPreView::DrawThumbnail(const QString& path) {
     FigureRenderer picture = FigureView::Plain(figure, QSize(kThumbnailSize, kThumbnailSize));
     // The zoom counts whole millimetres of the largest extent; an empty figure is a blank
     // picture. Kept inside int: a figure may span more than 2^31 mm.
-    float size[3] = {0, 0, 0};
-    NumberText::ToSingles(figure.GetMaxSize(), size, 3);
+    const CZelkData::Point& size = figure.MaxSize();
     const float largest = std::max({0.0F, size[0], size[1], size[2]});
     const int m = static_cast<int>(std::min(largest, 2.0e9F));
     if (m > 0) {
