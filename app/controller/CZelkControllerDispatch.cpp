@@ -278,25 +278,25 @@ QString CZelkController::SoundFile(const QString& name) const {
 
 void CZelkController::PlayTurnSound() {
     if (wavePlay_) {
-        wavePlay_->Play(SoundFile(QStringLiteral("Turn.wav")), QStringLiteral("ASYNC"));
+        wavePlay_->Play(SoundFile(QStringLiteral("Turn.wav")), CWavePlay::Mode::Async);
     }
 }
 
 void CZelkController::PlayFileLoadSound() {
     if (wavePlay_) {
-        wavePlay_->Play(SoundFile(QStringLiteral("FileLoad.wav")), QStringLiteral("ASYNC"));
+        wavePlay_->Play(SoundFile(QStringLiteral("FileLoad.wav")), CWavePlay::Mode::Async);
     }
 }
 
 void CZelkController::PlayFileSaveSound() {
     if (wavePlay_) {
-        wavePlay_->Play(SoundFile(QStringLiteral("FileSave.wav")), QStringLiteral("ASYNC"));
+        wavePlay_->Play(SoundFile(QStringLiteral("FileSave.wav")), CWavePlay::Mode::Async);
     }
 }
 
 void CZelkController::PlayFinSound() {
     if (wavePlay_) {
-        wavePlay_->Play(SoundFile(QStringLiteral("Fin.wav")), QStringLiteral("SYNC"));
+        wavePlay_->Play(SoundFile(QStringLiteral("Fin.wav")), CWavePlay::Mode::Sync);
     }
 }
 

@@ -4,8 +4,16 @@
 
 void CWavePlay::Play(const QString& FileName, const QString& Mode) {
     if (Mode == QLatin1String("ASYNC")) {
-        backend_.PlayAsync(FileName);
+        Play(FileName, Mode::Async);
     } else if (Mode == QLatin1String("SYNC")) {
+        Play(FileName, Mode::Sync);
+    }
+}
+
+void CWavePlay::Play(const QString& FileName, Mode mode) {
+    if (mode == Mode::Async) {
+        backend_.PlayAsync(FileName);
+    } else {
         backend_.PlaySync(FileName);
     }
 }

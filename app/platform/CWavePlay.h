@@ -8,8 +8,11 @@ class SoundBackend;
 // mode plays nothing. Never reports an error.
 class CWavePlay {
 public:
+    enum class Mode { Async, Sync };
+
     explicit CWavePlay(SoundBackend& backend) : backend_(backend) {}
     void Play(const QString& FileName, const QString& Mode);
+    void Play(const QString& FileName, Mode mode);
 
 private:
     SoundBackend& backend_;

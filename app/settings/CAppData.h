@@ -36,11 +36,19 @@ public:
     void SetLatitude(int32_t value) { latitude_ = NormaliseAngle(value); }
     float Ratio() const { return ratio_; }
     void SetRatio(float value);
-    QString Mode() const { return mode_; }
-    void SetMode(const QString& value) { mode_ = value; }
-    AppMode ModeKind() const { return ZelkStates::ModeFrom(mode_); }
-    void SetMode(AppMode mode) { mode_ = ZelkStates::Text(mode); }
-    bool Drawing() const { return ModeKind() == AppMode::Draw; }
+    // The mode as its text ("VIEW_MODE", "DRAW_MODE"; another text is kept as given) and
+    // as the program reads it.
+    QString Mode() const { return mode_ == AppMode::Other ? otherMode_ : ZelkStates::Text(mode_); }
+    void SetMode(const QString& value) {
+        mode_ = ZelkStates::ModeFrom(value);
+        otherMode_ = mode_ == AppMode::Other ? value : QString();
+    }
+    AppMode ModeKind() const { return mode_; }
+    void SetMode(AppMode mode) {
+        mode_ = mode;
+        otherMode_.clear();
+    }
+    bool Drawing() const { return mode_ == AppMode::Draw; }
     int16_t UnitLength() const { return unitLength_; }
     void SetUnitLength(int16_t value) { unitLength_ = value; }
     int16_t UnitAngle() const { return unitAngle_; }
@@ -135,7 +143,8 @@ private:
     int16_t longitude_ = -45;
     int16_t latitude_ = 35;
     float ratio_ = 1.0F;
-    QString mode_ = QStringLiteral("VIEW_MODE");
+    AppMode mode_ = AppMode::View;
+    QString otherMode_;
     int16_t unitLength_ = 20;
     int16_t unitAngle_ = 5;
     int16_t maxSize_ = 200;

@@ -73,7 +73,7 @@ bool frmAbout::ShowWithModePicSound(const QString& mode, const QString& picture,
                 picture,
             QString(), UserDialogs::Buttons::Ok);
     }
-    player.Play(sound, QStringLiteral("SYNC"));
+    player.Play(sound, CWavePlay::Mode::Sync);
     return loaded;
 }
 
