@@ -1,7 +1,7 @@
 // Exchange with other programs: import of 3D models, export of pictures, drawing
-#include "ExchangeRoom.h"
-#include "FileRoom.h"
 // sheets and models.
+#include "ExchangeRoom.h"
+
 #include "CAppData.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
@@ -9,6 +9,7 @@
 #include "ExchangeFormats.h"
 #include "FigureExporter.h"
 #include "FigureImporter.h"
+#include "FileRoom.h"
 #include "ImportJob.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"

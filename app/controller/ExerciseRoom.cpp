@@ -1,6 +1,7 @@
 // Exercises in reading third-angle drawings: the target's views in the three panes, the
-#include "ExerciseRoom.h"
 // learner's figure drawn in the 3D view, checked by its views.
+#include "ExerciseRoom.h"
+
 #include "ActiveExercise.h"
 #include "CAppData.h"
 #include "CZelkController.h"
@@ -11,15 +12,14 @@
 #include "ExerciseViews.h"
 #include "FigureDocument.h"
 #include "FigureView.h"
+#include "FileRoom.h"
 #include "IMainWindow.h"
+#include "NumberText.h"
 #include "StandardViews.h"
 #include "ThirdAngleCheck.h"
 #include "UserDialogs.h"
-#include "ctlZelkView.h"
-
-#include "FileRoom.h"
-#include "NumberText.h"
 #include "ViewRoom.h"
+#include "ctlZelkView.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,21 +1,22 @@
 // Figure file commands: open, save with safety copies, recent files, new figure.
 #include "FileRoom.h"
+
 #include "CAppData.h"
 #include "CFileHandling.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
 #include "CZelkProController.h"
 #include "Clock.h"
+#include "DrawingRoom.h"
+#include "ExerciseRoom.h"
 #include "FigureDocument.h"
 #include "IMainWindow.h"
 #include "IWindowFactory.h"
+#include "LifeRoom.h"
 #include "UserDialogs.h"
+#include "ViewRoom.h"
 #include "ctlZelkView.h"
 
-#include "DrawingRoom.h"
-#include "ExerciseRoom.h"
-#include "LifeRoom.h"
-#include "ViewRoom.h"
 #include <QCoreApplication>
 #include <QFileInfo>
 

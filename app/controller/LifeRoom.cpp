@@ -1,5 +1,6 @@
 // Start-up and shut-down.
 #include "LifeRoom.h"
+
 #include "CAppData.h"
 #include "CFileHandling.h"
 #include "CKeyHandler.h"
@@ -10,13 +11,13 @@
 #include "CZelkInitialData_zelk01.h"
 #include "Clock.h"
 #include "CopySlots.h"
+#include "FileRoom.h"
 #include "IMainWindow.h"
 #include "IWindowFactory.h"
 #include "UserDialogs.h"
+#include "ViewRoom.h"
 #include "ctlZelkView.h"
 
-#include "FileRoom.h"
-#include "ViewRoom.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>

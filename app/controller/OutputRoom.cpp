@@ -1,6 +1,7 @@
 // Output commands: file particulars, clipboard pictures, the turning animation,
-#include "OutputRoom.h"
 // printing, the thumbnail browser, and help.
+#include "OutputRoom.h"
+
 #include "CAppData.h"
 #include "CFileHandling.h"
 #include "CZelkController.h"
@@ -10,9 +11,9 @@
 #include "IWindowFactory.h"
 #include "Printer.h"
 #include "UserDialogs.h"
+#include "ViewRoom.h"
 #include "ctlZelkView.h"
 
-#include "ViewRoom.h"
 #include <QCoreApplication>
 #include <QFileInfo>
 

@@ -1,23 +1,24 @@
 // View and mode commands: modes, turning, standard views, the three-view layout,
-#include "ViewRoom.h"
 // zoom, difficulty levels, the detailed-input switch and data-folder pinning.
+#include "ViewRoom.h"
+
 #include "ActiveExercise.h"
 #include "CAppData.h"
 #include "CStringUtil.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
 #include "CZelkProController.h"
+#include "ExerciseRoom.h"
 #include "FigureDocument.h"
 #include "FigureView.h"
 #include "IMainWindow.h"
 #include "Languages.h"
 #include "NumberText.h"
+#include "OutputRoom.h"
 #include "StandardViews.h"
 #include "UserDialogs.h"
 #include "ctlZelkView.h"
 
-#include "ExerciseRoom.h"
-#include "OutputRoom.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>

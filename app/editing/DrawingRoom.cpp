@@ -7,12 +7,12 @@
 #include "CZelkData.h"
 #include "CZelkProController.h"
 #include "FigureDocument.h"
+#include "FileRoom.h"
 #include "IMainWindow.h"
 #include "NumberText.h"
+#include "ViewRoom.h"
 #include "ctlZelkView.h"
 
-#include "FileRoom.h"
-#include "ViewRoom.h"
 #include <QCoreApplication>
 #include <QUndoStack>
 #include <algorithm>
