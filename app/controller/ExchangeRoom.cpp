@@ -7,6 +7,7 @@
 #include "CZelkData.h"
 #include "Clock.h"
 #include "ExchangeFormats.h"
+#include "FigureDocument.h"
 #include "FigureExporter.h"
 #include "FigureImporter.h"
 #include "FileRoom.h"
@@ -15,7 +16,6 @@
 #include "ctlZelkView.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -61,49 +61,51 @@ void ExchangeRoom::ImportFigure() {
     }
     // The reader runs in a process of its own while the window stays alive; the progress
     // window can cancel it. The figure changes only when the whole model was read.
-    ImportJob job;
-    QEventLoop loop;
-    QObject::connect(&job, &ImportJob::finished, &loop, &QEventLoop::quit);
-    job.Start(chosen->path, {chosen->scale, chosen->toOrigin, chosen->zUp});
-    if (!job.Done()) {
-        const QString text =
-            QCoreApplication::translate("CZelkController", "モデルを読み込んでいます…\r\n") +
-            chosen->path;
-        const std::unique_ptr<UserDialogs::Progress> progress =
-            context_.dialogs->ShowProgress(text, [&job] { job.Cancel(); });
-        QTimer seconds;
-        QObject::connect(&seconds, &QTimer::timeout, &seconds, [&] {
-            if (progress) {
-                progress->SetDetail(text +
-                                    QCoreApplication::translate("CZelkController", "\r\n%1 秒")
-                                        .arg(job.ElapsedMs() / 1000));
-            }
-        });
-        seconds.start(1000);
-        loop.exec();
-    }
-    // The loop also ends when the program is told to end: the reader goes with it.
-    if (!job.Done()) {
-        job.Cancel();
+    const QString text =
+        QCoreApplication::translate("CZelkController", "モデルを読み込んでいます…\r\n") +
+        chosen->path;
+    const auto showProgress = [this, &text](ImportJob& job) -> std::shared_ptr<void> {
+        struct Shown {
+            std::unique_ptr<UserDialogs::Progress> progress;
+            QTimer seconds;
+        };
+        auto shown = std::make_shared<Shown>();
+        shown->progress = context_.dialogs->ShowProgress(text, [&job] { job.Cancel(); });
+        QObject::connect(&shown->seconds, &QTimer::timeout, &shown->seconds,
+                         [progress = shown->progress.get(), &job, &text] {
+                             if (progress != nullptr) {
+                                 progress->SetDetail(text + QCoreApplication::translate(
+                                                                "CZelkController", "\r\n%1 秒")
+                                                                .arg(job.ElapsedMs() / 1000));
+                             }
+                         });
+        shown->seconds.start(1000);
+        return shown;
+    };
+    CZelkData imported;
+    FigureImporter::Report report;
+    QString error;
+    const FigureImporter::Outcome outcome =
+        FigureImporter::Read(chosen->path, {chosen->scale, chosen->toOrigin, chosen->zUp}, imported,
+                             report, error, showProgress);
+    if (outcome == FigureImporter::Outcome::Interrupted) {
         return;
     }
-    if (job.Cancelled()) {
-        controller_.ShowCondition(job.Error());
+    if (outcome == FigureImporter::Outcome::Cancelled) {
+        controller_.ShowCondition(error);
         return;
     }
-    if (!job.Succeeded()) {
+    if (outcome == FigureImporter::Outcome::Failed) {
         context_.dialogs->Message(
             QCoreApplication::translate("CZelkController", "インポートできませんでした。\r\n") +
-                chosen->path + QStringLiteral("\r\n") + job.Error(),
+                chosen->path + QStringLiteral("\r\n") + error,
             UserDialogs::ShownTitle(), UserDialogs::Buttons::Ok);
         return;
     }
-    const FigureImporter::Report report = job.Result();
-    CZelkData& imported = job.Figure();
     // Not saved anywhere yet: a new, unnamed figure with unsaved changes.
     imported.SetDirty(true);
     controller_.Files().PutFigureInPlace(imported, true);
-    app.SetFileName(QString());
+    controller_.Document().SetFileName(QString());
     controller_.UpdateTitle();
     controller_.PlayFileLoadSound();
     controller_.ShowCondition(FigureImporter::ReportText(report));

@@ -6,23 +6,30 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
-bool FigureImporter::Read(const QString& path, const Options& options, CZelkData& figure,
-                          Report& report, QString& error) {
+FigureImporter::Outcome FigureImporter::Read(const QString& path, const Options& options,
+                                             CZelkData& figure, Report& report, QString& error,
+                                             const Waiting& waiting) {
     figure.ClearData();
     ImportJob job;
     QEventLoop loop;
     QObject::connect(&job, &ImportJob::finished, &loop, &QEventLoop::quit);
     job.Start(path, options);
     if (!job.Done()) {
+        const std::shared_ptr<void> shown = waiting ? waiting(job) : nullptr;
         loop.exec();
+    }
+    // The loop also ends when the program is told to end: the reader goes with it.
+    if (!job.Done()) {
+        job.Cancel();
+        return Outcome::Interrupted;
     }
     report = job.Result();
     if (!job.Succeeded()) {
         error = job.Error();
-        return false;
+        return job.Cancelled() ? Outcome::Cancelled : Outcome::Failed;
     }
     figure.Swap(job.Figure());
-    return true;
+    return Outcome::Read;
 }
 
 QString FigureImporter::ReportText(const Report& report) {

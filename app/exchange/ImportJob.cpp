@@ -3,6 +3,7 @@
 #include "Languages.h"
 
 #include "CZelkData.h"
+#include "ImportAnswer.h"
 #include "ModelReader.h"
 #include "SegmentCollector.h"
 
@@ -23,9 +24,6 @@ namespace {
 
 // Larger files are refused before any reader sees them.
 constexpr qint64 kFileSizeLimit = 512LL * 1024 * 1024;
-// The reader's answer: a few header lines and at most the figure's limit of segments.
-constexpr qsizetype kAnswerLimit =
-    4096 + static_cast<qsizetype>(SegmentCollector::kLimit) * sizeof(SegmentCollector::Segment);
 constexpr double kLargestScale = 1e6;
 
 } // namespace
@@ -132,7 +130,7 @@ void ImportJob::Start(const QString& path, const FigureImporter::Options& option
     process_->setStandardErrorFile(QProcess::nullDevice());
     connect(process_.get(), &QProcess::readyReadStandardOutput, this, [this] {
         answer_ += process_->readAllStandardOutput();
-        if (answer_.size() > kAnswerLimit) {
+        if (answer_.size() > ImportAnswer::kLimit) {
             process_->kill();
         }
     });
@@ -177,7 +175,12 @@ void ImportJob::OnFinished(int exitCode, QProcess::ExitStatus status) {
                  .arg(options_.timeoutMs / 1000));
         return;
     }
-    if (exitCode == ModelReader::kExitMemory || answer_.startsWith("ZELK-ERROR memory")) {
+    // A reader that wrote past any answer's length was stopped there.
+    const bool tooLong = answer_.size() > ImportAnswer::kLimit;
+    const ImportAnswer answer = ImportAnswer::Decode(answer_);
+    answer_.clear();
+    const bool failed = answer.kind == ImportAnswer::Kind::Failure;
+    if (exitCode == ModelReader::kExitMemory || (failed && answer.failure == "memory")) {
         Fail(QCoreApplication::translate(
                  "ImportJob",
                  "このファイルの読み込みには、許された量（%1 MB）より多くのメモリが必要"
@@ -185,55 +188,31 @@ void ImportJob::OnFinished(int exitCode, QProcess::ExitStatus status) {
                  .arg(memoryMb_));
         return;
     }
-    if (status == QProcess::CrashExit || answer_.size() > kAnswerLimit) {
+    if ((status == QProcess::CrashExit && !failed) || tooLong) {
         Fail(QCoreApplication::translate(
             "ImportJob", "3D モデルとして読み込めませんでした（読み込み中に異常終了しました）。"));
         return;
     }
-    if (answer_.startsWith("ZELK-ERROR ")) {
-        const qsizetype firstEnd = answer_.indexOf('\n');
-        const QByteArray message = answer_.mid(firstEnd + 1).trimmed();
-        Fail(QString::fromUtf8(message));
+    if (failed) {
+        Fail(answer.message);
         return;
     }
-    TakeAnswer();
-}
-
-void ImportJob::TakeAnswer() {
-    const auto bad = [this] {
+    if (answer.kind != ImportAnswer::Kind::Segments) {
         Fail(QCoreApplication::translate(
             "ImportJob", "3D モデルとして読み込めませんでした（読み込みの答えが壊れています）。"));
-    };
-    const qsizetype firstEnd = answer_.indexOf('\n');
-    const qsizetype secondEnd = firstEnd < 0 ? -1 : answer_.indexOf('\n', firstEnd + 1);
-    if (!answer_.startsWith("ZELK-SEGMENTS ") || secondEnd < 0) {
-        bad();
         return;
     }
-    const QList<QByteArray> counts = answer_.left(firstEnd).split(' ');
-    if (counts.size() != 5) {
-        bad();
-        return;
-    }
-    const qsizetype n = counts[1].toLongLong();
-    const QByteArray body = answer_.mid(secondEnd + 1);
-    if (n < 0 || n > SegmentCollector::kLimit ||
-        body.size() != n * static_cast<qsizetype>(sizeof(SegmentCollector::Segment))) {
-        bad();
-        return;
-    }
-    report_.duplicates = counts[2].toInt();
-    report_.zeroLength = counts[3].toInt() + counts[4].toInt();
-    for (const QByteArray& item : answer_.mid(firstEnd + 1, secondEnd - firstEnd - 1).split(' ')) {
-        const qsizetype eq = item.indexOf('=');
-        if (eq > 0) {
-            report_.leftOut[QString::fromLatin1(item.left(eq)).replace(u'_', u' ')] +=
-                item.mid(eq + 1).toInt();
-        }
-    }
-    std::vector<SegmentCollector::Segment> segments(static_cast<size_t>(n));
-    std::memcpy(segments.data(), body.constData(), static_cast<size_t>(body.size()));
+    TakeAnswer(answer);
+}
 
+void ImportJob::TakeAnswer(const ImportAnswer& answer) {
+    report_.duplicates = answer.repeated;
+    report_.zeroLength = answer.zeroLength + answer.notFinite;
+    for (const auto& [kind, count] : answer.skipped) {
+        report_.leftOut[kind] += count;
+    }
+    std::vector<SegmentCollector::Segment> segments = answer.segments;
+    const auto n = static_cast<qsizetype>(segments.size());
     double low[3] = {std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
                      std::numeric_limits<double>::max()};
     for (const auto& s : segments) {

@@ -11,6 +11,7 @@
 #include <memory>
 
 class CZelkData;
+class ImportAnswer;
 
 // One import, run by a fresh reader process (the helper zelk-import) while the caller's
 // event loop goes on: the window paints, Cancel ends the reader,
@@ -53,7 +54,7 @@ signals:
 private:
     void Fail(const QString& error);
     void OnFinished(int exitCode, QProcess::ExitStatus status);
-    void TakeAnswer();
+    void TakeAnswer(const ImportAnswer& answer);
 
     std::unique_ptr<QProcess> process_;
     std::unique_ptr<CZelkData> figure_;

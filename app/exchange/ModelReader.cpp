@@ -1,5 +1,7 @@
 #include "ModelReader.h"
 
+#include "ImportAnswer.h"
+
 #include "ConfinedIOSystem.h"
 #include "DxfReader.h"
 #include "StlStream.h"
@@ -345,8 +347,7 @@ int ModelReader::WorkerMain(int argc, char** argv) {
         }
     }
     std::set_new_handler(OutOfMemory);
-    overflow.message = QByteArray("ZELK-ERROR ") + FailureWord(Failure::Nested) + '\n' +
-                       NestedTooDeeply().toUtf8() + '\n';
+    overflow.message = ImportAnswer::Failure(FailureWord(Failure::Nested), NestedTooDeeply());
     SegmentCollector collector(options);
     QString error;
     Failure failure = Failure::Broken;
@@ -370,24 +371,13 @@ int ModelReader::WorkerMain(int argc, char** argv) {
     };
     RunOnLargeStack(reading);
     if (failure != Failure::None) {
-        const QByteArray out = QByteArray("ZELK-ERROR ") + FailureWord(failure) + '\n' +
-                               error.toUtf8().replace('\n', ' ') + '\n';
+        const QByteArray out = ImportAnswer::Failure(FailureWord(failure), error);
         WriteAll(out.constData(), static_cast<size_t>(out.size()));
         return kExitFailed;
     }
-    QByteArray out = "ZELK-SEGMENTS " + QByteArray::number(collector.Segments().size()) + ' ' +
-                     QByteArray::number(collector.Duplicates()) + ' ' +
-                     QByteArray::number(collector.ZeroLength()) + ' ' +
-                     QByteArray::number(collector.NotFinite()) + '\n';
-    QByteArray skipped = "SKIPPED";
-    for (const auto& [kind, count] : collector.Skipped()) {
-        QByteArray name = QByteArray::fromStdString(kind);
-        name.replace(' ', '_');
-        skipped += ' ' + name + '=' + QByteArray::number(count);
-    }
-    out += skipped + '\n';
-    WriteAll(out.constData(), static_cast<size_t>(out.size()));
-    WriteAll(reinterpret_cast<const char*>(collector.Segments().data()),
-             collector.Segments().size() * sizeof(SegmentCollector::Segment));
+    const QByteArray header = ImportAnswer::Header(collector);
+    WriteAll(header.constData(), static_cast<size_t>(header.size()));
+    const QByteArray segments = ImportAnswer::SegmentBytes(collector);
+    WriteAll(segments.constData(), static_cast<size_t>(segments.size()));
     return kExitOk;
 }
