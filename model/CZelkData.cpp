@@ -132,6 +132,23 @@ bool CZelkData::AddLine(const CLine& given) {
     return true;
 }
 
+int32_t CZelkData::MoveBy(const Point& offset) {
+    std::vector<CLine> lines;
+    lines.swap(lines_);
+    index_.Clear();
+    index_.Reserve(lines.size());
+    lines_.reserve(lines.size());
+    extentsValid_ = false;
+    int32_t dropped = 0;
+    for (const CLine& l : lines) {
+        const CLine moved{l.FromX + offset[0], l.FromY + offset[1], l.FromZ + offset[2],
+                          l.ToX + offset[0],   l.ToY + offset[1],   l.ToZ + offset[2]};
+        dropped += AddLine(moved) ? 0 : 1;
+    }
+    Changed();
+    return dropped;
+}
+
 bool CZelkData::AddLine(const QString& A_Line) {
     CLine line;
     if (!ParseLine(A_Line, line)) {

@@ -70,6 +70,9 @@ public:
     // The number (from 1) of the line that is the same segment as line, in either
     // direction; 0 for none.
     int32_t IndexOf(const CLine& line) const;
+    // Moves every line by offset (each coordinate as the file keeps it); lines that become
+    // one with another, or a point, go. The number of lines that went.
+    int32_t MoveBy(const Point& offset);
     // Room for n lines at once, for a figure about to be filled with many.
     void Reserve(int32_t n);
     // True when no more lines fit.

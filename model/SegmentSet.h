@@ -25,7 +25,7 @@ public:
     void Reserve(size_t n);
     void Clear();
     size_t Size() const { return size_; }
-    // The hash of a key (FNV-1a over the six floats' bits), shared by other flat tables.
+    // The hash of a key (FNV-1a over the six floats' bits).
     static size_t Hash(const Key& key);
 
 private:

@@ -211,30 +211,20 @@ void ImportJob::TakeAnswer(const ImportAnswer& answer) {
     for (const auto& [kind, count] : answer.skipped) {
         report_.leftOut[kind] += count;
     }
-    std::vector<SegmentCollector::Segment> segments = answer.segments;
-    const auto n = static_cast<qsizetype>(segments.size());
-    double low[3] = {std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
-                     std::numeric_limits<double>::max()};
-    for (const auto& s : segments) {
-        for (int axis = 0; axis < 3; ++axis) {
-            low[axis] = std::min({low[axis], double(s[axis]), double(s[axis + 3])});
-        }
-    }
-    figure_->Reserve(static_cast<int32_t>(n));
-    for (auto& s : segments) {
-        if (options_.toOrigin) {
-            for (int axis = 0; axis < 3; ++axis) {
-                s[axis] = static_cast<float>(s[axis] - low[axis]);
-                s[axis + 3] = static_cast<float>(s[axis + 3] - low[axis]);
-            }
-        }
-        const CLine line{s[0], s[1], s[2], s[3], s[4], s[5]};
-        if (figure_->AddLine(line)) {
+    figure_->Reserve(static_cast<int32_t>(answer.segments.size()));
+    for (const auto& s : answer.segments) {
+        if (figure_->AddLine(CLine{s[0], s[1], s[2], s[3], s[4], s[5]})) {
             ++report_.taken;
         } else {
-            // Moving to the origin can make two ends one as the file keeps them.
             ++report_.duplicates;
         }
+    }
+    if (options_.toOrigin) {
+        // Moving to the origin can make two ends one as the file keeps them.
+        const CZelkData::Point& low = figure_->MinPos();
+        const int32_t merged = figure_->MoveBy({-low[0], -low[1], -low[2]});
+        report_.taken -= merged;
+        report_.duplicates += merged;
     }
     if (report_.taken == 0) {
         Fail(QCoreApplication::translate("ImportJob", "線分が見つかりませんでした。"));

@@ -7,13 +7,7 @@
 #include <cmath>
 #include <limits>
 
-SegmentCollector::SegmentCollector(Options options) : options_(options), slots_(kSlots, -1) {
-    static_assert(kSlots >= 2 * static_cast<size_t>(kLimit), "the table stays half empty");
-}
-
-size_t SegmentCollector::Hash(const Segment& key) {
-    return SegmentSet::Hash(key);
-}
+SegmentCollector::SegmentCollector(Options options) : options_(options) {}
 
 std::optional<SegmentCollector::Point> SegmentCollector::Prepare(double x, double y,
                                                                  double z) const {
@@ -57,20 +51,14 @@ bool SegmentCollector::Add(const std::optional<Point>& a, const std::optional<Po
     const Point& first = ordered ? *a : *b;
     const Point& second = ordered ? *b : *a;
     const Segment key{first[0], first[1], first[2], second[0], second[1], second[2]};
-    size_t slot = Hash(key) & (kSlots - 1);
-    while (slots_[slot] >= 0) {
-        if (keys_[static_cast<size_t>(slots_[slot])] == key) {
-            ++duplicates_;
-            return true;
-        }
-        slot = (slot + 1) & (kSlots - 1);
+    if (!seen_.Insert(key)) {
+        ++duplicates_;
+        return true;
     }
     if (static_cast<int>(segments_.size()) >= kLimit) {
         overflowed_ = true;
         return false;
     }
-    slots_[slot] = static_cast<int32_t>(segments_.size());
-    keys_.push_back(key);
     segments_.push_back({(*a)[0], (*a)[1], (*a)[2], (*b)[0], (*b)[1], (*b)[2]});
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SegmentSet.h"
+
 #include <QString>
 #include <array>
 #include <cstddef>
@@ -48,15 +50,10 @@ public:
     const std::map<std::string, int>& Skipped() const { return skipped_; }
 
 private:
-    // An open-addressing table of the keys met (a segment's two ends in a fixed order):
-    // one allocation for the whole read instead of one per segment.
-    static constexpr size_t kSlots = 65536;
-    static size_t Hash(const Segment& key);
-
     Options options_;
     std::vector<Segment> segments_;
-    std::vector<Segment> keys_;
-    std::vector<int32_t> slots_;
+    // The keys met: a segment's two ends in a fixed order.
+    SegmentSet seen_;
     int duplicates_ = 0;
     int zeroLength_ = 0;
     int notFinite_ = 0;
