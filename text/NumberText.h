@@ -33,9 +33,6 @@ private:
     // fraction) and has at most seven digits is written exactly: digits / 10^decimals.
     static bool ShortFraction(float value, uint32_t& digits, int& decimals);
     static int FixedForm(float value, char* buffer);
-    // A plain decimal text ("-12.25") whose value is such a short fraction, read exactly
-    // without the general parser; false for any other text.
-    static bool ShortDecimal(const char* begin, const char* end, float& value);
     // The seven significant digits of a (1e-4 <= a < 1e7) as a whole number, and how many
     // of them follow the point; false outside that range or too near a rounding half.
     static bool SevenDigits(double a, int64_t& digits, int& decimals);
