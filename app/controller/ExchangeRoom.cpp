@@ -27,16 +27,16 @@ void ExchangeRoom::ExportFigure() {
     if (!chosen || chosen->path.isEmpty()) {
         return;
     }
-    QString error;
     const ExchangeFormats::Export& format = ExchangeFormats::ForKind(chosen->kind);
     // An exercise file as it was opened keeps its solid's faces beside it.
     const std::vector<HiddenLines::Face> faces = context_.figure->IsDirty()
                                                      ? std::vector<HiddenLines::Face>()
                                                      : HiddenLines::FacesOf(app.FileName());
-    if (FigureExporter::Export(chosen->path,
-                               {format.format, format.pngScale, faces.empty() ? nullptr : &faces},
-                               *context_.figure, &context_.view->Renderer(), current.fileName(),
-                               context_.clock->ShortDate(), error)) {
+    const FileResult written = FigureExporter::Export(
+        chosen->path, {format.format, format.pngScale, faces.empty() ? nullptr : &faces},
+        *context_.figure, &context_.view->Renderer(), current.fileName(),
+        context_.clock->ShortDate());
+    if (written) {
         controller_.ShowCondition(
             QCoreApplication::translate("CZelkController", "エクスポートしました：") +
             chosen->path);
@@ -44,7 +44,7 @@ void ExchangeRoom::ExportFigure() {
     }
     context_.dialogs->Message(
         QCoreApplication::translate("CZelkController", "エクスポートできませんでした。\r\n") +
-            chosen->path + QStringLiteral("\r\n") + error,
+            chosen->path + QStringLiteral("\r\n") + written.reason,
         UserDialogs::ShownTitle(), UserDialogs::Buttons::Ok);
 }
 

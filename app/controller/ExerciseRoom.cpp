@@ -302,11 +302,10 @@ void ExerciseRoom::CheckExercise() {
                         .arg(result.extra[i]);
         }
     }
-    QString why;
-    if (!progress.Save(why)) {
+    if (const FileResult saved = progress.Save(); !saved) {
         text +=
             QCoreApplication::translate("CZelkController", "\r\n（記録を保存できませんでした：%1）")
-                .arg(why);
+                .arg(saved.reason);
     }
     controller_.ShowCondition(text.section(QStringLiteral("\r\n"), 0, 0));
     context_.dialogs->Message(text, QCoreApplication::translate("CZelkController", "答え合わせ"),

@@ -47,11 +47,11 @@ int CommandLineExchange::Export(const QString& out, const QString& in, std::FILE
     // The picture formats show the figure as the editor opens it: isometric, fitted.
     FigureRenderer view = FigureView::Plain(figure, QSize(640, 480));
 
-    QString error;
-    if (!FigureExporter::Export(out, choice, figure, &view, QFileInfo(in).fileName(),
-                                QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")),
-                                error)) {
-        Say(err, QStringLiteral("書き出せませんでした: ") + out + u' ' + error);
+    if (const FileResult written =
+            FigureExporter::Export(out, choice, figure, &view, QFileInfo(in).fileName(),
+                                   QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+        !written) {
+        Say(err, QStringLiteral("書き出せませんでした: ") + out + u' ' + written.reason);
         return 1;
     }
     return 0;

@@ -35,9 +35,10 @@ QList<QImage> FigureExporter::TurningFrames(const CZelkData& figure,
     return frames;
 }
 
-bool FigureExporter::Export(const QString& path, const Choice& choice, const CZelkData& figure,
-                            FigureRenderer* view, const QString& fileName, const QString& date,
-                            QString& error) {
+FileResult FigureExporter::Export(const QString& path, const Choice& choice,
+                                  const CZelkData& figure, FigureRenderer* view,
+                                  const QString& fileName, const QString& date) {
+    QString error;
     QByteArray bytes;
     switch (choice.format) {
     case Format::SvgSheet:
@@ -46,7 +47,7 @@ bool FigureExporter::Export(const QString& path, const Choice& choice, const CZe
     case Format::SvgView: {
         if (view == nullptr) {
             error = QCoreApplication::translate("FigureExporter", "ビューがありません。");
-            return false;
+            return FileResult::Failed(QString(), error);
         }
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
@@ -62,14 +63,14 @@ bool FigureExporter::Export(const QString& path, const Choice& choice, const CZe
     case Format::Png: {
         if (view == nullptr) {
             error = QCoreApplication::translate("FigureExporter", "ビューがありません。");
-            return false;
+            return FileResult::Failed(QString(), error);
         }
         const QImage picture = view->Picture(std::clamp(choice.pngScale, 1, 4));
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         if (!picture.save(&buffer, "PNG")) {
             error = QCoreApplication::translate("FigureExporter", "PNG 画像を作れませんでした。");
-            return false;
+            return FileResult::Failed(QString(), error);
         }
         break;
     }
@@ -83,9 +84,12 @@ bool FigureExporter::Export(const QString& path, const Choice& choice, const CZe
         bytes = GifFormat::Write(
             TurningFrames(figure, view != nullptr ? &view->GetStyle() : nullptr), 10, error);
         if (bytes.isEmpty()) {
-            return false;
+            return FileResult::Failed(QString(), error);
         }
         break;
     }
-    return SafeFile::Write(path, bytes, error);
+    if (!SafeFile::Write(path, bytes, error)) {
+        return FileResult::Failed(QString(), error);
+    }
+    return FileResult{};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileResult.h"
+
 #include "HiddenLines.h"
 
 #include "FigureRenderer.h"
@@ -27,9 +29,8 @@ public:
 
     // view: the picture as shown (SVG and PNG of the view, the GIF's colours); may be
     // null for the other formats. fileName and date go on the drawing sheet.
-    static bool Export(const QString& path, const Choice& choice, const CZelkData& figure,
-                       FigureRenderer* view, const QString& fileName, const QString& date,
-                       QString& error);
+    static FileResult Export(const QString& path, const Choice& choice, const CZelkData& figure,
+                             FigureRenderer* view, const QString& fileName, const QString& date);
 
     // The 36 frames of the turning animation: 200 × 150 pixels, longitude -45° and 10°
     // further each frame (as the flip-book export turns), latitude 35°, fitted to the

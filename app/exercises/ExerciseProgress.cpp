@@ -33,14 +33,18 @@ void ExerciseProgress::Load() {
     }
 }
 
-bool ExerciseProgress::Save(QString& why) const {
+FileResult ExerciseProgress::Save() const {
     QByteArray bytes;
     for (const auto& [id, record] : records_) {
         bytes += id.toUtf8() + '\t' + QByteArray::number(record.solved ? 1 : 0) + '\t' +
                  QByteArray::number(record.attempts) + '\t' + QByteArray::number(record.bestMs) +
                  '\n';
     }
-    return SafeFile::Write(path_, bytes, why);
+    QString why;
+    if (!SafeFile::Write(path_, bytes, why)) {
+        return FileResult::Failed(QString(), why);
+    }
+    return FileResult{};
 }
 
 ExerciseProgress::Record ExerciseProgress::Get(const QString& id) const {

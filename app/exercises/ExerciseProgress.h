@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileResult.h"
+
 #include <QString>
 #include <map>
 
@@ -20,7 +22,7 @@ public:
     // Unreadable lines are skipped; a missing file is no progress.
     void Load();
     // False with why when the file could not be written (the old one then stays).
-    bool Save(QString& why) const;
+    FileResult Save() const;
 
     Record Get(const QString& id) const;
     void CountAttempt(const QString& id);

@@ -319,9 +319,9 @@ TEST_F(Formats, TheTurningAnimationIsALoopingGifOf36Frames) {
     EXPECT_EQ(frames.first().size(), QSize(200, 150));
     EXPECT_NE(frames[0], frames[1]) << "each frame turned further";
     QString error;
-    ASSERT_TRUE(FigureExporter::Export(Path("turn.gif"), {FigureExporter::Format::Gif, 1}, figure,
-                                       nullptr, QString(), QString(), error))
-        << error.toStdString();
+    const FileResult written = FigureExporter::Export(
+        Path("turn.gif"), {FigureExporter::Format::Gif, 1}, figure, nullptr, QString(), QString());
+    ASSERT_TRUE(written.ok) << written.reason.toStdString();
     int code = 0;
     GifFileType* gif = DGifOpenFileName(Path("turn.gif").toLocal8Bit().constData(), &code);
     ASSERT_NE(gif, nullptr);

@@ -32,8 +32,8 @@ TEST(ExerciseProgress, TheBestTimeIsTheFastestAndWhatIsSavedReadsBack) {
               QStringLiteral("解けた 0:59"));
     EXPECT_EQ(ExerciseProgress::Note(progress.Get(QStringLiteral("L2-03"))), QString());
 
-    QString why;
-    ASSERT_TRUE(progress.Save(why)) << why.toStdString();
+    const FileResult saved = progress.Save();
+    ASSERT_TRUE(saved.ok) << saved.reason.toStdString();
     ExerciseProgress back(path);
     back.Load();
     for (const char* id : {"L1-01", "L2-03", "L3-01"}) {
@@ -55,24 +55,23 @@ TEST(ExerciseProgress, TheBestTimeIsTheFastestAndWhatIsSavedReadsBack) {
     QFile folder(dir.path());
     const QFileDevice::Permissions permissions = folder.permissions();
     folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    bool saved = false;
+    FileResult refusedHere;
     {
         const NoOverride asAnyUser;
-        why.clear();
-        saved = progress.Save(why);
+        refusedHere = progress.Save();
     }
     folder.setPermissions(permissions);
-    EXPECT_FALSE(saved);
-    EXPECT_FALSE(why.isEmpty());
+    EXPECT_FALSE(refusedHere.ok);
+    EXPECT_FALSE(refusedHere.reason.isEmpty());
     ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
     EXPECT_EQ(earlier.readAll(), before);
 
     // A name that is a folder is no progress file either.
     ExerciseProgress misplaced(dir.path());
     misplaced.Solve(QStringLiteral("L1-01"), 1);
-    why.clear();
-    EXPECT_FALSE(misplaced.Save(why));
-    EXPECT_FALSE(why.isEmpty());
+    const FileResult refused = misplaced.Save();
+    EXPECT_FALSE(refused.ok);
+    EXPECT_FALSE(refused.reason.isEmpty());
 }
 
 } // namespace
