@@ -2,6 +2,7 @@
 
 #include "CLine.h"
 #include "FileResult.h"
+#include "IFigureStore.h"
 #include "IZelkDataFileIO.h"
 #include "IZelkDataIterator.h"
 #include "SegmentSet.h"
@@ -17,7 +18,7 @@
 // zero-length and repeated segments, keeps its extents and its unsaved-changes mark.
 // Load and Save hand the reason of a failure to the caller; LoadData and SaveData also
 // tell it through ModelNotice.
-class CZelkData : public IZelkDataIterator, public IZelkDataFileIO {
+class CZelkData : public IZelkDataIterator, public IZelkDataFileIO, public IFigureStore {
 public:
     // The most lines a figure holds: the file's line count is a 16-bit number, so a
     // larger figure could never be saved again.
@@ -29,16 +30,16 @@ public:
     bool OverWriteLine(int32_t index, const QString& NewLine);
     bool AddLine(const QString& A_Line);
     // The same rules as AddLine(text), for a segment already read as numbers.
-    bool AddLine(const CLine& line);
+    bool AddLine(const CLine& line) override;
     bool AddLineTo(int32_t index, const QString& A_Line);
     bool DelLine(int32_t index);
 
-    QString Comment() const { return comment_; }
-    void SetComment(const QString& NewComment);
-    int32_t NumberOfLines() const { return static_cast<int32_t>(lines_.size()); }
+    QString Comment() const override { return comment_; }
+    void SetComment(const QString& NewComment) override;
+    int32_t NumberOfLines() const override { return static_cast<int32_t>(lines_.size()); }
 
     // The extents as texts ("x,y,z"), and as numbers for the program's own use.
-    QString GetMaxSize() const;
+    QString GetMaxSize() const override;
     QString GetMaxPos() const;
     QString GetMinPos() const;
     using Point = std::array<float, 3>;
@@ -46,7 +47,7 @@ public:
     const Point& MaxPos() const;
     const Point& MinPos() const;
 
-    bool ClearData();
+    bool ClearData() override;
 
     // IZelkDataIterator
     void Reset() override;
@@ -79,14 +80,14 @@ public:
     bool IsFull() const { return NumberOfLines() >= kMaxLines; }
     // Segment lines the last load left out (zero length, repeated, not six numbers).
     int32_t SkippedLines() const { return skippedLines_; }
-    void SetSkippedLines(int32_t count) { skippedLines_ = count; }
+    void SetSkippedLines(int32_t count) override { skippedLines_ = count; }
     // The last load found lines after the comment line: what a rewrite cut short leaves
     // (the new figure's start, the old one's tail), so the figure may be a mix.
     bool MoreAfterComment() const { return moreAfterComment_; }
-    void SetMoreAfterComment(bool more) { moreAfterComment_ = more; }
+    void SetMoreAfterComment(bool more) override { moreAfterComment_ = more; }
     // The last load first put the file's old bytes back: a rewrite had been cut short.
     bool Restored() const { return restored_; }
-    void SetRestored(bool restored) { restored_ = restored; }
+    void SetRestored(bool restored) override { restored_ = restored; }
     // Exchanges everything with another figure: a figure read aside takes the place of
     // this one in one step.
     void Swap(CZelkData& other) noexcept;
@@ -95,14 +96,14 @@ public:
 
     static QString LineText(const CLine& line);
     // The segments in order (line k is element k - 1).
-    const std::vector<CLine>& Lines() const { return lines_; }
+    const std::vector<CLine>& Lines() const override { return lines_; }
     // The file's header and segment lines, formatted once after each change of the lines:
     // the several files of one save share them.
     QByteArray FileBody() const;
     // The same bytes handed out for one write and given back after it, so that the
     // comment can be put behind them without copying the whole body.
-    QByteArray TakeFileBody() const;
-    void KeepFileBody(QByteArray body) const;
+    QByteArray TakeFileBody() const override;
+    void KeepFileBody(QByteArray body) const override;
 
 private:
     // A segment without direction: its two end points in a fixed order, so that a

@@ -1,7 +1,7 @@
 #include "CZelkDataFileIOStratety_Ver100.h"
 
 #include "CStringUtil.h"
-#include "CZelkData.h"
+#include "IFigureStore.h"
 #include "ModelNotice.h"
 #include "NumberText.h"
 #include "SafeFile.h"
@@ -159,7 +159,7 @@ QString CZelkDataFileIOStratety_Ver100::FormatSegment(const QString& lineText) {
     return out;
 }
 
-QByteArray CZelkDataFileIOStratety_Ver100::FormatBody(const CZelkData& data) {
+QByteArray CZelkDataFileIOStratety_Ver100::FormatBody(const IFigureStore& data) {
     const QByteArray header =
         FormatHeader(data.GetMaxSize(), data.NumberOfLines()).toLatin1() + "\r\n";
     const std::vector<CLine>& lines = data.Lines();

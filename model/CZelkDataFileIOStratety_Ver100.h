@@ -8,7 +8,7 @@
 #include <QString>
 #include <cstdint>
 
-class CZelkData;
+class IFigureStore;
 
 // Reads and writes the figure file format 1.00: a header with the figure's size and
 // line count, one line per segment, and the comment. Load and Save return the reason of a
@@ -16,7 +16,8 @@ class CZelkData;
 // the file I/O interface, also tell it to the user through ModelNotice.
 class CZelkDataFileIOStratety_Ver100 : public IZelkDataFileIO {
 public:
-    void Create(CZelkData* ZelkData) { data_ = ZelkData; }
+    // Binds the format to the figure it reads into and writes from.
+    void Create(IFigureStore* ZelkData) { data_ = ZelkData; }
 
     FileResult Load(const QString& FileName);
     FileResult Save(const QString& FileName);
@@ -32,7 +33,7 @@ public:
     // One segment line (without line end) from a line text.
     static QString FormatSegment(const QString& lineText);
     // Header and segment lines of a figure (each ending in CR LF), formatted in one pass.
-    static QByteArray FormatBody(const CZelkData& data);
+    static QByteArray FormatBody(const IFigureStore& data);
 
     static QString LoadErrorTitle() {
         return QCoreApplication::translate("CZelkDataFileIOStratety_Ver100",
@@ -44,5 +45,5 @@ public:
     }
 
 private:
-    CZelkData* data_ = nullptr;
+    IFigureStore* data_ = nullptr;
 };
