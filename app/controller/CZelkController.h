@@ -112,12 +112,7 @@ public:
     void ClickAt(int x, int y);
     void ApplyLanguage(const QString& language);
     bool LoadFigureFile(const QString& FileName);
-    void PutFigureInPlace(CZelkData& figure, bool unsaved);
-    bool RefuseWhenFull();
-    bool ShowLoadNote();
-    QString LoadNote() const;
     bool SaveFigureFile(const QString& FileName);
-    QString DatedCopyName() const;
     static QString CommandLineFile(const QStringList& arguments);
 
 private:

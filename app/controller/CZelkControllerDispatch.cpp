@@ -401,28 +401,8 @@ bool CZelkController::LoadFigureFile(const QString& FileName) {
     return files_->LoadFigureFile(FileName);
 }
 
-void CZelkController::PutFigureInPlace(CZelkData& figure, bool unsaved) {
-    files_->PutFigureInPlace(figure, unsaved);
-}
-
-bool CZelkController::RefuseWhenFull() {
-    return files_->RefuseWhenFull();
-}
-
-bool CZelkController::ShowLoadNote() {
-    return files_->ShowLoadNote();
-}
-
-QString CZelkController::LoadNote() const {
-    return files_->LoadNote();
-}
-
 bool CZelkController::SaveFigureFile(const QString& FileName) {
     return files_->SaveFigureFile(FileName);
-}
-
-QString CZelkController::DatedCopyName() const {
-    return files_->DatedCopyName();
 }
 
 QString CZelkController::CommandLineFile(const QStringList& arguments) {

@@ -4,6 +4,7 @@
 #include "CStringUtil.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
+#include "FileRoom.h"
 #include "IMainWindow.h"
 #include "NumberText.h"
 #include "RowsInIdOrder.h"
@@ -165,7 +166,7 @@ void CZelkProController::Notice(const QString& text) {
 
 void CZelkProController::ApplyLine() {
     CZelkData& figure = *context_.figure;
-    if (context_.controller->RefuseWhenFull()) {
+    if (context_.controller->Files().RefuseWhenFull()) {
         return;
     }
     const int32_t position = figure.NumberOfLines() > 0 ? context_.appData->ProIF_LineNumber() : 1;

@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "CFileHandling.h"
+#include "FileRoom.h"
 #include "FileSizeLimit.h"
 #include "NoOverride.h"
 #include "SystemError.h"
@@ -110,7 +111,7 @@ TEST_F(FileCommands, CancelledSaveStillLeavesTheSafetyCopies) {
     EXPECT_EQ(Figure().Comment(), autosave.Comment()) << "copies do not touch the comment";
 
     AppData().SetFileName(QStringLiteral("/x/house.zlk"));
-    EXPECT_TRUE(Controller().DatedCopyName().endsWith(
+    EXPECT_TRUE(Controller().Files().DatedCopyName().endsWith(
         QStringLiteral("/data/DataHistory/2026_Dec_7_Monday_PM_02：05：09＿house.zlk")));
 }
 
