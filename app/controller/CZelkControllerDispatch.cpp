@@ -166,9 +166,9 @@ std::span<const CZelkController::CommandEntry> CZelkController::CommandTable() {
         {CommandId::ExerciseEnd, "EXERCISE_END", [](C& c) { c.exercises_->LeaveExercise(); },
          FollowUp::None},
         {CommandId::LanguageJapanese, "LANGUAGE_JAPANESE",
-         [](C& c) { c.viewing_->ApplyLanguage(QStringLiteral("ja")); }, FollowUp::None},
+         [](C& c) { c.viewing_->ApplyLanguage(UiLanguage::Japanese); }, FollowUp::None},
         {CommandId::LanguageEnglish, "LANGUAGE_ENGLISH",
-         [](C& c) { c.viewing_->ApplyLanguage(QStringLiteral("en")); }, FollowUp::None},
+         [](C& c) { c.viewing_->ApplyLanguage(UiLanguage::English); }, FollowUp::None},
     });
     static_assert(RowsInIdOrder(table), "the command table's rows are in the order of their ids");
     return table;
@@ -394,7 +394,7 @@ void CZelkController::ClickAt(int x, int y) {
 }
 
 void CZelkController::ApplyLanguage(const QString& language) {
-    viewing_->ApplyLanguage(language);
+    viewing_->ApplyLanguage(ZelkStates::LanguageFrom(language));
 }
 
 bool CZelkController::LoadFigureFile(const QString& FileName) {

@@ -90,7 +90,7 @@ void LifeRoom::Boot() {
     ReadSettings();
     // The language the settings name (Japanese unless English was chosen), before any
     // text is shown; Qt's own dialogs follow.
-    controller_.Viewing().ApplyLanguage(app.Language());
+    controller_.Viewing().ApplyLanguage(app.LanguageKind());
 
     window.SetFormSize(app.FormSize());
     window.SetDifficulty(app.Level());
@@ -360,7 +360,7 @@ void LifeRoom::ShowVersionDialog() {
     // The picture in the user's language, when there is one.
     const QString pictures = context_.Folders().Pictures();
     QString picture = pictures + QStringLiteral("/ZelkVersion.bmp");
-    if (context_.appData->Language() == QLatin1String("en") &&
+    if (context_.appData->LanguageKind() == UiLanguage::English &&
         QFileInfo::exists(pictures + QStringLiteral("/ZelkVersion_en.bmp"))) {
         picture = pictures + QStringLiteral("/ZelkVersion_en.bmp");
     }

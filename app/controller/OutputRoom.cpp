@@ -189,7 +189,7 @@ void OutputRoom::ShowThumbnailBrowser() {
 void OutputRoom::ShowHelp() {
     // The page in the user's language, beside the Japanese one.
     QString page = context_.Folders().Help();
-    if (context_.appData->Language() == QLatin1String("en")) {
+    if (context_.appData->LanguageKind() == UiLanguage::English) {
         const QString english =
             QString(page).replace(QStringLiteral(".html"), QStringLiteral("_en.html"));
         if (QFileInfo::exists(english)) {

@@ -342,31 +342,34 @@ void ViewRoom::EnterNormalInterface() {
     controller_.Run(CommandId::Redraw);
 }
 
-void ViewRoom::ApplyLanguage(const QString& language) {
+void ViewRoom::ApplyLanguage(UiLanguage language) {
     CAppData& app = *context_.appData;
-    const QString chosen = Languages::Normalised(language);
-    const QString before =
-        context_.languages != nullptr ? context_.languages->Current() : app.Language();
+    // The translators know a language by its code.
+    const QString chosen = ZelkStates::Text(language);
+    const UiLanguage before = context_.languages != nullptr
+                                  ? ZelkStates::LanguageFrom(context_.languages->Current())
+                                  : app.LanguageKind();
     if (context_.languages != nullptr && !context_.languages->Apply(chosen)) {
         context_.dialogs->Message(
             QCoreApplication::translate(
                 "CZelkController", "英語の翻訳ファイルが見つかりません。日本語のままにします。"),
             QString(), UserDialogs::Buttons::Ok);
     }
-    app.SetLanguage(context_.languages != nullptr ? context_.languages->Current() : chosen);
+    app.SetLanguage(context_.languages != nullptr
+                        ? ZelkStates::LanguageFrom(context_.languages->Current())
+                        : language);
+    const UiLanguage now = app.LanguageKind();
     IMainWindow& window = *context_.window;
-    window.SetChecked(IMainWindow::CheckItem::LanguageJapanese,
-                      app.Language() == QLatin1String("ja"));
-    window.SetChecked(IMainWindow::CheckItem::LanguageEnglish,
-                      app.Language() == QLatin1String("en"));
+    window.SetChecked(IMainWindow::CheckItem::LanguageJapanese, now == UiLanguage::Japanese);
+    window.SetChecked(IMainWindow::CheckItem::LanguageEnglish, now == UiLanguage::English);
     // The window was built in Japanese: only another language changes its texts (a start
     // in Japanese sets none of them again).
-    if (before != app.Language() || app.Language() != QLatin1String("ja")) {
+    if (before != now || now != UiLanguage::Japanese) {
         window.Retranslate();
     }
     // The status texts that stay on show are said again in the new language (what panel 1
     // said last gives way to the choice).
-    if (before != app.Language()) {
+    if (before != now) {
         controller_.ShowCondition(
             QCoreApplication::translate("CZelkController", "表示の言語を日本語にしました。"));
     }

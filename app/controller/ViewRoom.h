@@ -41,7 +41,7 @@ public:
     void EnterProInterface();
     void EnterNormalInterface();
     void ToggleDataPathFixed();
-    void ApplyLanguage(const QString& language);
+    void ApplyLanguage(UiLanguage language);
     void RebuildView();
     void ApplyFormSize(const QString& size);
     float FitRatio() const;

@@ -24,8 +24,11 @@ public:
     QString FileName() const { return fileName_; }
     void SetFileName(const QString& value);
     // The user interface's language: "ja" (the default) or "en".
-    QString Language() const { return language_; }
-    void SetLanguage(const QString& language) { language_ = language; }
+    // The language as the settings file keeps it ("ja", "en") and as the program reads it.
+    QString Language() const { return ZelkStates::Text(language_); }
+    void SetLanguage(const QString& language) { language_ = ZelkStates::LanguageFrom(language); }
+    UiLanguage LanguageKind() const { return language_; }
+    void SetLanguage(UiLanguage language) { language_ = language; }
     bool DataPathFixed() const { return dataPathFixed_; }
     void SetDataPathFixed(bool value) { dataPathFixed_ = value; }
     QString DataPath() const { return dataPath_; }
@@ -138,7 +141,7 @@ private:
 
     QString fileName_;
     bool dataPathFixed_ = true;
-    QString language_ = QStringLiteral("ja");
+    UiLanguage language_ = UiLanguage::Japanese;
     QString dataPath_;
     int16_t longitude_ = -45;
     int16_t latitude_ = 35;

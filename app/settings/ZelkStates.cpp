@@ -69,6 +69,14 @@ QString ZelkStates::Text(DifficultyLevel level) {
     return QLatin1String(Level(level).command);
 }
 
+QString ZelkStates::Text(UiLanguage language) {
+    return language == UiLanguage::English ? QStringLiteral("en") : QStringLiteral("ja");
+}
+
+UiLanguage ZelkStates::LanguageFrom(const QString& text) {
+    return text == QLatin1String("en") ? UiLanguage::English : UiLanguage::Japanese;
+}
+
 AppMode ZelkStates::ModeFrom(const QString& text) {
     if (text == QLatin1String("VIEW_MODE")) {
         return AppMode::View;

@@ -9,6 +9,8 @@
 // "DIFFICULTY_MIDIUM") live only at the edges: the command table, the settings model's
 // text properties and the settings file.
 enum class AppMode { View, Draw, Other };
+// The language of the texts; kept in the settings as "ja" or "en".
+enum class UiLanguage { Japanese, English };
 enum class DrawingPointer { From, To };
 enum class TurnDirection { Up, Down, Left, Right };
 enum class DifficultyLevel { Beginner, Midium, Senior, Special, SuperSpecial };
@@ -35,11 +37,14 @@ struct FormSizeEntry {
 class ZelkStates {
 public:
     static QString Text(AppMode mode);
+    static QString Text(UiLanguage language);
     static QString Text(DrawingPointer pointer);
     static QString Text(TurnDirection direction);
     static QString Text(DifficultyLevel level);
 
     static AppMode ModeFrom(const QString& text);
+    // "en" is English; any other text Japanese, the program's first language.
+    static UiLanguage LanguageFrom(const QString& text);
     static std::optional<DrawingPointer> PointerFrom(const QString& text);
     static std::optional<TurnDirection> DirectionFrom(const QString& text);
     static std::optional<DifficultyLevel> LevelFrom(const QString& text);
