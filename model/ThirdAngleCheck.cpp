@@ -133,19 +133,13 @@ std::vector<Segment3> Normalised(const CZelkData& figure) {
     if (figure.Lines().empty()) {
         return out;
     }
-    std::array<double, 3> low{1e300, 1e300, 1e300};
-    for (const CLine& l : figure.Lines()) {
-        const double v[6] = {l.FromX, l.FromY, l.FromZ, l.ToX, l.ToY, l.ToZ};
-        for (int i = 0; i < 6; ++i) {
-            low[static_cast<size_t>(i % 3)] = std::min(low[static_cast<size_t>(i % 3)], v[i]);
-        }
-    }
+    const CZelkData::Point& low = figure.MinPos();
     for (const CLine& l : figure.Lines()) {
         const double v[6] = {l.FromX, l.FromY, l.FromZ, l.ToX, l.ToY, l.ToZ};
         Segment3 s;
         for (size_t i = 0; i < 3; ++i) {
-            s.first[i] = std::llround((v[i] - low[i]) * kGrid);
-            s.second[i] = std::llround((v[i + 3] - low[i]) * kGrid);
+            s.first[i] = std::llround((v[i] - double(low[i])) * kGrid);
+            s.second[i] = std::llround((v[i + 3] - double(low[i])) * kGrid);
         }
         out.push_back(s);
     }
@@ -156,11 +150,16 @@ std::vector<Segment3> Normalised(const CZelkData& figure) {
 
 ThirdAngleCheck::Result ThirdAngleCheck::Compare(const CZelkData& learner,
                                                  const CZelkData& target) {
+    return Compare(learner, target, kAll);
+}
+
+ThirdAngleCheck::Result ThirdAngleCheck::Compare(const CZelkData& learner, const CZelkData& target,
+                                                 std::span<const View> views) {
     const std::vector<Segment3> mine = Normalised(learner);
     const std::vector<Segment3> theirs = Normalised(target);
     Result result;
     result.sameViews = true;
-    for (const View view : {Front, Top, Side}) {
+    for (const View view : views) {
         std::vector<std::pair<Point<2>, Point<2>>> a;
         std::vector<std::pair<Point<2>, Point<2>>> b;
         std::vector<Point<2>> vertices;
