@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 class CZelkData;
@@ -25,6 +26,10 @@ public:
     };
 
     static Result Compare(const CZelkData& learner, const CZelkData& target);
+    // The same comparing only the views named (a drawing with a view left out to be found:
+    // any solid that agrees in the views given is right).
+    static Result Compare(const CZelkData& learner, const CZelkData& target,
+                          std::span<const View> views);
 
     // A segment as two points of as many coordinates as the space has.
     template <std::size_t N> using Piece = std::array<int64_t, 2 * N>;
