@@ -402,6 +402,28 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
         <source>&#x3000;が削除できませんでした。</source>
         <translation> could not be deleted.</translation>
     </message>
+    <message>
+        <source>三面図から立体</source>
+        <translation>Views to solid</translation>
+    </message>
+    <message>
+        <source>成績</source>
+        <translation>record</translation>
+    </message>
+    <message>
+        <source>表（カンマ区切り） (*.csv)</source>
+        <translation>Table, comma-separated (*.csv)</translation>
+    </message>
+    <message>
+        <source>成績を書き出せませんでした。<byte value="xd"/>
+</source>
+        <translation>The record could not be written.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>成績を書き出しました：</source>
+        <translation>Record written: </translation>
+    </message>
 </context>
 <context>
     <name>CZelkDataFileIOStratety_Ver100</name>
@@ -622,6 +644,34 @@ Are you sure?</translation>
     <message>
         <source>解けた %1</source>
         <translation>solved %1</translation>
+    </message>
+    <message>
+        <source>問題</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>レベル</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>解けた</source>
+        <translation>Solved</translation>
+    </message>
+    <message>
+        <source>答え合わせの回数</source>
+        <translation>Checks</translation>
+    </message>
+    <message>
+        <source>最短の時間（秒）</source>
+        <translation>Best time (s)</translation>
+    </message>
+    <message>
+        <source>初めて解けた日</source>
+        <translation>First solved on</translation>
     </message>
 </context>
 <context>
@@ -1113,6 +1163,10 @@ Are you sure?</translation>
     <message>
         <source>練習を終える</source>
         <translation>End the Exercise</translation>
+    </message>
+    <message>
+        <source>成績を書き出す…</source>
+        <translation>Export Record…</translation>
     </message>
 </context>
 <context>

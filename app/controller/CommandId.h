@@ -77,4 +77,5 @@ enum class CommandId {
     ExerciseEnd,
     LanguageJapanese,
     LanguageEnglish,
+    ExerciseExportProgress,
 };

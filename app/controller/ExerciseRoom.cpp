@@ -14,7 +14,9 @@
 #include "FigureView.h"
 #include "FileRoom.h"
 #include "IMainWindow.h"
+#include "LevelTable.h"
 #include "NumberText.h"
+#include "SafeFile.h"
 #include "StandardViews.h"
 #include "ThirdAngleCheck.h"
 #include "UserDialogs.h"
@@ -278,7 +280,8 @@ void ExerciseRoom::CheckExercise() {
             text = QCoreApplication::translate(
                 "CZelkController", "正解です。（答えを見たので、解けた記録にはなりません。）");
         } else {
-            progress.Solve(controller_.Document().Exercise()->entry.id, ms);
+            progress.Solve(controller_.Document().Exercise()->entry.id, ms,
+                           context_.clock->Now().date());
             controller_.Document().Exercise()->solved = true;
             // A right answer is kept with the progress: it is no unsaved work.
             KeepExerciseAnswer();
@@ -405,6 +408,36 @@ void ExerciseRoom::MakeExercise() {
             "この図形を問題にしました。「問題を選ぶ…」の「%1」にあります。\r\n%2")
             .arg(OwnHeading(), path),
         QString(), UserDialogs::Buttons::Ok);
+}
+
+void ExerciseRoom::ExportProgress() {
+    const AppFolders& folders = context_.Folders();
+    ExerciseProgress progress(ExerciseProgress::PathBeside(folders.SettingsFile()));
+    progress.Load();
+    std::vector<ExerciseProgress::Listed> listed;
+    for (const ExerciseLibrary::Entry& entry : ExerciseLibrary::List(folders)) {
+        listed.push_back({entry.id,
+                          QCoreApplication::translate("CZelkController", "三面図から立体"),
+                          LevelTable::Name(entry.level)});
+    }
+    const std::optional<UserDialogs::ExportChoice> chosen = context_.dialogs->ExportFile(
+        context_.appData->DataPath(), QCoreApplication::translate("CZelkController", "成績"),
+        {{UserDialogs::ExportKind::Table,
+          QCoreApplication::translate("CZelkController", "表（カンマ区切り） (*.csv)"),
+          QStringLiteral("csv")}});
+    if (!chosen || chosen->path.isEmpty()) {
+        return;
+    }
+    QString why;
+    if (!SafeFile::Write(chosen->path, progress.Table(listed), why)) {
+        context_.dialogs->Message(
+            QCoreApplication::translate("CZelkController", "成績を書き出せませんでした。\r\n") +
+                chosen->path + QStringLiteral("\r\n") + why,
+            UserDialogs::ShownTitle(), UserDialogs::Buttons::Ok);
+        return;
+    }
+    controller_.ShowCondition(
+        QCoreApplication::translate("CZelkController", "成績を書き出しました：") + chosen->path);
 }
 
 ExerciseRoom::ExerciseRoom(CZelkController& controller, AppContext& context)

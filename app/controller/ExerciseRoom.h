@@ -22,6 +22,8 @@ public:
     void MakeExercise();
     void LeaveExercise();
     void KeepExerciseAnswer();
+    // The record of every exercise into a table file a spreadsheet reads.
+    void ExportProgress();
     // The target's three views in the panes; hint: the learner's laid over them.
     void ShowExercisePanes(bool hint);
     // Leaves the exercise (another figure was put in place): the panes show the view again.

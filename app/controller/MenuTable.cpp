@@ -103,6 +103,8 @@ constexpr Row kMenus[] = {
     {K::Separator, "mnuExerciseHyphen"},
     {K::Item, "mnuExerciseMake", QT_TRANSLATE_NOOP("MenuTable", "この図形を問題にする"),
      C::ExerciseMake},
+    {K::Item, "mnuExerciseRecord", QT_TRANSLATE_NOOP("MenuTable", "成績を書き出す…"),
+     C::ExerciseExportProgress},
 
     {K::Menu, "mnuHelp", QT_TRANSLATE_NOOP("MenuTable", "ヘルプ(&H)")},
     {K::Item, "mnuHelpCall", QT_TRANSLATE_NOOP("MenuTable", "ヘルプ"), C::ShowHelp},

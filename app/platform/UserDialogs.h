@@ -24,7 +24,8 @@ public:
     };
 
     // What the export dialog settled: the file and what to write into it.
-    enum class ExportKind { SvgSheet, SvgView, Png1, Png2, Png4, Obj, Dxf, Gif };
+    // Table: the exercise record as a spreadsheet's table.
+    enum class ExportKind { SvgSheet, SvgView, Png1, Png2, Png4, Obj, Dxf, Gif, Table };
     struct ExportChoice {
         QString path;
         ExportKind kind = ExportKind::SvgSheet;

@@ -3,12 +3,46 @@
 #include "ExerciseProgress.h"
 #include "NoOverride.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
+
+// A teacher's table: the header, every exercise listed in its order whether tried or not,
+// fields with commas or quotes quoted, the day first solved kept over later solves and
+// read back from the file; a record of before (no day) still reads.
+TEST(ExerciseProgress, TheTableListsEveryExerciseAsASpreadsheetReadsIt) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ZelkExercises.txt"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("L1-02\t1\t3\t61000\n");
+    }
+    ExerciseProgress progress(path);
+    progress.Load();
+    progress.CountAttempt(QStringLiteral("own/a,\"b\""));
+    progress.Solve(QStringLiteral("own/a,\"b\""), 2500, QDate(2026, 12, 8));
+    progress.Solve(QStringLiteral("own/a,\"b\""), 2000, QDate(2026, 12, 9));
+    ASSERT_TRUE(progress.Save().ok);
+    ExerciseProgress back(path);
+    back.Load();
+    const QByteArray table =
+        back.Table({{QStringLiteral("L1-01"), QStringLiteral("k"), QStringLiteral("1")},
+                    {QStringLiteral("L1-02"), QStringLiteral("k"), QStringLiteral("1")},
+                    {QStringLiteral("own/a,\"b\""), QStringLiteral("k"), QStringLiteral("2")}});
+    ASSERT_TRUE(table.startsWith("\xEF\xBB\xBF"));
+    const QList<QByteArray> rows = table.mid(3).split('\n');
+    ASSERT_EQ(rows.size(), 5);
+    EXPECT_EQ(rows[0].count(','), 6) << rows[0].toStdString();
+    EXPECT_EQ(rows[1], "L1-01,k,1,0,0,,\r");
+    EXPECT_EQ(rows[2], "L1-02,k,1,1,3,61.0,\r");
+    EXPECT_EQ(rows[3], "\"own/a,\"\"b\"\"\",k,2,1,1,2.0,2026-12-08\r");
+    EXPECT_EQ(rows[4], "");
+}
 
 TEST(ExerciseProgress, TheBestTimeIsTheFastestAndWhatIsSavedReadsBack) {
     QTemporaryDir dir;

@@ -175,7 +175,7 @@ TEST_F(Exercises, ChooseDrawWithTheKeysAndCheck) {
     clock.Advance(83000);
     Window().ToolBarButton(QStringLiteral("cmdCheckAnswer"))->click();
     EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("正解です！　かかった時間 1:23"));
-    EXPECT_EQ(ProgressText(Ctx().Folders().SettingsFile()), QStringLiteral("L1-01\t1\t2\t83000\n"));
+    EXPECT_EQ(ProgressText(Ctx().Folders().SettingsFile()), QStringLiteral("L1-01\t1\t2\t83000\t2026-12-07\n"));
 
     dialogs.PickExercise(std::nullopt);
     Send("EXERCISE_CHOOSE");
@@ -230,6 +230,26 @@ TEST_F(Exercises, LeavingGivesBackWhatTheUserHadAndSolvedOnesMoveOnQuietly) {
     QFile kept(QFileInfo(Ctx().Folders().SettingsFile()).path() +
                QStringLiteral("/ZelkAnswers/L1-01.zlk"));
     EXPECT_TRUE(kept.exists()) << "the answer is kept with the progress";
+
+    // A teacher's table of the record: a header, then every exercise; the one solved
+    // with its checks and the day.
+    const QString table = Ctx().Folders().Data() + QStringLiteral("/record");
+    dialogs.ChooseExport(UserDialogs::ExportChoice{table, UserDialogs::ExportKind::Table});
+    Send("EXERCISE_EXPORT_PROGRESS");
+    ASSERT_EQ(dialogs.offeredKinds.size(), 1U);
+    EXPECT_EQ(dialogs.offeredKinds[0].suffix, QStringLiteral("csv"));
+    QFile record(table);
+    ASSERT_TRUE(record.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(record.readAll()).split(QStringLiteral("\r\n"));
+    EXPECT_EQ(rows.size(), static_cast<qsizetype>(dialogs.offeredExercises.size()) + 2)
+        << "header, one row an exercise, the end of the last";
+    const QStringList solved = rows.filter(QStringLiteral("L1-01,")).value(0).split(u',');
+    ASSERT_EQ(solved.size(), 7) << rows.join(u'|').toStdString();
+    EXPECT_EQ(solved.mid(0, 5),
+              (QStringList{QStringLiteral("L1-01"), QStringLiteral("三面図から立体"),
+                           QStringLiteral("初級"), QStringLiteral("1"), QStringLiteral("1")}));
+    EXPECT_EQ(solved[6], clock.Now().date().toString(Qt::ISODate));
+    EXPECT_TRUE(rows.contains(QStringLiteral("L1-02,三面図から立体,初級,0,0,,")));
 
     // On to the next one: no question.
     const qsizetype shown = dialogs.calls.size();
