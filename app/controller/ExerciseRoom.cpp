@@ -288,7 +288,8 @@ void ExerciseRoom::CheckExercise() {
             context_.figure->SetDirty(false);
             controller_.MarkHistorySaved();
             text = QCoreApplication::translate("CZelkController", "正解です！　かかった時間 %1")
-                       .arg(ExerciseProgress::Time(ms));
+                       .arg(ExerciseProgress::Time(ms)) +
+                   QStringLiteral("\r\n") + SolvedSoFar(progress);
         }
         if (!result.sameFigure) {
             text += QCoreApplication::translate(
@@ -316,6 +317,25 @@ void ExerciseRoom::CheckExercise() {
     if (controller_.Document().Exercise()->hint) {
         ShowExercisePanes(true);
     }
+}
+
+// How far the learner has come in the group of the exercise just solved: "三面図から立体
+// 初級 3 / 7" (their own exercises: "自分の問題 2 / 3").
+QString ExerciseRoom::SolvedSoFar(const ExerciseProgress& progress) {
+    const ExerciseLibrary::Entry& solved = controller_.Document().Exercise()->entry;
+    int total = 0;
+    int done = 0;
+    for (const ExerciseLibrary::Entry& entry : ExerciseLibrary::List(context_.Folders())) {
+        if (entry.own == solved.own && (entry.own || entry.level == solved.level)) {
+            ++total;
+            done += progress.Get(entry.id).solved ? 1 : 0;
+        }
+    }
+    const QString group = solved.own
+                              ? OwnHeading()
+                              : QCoreApplication::translate("CZelkController", "三面図から立体") +
+                                    u' ' + LevelTable::Name(solved.level);
+    return QStringLiteral("%1 %2 / %3").arg(group).arg(done).arg(total);
 }
 
 void ExerciseRoom::ShowExerciseHint() {

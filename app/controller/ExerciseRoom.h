@@ -6,6 +6,7 @@
 #include <QString>
 
 class CZelkController;
+class ExerciseProgress;
 
 // Exercises in reading third-angle drawings: choosing one, checking, the hint, the
 // answer, keeping the answer, leaving, and making an exercise of one's own.
@@ -34,6 +35,7 @@ public:
 private:
     QString AnswerPath(const QString& exerciseId) const;
     void OpenExerciseAnswer(const ExerciseLibrary::Entry& entry);
+    QString SolvedSoFar(const ExerciseProgress& progress);
     // True, after saying why, when no exercise is being solved.
     bool NoExercise(const QString& why);
 

@@ -174,8 +174,16 @@ TEST_F(Exercises, ChooseDrawWithTheKeysAndCheck) {
     EXPECT_EQ(Figure().NumberOfLines(), target.NumberOfLines());
     clock.Advance(83000);
     Window().ToolBarButton(QStringLiteral("cmdCheckAnswer"))->click();
-    EXPECT_EQ(dialogs.calls.last().text, QStringLiteral("正解です！　かかった時間 1:23"));
-    EXPECT_EQ(ProgressText(Ctx().Folders().SettingsFile()), QStringLiteral("L1-01\t1\t2\t83000\t2026-12-07\n"));
+    EXPECT_EQ(
+        dialogs.calls.last().text,
+        QStringLiteral("正解です！　かかった時間 1:23\r\n三面図から立体 初級 1 / %1")
+            .arg(std::count_if(dialogs.offeredExercises.begin(), dialogs.offeredExercises.end(),
+                               [](const UserDialogs::ExerciseCard& card) {
+                                   return card.heading.startsWith(QStringLiteral("初級"));
+                               })));
+    EXPECT_EQ(Window().StatusText(1), QStringLiteral("正解です！　かかった時間 1:23"));
+    EXPECT_EQ(ProgressText(Ctx().Folders().SettingsFile()),
+              QStringLiteral("L1-01\t1\t2\t83000\t2026-12-07\n"));
 
     dialogs.PickExercise(std::nullopt);
     Send("EXERCISE_CHOOSE");
