@@ -424,6 +424,24 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
         <source>成績を書き出しました：</source>
         <translation>Record written: </translation>
     </message>
+    <message>
+        <source>このレベルの問題が見つかりません。</source>
+        <translation>No exercises of this level were found.</translation>
+    </message>
+    <message>
+        <source>問題用紙_%1</source>
+        <translation>worksheet_%1</translation>
+    </message>
+    <message>
+        <source>問題用紙を書き出せませんでした。<byte value="xd"/>
+</source>
+        <translation>The worksheet could not be written.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>問題用紙を書き出しました（%1 問）：</source>
+        <translation>Worksheet written (%1 exercises): </translation>
+    </message>
 </context>
 <context>
     <name>CZelkDataFileIOStratety_Ver100</name>
@@ -1168,6 +1186,10 @@ Are you sure?</translation>
         <source>成績を書き出す…</source>
         <translation>Export Record…</translation>
     </message>
+    <message>
+        <source>問題用紙…</source>
+        <translation>Worksheet…</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -1438,6 +1460,37 @@ Are you sure?</translation>
     <message>
         <source>立体ゼルクデータファイル(*.zlk);;すべてのファイル(*.*)</source>
         <translation>zelk figure files (*.zlk);;All files (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>問題がありません。</source>
+        <translation>There are no exercises.</translation>
+    </message>
+    <message>
+        <source>立体ゼルク 問題用紙</source>
+        <translation>zelk worksheet</translation>
+    </message>
+    <message>
+        <source>立体ゼルク 問題用紙&#x3000;&#x3000;名前：</source>
+        <translation>zelk worksheet    Name:</translation>
+    </message>
+    <message>
+        <source>問題 %1&#x3000;%2</source>
+        <translation>Exercise %1  %2</translation>
+    </message>
+    <message>
+        <source>三つの図（第三角法）から立体を読み取り、右上の枠に見取り図をかきなさい。</source>
+        <translation>Read the solid from its three views (third-angle projection) and sketch it in the box at the top right.</translation>
+    </message>
+    <message>
+        <source>見取り図</source>
+        <translation>Sketch</translation>
+    </message>
+    <message>
+        <source>解答</source>
+        <translation>Answers</translation>
     </message>
 </context>
 <context>

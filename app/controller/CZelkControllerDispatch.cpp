@@ -171,6 +171,8 @@ std::span<const CZelkController::CommandEntry> CZelkController::CommandTable() {
          [](C& c) { c.viewing_->ApplyLanguage(UiLanguage::English); }, FollowUp::None},
         {CommandId::ExerciseExportProgress, "EXERCISE_EXPORT_PROGRESS",
          [](C& c) { c.exercises_->ExportProgress(); }, FollowUp::None},
+        {CommandId::ExerciseWorksheet, "EXERCISE_WORKSHEET",
+         [](C& c) { c.exercises_->MakeWorksheet(); }, FollowUp::None},
     });
     static_assert(RowsInIdOrder(table), "the command table's rows are in the order of their ids");
     return table;

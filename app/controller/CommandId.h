@@ -78,4 +78,5 @@ enum class CommandId {
     LanguageJapanese,
     LanguageEnglish,
     ExerciseExportProgress,
+    ExerciseWorksheet,
 };

@@ -21,6 +21,7 @@
 #include "ThirdAngleCheck.h"
 #include "UserDialogs.h"
 #include "ViewRoom.h"
+#include "Worksheet.h"
 #include "ctlZelkView.h"
 
 #include <QCoreApplication>
@@ -458,6 +459,47 @@ void ExerciseRoom::ExportProgress() {
     }
     controller_.ShowCondition(
         QCoreApplication::translate("CZelkController", "成績を書き出しました：") + chosen->path);
+}
+
+void ExerciseRoom::MakeWorksheet() {
+    const AppFolders& folders = context_.Folders();
+    const ActiveExercise* solving = controller_.Document().Exercise();
+    const int level = solving != nullptr && !solving->entry.own
+                          ? solving->entry.level
+                          : static_cast<int>(context_.appData->Level()) + 1;
+    std::vector<std::unique_ptr<CZelkData>> figures;
+    const std::vector<ExerciseLibrary::Entry> entries = ExerciseLibrary::List(folders, &figures);
+    std::vector<Worksheet::Exercise> sheet;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (!entries[i].own && entries[i].level == level) {
+            sheet.push_back({entries[i].title, *figures[i],
+                             HiddenLines::FacesFor(*figures[i], entries[i].path)});
+        }
+    }
+    if (sheet.empty()) {
+        context_.dialogs->Message(
+            QCoreApplication::translate("CZelkController", "このレベルの問題が見つかりません。"),
+            QString(), UserDialogs::Buttons::Ok);
+        return;
+    }
+    const std::optional<UserDialogs::ExportChoice> chosen = context_.dialogs->ExportFile(
+        context_.appData->DataPath(),
+        QCoreApplication::translate("CZelkController", "問題用紙_%1").arg(LevelTable::Name(level)),
+        {{UserDialogs::ExportKind::Pdf, QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf")}});
+    if (!chosen || chosen->path.isEmpty()) {
+        return;
+    }
+    if (const FileResult written = Worksheet::Write(chosen->path, sheet); !written) {
+        context_.dialogs->Message(
+            QCoreApplication::translate("CZelkController", "問題用紙を書き出せませんでした。\r\n") +
+                chosen->path + QStringLiteral("\r\n") + written.reason,
+            UserDialogs::ShownTitle(), UserDialogs::Buttons::Ok);
+        return;
+    }
+    controller_.ShowCondition(
+        QCoreApplication::translate("CZelkController", "問題用紙を書き出しました（%1 問）：")
+            .arg(sheet.size()) +
+        chosen->path);
 }
 
 ExerciseRoom::ExerciseRoom(CZelkController& controller, AppContext& context)

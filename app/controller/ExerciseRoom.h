@@ -25,6 +25,9 @@ public:
     void KeepExerciseAnswer();
     // The record of every exercise into a table file a spreadsheet reads.
     void ExportProgress();
+    // The exercises of the level chosen (of the exercise being solved) on paper, with
+    // their answers on the pages after them.
+    void MakeWorksheet();
     // The target's three views in the panes; hint: the learner's laid over them.
     void ShowExercisePanes(bool hint);
     // Leaves the exercise (another figure was put in place): the panes show the view again.

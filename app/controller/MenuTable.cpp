@@ -105,6 +105,8 @@ constexpr Row kMenus[] = {
      C::ExerciseMake},
     {K::Item, "mnuExerciseRecord", QT_TRANSLATE_NOOP("MenuTable", "成績を書き出す…"),
      C::ExerciseExportProgress},
+    {K::Item, "mnuExerciseWorksheet", QT_TRANSLATE_NOOP("MenuTable", "問題用紙…"),
+     C::ExerciseWorksheet},
 
     {K::Menu, "mnuHelp", QT_TRANSLATE_NOOP("MenuTable", "ヘルプ(&H)")},
     {K::Item, "mnuHelpCall", QT_TRANSLATE_NOOP("MenuTable", "ヘルプ"), C::ShowHelp},

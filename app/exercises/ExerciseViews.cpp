@@ -198,28 +198,35 @@ QImage ExerciseViews::Pane(const Solid& target, const CZelkData* learner, View v
     QFont font = painter.font();
     font.setPixelSize(std::clamp(std::min(size.width(), size.height()) / 18, 10, 14));
     painter.setFont(font);
-    const QFontMetricsF metrics(font);
+    PaintPane(painter, target, learner, view, QRectF(QPointF(0, 0), QSizeF(size)));
+    return picture;
+}
+
+void ExerciseViews::PaintPane(QPainter& painter, const Solid& target, const CZelkData* learner,
+                              View view, const QRectF& frame) {
+    const QFontMetricsF metrics(painter.font());
     // Room for the name above, the width below, the height (a number) to the right and
     // the note at the foot.
     const QString widest = Millimetres(Largest(target.figure)) + QStringLiteral("00");
     const double side = metrics.horizontalAdvance(widest) + metrics.height();
     // The note's line is kept free with faces too: a drawing does not move when its
     // faces are known.
-    QRectF area(metrics.height() * 0.8, metrics.height() * 1.6,
-                size.width() - metrics.height() * 0.8 - side,
-                size.height() - metrics.height() * 1.6 - metrics.height() * 3.4);
+    QRectF area(frame.left() + metrics.height() * 0.8, frame.top() + metrics.height() * 1.6,
+                frame.width() - metrics.height() * 0.8 - side,
+                frame.height() - metrics.height() * 1.6 - metrics.height() * 3.4);
     if (area.width() < 8 || area.height() < 8) {
-        area = QRectF(QPointF(0, 0), QSizeF(size));
+        area = frame;
     }
     const double millimetre = std::min(area.width(), area.height()) / Largest(target.figure);
     Draw(painter, target, learner, view, area, millimetre, true);
     if (target.faces.empty() && target.figure.NumberOfLines() > 0) {
+        painter.save();
         painter.setPen(QColor(90, 90, 90));
-        painter.drawText(
-            QRectF(4, size.height() - metrics.height() - 2, size.width() - 8, metrics.height() + 2),
-            Qt::AlignLeft | Qt::AlignVCenter, NoFacesNote());
+        painter.drawText(QRectF(frame.left() + 4, frame.bottom() - metrics.height() - 2,
+                                frame.width() - 8, metrics.height() + 2),
+                         Qt::AlignLeft | Qt::AlignVCenter, NoFacesNote());
+        painter.restore();
     }
-    return picture;
 }
 
 QImage ExerciseViews::Card(const Solid& figure, QSize size, int scale) {

@@ -3,6 +3,7 @@
 #include "HiddenLines.h"
 
 #include <QImage>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <vector>
@@ -31,6 +32,9 @@ public:
     // the picture carries the scale as its device pixel ratio.
     static QImage Pane(const Solid& target, const CZelkData* learner, View view, QSize size,
                        int scale = 1);
+    // The same drawing on any painter (a PDF page) within frame, in the painter's font.
+    static void PaintPane(QPainter& painter, const Solid& target, const CZelkData* learner,
+                          View view, const QRectF& frame);
     // Top above front, right side beside the front; hidden edges dashed, no names or
     // dimensions (too small to read).
     static QImage Card(const Solid& figure, QSize size, int scale = 1);

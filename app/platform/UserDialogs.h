@@ -24,8 +24,8 @@ public:
     };
 
     // What the export dialog settled: the file and what to write into it.
-    // Table: the exercise record as a spreadsheet's table.
-    enum class ExportKind { SvgSheet, SvgView, Png1, Png2, Png4, Obj, Dxf, Gif, Table };
+    // Table: the exercise record as a spreadsheet's table; Pdf: exercises on paper.
+    enum class ExportKind { SvgSheet, SvgView, Png1, Png2, Png4, Obj, Dxf, Gif, Table, Pdf };
     struct ExportChoice {
         QString path;
         ExportKind kind = ExportKind::SvgSheet;

@@ -9,8 +9,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -303,6 +306,72 @@ TEST_F(Exercises, LeavingGivesBackWhatTheUserHadAndSolvedOnesMoveOnQuietly) {
     EXPECT_EQ(Controller().ExerciseId(), QString());
     EXPECT_TRUE(ThirdAngleCheck::Compare(Figure(), target).sameFigure);
     EXPECT_TRUE(Window().windowTitle().contains(QStringLiteral("L1-01.zlk")));
+}
+
+// The output of a poppler tool, one entry a page for pdftotext's pages ("" when the tool
+// is missing).
+QString Poppler(const QStringList& arguments) {
+    QProcess tool;
+    tool.start(arguments.first(), arguments.mid(1));
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0) {
+        return QString();
+    }
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+// A class's worksheet of the level chosen: two exercises a page with the three views,
+// their names and overall sizes as text, room to sketch and no picture of the answer; the
+// answer key on the pages after them, each solid as a picture.
+TEST_F(Exercises, TheWorksheetAsksFirstAndAnswersAfter) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty()) {
+        GTEST_SKIP() << "poppler-utils is not installed";
+    }
+    const QString pdf = Ctx().Folders().Data() + QStringLiteral("/sheet");
+    dialogs.ChooseExport(UserDialogs::ExportChoice{pdf, UserDialogs::ExportKind::Pdf});
+    Send("EXERCISE_WORKSHEET");
+    ASSERT_EQ(dialogs.offeredKinds.size(), 1U);
+    EXPECT_EQ(dialogs.offeredKinds[0].suffix, QStringLiteral("pdf"));
+    ASSERT_TRUE(QFile::exists(pdf)) << Window().StatusText(1).toStdString();
+
+    const QDir folder(QStringLiteral(ZELK_PROGRAM_DIR) + QStringLiteral("/exercises"));
+    // The level chosen in the menu.
+    const QStringList ofLevel = folder.entryList(
+        {QStringLiteral("L%1-*.zlk").arg(static_cast<int>(AppData().Level()) + 1)}, QDir::Files);
+    ASSERT_GE(ofLevel.size(), 3);
+    const int questionPages = (static_cast<int>(ofLevel.size()) + 1) / 2;
+    const QStringList pages =
+        Poppler({QStringLiteral("pdftotext"), QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+            .split(u'\f');
+    // pdftotext ends every page with a form feed.
+    ASSERT_EQ(pages.size(), 2 * questionPages + 1);
+    CZelkData first;
+    ASSERT_TRUE(first.Load(folder.filePath(ofLevel.first())).ok);
+    const std::array<double, 2> front = ExerciseViews::Extent(first, ExerciseViews::View::Front);
+    for (int p = 0; p < 2 * questionPages; ++p) {
+        const QString& text = pages[p];
+        const bool question = p < questionPages;
+        for (const char* name : {"正面図", "平面図", "右側面図"}) {
+            EXPECT_TRUE(text.contains(QString::fromUtf8(name))) << p << ": " << name;
+        }
+        EXPECT_EQ(text.contains(QStringLiteral("見取り図")), question) << p;
+        EXPECT_EQ(text.contains(QStringLiteral("解答")), !question) << p;
+    }
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("問題 1")));
+    EXPECT_TRUE(pages[0].contains(QString::number(front[0])) &&
+                pages[0].contains(QString::number(front[1])))
+        << front[0] << " x " << front[1] << "\n"
+        << pages[0].toStdString();
+
+    // Pictures only on the answer pages: one solid for each exercise.
+    const QStringList images = Poppler({QStringLiteral("pdfimages"), QStringLiteral("-list"), pdf})
+                                   .split(u'\n', Qt::SkipEmptyParts)
+                                   .mid(2);
+    EXPECT_EQ(images.size(), ofLevel.size());
+    for (const QString& image : images) {
+        EXPECT_GT(image.simplified().section(u' ', 0, 0).toInt(), questionPages)
+            << image.toStdString();
+    }
 }
 
 // この図形を問題にする asks for a name, and refuses a figure too small to read or one whose

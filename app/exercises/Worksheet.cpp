@@ -1,0 +1,149 @@
+#include "Worksheet.h"
+
+#include "CZelkData.h"
+#include "ExerciseViews.h"
+#include "FigureView.h"
+#include "SafeFile.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+constexpr int kPerPage = 2;
+constexpr int kResolution = 300;
+
+double Millimetres(double mm) {
+    return mm * kResolution / 25.4;
+}
+
+// The three views where third-angle projection puts them (top above front, right side to
+// the right of front) in the left part of block; the rest of it is given to sketching
+// (question) or to the isometric view (answer).
+void Views(QPainter& painter, const Worksheet::Exercise& exercise, const QRectF& block) {
+    const ExerciseViews::Solid solid{exercise.figure, exercise.faces};
+    const double w = block.width() / 2;
+    const double h = block.height() / 2;
+    ExerciseViews::PaintPane(painter, solid, nullptr, ExerciseViews::View::Top,
+                             QRectF(block.left(), block.top(), w, h));
+    ExerciseViews::PaintPane(painter, solid, nullptr, ExerciseViews::View::Front,
+                             QRectF(block.left(), block.top() + h, w, h));
+    ExerciseViews::PaintPane(painter, solid, nullptr, ExerciseViews::View::Side,
+                             QRectF(block.left() + w, block.top() + h, w, h));
+}
+
+void Heading(QPainter& painter, const QRectF& line, const QString& text, double size) {
+    QFont font = painter.font();
+    font.setPixelSize(static_cast<int>(Millimetres(size)));
+    painter.save();
+    painter.setFont(font);
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.restore();
+}
+
+} // namespace
+
+FileResult Worksheet::Write(const QString& path, const std::vector<Exercise>& exercises) {
+    const auto tr = [](const char* text) { return QCoreApplication::translate("Worksheet", text); };
+    if (exercises.empty()) {
+        return FileResult::Failed(QString(), tr("問題がありません。"));
+    }
+    // Made in memory and written whole, as every file of the program is.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&bytes);
+        pdf.setResolution(kResolution);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+        pdf.setTitle(tr("立体ゼルク 問題用紙"));
+        pdf.setCreator(QStringLiteral("zelk"));
+        QPainter painter(&pdf);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QFont font = painter.font();
+        font.setPixelSize(static_cast<int>(Millimetres(3.2)));
+        painter.setFont(font);
+        const QRectF page =
+            pdf.pageLayout()
+                .paintRectPixels(kResolution)
+                .toRectF()
+                .translated(-pdf.pageLayout().paintRectPixels(kResolution).topLeft());
+        const double headLine = Millimetres(9);
+        const double blockHeight = (page.height() - headLine) / kPerPage;
+        bool first = true;
+        const auto newPage = [&] {
+            if (!first) {
+                pdf.newPage();
+            }
+            first = false;
+        };
+        const int count = static_cast<int>(exercises.size());
+        // The questions.
+        for (int i = 0; i < count; ++i) {
+            if (i % kPerPage == 0) {
+                newPage();
+                Heading(painter, QRectF(page.left(), page.top(), page.width(), headLine),
+                        tr("立体ゼルク 問題用紙　　名前："), 5);
+            }
+            const Exercise& exercise = exercises[static_cast<size_t>(i)];
+            const QRectF block(page.left(), page.top() + headLine + (i % kPerPage) * blockHeight,
+                               page.width(), blockHeight);
+            const double titleLine = Millimetres(12);
+            Heading(painter, QRectF(block.left(), block.top(), block.width(), Millimetres(6)),
+                    tr("問題 %1　%2").arg(i + 1).arg(exercise.title), 4);
+            Heading(
+                painter,
+                QRectF(block.left(), block.top() + Millimetres(6), block.width(), Millimetres(6)),
+                tr("三つの図（第三角法）から立体を読み取り、右上の枠に見取り図をかきなさい。"),
+                3.2);
+            const QRectF drawings(block.left(), block.top() + titleLine, block.width(),
+                                  block.height() - titleLine - Millimetres(4));
+            Views(painter, exercise, drawings);
+            const QRectF sketch(
+                drawings.center().x() + Millimetres(2), drawings.top() + Millimetres(2),
+                drawings.width() / 2 - Millimetres(4), drawings.height() / 2 - Millimetres(4));
+            painter.save();
+            painter.setPen(QPen(Qt::gray, Millimetres(0.3), Qt::DashLine));
+            painter.drawRect(sketch);
+            painter.restore();
+            Heading(painter,
+                    QRectF(sketch.left() + Millimetres(2), sketch.top(), sketch.width(),
+                           Millimetres(6)),
+                    tr("見取り図"), 3.2);
+        }
+        // The answer key: each solid as it stands, and its views.
+        for (int i = 0; i < count; ++i) {
+            if (i % kPerPage == 0) {
+                newPage();
+                Heading(painter, QRectF(page.left(), page.top(), page.width(), headLine),
+                        tr("解答"), 5);
+            }
+            const Exercise& exercise = exercises[static_cast<size_t>(i)];
+            const QRectF block(page.left(), page.top() + headLine + (i % kPerPage) * blockHeight,
+                               page.width(), blockHeight);
+            const double titleLine = Millimetres(7);
+            Heading(painter, QRectF(block.left(), block.top(), block.width(), Millimetres(6)),
+                    tr("問題 %1　%2").arg(i + 1).arg(exercise.title), 4);
+            const QRectF drawings(block.left(), block.top() + titleLine, block.width(),
+                                  block.height() - titleLine - Millimetres(4));
+            Views(painter, exercise, drawings);
+            const QRectF solid(drawings.center().x(), drawings.top(), drawings.width() / 2,
+                               drawings.height() / 2);
+            FigureRenderer picture =
+                FigureView::Plain(exercise.figure, QSize(static_cast<int>(solid.width() / 2),
+                                                         static_cast<int>(solid.height() / 2)));
+            picture.GetStyle().backColor = 0xFFFFFF;
+            picture.GetStyle().figColor = 0x000000;
+            painter.drawImage(solid, picture.Picture(2));
+        }
+    }
+    QString why;
+    if (!SafeFile::Write(path, bytes.data(), why)) {
+        return FileResult::Failed(QString(), why);
+    }
+    return FileResult{};
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "FileResult.h"
+#include "HiddenLines.h"
+
+#include <QString>
+#include <vector>
+
+class CZelkData;
+
+// Exercises on paper for a class: A4 pages of two exercises each, every one with its
+// three views as drawings give them (names, overall dimensions, hidden edges dashed), what
+// to do and room to sketch, and no answer on those pages; then the answer key, each
+// solid's isometric view beside its views. Written with Qt's own PDF writer.
+class Worksheet {
+public:
+    struct Exercise {
+        QString title;
+        const CZelkData& figure;
+        std::vector<HiddenLines::Face> faces;
+    };
+
+    static FileResult Write(const QString& path, const std::vector<Exercise>& exercises);
+};
