@@ -7,10 +7,13 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <memory>
 
 namespace {
 
@@ -146,4 +149,40 @@ FileResult Worksheet::Write(const QString& path, const std::vector<Exercise>& ex
         return FileResult::Failed(QString(), why);
     }
     return FileResult{};
+}
+
+int Worksheet::CommandLine(const QString& out, const QStringList& files,
+                           const QString& builtInFolder, std::FILE* err) {
+    QStringList paths;
+    for (const QString& file : files) {
+        paths << QFileInfo(file).absoluteFilePath();
+    }
+    if (paths.isEmpty()) {
+        const QDir folder(builtInFolder);
+        for (const QString& name : folder.entryList({QStringLiteral("*.zlk")}, QDir::Files)) {
+            paths << folder.filePath(name);
+        }
+    }
+    std::vector<std::unique_ptr<CZelkData>> figures;
+    std::vector<Exercise> exercises;
+    for (const QString& path : paths) {
+        auto figure = std::make_unique<CZelkData>();
+        if (const FileResult read = figure->Load(path); !read) {
+            std::fprintf(err, "zelk: %s: %s\n", path.toLocal8Bit().constData(),
+                         QString(read.reason)
+                             .replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+                             .toLocal8Bit()
+                             .constData());
+            return 1;
+        }
+        exercises.push_back(
+            {QFileInfo(path).completeBaseName(), *figure, HiddenLines::FacesFor(*figure, path)});
+        figures.push_back(std::move(figure));
+    }
+    if (const FileResult written = Write(out, exercises); !written) {
+        std::fprintf(err, "zelk: %s: %s\n", out.toLocal8Bit().constData(),
+                     written.reason.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
 }

@@ -4,6 +4,8 @@
 #include "HiddenLines.h"
 
 #include <QString>
+#include <QStringList>
+#include <cstdio>
 #include <vector>
 
 class CZelkData;
@@ -21,4 +23,8 @@ public:
     };
 
     static FileResult Write(const QString& path, const std::vector<Exercise>& exercises);
+    // The command line's worksheet of exercise files (none: every built-in exercise in
+    // builtInFolder); the exit code, failures said on err.
+    static int CommandLine(const QString& out, const QStringList& files,
+                           const QString& builtInFolder, std::FILE* err);
 };

@@ -6,11 +6,13 @@
 #include "CommandLineExchange.h"
 #include "DeferredSoundBackend.h"
 #include "ExchangeFormats.h"
+#include "ExerciseLibrary.h"
 #include "Languages.h"
 #include "Main_TheApp.h"
 #include "QtUserDialogs.h"
 #include "SignalWatcher.h"
 #include "SystemClock.h"
+#include "Worksheet.h"
 #include "frmZelkWin.h"
 
 #include <QApplication>
@@ -43,6 +45,9 @@ const char* const kHelp =
     "                             ほかの 3D ソフトのモデル（OBJ, STL, PLY, glTF, DXF …）を\n"
     "                             図形ファイルにします（--scale: 0 より大きく 1000000 以下、\n"
     "                             --z-up: Z 軸が上のモデルを立てます）\n"
+    "  zelk --worksheet OUT.pdf [EXERCISE.zlk …]\n"
+    "                             問題用紙（解答つき）の PDF を作ります（問題を指定しなければ\n"
+    "                             組み込みの問題すべて） / a worksheet with its answer key\n"
     "  --lang ja|en               書き出しと読み込みのことばを選びます（ふだんは設定の言語）\n"
     "                             the language of --export and --import (else the one chosen\n"
     "                             in the editor)\n";
@@ -53,6 +58,7 @@ struct CommandLine {
     QStringList files;
     QString exportTo;   // --export OUT: the file to write
     QString importFrom; // --import IN: the model to read
+    QString worksheet;  // --worksheet OUT.pdf: the exercises on paper
     double scale = 1.0;
     bool toOrigin = false;
     bool zUp = false;
@@ -75,6 +81,8 @@ int ReadCommandLine(int argc, char** argv, CommandLine& line) {
                                       QStringLiteral("OUT"));
     const QCommandLineOption importFrom(QStringLiteral("import"), QStringLiteral("import"),
                                         QStringLiteral("IN"));
+    const QCommandLineOption worksheet(QStringLiteral("worksheet"), QStringLiteral("worksheet"),
+                                       QStringLiteral("OUT.pdf"));
     const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("scale"),
                                    QStringLiteral("N"));
     const QCommandLineOption toOrigin(QStringLiteral("to-origin"), QStringLiteral("to origin"));
@@ -85,6 +93,7 @@ int ReadCommandLine(int argc, char** argv, CommandLine& line) {
     parser.addOption(version);
     parser.addOption(exportTo);
     parser.addOption(importFrom);
+    parser.addOption(worksheet);
     parser.addOption(scale);
     parser.addOption(toOrigin);
     parser.addOption(zUp);
@@ -112,6 +121,7 @@ int ReadCommandLine(int argc, char** argv, CommandLine& line) {
     line.files = parser.positionalArguments();
     line.exportTo = parser.value(exportTo);
     line.importFrom = parser.value(importFrom);
+    line.worksheet = parser.value(worksheet);
     line.toOrigin = parser.isSet(toOrigin);
     line.zUp = parser.isSet(zUp);
     line.language = parser.value(language);
@@ -132,8 +142,9 @@ int ReadCommandLine(int argc, char** argv, CommandLine& line) {
         }
     }
     const bool exchange = parser.isSet(exportTo) || parser.isSet(importFrom);
-    if (exchange &&
-        (line.files.size() != 1 || (parser.isSet(exportTo) && parser.isSet(importFrom)))) {
+    if ((exchange && parser.isSet(worksheet)) ||
+        (exchange &&
+         (line.files.size() != 1 || (parser.isSet(exportTo) && parser.isSet(importFrom))))) {
         line.problem = QT_TRANSLATE_NOOP(
             "main", "--export OUT IN.zlk または --import IN OUT.zlk の形で指定してください。");
     }
@@ -150,7 +161,8 @@ int main(int argc, char** argv) {
     const QStringList& arguments = line.files;
     // A file-size limit must make a save fail with a message, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
-    if (!line.exportTo.isEmpty() || !line.importFrom.isEmpty() || line.problem != nullptr) {
+    if (!line.exportTo.isEmpty() || !line.importFrom.isEmpty() || !line.worksheet.isEmpty() ||
+        line.problem != nullptr) {
         // Conversions open no window and need no display; their pictures are drawn
         // without widgets (a widget here would stop the program).
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -171,6 +183,10 @@ int main(int argc, char** argv) {
         }
         if (!line.exportTo.isEmpty()) {
             return CommandLineExchange::Export(line.exportTo, line.files.first(), stderr);
+        }
+        if (!line.worksheet.isEmpty()) {
+            return Worksheet::CommandLine(line.worksheet, line.files,
+                                          ExerciseLibrary::BuiltInFolder(folders), stderr);
         }
         return CommandLineExchange::Import(line.importFrom, line.files.first(), line.scale,
                                            line.toOrigin, line.zUp, stdout, stderr);

@@ -135,6 +135,23 @@ TEST_F(Exchange, TheCommandLineConvertsWithoutAWindow) {
     ASSERT_TRUE(back.LoadData(converted));
     EXPECT_EQ(back.NumberOfLines(), original.NumberOfLines());
 
+    // A worksheet of three exercise files: two question pages, two answer pages; a file
+    // that cannot be read makes none.
+    const QString exercises = QStringLiteral(ZELK_PROGRAM_DIR "/exercises/");
+    const QString sheet = Data(QStringLiteral("sheet.pdf"));
+    EXPECT_EQ(
+        run({QStringLiteral("--worksheet"), sheet, exercises + QStringLiteral("L2-01.zlk"),
+             exercises + QStringLiteral("L3-02.zlk"), exercises + QStringLiteral("L5-01.zlk")}),
+        0);
+    QFile pdf(sheet);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 4) << "pages";
+    const QString none = Data(QStringLiteral("none.pdf"));
+    EXPECT_EQ(run({QStringLiteral("--worksheet"), none, Data(QStringLiteral("gone.zlk"))}), 1);
+    EXPECT_FALSE(QFileInfo::exists(none));
+
     QString err;
     EXPECT_NE(run({QStringLiteral("--export"), Data(QStringLiteral("out.xyz")), figure}, &err), 0);
     EXPECT_TRUE(err.contains(QStringLiteral(".svg"))) << err.toStdString();
