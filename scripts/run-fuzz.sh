@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (build-fuzz/), replays the committed seeds
-# (tests/fuzz/corpus/<target>/) and fuzzes each target for ZELK_FUZZ_SECONDS (15; the
+# (tests/fuzz/corpus/<target>/) and fuzzes each target for ZELK_FUZZ_SECONDS (10; the
 # test command must stay within its time on two cores, longer runs by hand).
 # Skipped, not failed, where clang is missing. New findings are written to
 # build-fuzz/findings/; the committed seeds are never changed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds=${ZELK_FUZZ_SECONDS:-15}
+seconds=${ZELK_FUZZ_SECONDS:-10}
 if ! command -v clang++ >/dev/null 2>&1; then
     echo "run-fuzz: clang++ not found, fuzzing skipped"
     exit 0

@@ -22,5 +22,5 @@ ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print
     UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j"$jobs"
 
-# Fuzzing: the committed seeds and 15 s of fresh inputs per target (skipped without clang).
+# Fuzzing: the committed seeds and 10 s of fresh inputs per target (skipped without clang).
 ./scripts/run-fuzz.sh
