@@ -85,26 +85,30 @@ FileResult Worksheet::Write(const QString& path, const std::vector<Exercise>& ex
             first = false;
         };
         const int count = static_cast<int>(exercises.size());
-        // The questions.
-        for (int i = 0; i < count; ++i) {
+        // Exercise i's place on its page (a new page, with its heading, for every second
+        // one), its title written; the area below the title line for its drawings.
+        const auto place = [&](int i, const QString& pageHeading, double titleLine) {
             if (i % kPerPage == 0) {
                 newPage();
                 Heading(painter, QRectF(page.left(), page.top(), page.width(), headLine),
-                        tr("立体ゼルク 問題用紙　　名前："), 5);
+                        pageHeading, 5);
             }
-            const Exercise& exercise = exercises[static_cast<size_t>(i)];
             const QRectF block(page.left(), page.top() + headLine + (i % kPerPage) * blockHeight,
                                page.width(), blockHeight);
-            const double titleLine = Millimetres(12);
             Heading(painter, QRectF(block.left(), block.top(), block.width(), Millimetres(6)),
-                    tr("問題 %1　%2").arg(i + 1).arg(exercise.title), 4);
-            Heading(
-                painter,
-                QRectF(block.left(), block.top() + Millimetres(6), block.width(), Millimetres(6)),
-                tr("三つの図（第三角法）から立体を読み取り、右上の枠に見取り図をかきなさい。"),
-                3.2);
-            const QRectF drawings(block.left(), block.top() + titleLine, block.width(),
-                                  block.height() - titleLine - Millimetres(4));
+                    tr("問題 %1　%2").arg(i + 1).arg(exercises[static_cast<size_t>(i)].title), 4);
+            return QRectF(block.left(), block.top() + titleLine, block.width(),
+                          block.height() - titleLine - Millimetres(4));
+        };
+        // The questions.
+        for (int i = 0; i < count; ++i) {
+            const Exercise& exercise = exercises[static_cast<size_t>(i)];
+            const QRectF drawings = place(i, tr("立体ゼルク 問題用紙　　名前："), Millimetres(12));
+            Heading(painter,
+                    QRectF(drawings.left(), drawings.top() - Millimetres(6), drawings.width(),
+                           Millimetres(6)),
+                    tr("三つの図（第三角法）から立体を読み取り、右上の枠に見取り図をかきなさい。"),
+                    3.2);
             Views(painter, exercise, drawings);
             const QRectF sketch(
                 drawings.center().x() + Millimetres(2), drawings.top() + Millimetres(2),
@@ -120,27 +124,14 @@ FileResult Worksheet::Write(const QString& path, const std::vector<Exercise>& ex
         }
         // The answer key: each solid as it stands, and its views.
         for (int i = 0; i < count; ++i) {
-            if (i % kPerPage == 0) {
-                newPage();
-                Heading(painter, QRectF(page.left(), page.top(), page.width(), headLine),
-                        tr("解答"), 5);
-            }
             const Exercise& exercise = exercises[static_cast<size_t>(i)];
-            const QRectF block(page.left(), page.top() + headLine + (i % kPerPage) * blockHeight,
-                               page.width(), blockHeight);
-            const double titleLine = Millimetres(7);
-            Heading(painter, QRectF(block.left(), block.top(), block.width(), Millimetres(6)),
-                    tr("問題 %1　%2").arg(i + 1).arg(exercise.title), 4);
-            const QRectF drawings(block.left(), block.top() + titleLine, block.width(),
-                                  block.height() - titleLine - Millimetres(4));
+            const QRectF drawings = place(i, tr("解答"), Millimetres(7));
             Views(painter, exercise, drawings);
             const QRectF solid(drawings.center().x(), drawings.top(), drawings.width() / 2,
                                drawings.height() / 2);
             FigureRenderer picture =
                 FigureView::Plain(exercise.figure, QSize(static_cast<int>(solid.width() / 2),
                                                          static_cast<int>(solid.height() / 2)));
-            picture.GetStyle().backColor = 0xFFFFFF;
-            picture.GetStyle().figColor = 0x000000;
             painter.drawImage(solid, picture.Picture(2));
         }
     }

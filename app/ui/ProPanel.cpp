@@ -15,8 +15,6 @@
 
 namespace {
 
-// The panel's width in the side panel's places.
-constexpr int kWidth = 150;
 constexpr const char* kAxes[3] = {"X", "Y", "Z"};
 
 } // namespace
@@ -85,9 +83,9 @@ void ProPanel::Retranslate() {
 
 void ProPanel::Layout(int height) {
     const int r = LayoutRound(height / 11.0);
-    const double b = LayoutRound(kWidth * 0.7);
+    const double b = LayoutRound(width() * 0.7);
     const int m = LayoutRound(r / 4.0);
-    const double x = LayoutRound(kWidth * 0.15);
+    const double x = LayoutRound(width() * 0.15);
     const int xi = static_cast<int>(x);
     const int bi = static_cast<int>(b);
     const int half = LayoutRound(b / 2);
