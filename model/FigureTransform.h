@@ -2,6 +2,9 @@
 
 #include "CZelkData.h"
 
+#include <array>
+#include <cstddef>
+
 // Turns and mirrors a figure as the exercises of turning and reflecting ask. A turn is by
 // quarter turns about an axis through the origin, positive by the right hand (a quarter
 // turn about X takes +Y to +Z); a mirror is in the plane through the origin across an axis
@@ -14,4 +17,30 @@ public:
     static CZelkData Turned(const CZelkData& figure, Axis axis, int quarters);
     // A copy of figure mirrored across axis.
     static CZelkData Mirrored(const CZelkData& figure, Axis across);
+
+    // The same for one point (a corner of a face).
+    template <typename T>
+    static std::array<T, 3> Turned(std::array<T, 3> p, Axis axis, int quarters) {
+        const auto [u, v] = Plane(axis);
+        for (int i = 0; i < ((quarters % 4) + 4) % 4; ++i) {
+            // A quarter turn: (u, v) becomes (-v, u); +0: a turned zero is zero, not -0.
+            const T nu = -p[v] + T(0);
+            p[v] = p[u];
+            p[u] = nu;
+        }
+        return p;
+    }
+    template <typename T> static std::array<T, 3> Mirrored(std::array<T, 3> p, Axis across) {
+        p[static_cast<size_t>(across)] = -p[static_cast<size_t>(across)] + T(0);
+        return p;
+    }
+
+private:
+    // The two axes a turn about axis moves, in the order a positive quarter turn takes the
+    // first to the second.
+    static constexpr std::array<size_t, 2> Plane(Axis axis) {
+        return axis == Axis::X   ? std::array<size_t, 2>{1, 2}
+               : axis == Axis::Y ? std::array<size_t, 2>{2, 0}
+                                 : std::array<size_t, 2>{0, 1};
+    }
 };

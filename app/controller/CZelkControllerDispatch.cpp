@@ -173,6 +173,8 @@ std::span<const CZelkController::CommandEntry> CZelkController::CommandTable() {
          [](C& c) { c.exercises_->ExportProgress(); }, FollowUp::None},
         {CommandId::ExerciseWorksheet, "EXERCISE_WORKSHEET",
          [](C& c) { c.exercises_->MakeWorksheet(); }, FollowUp::None},
+        {CommandId::ExerciseSample, "EXERCISE_SAMPLE", [](C& c) { c.exercises_->ShowSample(); },
+         FollowUp::None},
     });
     static_assert(RowsInIdOrder(table), "the command table's rows are in the order of their ids");
     return table;

@@ -79,4 +79,5 @@ enum class CommandId {
     LanguageEnglish,
     ExerciseExportProgress,
     ExerciseWorksheet,
+    ExerciseSample,
 };

@@ -9,6 +9,7 @@
 #include "Clock.h"
 #include "ExerciseLibrary.h"
 #include "ExerciseProgress.h"
+#include "ExerciseTask.h"
 #include "ExerciseViews.h"
 #include "FigureDocument.h"
 #include "FigureView.h"
@@ -37,7 +38,14 @@ constexpr std::array<CommandId, 5> kLevelCommands{
     CommandId::DifficultySpecial, CommandId::DifficultySuperSpecial};
 
 QString OwnHeading() {
-    return QCoreApplication::translate("CZelkController", "自分の問題");
+    ExerciseLibrary::Entry own;
+    own.own = true;
+    return ExerciseLibrary::Group(own);
+}
+
+// The mirror plane an exercise's drawings show.
+int MirrorOf(const ExerciseTask& task) {
+    return task.kind == ExerciseTask::Kind::Reflection ? static_cast<int>(task.mirror) : -1;
 }
 
 } // namespace
@@ -60,16 +68,16 @@ void ExerciseRoom::ChooseExercise() {
     const int scale = std::max(1, qRound(context_.view->devicePixelRatioF()));
     for (size_t i = 0; i < entries.size(); ++i) {
         const ExerciseLibrary::Entry& entry = entries[i];
-        const QString heading =
-            entry.own ? OwnHeading()
-                      : ZelkStates::Tr(
-                            ZelkStates::Levels()[static_cast<size_t>(entry.level - 1)].caption);
         const std::vector<HiddenLines::Face> faces = HiddenLines::FacesFor(*figures[i], entry.path);
         const ExerciseProgress::Record record = progress.Get(entry.id);
         const bool answerKept = QFileInfo::exists(AnswerPath(entry.id));
-        cards.push_back({heading, entry.title,
-                         ExerciseViews::Card({*figures[i], faces}, QSize(120, 90), scale),
-                         ExerciseProgress::Note(record), record.solved, answerKept});
+        // A missing view's card keeps it missing.
+        cards.push_back(
+            {ExerciseLibrary::Group(entry), entry.title,
+             ExerciseViews::Card({*figures[i], faces, MirrorOf(entry.task)}, QSize(120, 90), scale,
+                                 entry.task.kind != ExerciseTask::Kind::MissingView),
+             ExerciseProgress::Note(record), record.solved, answerKept, record.bestMs,
+             record.attempts});
     }
     const std::optional<int> chosen = context_.dialogs->ChooseExercise(cards);
     const int count = static_cast<int>(entries.size());
@@ -101,8 +109,12 @@ void ExerciseRoom::ChooseExercise() {
                             app.Ratio()};
     }
     exercise->entry = entries[index];
-    exercise->target.Swap(*figures[index]);
-    exercise->faces = HiddenLines::FacesFor(exercise->target, exercise->entry.path);
+    exercise->given.Swap(*figures[index]);
+    exercise->givenFaces = HiddenLines::FacesFor(exercise->given, exercise->entry.path);
+    const ExerciseTask& task = exercise->entry.task;
+    CZelkData target = task.Answer(exercise->given);
+    exercise->target.Swap(target);
+    exercise->faces = task.AnswerFaces(exercise->given, exercise->givenFaces);
     exercise->started = context_.clock->Now();
     controller_.Document().Attach(std::move(exercise));
 
@@ -127,11 +139,51 @@ void ExerciseRoom::ChooseExercise() {
     } else {
         controller_.Run(CommandId::ThirdAngleProjectionMethod);
     }
+    const ExerciseLibrary::Entry& chosenEntry = controller_.Document().Exercise()->entry;
+    if (chosenEntry.task.kind == ExerciseTask::Kind::Views) {
+        controller_.ShowCondition(
+            QCoreApplication::translate(
+                "CZelkController",
+                "問題「%1」：三つの図と同じ立体を描いて「答え合わせ」を押してください。")
+                .arg(chosenEntry.title));
+        return;
+    }
     controller_.ShowCondition(
-        QCoreApplication::translate(
-            "CZelkController",
-            "問題「%1」：三つの図と同じ立体を描いて「答え合わせ」を押してください。")
-            .arg(controller_.Document().Exercise()->entry.title));
+        QCoreApplication::translate("CZelkController",
+                                    "問題「%1」：%2できたら「答え合わせ」を押してください。")
+            .arg(chosenEntry.title, chosenEntry.task.Instruction()));
+    // A turn is read off the solid itself: it is shown, to be turned, before drawing.
+    if (chosenEntry.task.kind == ExerciseTask::Kind::Rotation) {
+        ShowSample();
+    }
+}
+
+void ExerciseRoom::ShowSample() {
+    if (NoExercise(QCoreApplication::translate("CZelkController",
+                                               "見本は練習問題を解いているときに見られます。"))) {
+        return;
+    }
+    const ActiveExercise& exercise = *controller_.Document().Exercise();
+    const ExerciseTask& task = exercise.entry.task;
+    if (task.kind != ExerciseTask::Kind::Rotation && task.kind != ExerciseTask::Kind::Reflection) {
+        context_.dialogs->Message(
+            QCoreApplication::translate("CZelkController",
+                                        "この問題の見本は三面図です（見本の立体が答えです）。"),
+            QString(), UserDialogs::Buttons::Ok);
+        return;
+    }
+    FigureRenderer renderer = FigureView::Plain(exercise.given, QSize(320, 240));
+    renderer.GetStyle().figLineSize = 2;
+    QString text =
+        QCoreApplication::translate("CZelkController", "問題「%1」の見本の立体です。\n%2")
+            .arg(exercise.entry.title, task.Instruction());
+    if (task.kind == ExerciseTask::Kind::Rotation) {
+        text += u'\n' + ExerciseTask::TurnNote();
+    }
+    context_.dialogs->ShowFigureWithDrawings(
+        QCoreApplication::translate("CZelkController", "見本"), text, renderer,
+        ExerciseViews::Card({exercise.given, exercise.givenFaces, MirrorOf(task)}, QSize(320, 240),
+                            std::max(1, qRound(context_.view->devicePixelRatioF()))));
 }
 
 void ExerciseRoom::ShowExercisePanes(bool hint) {
@@ -142,18 +194,28 @@ void ExerciseRoom::ShowExercisePanes(bool hint) {
     ctlZelkView& view = *context_.view;
     const QSize size(view.width(), view.height());
     const int scale = std::max(1, qRound(view.devicePixelRatioF()));
-    const CZelkData* learner = hint ? context_.figure : nullptr;
-    const ExerciseViews::Solid target{controller_.Document().Exercise()->target,
-                                      controller_.Document().Exercise()->faces};
+    const ActiveExercise& exercise = *controller_.Document().Exercise();
+    const ExerciseTask& task = exercise.entry.task;
+    // The learner's figure taken back to the given solid's pose, laid over its views.
+    const CZelkData back = task.Undone(*context_.figure);
+    const CZelkData* learner = hint ? &back : nullptr;
+    const ExerciseViews::Solid given{exercise.given, exercise.givenFaces, MirrorOf(task)};
     context_.window->SetPanePicture(
         IMainWindow::Pane::Front,
-        ExerciseViews::Pane(target, learner, ExerciseViews::View::Front, size, scale));
+        ExerciseViews::Pane(given, learner, ExerciseViews::View::Front, size, scale));
     context_.window->SetPanePicture(
         IMainWindow::Pane::Top,
-        ExerciseViews::Pane(target, learner, ExerciseViews::View::Top, size, scale));
+        ExerciseViews::Pane(given, learner, ExerciseViews::View::Top, size, scale));
+    // The missing view stays for the learner to find, until they found another than the
+    // model answer's: then both are shown.
     context_.window->SetPanePicture(
         IMainWindow::Pane::Side,
-        ExerciseViews::Pane(target, learner, ExerciseViews::View::Side, size, scale));
+        task.kind != ExerciseTask::Kind::MissingView
+            ? ExerciseViews::Pane(given, learner, ExerciseViews::View::Side, size, scale)
+        : exercise.otherSide
+            ? ExerciseViews::Pane({exercise.target, exercise.faces, -1}, context_.figure,
+                                  ExerciseViews::View::Side, size, scale)
+            : ExerciseViews::Blank(ExerciseViews::View::Side, size, scale));
 }
 
 // The exercise ends (left, or another figure came): the level, mode, layout and zoom the
@@ -268,8 +330,9 @@ void ExerciseRoom::CheckExercise() {
             "答え合わせをするには、まず「練習」の「問題を選ぶ…」で問題を選んでください。"))) {
         return;
     }
+    const ExerciseTask& task = controller_.Document().Exercise()->entry.task;
     const ThirdAngleCheck::Result result =
-        ThirdAngleCheck::Compare(*context_.figure, controller_.Document().Exercise()->target);
+        task.Check(*context_.figure, controller_.Document().Exercise()->target);
     const AppFolders& folders = context_.Folders();
     ExerciseProgress progress(ExerciseProgress::PathBeside(folders.SettingsFile()));
     progress.Load();
@@ -292,17 +355,29 @@ void ExerciseRoom::CheckExercise() {
                        .arg(ExerciseProgress::Time(ms)) +
                    QStringLiteral("\r\n") + SolvedSoFar(progress);
         }
-        if (!result.sameFigure) {
+        const StandardViews::View side[] = {StandardViews::Side};
+        if (task.kind == ExerciseTask::Kind::MissingView &&
+            !ThirdAngleCheck::Compare(*context_.figure, controller_.Document().Exercise()->target,
+                                      side)
+                 .sameViews) {
+            controller_.Document().Exercise()->otherSide = true;
+            text += QCoreApplication::translate(
+                "CZelkController",
+                "\r\n別解です：あなたの右側面図は模範解答と違いますが、正面図と平面図が合って"
+                "いれば正解です。右側面図の欄に両方を示しました（黒：模範解答、赤：あなたの図）。");
+            ShowExercisePanes(controller_.Document().Exercise()->hint);
+        } else if (!result.sameFigure) {
             text += QCoreApplication::translate(
                 "CZelkController",
                 "\r\n別解です：三つの図は同じですが、立体は問題の図形と違います。");
         }
     } else {
         text = QCoreApplication::translate("CZelkController", "まだ違います。");
-        for (size_t i = 0; i < 3; ++i) {
+        for (const StandardViews::View view : task.Checked()) {
+            const auto i = static_cast<size_t>(view);
             text += QCoreApplication::translate("CZelkController",
                                                 "\r\n%1：足りない線 %2 本、余分な線 %3 本")
-                        .arg(StandardViews::Name(StandardViews::kAll[i]))
+                        .arg(StandardViews::Name(view))
                         .arg(result.missing[i])
                         .arg(result.extra[i]);
         }
@@ -320,22 +395,18 @@ void ExerciseRoom::CheckExercise() {
     }
 }
 
-// How far the learner has come in the group of the exercise just solved: "三面図から立体
-// 初級 3 / 7" (their own exercises: "自分の問題 2 / 3").
+// How far the learner has come in the group of the exercise just solved: "回転 中級 4 / 6"
+// (their own exercises: "自分の問題 2 / 3").
 QString ExerciseRoom::SolvedSoFar(const ExerciseProgress& progress) {
-    const ExerciseLibrary::Entry& solved = controller_.Document().Exercise()->entry;
+    const QString group = ExerciseLibrary::Group(controller_.Document().Exercise()->entry);
     int total = 0;
     int done = 0;
     for (const ExerciseLibrary::Entry& entry : ExerciseLibrary::List(context_.Folders())) {
-        if (entry.own == solved.own && (entry.own || entry.level == solved.level)) {
+        if (ExerciseLibrary::Group(entry) == group) {
             ++total;
             done += progress.Get(entry.id).solved ? 1 : 0;
         }
     }
-    const QString group = solved.own
-                              ? OwnHeading()
-                              : QCoreApplication::translate("CZelkController", "三面図から立体") +
-                                    u' ' + LevelTable::Name(solved.level);
     return QStringLiteral("%1 %2 / %3").arg(group).arg(done).arg(total);
 }
 
@@ -437,9 +508,8 @@ void ExerciseRoom::ExportProgress() {
     progress.Load();
     std::vector<ExerciseProgress::Listed> listed;
     for (const ExerciseLibrary::Entry& entry : ExerciseLibrary::List(folders)) {
-        listed.push_back({entry.id,
-                          QCoreApplication::translate("CZelkController", "三面図から立体"),
-                          LevelTable::Name(entry.level)});
+        listed.push_back(
+            {entry.id, ExerciseTask::Name(entry.task.kind), LevelTable::Name(entry.level)});
     }
     const std::optional<UserDialogs::ExportChoice> chosen = context_.dialogs->ExportFile(
         context_.appData->DataPath(), QCoreApplication::translate("CZelkController", "成績"),
@@ -473,7 +543,7 @@ void ExerciseRoom::MakeWorksheet() {
     for (size_t i = 0; i < entries.size(); ++i) {
         if (!entries[i].own && entries[i].level == level) {
             sheet.push_back({entries[i].title, *figures[i],
-                             HiddenLines::FacesFor(*figures[i], entries[i].path)});
+                             HiddenLines::FacesFor(*figures[i], entries[i].path), entries[i].task});
         }
     }
     if (sheet.empty()) {

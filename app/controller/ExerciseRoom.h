@@ -20,6 +20,8 @@ public:
     void CheckExercise();
     void ShowExerciseHint();
     void ShowExerciseAnswer();
+    // The given solid of a turn or a mirror, to be turned with the keys or the mouse.
+    void ShowSample();
     void MakeExercise();
     void LeaveExercise();
     void KeepExerciseAnswer();

@@ -99,6 +99,8 @@ constexpr Row kMenus[] = {
     {K::Item, "mnuExerciseCheck", QT_TRANSLATE_NOOP("MenuTable", "答え合わせ"), C::ExerciseCheck},
     {K::Item, "mnuExerciseHint", QT_TRANSLATE_NOOP("MenuTable", "ヒント"), C::ExerciseHint},
     {K::Item, "mnuExerciseAnswer", QT_TRANSLATE_NOOP("MenuTable", "答えを見る"), C::ExerciseAnswer},
+    {K::Item, "mnuExerciseSample", QT_TRANSLATE_NOOP("MenuTable", "見本を見る…"),
+     C::ExerciseSample},
     {K::Item, "mnuExerciseEnd", QT_TRANSLATE_NOOP("MenuTable", "練習を終える"), C::ExerciseEnd},
     {K::Separator, "mnuExerciseHyphen"},
     {K::Item, "mnuExerciseMake", QT_TRANSLATE_NOOP("MenuTable", "この図形を問題にする"),

@@ -26,17 +26,27 @@ void ListFolder(const QString& folder, bool own, std::vector<ExerciseLibrary::En
         if (!figure.Load(path) || figure.NumberOfLines() == 0) {
             continue;
         }
+        const std::optional<ExerciseTask> task = ExerciseTask::Of(path);
+        if (!task) {
+            continue;
+        }
         const QString stem = QFileInfo(name).completeBaseName();
-        // A built-in one is titled by its level and number in the user's language (its
-        // comment says the same in Japanese); the user's own by the comment they gave it.
+        // A built-in one is titled by its kind, level and number in the user's language
+        // (its comment says the same in Japanese); the user's own by the comment they gave
+        // it. "L2-05" is a views exercise, "L2-R03" a turn.
+        const QString letter = ExerciseTask::Letter(task->kind);
         bool numbered = false;
-        const int number = stem.mid(3).toInt(&numbered);
-        const QString title = !own && numbered
-                                  ? QCoreApplication::translate("ExerciseLibrary", "%1 第%2問")
-                                        .arg(LevelTable::Name(level))
-                                        .arg(number)
-                                  : (figure.Comment().isEmpty() ? stem : figure.Comment());
-        out.push_back({own ? QStringLiteral("own/") + stem : stem, level, title, path, own});
+        const int number = stem.mid(3 + letter.size()).toInt(&numbered);
+        numbered = numbered && stem.mid(3, letter.size()) == letter;
+        QString title = own || !numbered ? (figure.Comment().isEmpty() ? stem : figure.Comment())
+                        : task->kind == ExerciseTask::Kind::Views
+                            ? QCoreApplication::translate("ExerciseLibrary", "%1 第%2問")
+                                  .arg(LevelTable::Name(level))
+                                  .arg(number)
+                            : QCoreApplication::translate("ExerciseLibrary", "%1 %2 第%3問")
+                                  .arg(ExerciseTask::Name(task->kind), LevelTable::Name(level))
+                                  .arg(number);
+        out.push_back({own ? QStringLiteral("own/") + stem : stem, level, title, path, own, *task});
         if (figures != nullptr) {
             figures->push_back(std::move(read));
         }
@@ -64,10 +74,33 @@ int ExerciseLibrary::LevelOf(const QString& fileName) {
 std::vector<ExerciseLibrary::Entry>
 ExerciseLibrary::List(const AppFolders& folders, std::vector<std::unique_ptr<CZelkData>>* figures) {
     std::vector<Entry> entries;
-    ListFolder(BuiltInFolder(folders), false, entries, figures);
-    // Built-in ones by level (their names already sort so); the user's own after them.
-    ListFolder(OwnFolder(folders), true, entries, figures);
-    return entries;
+    std::vector<std::unique_ptr<CZelkData>> read;
+    ListFolder(BuiltInFolder(folders), false, entries, &read);
+    // Built-in ones by kind, then level (the names sort by level and number within a kind).
+    std::vector<size_t> order(entries.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::stable_sort(order.begin(), order.end(), [&entries](size_t a, size_t b) {
+        return entries[a].task.kind < entries[b].task.kind;
+    });
+    std::vector<Entry> sorted;
+    for (const size_t i : order) {
+        sorted.push_back(std::move(entries[i]));
+        if (figures != nullptr) {
+            figures->push_back(std::move(read[i]));
+        }
+    }
+    // The user's own after them.
+    ListFolder(OwnFolder(folders), true, sorted, figures);
+    return sorted;
+}
+
+QString ExerciseLibrary::Group(const Entry& entry) {
+    if (entry.own) {
+        return QCoreApplication::translate("ExerciseLibrary", "自分の問題");
+    }
+    return ExerciseTask::Name(entry.task.kind) + u' ' + LevelTable::Name(entry.level);
 }
 
 QString ExerciseLibrary::AddOwn(const CZelkData& figure, const QString& title, int level,

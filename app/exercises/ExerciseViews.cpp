@@ -14,6 +14,7 @@
 namespace {
 
 const QColor kHintColour(0xE0, 0, 0);
+const QColor kMirrorColour(0, 0x60, 0xD0);
 
 // The same three views, in the same order.
 HiddenLines::View Seen(ExerciseViews::View view) {
@@ -54,6 +55,44 @@ double Largest(const CZelkData& figure) {
         }
     }
     return largest;
+}
+
+// How far the mirror plane stands off the solid and reaches past it: a part of its largest
+// extent.
+double MirrorMargin(const CZelkData& figure) {
+    return Largest(figure) * 0.15;
+}
+
+// The mirror plane as the view sees it: across axis, just past the solid's largest corner,
+// a little larger than the solid. Edge-on it is a line; face-on it is a box (not drawn).
+Box MirrorBox(const CZelkData& figure, int axis, HiddenLines::View view) {
+    Box box;
+    const CZelkData::Point& low = figure.MinPos();
+    const CZelkData::Point& high = figure.MaxPos();
+    const double margin = MirrorMargin(figure);
+    for (int corner = 0; corner < 4; ++corner) {
+        HiddenLines::Point p{};
+        int other = 0;
+        for (int i = 0; i < 3; ++i) {
+            const auto at = static_cast<size_t>(i);
+            if (i == axis) {
+                p[at] = high[at] + margin;
+            } else {
+                p[at] = ((corner >> other) & 1) != 0 ? high[at] + margin : low[at] - margin;
+                ++other;
+            }
+        }
+        const auto xy = HiddenLines::Project(p, view);
+        box.left = std::min(box.left, xy[0]);
+        box.right = std::max(box.right, xy[0]);
+        box.bottom = std::min(box.bottom, xy[1]);
+        box.top = std::max(box.top, xy[1]);
+    }
+    return box;
+}
+
+bool EdgeOn(const Box& plane) {
+    return plane.right - plane.left < 1e-6 || plane.top - plane.bottom < 1e-6;
 }
 
 QString Millimetres(double value) {
@@ -160,6 +199,29 @@ void ExerciseViews::Draw(QPainter& painter, const Solid& target, const CZelkData
             }
         }
     }
+    // The dimensions stand outside the mirror plane too.
+    Box outer = box;
+    if (target.mirror >= 0 && target.figure.NumberOfLines() > 0) {
+        const Box plane = MirrorBox(target.figure, target.mirror, seen);
+        if (EdgeOn(plane)) {
+            QPen chain(kMirrorColour, wide * 0.75, Qt::CustomDashLine, Qt::FlatCap);
+            chain.setDashPattern({12.0, 3.0, 2.0, 3.0});
+            painter.setPen(chain);
+            const QPointF from = at({plane.left, plane.bottom});
+            const QPointF to = at({plane.right, plane.top});
+            painter.drawLine(from, to);
+            if (annotated) {
+                painter.setPen(kMirrorColour);
+                painter.drawText(
+                    QPointF(to.x() + 3, to.y() + QFontMetricsF(painter.font()).ascent()),
+                    QCoreApplication::translate("ExerciseViews", "鏡"));
+            }
+            outer.left = std::min(outer.left, plane.left);
+            outer.right = std::max(outer.right, plane.right);
+            outer.bottom = std::min(outer.bottom, plane.bottom);
+            outer.top = std::max(outer.top, plane.top);
+        }
+    }
     if (!annotated) {
         return;
     }
@@ -167,19 +229,21 @@ void ExerciseViews::Draw(QPainter& painter, const Solid& target, const CZelkData
     const QFontMetricsF metrics(painter.font());
     const QPointF lowLeft = at({box.left, box.bottom});
     const QPointF highRight = at({box.right, box.top});
+    const QPointF outerLowLeft = at({outer.left, outer.bottom});
+    const QPointF outerHighRight = at({outer.right, outer.top});
     painter.setPen(QPen(Qt::black, 1));
     painter.drawText(QPointF(area.left(), area.top() - metrics.descent() - 2), Name(view));
     const double gap = metrics.height() * 0.6;
     QPen thin(QColor(60, 60, 60), 1);
     painter.setPen(thin);
-    const double below = lowLeft.y() + gap;
+    const double below = outerLowLeft.y() + gap;
     painter.drawLine(QPointF(lowLeft.x(), lowLeft.y() + 2), QPointF(lowLeft.x(), below + 3));
     painter.drawLine(QPointF(highRight.x(), lowLeft.y() + 2), QPointF(highRight.x(), below + 3));
     if (box.right - box.left > 0) {
         Dimension(painter, QPointF(lowLeft.x(), below), QPointF(highRight.x(), below),
                   Millimetres(box.right - box.left), false);
     }
-    const double right = highRight.x() + gap;
+    const double right = outerHighRight.x() + gap;
     painter.drawLine(QPointF(highRight.x() + 2, highRight.y()), QPointF(right + 3, highRight.y()));
     painter.drawLine(QPointF(highRight.x() + 2, lowLeft.y()), QPointF(right + 3, lowLeft.y()));
     if (box.top - box.bottom > 0) {
@@ -217,19 +281,63 @@ void ExerciseViews::PaintPane(QPainter& painter, const Solid& target, const CZel
     if (area.width() < 8 || area.height() < 8) {
         area = frame;
     }
-    const double millimetre = std::min(area.width(), area.height()) / Largest(target.figure);
+    // Room for the mirror plane beside the solid.
+    const double reach =
+        Largest(target.figure) + (target.mirror >= 0 ? 2.2 * MirrorMargin(target.figure) : 0.0);
+    const double millimetre = std::min(area.width(), area.height()) / reach;
     Draw(painter, target, learner, view, area, millimetre, true);
-    if (target.faces.empty() && target.figure.NumberOfLines() > 0) {
+    const bool faceOn = target.mirror >= 0 && target.figure.NumberOfLines() > 0 &&
+                        !EdgeOn(MirrorBox(target.figure, target.mirror, Seen(view)));
+    if ((target.faces.empty() || faceOn) && target.figure.NumberOfLines() > 0) {
         painter.save();
-        painter.setPen(QColor(90, 90, 90));
+        painter.setPen(faceOn ? kMirrorColour : QColor(90, 90, 90));
         painter.drawText(QRectF(frame.left() + 4, frame.bottom() - metrics.height() - 2,
                                 frame.width() - 8, metrics.height() + 2),
-                         Qt::AlignLeft | Qt::AlignVCenter, NoFacesNote());
+                         Qt::AlignLeft | Qt::AlignVCenter, faceOn ? MirrorNote() : NoFacesNote());
         painter.restore();
     }
 }
 
-QImage ExerciseViews::Card(const Solid& figure, QSize size, int scale) {
+QString ExerciseViews::MirrorNote() {
+    return QCoreApplication::translate("ExerciseViews", "鏡の面はこの図と平行です。");
+}
+
+QImage ExerciseViews::Blank(View view, QSize size, int scale) {
+    QImage picture(size * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = painter.font();
+    font.setPixelSize(std::clamp(std::min(size.width(), size.height()) / 18, 10, 14));
+    painter.setFont(font);
+    PaintBlank(painter, view, QRectF(QPointF(0, 0), QSizeF(size)));
+    return picture;
+}
+
+void ExerciseViews::PaintBlank(QPainter& painter, View view, const QRectF& frame) {
+    const QFontMetricsF metrics(painter.font());
+    painter.save();
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(frame.left() + metrics.height() * 0.8,
+                             frame.top() + metrics.height() * 1.6 - metrics.descent() - 2),
+                     Name(view));
+    QFont large = painter.font();
+    large.setPixelSize(std::max(8, static_cast<int>(std::min(frame.width(), frame.height()) / 4)));
+    painter.setFont(large);
+    painter.setPen(QColor(150, 150, 150));
+    painter.drawText(frame, Qt::AlignCenter, QStringLiteral("?"));
+    painter.restore();
+    painter.save();
+    painter.setPen(QColor(90, 90, 90));
+    painter.drawText(QRectF(frame.left() + 4, frame.bottom() - metrics.height() - 2,
+                            frame.width() - 8, metrics.height() + 2),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QCoreApplication::translate("ExerciseViews", "この図は自分で考えます。"));
+    painter.restore();
+}
+
+QImage ExerciseViews::Card(const Solid& figure, QSize size, int scale, bool withSide) {
     QImage card(size * scale, QImage::Format_RGB32);
     card.setDevicePixelRatio(scale);
     card.fill(Qt::white);
@@ -248,18 +356,24 @@ QImage ExerciseViews::Card(const Solid& figure, QSize size, int scale) {
     };
     Draw(painter, figure, nullptr, View::Top, area(0, 0), millimetre, false);
     Draw(painter, figure, nullptr, View::Front, area(0, pane.height()), millimetre, false);
-    Draw(painter, figure, nullptr, View::Side, area(pane.width(), pane.height()), millimetre,
-         false);
+    if (withSide) {
+        Draw(painter, figure, nullptr, View::Side, area(pane.width(), pane.height()), millimetre,
+             false);
+    } else {
+        painter.setPen(QColor(150, 150, 150));
+        painter.drawText(QRectF(pane.width(), pane.height(), pane.width(), pane.height()),
+                         Qt::AlignCenter, QStringLiteral("?"));
+    }
     return card;
 }
 
 QImage ExerciseViews::Pane(const CZelkData& target, const CZelkData* learner, View view, QSize size,
                            int scale) {
     const std::vector<HiddenLines::Face> faces = HiddenLines::FindFaces(target);
-    return Pane(Solid{target, faces}, learner, view, size, scale);
+    return Pane(Solid{target, faces, -1}, learner, view, size, scale);
 }
 
 QImage ExerciseViews::Card(const CZelkData& figure, QSize size, int scale) {
     const std::vector<HiddenLines::Face> faces = HiddenLines::FindFaces(figure);
-    return Card(Solid{figure, faces}, size, scale);
+    return Card(Solid{figure, faces, -1}, size, scale);
 }

@@ -22,9 +22,12 @@ public:
 
     // A figure with its solid's faces (none: every edge is drawn solid, and the picture
     // says that hidden edges could not be told).
+    // mirror: the axis a mirror plane is across (0 x, 1 y, 2 z; -1 none), drawn beside the
+    // solid as a blue chain line where the view sees it edge-on.
     struct Solid {
         const CZelkData& figure;
         const std::vector<HiddenLines::Face>& faces;
+        int mirror = -1;
     };
 
     // size in the control's pixels, scale the pixels per control pixel (2 on a 2x screen).
@@ -35,9 +38,13 @@ public:
     // The same drawing on any painter (a PDF page) within frame, in the painter's font.
     static void PaintPane(QPainter& painter, const Solid& target, const CZelkData* learner,
                           View view, const QRectF& frame);
+    // A view left for the learner to find: its name, a question mark and what to do.
+    static QImage Blank(View view, QSize size, int scale = 1);
+    static void PaintBlank(QPainter& painter, View view, const QRectF& frame);
     // Top above front, right side beside the front; hidden edges dashed, no names or
-    // dimensions (too small to read).
-    static QImage Card(const Solid& figure, QSize size, int scale = 1);
+    // dimensions (too small to read). withSide false: the side view is left out (an
+    // exercise that asks for it).
+    static QImage Card(const Solid& figure, QSize size, int scale = 1, bool withSide = true);
     // The same for a figure alone: its faces are found from its edges where they can be.
     static QImage Pane(const CZelkData& target, const CZelkData* learner, View view, QSize size,
                        int scale = 1);
@@ -49,6 +56,8 @@ public:
     static std::array<double, 2> Extent(const CZelkData& figure, View view);
     // The note a drawing without faces carries.
     static QString NoFacesNote();
+    // The note of a view that sees the mirror plane face-on.
+    static QString MirrorNote();
 
 private:
     static void Draw(QPainter& painter, const Solid& target, const CZelkData* learner, View view,

@@ -27,16 +27,21 @@ double Millimetres(double mm) {
 // The three views where third-angle projection puts them (top above front, right side to
 // the right of front) in the left part of block; the rest of it is given to sketching
 // (question) or to the isometric view (answer).
-void Views(QPainter& painter, const Worksheet::Exercise& exercise, const QRectF& block) {
-    const ExerciseViews::Solid solid{exercise.figure, exercise.faces};
+// withSide false: the side view is left blank, to be found.
+void Views(QPainter& painter, const ExerciseViews::Solid& solid, const QRectF& block,
+           bool withSide) {
     const double w = block.width() / 2;
     const double h = block.height() / 2;
     ExerciseViews::PaintPane(painter, solid, nullptr, ExerciseViews::View::Top,
                              QRectF(block.left(), block.top(), w, h));
     ExerciseViews::PaintPane(painter, solid, nullptr, ExerciseViews::View::Front,
                              QRectF(block.left(), block.top() + h, w, h));
-    ExerciseViews::PaintPane(painter, solid, nullptr, ExerciseViews::View::Side,
-                             QRectF(block.left() + w, block.top() + h, w, h));
+    const QRectF side(block.left() + w, block.top() + h, w, h);
+    if (withSide) {
+        ExerciseViews::PaintPane(painter, solid, nullptr, ExerciseViews::View::Side, side);
+    } else {
+        ExerciseViews::PaintBlank(painter, ExerciseViews::View::Side, side);
+    }
 }
 
 void Heading(QPainter& painter, const QRectF& line, const QString& text, double size) {
@@ -104,12 +109,19 @@ FileResult Worksheet::Write(const QString& path, const std::vector<Exercise>& ex
         for (int i = 0; i < count; ++i) {
             const Exercise& exercise = exercises[static_cast<size_t>(i)];
             const QRectF drawings = place(i, tr("立体ゼルク 問題用紙　　名前："), Millimetres(12));
+            const ExerciseTask& task = exercise.task;
             Heading(painter,
                     QRectF(drawings.left(), drawings.top() - Millimetres(6), drawings.width(),
                            Millimetres(6)),
-                    tr("三つの図（第三角法）から立体を読み取り、右上の枠に見取り図をかきなさい。"),
+                    task.kind == ExerciseTask::Kind::Views
+                        ? tr("三つの図（第三角法）から立体を読み取り、右上の枠に見取り図をかきな"
+                             "さい。")
+                        : task.Instruction() + tr("右上の枠に見取り図をかきなさい。"),
                     3.2);
-            Views(painter, exercise, drawings);
+            const int mirror =
+                task.kind == ExerciseTask::Kind::Reflection ? static_cast<int>(task.mirror) : -1;
+            Views(painter, {exercise.figure, exercise.faces, mirror}, drawings,
+                  task.kind != ExerciseTask::Kind::MissingView);
             const QRectF sketch(
                 drawings.center().x() + Millimetres(2), drawings.top() + Millimetres(2),
                 drawings.width() / 2 - Millimetres(4), drawings.height() / 2 - Millimetres(4));
@@ -122,16 +134,19 @@ FileResult Worksheet::Write(const QString& path, const std::vector<Exercise>& ex
                            Millimetres(6)),
                     tr("見取り図"), 3.2);
         }
-        // The answer key: each solid as it stands, and its views.
+        // The answer key: each solid asked for (turned, mirrored), and its views.
         for (int i = 0; i < count; ++i) {
             const Exercise& exercise = exercises[static_cast<size_t>(i)];
             const QRectF drawings = place(i, tr("解答"), Millimetres(7));
-            Views(painter, exercise, drawings);
+            const CZelkData answer = exercise.task.Answer(exercise.figure);
+            const std::vector<HiddenLines::Face> faces =
+                exercise.task.AnswerFaces(exercise.figure, exercise.faces);
+            Views(painter, {answer, faces, -1}, drawings, true);
             const QRectF solid(drawings.center().x(), drawings.top(), drawings.width() / 2,
                                drawings.height() / 2);
             FigureRenderer picture =
-                FigureView::Plain(exercise.figure, QSize(static_cast<int>(solid.width() / 2),
-                                                         static_cast<int>(solid.height() / 2)));
+                FigureView::Plain(answer, QSize(static_cast<int>(solid.width() / 2),
+                                                static_cast<int>(solid.height() / 2)));
             painter.drawImage(solid, picture.Picture(2));
         }
     }
@@ -166,8 +181,17 @@ int Worksheet::CommandLine(const QString& out, const QStringList& files,
                              .constData());
             return 1;
         }
-        exercises.push_back(
-            {QFileInfo(path).completeBaseName(), *figure, HiddenLines::FacesFor(*figure, path)});
+        const std::optional<ExerciseTask> task = ExerciseTask::Of(path);
+        if (!task) {
+            std::fprintf(err, "zelk: %s: %s\n",
+                         ExerciseTask::PathOf(path).toLocal8Bit().constData(),
+                         QCoreApplication::translate("Worksheet", "問題の種類を読めません。")
+                             .toLocal8Bit()
+                             .constData());
+            return 1;
+        }
+        exercises.push_back({QFileInfo(path).completeBaseName(), *figure,
+                             HiddenLines::FacesFor(*figure, path), *task});
         figures.push_back(std::move(figure));
     }
     if (const FileResult written = Write(out, exercises); !written) {

@@ -54,7 +54,13 @@ public:
         QString note;
         bool solved = false;
         bool answerKept = false; // the learner's right answer can be opened again
+        qint64 bestMs = 0;       // the best time of a right answer (0: none)
+        int checks = 0;          // how often the answer was checked
     };
+    // A group's heading line in the chooser: how many of cards [begin, end) are solved,
+    // the best time among them and the checks they took ("回転 中級　解けた数 2 / 4　最短
+    // 0:42　答え合わせ 5 回").
+    static QString GroupLine(const std::vector<ExerciseCard>& cards, size_t begin, size_t end);
     // A window that shows work going on, with a Cancel button; gone when destroyed.
     class Progress {
     public:

@@ -5,7 +5,9 @@
 #include "ThirdAngleCheck.h"
 
 #include <QDir>
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <random>
 #include <set>
@@ -16,6 +18,9 @@ namespace {
 using Cell = std::array<int, 3>; // x right, y up, z towards the viewer
 using Point = std::array<int, 3>;
 using Edge = std::pair<Point, Point>;
+
+// The kinds' names as the files keep them (in Japanese, as the titles of the first kind).
+constexpr std::array<const char*, 4> kKindNames{"三面図から立体", "欠けた図", "回転", "鏡映"};
 
 struct LevelPlan {
     std::array<int, 3> grid; // cells along x, y, z
@@ -239,6 +244,108 @@ bool Fresh(const CZelkData& figure, const std::vector<ExerciseMaker::Exercise>& 
     return true;
 }
 
+// What a turn or a mirror of the level may be: one quarter turn at the first level, either
+// way at the second, a half turn too at the third, two turns about different axes above;
+// a mirror across x first, across z too, across y (upside down) at the top levels.
+ExerciseTask TaskFor(ExerciseTask::Kind kind, int level, std::mt19937& random) {
+    using Axis = FigureTransform::Axis;
+    ExerciseTask task;
+    task.kind = kind;
+    const auto pick = [&random](int count) {
+        return std::uniform_int_distribution<int>(0, count - 1)(random);
+    };
+    if (kind == ExerciseTask::Kind::Rotation) {
+        constexpr std::array<int, 3> kQuarters{1, -1, 2};
+        const int ways = level == 1 ? 1 : level == 2 || level == 4 ? 2 : 3;
+        const auto first = static_cast<Axis>(pick(3));
+        task.turns.push_back({first, kQuarters[static_cast<size_t>(pick(ways))]});
+        if (level >= 4) {
+            const auto second = static_cast<Axis>((static_cast<int>(first) + 1 + pick(2)) % 3);
+            task.turns.push_back({second, kQuarters[static_cast<size_t>(pick(ways))]});
+        }
+    } else if (kind == ExerciseTask::Kind::Reflection) {
+        constexpr std::array<Axis, 3> kAcross{Axis::X, Axis::Z, Axis::Y};
+        task.mirror = kAcross[static_cast<size_t>(pick(level == 1 ? 1 : level <= 3 ? 2 : 3))];
+    }
+    return task;
+}
+
+// Every corner of the figure a whole number of steps inside the level's space.
+bool FitsLevel(const CZelkData& figure, int level) {
+    const LevelTable::Level& table = LevelTable::Of(level);
+    for (const CLine& l : figure.Lines()) {
+        for (const float v : {l.FromX, l.FromY, l.FromZ, l.ToX, l.ToY, l.ToZ}) {
+            if (v < 0 || v > float(table.space) || std::fmod(v, float(table.step)) != 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+int HiddenPieces(const CZelkData& figure, const std::vector<HiddenLines::Face>& faces) {
+    int hidden = 0;
+    for (const HiddenLines::View view : StandardViews::kAll) {
+        for (const HiddenLines::Piece& piece : HiddenLines::Pieces(figure, faces, view)) {
+            hidden += piece.hidden ? 1 : 0;
+        }
+    }
+    return hidden;
+}
+
+// Four exercises of a kind for each level from solids of cubes: a pool of fresh ones whose
+// answers fit the level (and differ from the given solid where the solid moves), ordered
+// by difficulty — no hidden edges before some, then fewer lines, then fewer hidden pieces
+// — and four picked evenly from the easiest to the hardest.
+void MakeKind(ExerciseTask::Kind kind, std::vector<ExerciseMaker::Exercise>& made,
+              std::mt19937& random) {
+    constexpr size_t kPool = 12;
+    constexpr size_t kEach = 4;
+    for (int level = 1; level <= 5; ++level) {
+        const LevelPlan& plan = kPlans[static_cast<size_t>(level - 1)];
+        const int unit = LevelTable::Of(level).unit;
+        std::vector<ExerciseMaker::Exercise> pool;
+        std::vector<std::tuple<bool, int, int, size_t>> order;
+        for (int attempt = 0; attempt < 400 && pool.size() < kPool; ++attempt) {
+            const std::set<Cell> cells = GrowSolid(plan, random);
+            auto figure = Figure(SolidEdges(cells), unit, QString());
+            const ExerciseTask task = TaskFor(kind, level, random);
+            const CZelkData answer = task.Answer(*figure);
+            const bool moves =
+                kind == ExerciseTask::Kind::Rotation || kind == ExerciseTask::Kind::Reflection;
+            if (!Fresh(*figure, made) || !Fresh(*figure, pool) || !FitsLevel(answer, level) ||
+                (moves && ThirdAngleCheck::Compare(answer, *figure).sameViews)) {
+                continue;
+            }
+            std::vector<HiddenLines::Face> faces = Scaled(SolidFaces(cells), unit);
+            const int hidden = HiddenPieces(*figure, faces);
+            order.emplace_back(hidden > 0, figure->NumberOfLines(), hidden, pool.size());
+            pool.push_back({level, QString(), task, std::move(figure), std::move(faces)});
+        }
+        std::sort(order.begin(), order.end());
+        for (size_t i = 0; i < kEach && !order.empty(); ++i) {
+            const size_t at = order.size() == 1 ? 0 : i * (order.size() - 1) / (kEach - 1);
+            ExerciseMaker::Exercise& exercise = pool[std::get<3>(order[at])];
+            if (!exercise.figure) {
+                continue; // a pool too small gives the same one twice: once is enough
+            }
+            const int number = static_cast<int>(i) + 1;
+            // Kept in the file in Japanese; the library titles it in the user's language.
+            exercise.figure->SetComment(
+                QStringLiteral("%1 %2 第%3問")
+                    .arg(QString::fromUtf8(kKindNames[static_cast<size_t>(kind)]),
+                         QString::fromUtf8(LevelTable::Of(level).name))
+                    .arg(number));
+            exercise.figure->SetDirty(false);
+            exercise.name = QStringLiteral("L%1-%2%3.zlk")
+                                .arg(level)
+                                .arg(ExerciseTask::Letter(kind))
+                                .arg(number, 2, 10, QChar(u'0'));
+            made.push_back(std::move(exercise));
+        }
+    }
+}
+
 } // namespace
 
 std::vector<ExerciseMaker::Exercise> ExerciseMaker::BuiltIn() {
@@ -285,9 +392,17 @@ std::vector<ExerciseMaker::Exercise> ExerciseMaker::BuiltIn() {
             if (figure) {
                 made.push_back(
                     {level, QStringLiteral("L%1-%2.zlk").arg(level).arg(number, 2, 10, QChar(u'0')),
-                     std::move(figure), std::move(solidFaces)});
+                     ExerciseTask{}, std::move(figure), std::move(solidFaces)});
             }
         }
+    }
+    // The other kinds from a random sequence of their own: the views exercises above stay
+    // as they were (learners' records and kept answers name them).
+    std::mt19937 more(20261210);
+    for (const ExerciseTask::Kind kind :
+         {ExerciseTask::Kind::MissingView, ExerciseTask::Kind::Rotation,
+          ExerciseTask::Kind::Reflection}) {
+        MakeKind(kind, made, more);
     }
     return made;
 }
@@ -295,7 +410,7 @@ std::vector<ExerciseMaker::Exercise> ExerciseMaker::BuiltIn() {
 bool ExerciseMaker::WriteAll(const QString& folder) {
     QDir().mkpath(folder);
     const std::vector<Exercise> exercises = BuiltIn();
-    bool ok = exercises.size() >= 30;
+    bool ok = exercises.size() >= 90;
     for (const Exercise& exercise : exercises) {
         const QString path = folder + u'/' + exercise.name;
         ok = exercise.figure->SaveData(path) && ok;
@@ -304,6 +419,9 @@ bool ExerciseMaker::WriteAll(const QString& folder) {
         ok = SafeFile::Write(HiddenLines::FacesPathOf(path), HiddenLines::FacesText(exercise.faces),
                              why) &&
              ok;
+        if (exercise.task.kind != ExerciseTask::Kind::Views) {
+            ok = SafeFile::Write(ExerciseTask::PathOf(path), exercise.task.Text(), why) && ok;
+        }
     }
     return ok;
 }

@@ -4,12 +4,16 @@
 #include "CZelkData.h"
 #include "DrawingSheet.h"
 #include "ExerciseLibrary.h"
+#include "ExerciseTask.h"
 #include "HiddenLines.h"
+#include "LevelTable.h"
 #include "NumberText.h"
 #include "ThirdAngleCheck.h"
 
 #include <QDir>
 #include <QImage>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -310,8 +314,10 @@ CZelkData FromDrawings(const CZelkData& target, const std::vector<Face>& faces) 
 TEST(ExerciseDrawings, EveryBuiltInExerciseIsSolvableFromItsDrawings) {
     const QDir folder(QStringLiteral(ZELK_PROGRAM_DIR "/exercises"));
     const QStringList names = folder.entryList({QStringLiteral("L*.zlk")}, QDir::Files);
-    ASSERT_EQ(names.size(), 35);
+    ASSERT_EQ(names.size(), 95);
     for (const QString& name : names) {
+        const std::optional<ExerciseTask> task = ExerciseTask::Of(folder.filePath(name));
+        ASSERT_TRUE(task) << name.toStdString();
         CZelkData target;
         ASSERT_TRUE(target.Load(folder.filePath(name)).ok) << name.toStdString();
         const std::vector<Face> faces = HiddenLines::FacesOf(folder.filePath(name));
@@ -327,12 +333,71 @@ TEST(ExerciseDrawings, EveryBuiltInExerciseIsSolvableFromItsDrawings) {
         EXPECT_EQ(ExerciseViews::Extent(target, View::Front), (std::array<double, 2>{w, h}));
         EXPECT_EQ(ExerciseViews::Extent(target, View::Top), (std::array<double, 2>{w, d}));
         EXPECT_EQ(ExerciseViews::Extent(target, View::Side), (std::array<double, 2>{d, h}));
-        // Built from what the drawings show, moved anywhere: accepted.
-        const CZelkData built = FromDrawings(target, faces);
-        const ThirdAngleCheck::Result result = ThirdAngleCheck::Compare(built, target);
+        // Built from what the drawings show, turned or mirrored as asked, moved anywhere:
+        // accepted. A solid that moves becomes another.
+        const CZelkData answer = task->Answer(target);
+        if (task->kind == ExerciseTask::Kind::Rotation ||
+            task->kind == ExerciseTask::Kind::Reflection) {
+            EXPECT_FALSE(ThirdAngleCheck::Compare(answer, target).sameViews) << name.toStdString();
+        }
+        const CZelkData built = task->Answer(FromDrawings(target, faces));
+        const ThirdAngleCheck::Result result = task->Check(built, answer);
         EXPECT_TRUE(result.sameViews) << name.toStdString() << " missing " << result.missing[0]
                                       << result.missing[1] << result.missing[2] << " extra "
                                       << result.extra[0] << result.extra[1] << result.extra[2];
+    }
+}
+
+// Four exercises of each new kind at every level, seven of views; within a level the
+// easiest first: none with hidden edges after one with them, fewer lines before more.
+// Turns: one at the first three levels, two about different axes above. Every answer
+// reaches only corners the level's pointer can.
+TEST(ExerciseDrawings, EachKindHasEveryLevelEasiestFirst) {
+    const QString folder = QStringLiteral(ZELK_PROGRAM_DIR "/exercises");
+    std::map<std::pair<ExerciseTask::Kind, int>, std::vector<std::pair<bool, int>>> groups;
+    for (const QString& name : QDir(folder).entryList({QStringLiteral("L*.zlk")}, QDir::Files)) {
+        const QString path = folder + u'/' + name;
+        const std::optional<ExerciseTask> task = ExerciseTask::Of(path);
+        ASSERT_TRUE(task) << name.toStdString();
+        const int level = ExerciseLibrary::LevelOf(name);
+        EXPECT_TRUE(name.startsWith(
+            QStringLiteral("L%1-%2").arg(level).arg(ExerciseTask::Letter(task->kind))))
+            << name.toStdString();
+        CZelkData given;
+        ASSERT_TRUE(given.Load(path).ok);
+        const std::vector<Face> faces = HiddenLines::FacesOf(path);
+        bool hidden = false;
+        for (const HiddenLines::View view : HiddenLines::kAll) {
+            for (const HiddenLines::Piece& piece : HiddenLines::Pieces(given, faces, view)) {
+                hidden = hidden || piece.hidden;
+            }
+        }
+        groups[{task->kind, level}].emplace_back(hidden, given.NumberOfLines());
+        if (task->kind == ExerciseTask::Kind::Rotation) {
+            ASSERT_EQ(task->turns.size(), level <= 3 ? 1u : 2u) << name.toStdString();
+            if (level > 3) {
+                EXPECT_NE(task->turns[0].axis, task->turns[1].axis) << name.toStdString();
+            }
+        }
+        const CZelkData answer = task->Answer(given);
+        const LevelTable::Level& table = LevelTable::Of(level);
+        for (const CLine& l : answer.Lines()) {
+            for (const float v : {l.FromX, l.FromY, l.FromZ, l.ToX, l.ToY, l.ToZ}) {
+                EXPECT_TRUE(v >= 0 && v <= table.space && std::fmod(v, float(table.step)) == 0)
+                    << name.toStdString() << " reaches " << v;
+            }
+        }
+    }
+    for (const ExerciseTask::Kind kind : ExerciseTask::kKinds) {
+        for (int level = 1; level <= 5; ++level) {
+            const std::vector<std::pair<bool, int>>& group = groups[{kind, level}];
+            EXPECT_EQ(group.size(), kind == ExerciseTask::Kind::Views ? 7u : 4u)
+                << ExerciseTask::Name(kind).toStdString() << " " << level;
+            if (kind != ExerciseTask::Kind::Views) {
+                EXPECT_TRUE(std::is_sorted(group.begin(), group.end()))
+                    << ExerciseTask::Name(kind).toStdString() << " " << level;
+            }
+        }
     }
 }
 

@@ -128,8 +128,10 @@ TEST_F(Exercises, ChooseDrawWithTheKeysAndCheck) {
     Window().Action(QStringLiteral("mnuExerciseChoose"))->trigger();
 
     ASSERT_GE(dialogs.offeredExercises.size(), 30u);
-    EXPECT_TRUE(dialogs.offeredExercises.front().heading.startsWith(QStringLiteral("初級")));
-    EXPECT_TRUE(dialogs.offeredExercises.back().heading.startsWith(QStringLiteral("超特級")));
+    // By kind, then level.
+    EXPECT_EQ(dialogs.offeredExercises.front().heading, QStringLiteral("三面図から立体 初級"));
+    EXPECT_EQ(dialogs.offeredExercises[35].heading, QStringLiteral("欠けた図 初級"));
+    EXPECT_EQ(dialogs.offeredExercises.back().heading, QStringLiteral("鏡映 超特級"));
     for (const UserDialogs::ExerciseCard& card : dialogs.offeredExercises) {
         EXPECT_TRUE(Holds(card.picture, qRgb(0, 0, 0))) << card.title.toStdString();
         EXPECT_TRUE(card.note.isEmpty());
@@ -182,7 +184,7 @@ TEST_F(Exercises, ChooseDrawWithTheKeysAndCheck) {
         QStringLiteral("正解です！　かかった時間 1:23\r\n三面図から立体 初級 1 / %1")
             .arg(std::count_if(dialogs.offeredExercises.begin(), dialogs.offeredExercises.end(),
                                [](const UserDialogs::ExerciseCard& card) {
-                                   return card.heading.startsWith(QStringLiteral("初級"));
+                                   return card.heading == QStringLiteral("三面図から立体 初級");
                                })));
     EXPECT_EQ(Window().StatusText(1), QStringLiteral("正解です！　かかった時間 1:23"));
     EXPECT_EQ(ProgressText(Ctx().Folders().SettingsFile()),
