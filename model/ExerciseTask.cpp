@@ -12,10 +12,6 @@ namespace {
 
 constexpr std::array<const char*, 4> kKindWords{"views", "missing", "rotation", "reflection"};
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ExerciseTask", text);
-}
-
 std::optional<FigureTransform::Axis> AxisOf(const QByteArray& word) {
     if (word == "X") {
         return FigureTransform::Axis::X;
@@ -204,8 +200,10 @@ ThirdAngleCheck::Result ExerciseTask::Check(const CZelkData& learner,
 }
 
 QString ExerciseTask::TurnNote() {
-    return Tr("回す向き：軸の先から見て反時計回りが正（右手の親指を軸の向きに向けたとき、ほかの指が"
-              "曲がる向き）。");
+    return QCoreApplication::translate(
+        "ExerciseTask",
+        "回す向き：軸の先から見て反時計回りが正（右手の親指を軸の向きに向けたとき、ほかの指が"
+        "曲がる向き）。");
 }
 
 QString ExerciseTask::AxisName(FigureTransform::Axis axis) {
@@ -213,29 +211,38 @@ QString ExerciseTask::AxisName(FigureTransform::Axis axis) {
 }
 
 QString ExerciseTask::MirrorPlane() const {
-    return mirror == FigureTransform::Axis::X   ? Tr("左右")
-           : mirror == FigureTransform::Axis::Y ? Tr("上下")
-                                                : Tr("前後");
+    return mirror == FigureTransform::Axis::X ? QCoreApplication::translate("ExerciseTask", "左右")
+           : mirror == FigureTransform::Axis::Y
+               ? QCoreApplication::translate("ExerciseTask", "上下")
+               : QCoreApplication::translate("ExerciseTask", "前後");
 }
 
 QString ExerciseTask::Instruction() const {
     switch (kind) {
     case Kind::Views:
-        return Tr("三つの図（第三角法）から立体を読み取り、その立体を作りなさい。");
+        return QCoreApplication::translate(
+            "ExerciseTask", "三つの図（第三角法）から立体を読み取り、その立体を作りなさい。");
     case Kind::MissingView:
-        return Tr("正面図と平面図に合う立体を作りなさい。右側面図は自分で考えます。");
+        return QCoreApplication::translate(
+            "ExerciseTask", "正面図と平面図に合う立体を作りなさい。右側面図は自分で考えます。");
     case Kind::Rotation: {
         QString text;
         for (size_t i = 0; i < turns.size(); ++i) {
-            text += (i == 0 ? Tr("%1 軸のまわりに %2° 回") : Tr("、次に %1 軸のまわりに %2° 回"))
+            text += (i == 0 ? QCoreApplication::translate("ExerciseTask", "%1 軸のまわりに %2° 回")
+                            : QCoreApplication::translate("ExerciseTask",
+                                                          "、次に %1 軸のまわりに %2° 回"))
                         .arg(AxisName(turns[i].axis))
                         .arg(Degrees(turns[i].quarters));
-            text += i + 1 < turns.size() ? Tr("し") : Tr("した形を作りなさい。");
+            text += i + 1 < turns.size()
+                        ? QCoreApplication::translate("ExerciseTask", "し")
+                        : QCoreApplication::translate("ExerciseTask", "した形を作りなさい。");
         }
         return text;
     }
     case Kind::Reflection:
-        return Tr("青い一点鎖線の鏡の面（%1を入れかえる面）に映した形を作りなさい。")
+        return QCoreApplication::translate(
+                   "ExerciseTask",
+                   "青い一点鎖線の鏡の面（%1を入れかえる面）に映した形を作りなさい。")
             .arg(MirrorPlane());
     }
     return {};
@@ -246,7 +253,7 @@ QString ExerciseTask::Name(Kind kind) {
         QT_TRANSLATE_NOOP("ExerciseTask", "三面図から立体"),
         QT_TRANSLATE_NOOP("ExerciseTask", "欠けた図"), QT_TRANSLATE_NOOP("ExerciseTask", "回転"),
         QT_TRANSLATE_NOOP("ExerciseTask", "鏡映")};
-    return Tr(kNames[static_cast<size_t>(kind)]);
+    return QCoreApplication::translate("ExerciseTask", kNames[static_cast<size_t>(kind)]);
 }
 
 QString ExerciseTask::Letter(Kind kind) {

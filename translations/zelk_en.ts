@@ -93,10 +93,6 @@
 </translation>
     </message>
     <message>
-        <source>自分の問題</source>
-        <translation>My exercises</translation>
-    </message>
-    <message>
         <source>問題が見つかりません。<byte value="xd"/>
 </source>
         <translation>No exercises were found.<byte value="xd"/>
@@ -403,10 +399,6 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
         <translation> could not be deleted.</translation>
     </message>
     <message>
-        <source>三面図から立体</source>
-        <translation>Views to solid</translation>
-    </message>
-    <message>
         <source>成績</source>
         <translation>record</translation>
     </message>
@@ -441,6 +433,34 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
     <message>
         <source>問題用紙を書き出しました（%1 問）：</source>
         <translation>Worksheet written (%1 exercises): </translation>
+    </message>
+    <message>
+        <source>問題「%1」：%2できたら「答え合わせ」を押してください。</source>
+        <translation>Exercise &quot;%1&quot;: %2 When it is done, press &quot;Check&quot;.</translation>
+    </message>
+    <message>
+        <source>見本は練習問題を解いているときに見られます。</source>
+        <translation>The model can be seen while you solve an exercise.</translation>
+    </message>
+    <message>
+        <source>この問題の見本は三面図です（見本の立体が答えです）。</source>
+        <translation>This exercise&apos;s model is its drawings (the model solid is the answer).</translation>
+    </message>
+    <message>
+        <source>問題「%1」の見本の立体です。
+%2</source>
+        <translation>The model solid of exercise &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>見本</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+別解です：あなたの右側面図は模範解答と違いますが、正面図と平面図が合っていれば正解です。右側面図の欄に両方を示しました（黒：模範解答、赤：あなたの図）。</source>
+        <translation><byte value="xd"/>
+Another answer: your right side view differs from the model answer&apos;s, but a solid whose front and top views agree is right. The right side pane shows both (black: the model answer, red: yours).</translation>
     </message>
 </context>
 <context>
@@ -656,6 +676,14 @@ Are you sure?</translation>
         <source>%1 第%2問</source>
         <translation>%1, exercise %2</translation>
     </message>
+    <message>
+        <source>%1 %2 第%3問</source>
+        <translation>%1 %2 No. %3</translation>
+    </message>
+    <message>
+        <source>自分の問題</source>
+        <translation>My own exercises</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseProgress</name>
@@ -693,10 +721,85 @@ Are you sure?</translation>
     </message>
 </context>
 <context>
+    <name>ExerciseTask</name>
+    <message>
+        <source>三面図から立体</source>
+        <translation>Views to solid</translation>
+    </message>
+    <message>
+        <source>欠けた図</source>
+        <translation>Missing view</translation>
+    </message>
+    <message>
+        <source>回転</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>鏡映</source>
+        <translation>Reflection</translation>
+    </message>
+    <message>
+        <source>回す向き：軸の先から見て反時計回りが正（右手の親指を軸の向きに向けたとき、ほかの指が曲がる向き）。</source>
+        <translation>The direction of a turn: positive is anticlockwise seen from the tip of the axis (the way the fingers of the right hand curl with the thumb along the axis).</translation>
+    </message>
+    <message>
+        <source>左右</source>
+        <translation>left and right</translation>
+    </message>
+    <message>
+        <source>上下</source>
+        <translation>top and bottom</translation>
+    </message>
+    <message>
+        <source>前後</source>
+        <translation>front and back</translation>
+    </message>
+    <message>
+        <source>三つの図（第三角法）から立体を読み取り、その立体を作りなさい。</source>
+        <translation>Read the solid from its three views (third-angle projection) and build it.</translation>
+    </message>
+    <message>
+        <source>正面図と平面図に合う立体を作りなさい。右側面図は自分で考えます。</source>
+        <translation>Build a solid that has this front view and top view. Work out the right side view yourself.</translation>
+    </message>
+    <message>
+        <source>%1 軸のまわりに %2° 回</source>
+        <translation>Build the solid turned %2° about the %1 axis</translation>
+    </message>
+    <message>
+        <source>、次に %1 軸のまわりに %2° 回</source>
+        <translation> then %2° about the %1 axis</translation>
+    </message>
+    <message>
+        <source>し</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <source>した形を作りなさい。</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>青い一点鎖線の鏡の面（%1を入れかえる面）に映した形を作りなさい。</source>
+        <translation>Build the mirror image of the solid in the mirror plane (blue chain line), which swaps %1.</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseViews</name>
     <message>
         <source>面がわからないため、隠れた線も実線で描いています。</source>
         <translation>The faces are unknown: hidden edges are drawn solid too.</translation>
+    </message>
+    <message>
+        <source>鏡</source>
+        <translation>mirror</translation>
+    </message>
+    <message>
+        <source>鏡の面はこの図と平行です。</source>
+        <translation>The mirror plane is parallel to this view.</translation>
+    </message>
+    <message>
+        <source>この図は自分で考えます。</source>
+        <translation>Work out this view yourself.</translation>
     </message>
 </context>
 <context>
@@ -1190,6 +1293,10 @@ Are you sure?</translation>
         <source>問題用紙…</source>
         <translation>Worksheet…</translation>
     </message>
+    <message>
+        <source>見本を見る…</source>
+        <translation>See the Model…</translation>
+    </message>
 </context>
 <context>
     <name>ModelReader</name>
@@ -1461,6 +1568,14 @@ Are you sure?</translation>
         <source>立体ゼルクデータファイル(*.zlk);;すべてのファイル(*.*)</source>
         <translation>zelk figure files (*.zlk);;All files (*.*)</translation>
     </message>
+    <message>
+        <source>&#x3000;最短 %1</source>
+        <translation>　best %1</translation>
+    </message>
+    <message>
+        <source>&#x3000;答え合わせ %1 回</source>
+        <translation>　checks %1</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -1491,6 +1606,14 @@ Are you sure?</translation>
     <message>
         <source>解答</source>
         <translation>Answers</translation>
+    </message>
+    <message>
+        <source>右上の枠に見取り図をかきなさい。</source>
+        <translation> Sketch it in the box at the top right.</translation>
+    </message>
+    <message>
+        <source>問題の種類を読めません。</source>
+        <translation>The kind of exercise cannot be read.</translation>
     </message>
 </context>
 <context>

@@ -204,8 +204,8 @@ void ExerciseViews::Draw(QPainter& painter, const Solid& target, const CZelkData
     if (target.mirror >= 0 && target.figure.NumberOfLines() > 0) {
         const Box plane = MirrorBox(target.figure, target.mirror, seen);
         if (EdgeOn(plane)) {
-            QPen chain(kMirrorColour, wide * 0.75, Qt::CustomDashLine, Qt::FlatCap);
-            chain.setDashPattern({12.0, 3.0, 2.0, 3.0});
+            QPen chain(kMirrorColour, wide, Qt::CustomDashLine, Qt::FlatCap);
+            chain.setDashPattern({12.0 / wide, 3.0 / wide, 2.0 / wide, 3.0 / wide});
             painter.setPen(chain);
             const QPointF from = at({plane.left, plane.bottom});
             const QPointF to = at({plane.right, plane.top});

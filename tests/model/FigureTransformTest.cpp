@@ -4,6 +4,7 @@
 // the solid is its own mirror image).
 #include "FigureTransform.h"
 #include "CZelkData.h"
+#include "ExerciseTask.h"
 #include "ThirdAngleCheck.h"
 
 #include <gtest/gtest.h>
@@ -130,6 +131,69 @@ TEST(ExerciseKinds, TurnsAndMirrorsAreExactAndComeBack) {
     EXPECT_EQ(FigureTransform::Turned(up, Axis::X, 1).GetLine(1), QStringLiteral("0,0,0,0,0,5"));
     EXPECT_EQ(FigureTransform::Turned(up, Axis::Z, 1).GetLine(1), QStringLiteral("0,0,0,-5,0,0"));
     EXPECT_EQ(FigureTransform::Mirrored(up, Axis::Y).GetLine(1), QStringLiteral("0,0,0,0,-5,0"));
+}
+
+// A task is read back as written and refused when it is not whole; its answer is the solid
+// moved as asked with its smallest corner at the origin (faces too), and taking a learner's
+// answer back lands on the given solid.
+TEST(ExerciseKinds, ATaskReadsBackAndItsAnswerUndoes) {
+    ExerciseTask two;
+    two.kind = ExerciseTask::Kind::Rotation;
+    two.turns = {{Axis::X, 1}, {Axis::Y, -1}};
+    ExerciseTask mirror;
+    mirror.kind = ExerciseTask::Kind::Reflection;
+    mirror.mirror = Axis::Z;
+    ExerciseTask missing;
+    missing.kind = ExerciseTask::Kind::MissingView;
+    for (const ExerciseTask& task : {two, mirror, missing}) {
+        EXPECT_EQ(ExerciseTask::Parse(task.Text()), task) << task.Text().toStdString();
+    }
+    EXPECT_EQ(two.Text(), QByteArray("kind rotation\nturn X 1\nturn Y -1\n"));
+    for (const char* bad :
+         {"", "kind rotation\n", "kind turning\n", "kind rotation\nturn W 1\n",
+          "kind rotation\nturn X 4\n", "kind rotation\nturn X one\n", "kind reflection\n",
+          "kind reflection\nmirror X\nmirror Y\n", "kind views\nmirror X\n",
+          "kind missing\nturn X 1\n", "kind views\nkind missing\n", "kind views extra\n"}) {
+        EXPECT_FALSE(ExerciseTask::Parse(bad)) << bad;
+    }
+    EXPECT_EQ(ExerciseTask::Parse("\n kind  views \n\n"), ExerciseTask{});
+
+    EXPECT_EQ(
+        two.Instruction(),
+        QStringLiteral("X 軸のまわりに 90° 回し、次に Y 軸のまわりに -90° 回した形を作りなさい。"));
+    ExerciseTask one;
+    one.kind = ExerciseTask::Kind::Rotation;
+    one.turns = {{Axis::X, 1}};
+    EXPECT_EQ(one.Instruction(), QStringLiteral("X 軸のまわりに 90° 回した形を作りなさい。"));
+    EXPECT_EQ(missing.Checked(),
+              (std::vector<StandardViews::View>{StandardViews::Front, StandardViews::Top}));
+    EXPECT_EQ(two.Checked().size(), 3u);
+
+    const CZelkData& block = LBlock();
+    const std::vector<HiddenLines::Face> faces = HiddenLines::FindFaces(block);
+    ASSERT_FALSE(faces.empty());
+    for (const ExerciseTask& task : {two, mirror, missing}) {
+        const CZelkData answer = task.Answer(block);
+        EXPECT_EQ(answer.MinPos(), (CZelkData::Point{0, 0, 0})) << task.Text().toStdString();
+        const CZelkData expected =
+            task.kind == ExerciseTask::Kind::Rotation
+                ? FigureTransform::Turned(FigureTransform::Turned(block, Axis::X, 1), Axis::Y, -1)
+            : task.kind == ExerciseTask::Kind::Reflection
+                ? FigureTransform::Mirrored(block, Axis::Z)
+                : Copy(block);
+        EXPECT_TRUE(ThirdAngleCheck::Compare(answer, expected).sameFigure);
+        EXPECT_TRUE(ThirdAngleCheck::Compare(task.Undone(answer), block).sameFigure);
+        // The faces move with the lines: the answer's own faces, corner for corner.
+        std::vector<HiddenLines::Face> moved = task.AnswerFaces(block, faces);
+        ASSERT_EQ(moved.size(), faces.size());
+        for (const HiddenLines::Face& face : moved) {
+            for (const HiddenLines::Point& p : face) {
+                EXPECT_TRUE(p[0] >= 0 && p[1] >= 0 && p[2] >= 0 && p[0] <= answer.MaxPos()[0] &&
+                            p[1] <= answer.MaxPos()[1] && p[2] <= answer.MaxPos()[2]);
+            }
+        }
+        EXPECT_EQ(HiddenLines::FindFaces(answer).size(), moved.size());
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "ExerciseLibrary.h"
+#include "ExerciseTask.h"
 #include "ExerciseViews.h"
 #include "FigureTurner.h"
 #include "FigureView.h"
@@ -34,6 +35,23 @@ bool Holds(const QImage& image, QRgb colour) {
         }
     }
     return false;
+}
+
+// How many pixels of a picture are (within a little) of the colour.
+int Count(const QImage& image, QRgb colour) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < rgb.height(); ++y) {
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb p = rgb.pixel(x, y);
+            count += std::abs(qRed(p) - qRed(colour)) + std::abs(qGreen(p) - qGreen(colour)) +
+                                 std::abs(qBlue(p) - qBlue(colour)) <
+                             60
+                         ? 1
+                         : 0;
+        }
+    }
+    return count;
 }
 
 QImage PaneImage(QLabel* pane) {
@@ -550,3 +568,134 @@ TEST(FigureTurnerKeys, ArrowsTurnTheAnswer) {
 }
 
 } // namespace
+
+// The first exercise of each new kind through the real window, with the keys: what the
+// panes show, a wrong answer, a right one with its summary, and the record of each kind.
+// A missing view found another way is right, said so, and both side views are shown.
+TEST_F(Exercises, EachNewKindFromTheChooserToASolve) {
+    Window().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    const QString folder = QStringLiteral(ZELK_PROGRAM_DIR) + QStringLiteral("/exercises/");
+    const QRgb black = qRgb(0, 0, 0);
+    const QRgb red = qRgb(0xE0, 0, 0);
+    for (const auto& [group, id] :
+         {std::pair{"欠けた図 初級", "L1-S01"}, std::pair{"回転 初級", "L1-R01"},
+          std::pair{"鏡映 初級", "L1-M01"}}) {
+        SCOPED_TRACE(id);
+        dialogs.PickExercise(std::nullopt);
+        Send("EXERCISE_CHOOSE");
+        const std::vector<UserDialogs::ExerciseCard> cards = dialogs.offeredExercises;
+        const auto first = std::find_if(cards.begin(), cards.end(), [group](const auto& card) {
+            return card.heading == QString::fromUtf8(group);
+        });
+        ASSERT_NE(first, cards.end());
+        EXPECT_EQ(std::count_if(first, cards.end(),
+                                [group](const auto& card) {
+                                    return card.heading == QString::fromUtf8(group);
+                                }),
+                  4);
+        const qsizetype before = dialogs.calls.size();
+        dialogs.PickExercise(static_cast<int>(first - cards.begin()));
+        Send("EXERCISE_CHOOSE");
+        ASSERT_EQ(Controller().ExerciseId(), QString::fromUtf8(id));
+        const std::optional<ExerciseTask> task = ExerciseTask::Of(folder + id + ".zlk");
+        ASSERT_TRUE(task);
+        CZelkData given;
+        ASSERT_TRUE(given.Load(folder + id + ".zlk").ok);
+        const CZelkData answer = task->Answer(given);
+        EXPECT_TRUE(Window().StatusText(1).contains(task->Instruction()))
+            << Window().StatusText(1).toStdString();
+        // Only a turn shows its solid before drawing starts.
+        const bool sampleShown =
+            dialogs.calls.size() > before &&
+            dialogs.calls.last().kind == ScriptedUserDialogs::Kind::ShowFigure &&
+            dialogs.calls.last().caption == QStringLiteral("見本");
+        EXPECT_EQ(sampleShown, task->kind == ExerciseTask::Kind::Rotation);
+        const QImage front = PaneImage(Window().FrontView());
+        const QImage side = PaneImage(Window().SideView());
+        EXPECT_EQ(Holds(front, qRgb(0, 0x60, 0xD0)), task->kind == ExerciseTask::Kind::Reflection)
+            << "the mirror plane, seen edge-on in the front view";
+        if (task->kind == ExerciseTask::Kind::MissingView) {
+            EXPECT_LT(Count(side, black) * 3, Count(front, black)) << "the side view is left out";
+        } else {
+            EXPECT_GT(Count(side, black) * 3, Count(front, black));
+        }
+
+        QWidget* keys =
+            QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &Window();
+        // Wrong: the given solid as it stands (for a missing view, one line of it).
+        CZelkData wrong;
+        if (task->kind == ExerciseTask::Kind::MissingView) {
+            wrong.AddLine(given.Lines().front());
+        } else {
+            wrong.Swap(given);
+            ASSERT_TRUE(given.Load(folder + id + ".zlk").ok);
+        }
+        DrawWithKeys(keys, AppData(), wrong, 20);
+        Send("EXERCISE_CHECK");
+        const QString refused = dialogs.calls.last().text;
+        EXPECT_TRUE(refused.startsWith(QStringLiteral("まだ違います。"))) << refused.toStdString();
+        EXPECT_EQ(refused.contains(QStringLiteral("右側面図：")),
+                  task->kind != ExerciseTask::Kind::MissingView)
+            << "only the views asked for are counted";
+        for (int i = 0; i < wrong.NumberOfLines(); ++i) {
+            Send("UNDO");
+        }
+        ASSERT_EQ(Figure().NumberOfLines(), 0);
+
+        // Right, after 42 seconds. A missing view's answer gets a line its front and top
+        // views do not show: a diagonal in the plane x = 0 (on the edges there).
+        CZelkData right;
+        for (const CLine& line : answer.Lines()) {
+            right.AddLine(line);
+        }
+        if (task->kind == ExerciseTask::Kind::MissingView) {
+            const CZelkData::Point& size = answer.MaxPos();
+            right.AddLine(CLine{0, 0, 0, 0, size[1], size[2]});
+        }
+        DrawWithKeys(keys, AppData(), right, 20);
+        Send("EXERCISE_HINT");
+        EXPECT_TRUE(Holds(PaneImage(Window().FrontView()), red)) << "the learner's lines, turned "
+                                                                    "back onto the given views";
+        Send("EXERCISE_HINT");
+        clock.Advance(42000);
+        Send("EXERCISE_CHECK");
+        const QString solved = dialogs.calls.last().text;
+        EXPECT_TRUE(solved.startsWith(QStringLiteral("正解です！　かかった時間 0:42\r\n%1 1 / 4")
+                                          .arg(QString::fromUtf8(group))))
+            << solved.toStdString();
+        const bool otherSide = solved.contains(QStringLiteral("右側面図の欄に両方を示しました"));
+        EXPECT_EQ(otherSide, task->kind == ExerciseTask::Kind::MissingView);
+        EXPECT_EQ(Holds(PaneImage(Window().SideView()), red), otherSide)
+            << "the learner's side view over the model answer's";
+    }
+
+    // Each group's line: solved of all, the best time, the checks.
+    dialogs.PickExercise(std::nullopt);
+    Send("EXERCISE_CHOOSE");
+    const std::vector<UserDialogs::ExerciseCard>& cards = dialogs.offeredExercises;
+    const auto begin = std::find_if(cards.begin(), cards.end(), [](const auto& card) {
+        return card.heading == QStringLiteral("回転 初級");
+    });
+    ASSERT_NE(begin, cards.end());
+    const auto from = static_cast<size_t>(begin - cards.begin());
+    EXPECT_EQ(UserDialogs::GroupLine(cards, from, from + 4),
+              QStringLiteral("回転 初級\u3000解けた数 1 / 4\u3000最短 0:42\u3000答え合わせ 2 回"));
+    EXPECT_EQ(UserDialogs::GroupLine(cards, from + 1, from + 4),
+              QStringLiteral("回転 初級\u3000解けた数 0 / 3"));
+
+    // The teacher's table names each kind.
+    const QString table = Ctx().Folders().Data() + QStringLiteral("/record.csv");
+    dialogs.ChooseExport(UserDialogs::ExportChoice{table, UserDialogs::ExportKind::Table});
+    Send("EXERCISE_EXPORT_PROGRESS");
+    QFile record(table);
+    ASSERT_TRUE(record.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(record.readAll()).split(QStringLiteral("\r\n"));
+    const QString day = clock.Now().date().toString(Qt::ISODate);
+    for (const QString& row : {QStringLiteral("L1-S01,欠けた図,初級,1,2,42.0,") + day,
+                               QStringLiteral("L1-R01,回転,初級,1,2,42.0,") + day,
+                               QStringLiteral("L1-M01,鏡映,初級,1,2,42.0,") + day,
+                               QStringLiteral("L5-M04,鏡映,超特級,0,0,,")}) {
+        EXPECT_TRUE(rows.contains(row)) << row.toStdString();
+    }
+}
