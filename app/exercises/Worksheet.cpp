@@ -133,6 +133,18 @@ FileResult Worksheet::Write(const QString& path, const std::vector<Exercise>& ex
                     QRectF(sketch.left() + Millimetres(2), sketch.top(), sketch.width(),
                            Millimetres(6)),
                     tr("見取り図"), 3.2);
+            // Which way a turn goes, at the foot of the sketching box.
+            if (task.kind == ExerciseTask::Kind::Rotation) {
+                QFont small = painter.font();
+                small.setPixelSize(static_cast<int>(Millimetres(2.4)));
+                painter.save();
+                painter.setFont(small);
+                painter.setPen(QColor(90, 90, 90));
+                painter.drawText(
+                    sketch.adjusted(Millimetres(2), 0, -Millimetres(2), -Millimetres(1)),
+                    Qt::AlignBottom | Qt::AlignLeft | Qt::TextWordWrap, ExerciseTask::TurnNote());
+                painter.restore();
+            }
         }
         // The answer key: each solid asked for (turned, mirrored), and its views.
         for (int i = 0; i < count; ++i) {

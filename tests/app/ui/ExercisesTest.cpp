@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
+#include <map>
 
 namespace {
 
@@ -377,6 +378,21 @@ TEST_F(Exercises, TheWorksheetAsksFirstAndAnswersAfter) {
         EXPECT_EQ(text.contains(QStringLiteral("見取り図")), question) << p;
         EXPECT_EQ(text.contains(QStringLiteral("解答")), !question) << p;
     }
+    // Each kind says what to do there; a missing view is left blank, and the answers show it.
+    std::map<ExerciseTask::Kind, int> kinds;
+    for (const QString& name : ofLevel) {
+        ++kinds[ExerciseTask::Of(folder.filePath(name)).value_or(ExerciseTask{}).kind];
+    }
+    const QString questions = pages.mid(0, questionPages).join(u'\f');
+    const QString answers = pages.mid(questionPages).join(u'\f');
+    EXPECT_EQ(questions.count(QStringLiteral("回した形を作りなさい")),
+              kinds[ExerciseTask::Kind::Rotation]);
+    EXPECT_EQ(questions.count(QStringLiteral("に映した形を作りなさい")),
+              kinds[ExerciseTask::Kind::Reflection]);
+    EXPECT_EQ(questions.count(QStringLiteral("この図は自分で考えます。")),
+              kinds[ExerciseTask::Kind::MissingView]);
+    EXPECT_GT(kinds[ExerciseTask::Kind::MissingView], 0);
+    EXPECT_FALSE(answers.contains(QStringLiteral("この図は自分で考えます。")));
     EXPECT_TRUE(pages[0].contains(QStringLiteral("問題 1")));
     EXPECT_TRUE(pages[0].contains(QString::number(front[0])) &&
                 pages[0].contains(QString::number(front[1])))
