@@ -462,6 +462,10 @@ To make an animated GIF, use Export (GIF) or a graphics program.</translation>
         <translation><byte value="xd"/>
 Another answer: your right side view differs from the model answer&apos;s, but a solid whose front and top views agree is right. The right side pane shows both (black: the model answer, red: yours).</translation>
     </message>
+    <message>
+        <source>軸の色：X 水色、Y 黄色、Z 緑（ボタンの色と同じ）。</source>
+        <translation> Axis colours: X light blue, Y yellow, Z green (as on the buttons).</translation>
+    </message>
 </context>
 <context>
     <name>CZelkDataFileIOStratety_Ver100</name>
@@ -1570,11 +1574,11 @@ Are you sure?</translation>
     </message>
     <message>
         <source>&#x3000;最短 %1</source>
-        <translation>　best %1</translation>
+        <translation>&#x3000;best %1</translation>
     </message>
     <message>
         <source>&#x3000;答え合わせ %1 回</source>
-        <translation>　checks %1</translation>
+        <translation>&#x3000;checks %1</translation>
     </message>
 </context>
 <context>

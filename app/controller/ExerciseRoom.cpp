@@ -76,8 +76,19 @@ void ExerciseRoom::ChooseExercise() {
             {ExerciseLibrary::Group(entry), entry.title,
              ExerciseViews::Card({*figures[i], faces, MirrorOf(entry.task)}, QSize(120, 90), scale,
                                  entry.task.kind != ExerciseTask::Kind::MissingView),
-             ExerciseProgress::Note(record), record.solved, answerKept, record.bestMs,
-             record.attempts});
+             ExerciseProgress::Note(record), record.solved, answerKept, QString()});
+    }
+    // Each group's line from its records (the list keeps a group together).
+    for (size_t i = 0; i < cards.size();) {
+        size_t end = i;
+        std::vector<ExerciseProgress::Record> records;
+        for (; end < cards.size() && cards[end].heading == cards[i].heading; ++end) {
+            records.push_back(progress.Get(entries[end].id));
+        }
+        const QString line = ExerciseProgress::GroupLine(cards[i].heading, records);
+        for (; i < end; ++i) {
+            cards[i].groupLine = line;
+        }
     }
     const std::optional<int> chosen = context_.dialogs->ChooseExercise(cards);
     const int count = static_cast<int>(entries.size());
@@ -174,11 +185,17 @@ void ExerciseRoom::ShowSample() {
     }
     FigureRenderer renderer = FigureView::Plain(exercise.given, QSize(320, 240));
     renderer.GetStyle().figLineSize = 2;
+    // The axes from the origin, in the colours of the axis buttons: the turn is about one.
+    renderer.GetStyle().viewAxis = true;
+    const CZelkData::Point& size = exercise.given.MaxSize();
+    renderer.SetAxisLength(static_cast<int32_t>(1.5F * std::max({size[0], size[1], size[2]})));
     QString text =
         QCoreApplication::translate("CZelkController", "問題「%1」の見本の立体です。\n%2")
             .arg(exercise.entry.title, task.Instruction());
     if (task.kind == ExerciseTask::Kind::Rotation) {
-        text += u'\n' + ExerciseTask::TurnNote();
+        text += u'\n' + ExerciseTask::TurnNote() +
+                QCoreApplication::translate("CZelkController",
+                                            "軸の色：X 水色、Y 黄色、Z 緑（ボタンの色と同じ）。");
     }
     context_.dialogs->ShowFigureWithDrawings(
         QCoreApplication::translate("CZelkController", "見本"), text, renderer,

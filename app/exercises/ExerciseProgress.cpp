@@ -84,6 +84,30 @@ QString ExerciseProgress::Time(qint64 ms) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar(u'0'));
 }
 
+QString ExerciseProgress::GroupLine(const QString& heading, const std::vector<Record>& records) {
+    int solved = 0;
+    int checks = 0;
+    qint64 best = 0;
+    for (const Record& record : records) {
+        solved += record.solved ? 1 : 0;
+        checks += record.attempts;
+        if (record.solved && record.bestMs > 0 && (best == 0 || record.bestMs < best)) {
+            best = record.bestMs;
+        }
+    }
+    QString line = QCoreApplication::translate("QtUserDialogs", "%1\u3000解けた数 %2 / %3")
+                       .arg(heading)
+                       .arg(solved)
+                       .arg(records.size());
+    if (best > 0) {
+        line += QCoreApplication::translate("UserDialogs", "\u3000最短 %1").arg(Time(best));
+    }
+    if (checks > 0) {
+        line += QCoreApplication::translate("UserDialogs", "\u3000答え合わせ %1 回").arg(checks);
+    }
+    return line;
+}
+
 namespace {
 
 // A field as spreadsheets read it: quoted when it holds a comma, a quote or a line end.

@@ -48,6 +48,9 @@ public:
     static QString Note(const Record& record);
     // A time as minutes:seconds ("1:23").
     static QString Time(qint64 ms);
+    // A group's line in the chooser: how many of its records are solved, the best time
+    // among them and the checks made ("回転 中級　解けた数 2 / 4　最短 0:42　答え合わせ 5 回").
+    static QString GroupLine(const QString& heading, const std::vector<Record>& records);
 
 private:
     QString path_;

@@ -208,11 +208,21 @@ std::optional<int> QtUserDialogs::ChooseExercise(const std::vector<ExerciseCard>
     // A heading row before each group, saying how many of it are solved, then the group's
     // cards. Headings are read, never chosen: keys and the mouse pass them by.
     for (size_t i = 0; i < cards.size();) {
+        const QString heading = cards[i].heading;
         size_t end = i;
-        while (end < cards.size() && cards[end].heading == cards[i].heading) {
-            ++end;
+        int solved = 0;
+        for (; end < cards.size() && cards[end].heading == heading; ++end) {
+            solved += cards[end].solved ? 1 : 0;
         }
-        auto* row = new QListWidgetItem(GroupLine(cards, i, end), list);
+        // The caller's line, else how many are solved.
+        auto* row = new QListWidgetItem(
+            !cards[i].groupLine.isEmpty()
+                ? cards[i].groupLine
+                : QCoreApplication::translate("QtUserDialogs", "%1\u3000解けた数 %2 / %3")
+                      .arg(heading)
+                      .arg(solved)
+                      .arg(end - i),
+            list);
         QFont font = row->font();
         font.setBold(true);
         row->setFont(font);

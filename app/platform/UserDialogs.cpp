@@ -1,9 +1,6 @@
 #include "UserDialogs.h"
 
-#include "ExerciseProgress.h"
 #include "ModelNotice.h"
-
-#include <QCoreApplication>
 
 #include <QFileInfo>
 
@@ -37,29 +34,4 @@ UserDialogs::ExportChoice UserDialogs::SettleExport(const QString& name, const Q
     }
     // The file gets the extension of its kind, so that other programs know it.
     return ExportChoice{name + u'.' + chosen->suffix, chosen->kind};
-}
-
-QString UserDialogs::GroupLine(const std::vector<ExerciseCard>& cards, size_t begin, size_t end) {
-    int solved = 0;
-    int checks = 0;
-    qint64 best = 0;
-    for (size_t i = begin; i < end && i < cards.size(); ++i) {
-        solved += cards[i].solved ? 1 : 0;
-        checks += cards[i].checks;
-        if (cards[i].solved && cards[i].bestMs > 0 && (best == 0 || cards[i].bestMs < best)) {
-            best = cards[i].bestMs;
-        }
-    }
-    QString line = QCoreApplication::translate("QtUserDialogs", "%1\u3000解けた数 %2 / %3")
-                       .arg(begin < cards.size() ? cards[begin].heading : QString())
-                       .arg(solved)
-                       .arg(end - begin);
-    if (best > 0) {
-        line += QCoreApplication::translate("UserDialogs", "\u3000最短 %1")
-                    .arg(ExerciseProgress::Time(best));
-    }
-    if (checks > 0) {
-        line += QCoreApplication::translate("UserDialogs", "\u3000答え合わせ %1 回").arg(checks);
-    }
-    return line;
 }

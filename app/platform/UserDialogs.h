@@ -54,13 +54,10 @@ public:
         QString note;
         bool solved = false;
         bool answerKept = false; // the learner's right answer can be opened again
-        qint64 bestMs = 0;       // the best time of a right answer (0: none)
-        int checks = 0;          // how often the answer was checked
+        // The heading line of the card's group (the same for each card of it): how many are
+        // solved, the best time, the checks made; "" for the heading and the solved count.
+        QString groupLine = {};
     };
-    // A group's heading line in the chooser: how many of cards [begin, end) are solved,
-    // the best time among them and the checks they took ("回転 中級　解けた数 2 / 4　最短
-    // 0:42　答え合わせ 5 回").
-    static QString GroupLine(const std::vector<ExerciseCard>& cards, size_t begin, size_t end);
     // A window that shows work going on, with a Cancel button; gone when destroyed.
     class Progress {
     public:

@@ -694,11 +694,14 @@ TEST_F(Exercises, EachNewKindFromTheChooserToASolve) {
         return card.heading == QStringLiteral("回転 初級");
     });
     ASSERT_NE(begin, cards.end());
-    const auto from = static_cast<size_t>(begin - cards.begin());
-    EXPECT_EQ(UserDialogs::GroupLine(cards, from, from + 4),
+    EXPECT_EQ(begin->groupLine,
               QStringLiteral("回転 初級\u3000解けた数 1 / 4\u3000最短 0:42\u3000答え合わせ 2 回"));
-    EXPECT_EQ(UserDialogs::GroupLine(cards, from + 1, from + 4),
-              QStringLiteral("回転 初級\u3000解けた数 0 / 3"));
+    EXPECT_EQ((begin + 3)->groupLine, begin->groupLine);
+    const auto views = std::find_if(cards.begin(), cards.end(), [](const auto& card) {
+        return card.heading == QStringLiteral("三面図から立体 中級");
+    });
+    ASSERT_NE(views, cards.end());
+    EXPECT_EQ(views->groupLine, QStringLiteral("三面図から立体 中級\u3000解けた数 0 / 7"));
 
     // The teacher's table names each kind.
     const QString table = Ctx().Folders().Data() + QStringLiteral("/record.csv");
