@@ -28,6 +28,12 @@ struct Box {
     double right = std::numeric_limits<double>::lowest();
     double top = std::numeric_limits<double>::lowest();
     bool Empty() const { return left > right; }
+    void Add(const std::array<double, 2>& xy) {
+        left = std::min(left, xy[0]);
+        right = std::max(right, xy[0]);
+        bottom = std::min(bottom, xy[1]);
+        top = std::max(top, xy[1]);
+    }
 };
 
 Box ViewBox(const CZelkData& figure, HiddenLines::View view) {
@@ -35,11 +41,7 @@ Box ViewBox(const CZelkData& figure, HiddenLines::View view) {
     for (const CLine& l : figure.Lines()) {
         for (const HiddenLines::Point& p : {HiddenLines::Point{l.FromX, l.FromY, l.FromZ},
                                             HiddenLines::Point{l.ToX, l.ToY, l.ToZ}}) {
-            const auto xy = HiddenLines::Project(p, view);
-            box.left = std::min(box.left, xy[0]);
-            box.right = std::max(box.right, xy[0]);
-            box.bottom = std::min(box.bottom, xy[1]);
-            box.top = std::max(box.top, xy[1]);
+            box.Add(HiddenLines::Project(p, view));
         }
     }
     return box;
@@ -82,11 +84,7 @@ Box MirrorBox(const CZelkData& figure, int axis, HiddenLines::View view) {
                 ++other;
             }
         }
-        const auto xy = HiddenLines::Project(p, view);
-        box.left = std::min(box.left, xy[0]);
-        box.right = std::max(box.right, xy[0]);
-        box.bottom = std::min(box.bottom, xy[1]);
-        box.top = std::max(box.top, xy[1]);
+        box.Add(HiddenLines::Project(p, view));
     }
     return box;
 }
@@ -216,10 +214,8 @@ void ExerciseViews::Draw(QPainter& painter, const Solid& target, const CZelkData
                     QPointF(to.x() + 3, to.y() + QFontMetricsF(painter.font()).ascent()),
                     QCoreApplication::translate("ExerciseViews", "鏡"));
             }
-            outer.left = std::min(outer.left, plane.left);
-            outer.right = std::max(outer.right, plane.right);
-            outer.bottom = std::min(outer.bottom, plane.bottom);
-            outer.top = std::max(outer.top, plane.top);
+            outer.Add({plane.left, plane.bottom});
+            outer.Add({plane.right, plane.top});
         }
     }
     if (!annotated) {
