@@ -2,21 +2,28 @@
 // parsing its numbers with std::from_chars only; saving it through SaveData (formatted
 // afresh each time), beside writing the same bytes with fwrite, fsync and rename; and
 // the three files of one save with a dialog (two safety copies, then the chosen file
-// with its new comment) beside three such plain writes. Compare the times of one run.
+// with its new comment) beside three such plain writes. Each on two figures: a lattice of
+// halves and quarters (binary fractions, which a fast path favours) and decimals as users
+// type them and imported models carry them (one, two and three decimals: 0.3, 12.61,
+// 298.457). Compare the times of one run.
 #include "CZelkData.h"
 #include "CZelkDataFileIOStratety_Ver100.h"
 
+#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <charconv>
 #include <cstdio>
+#include <random>
 #include <unistd.h>
 
 namespace {
 
 constexpr int kSegments = 32767;
+
+enum class Data { Lattice, Decimal };
 
 // Distinct segments on a lattice, written once through the program's own writer.
 const QString& LatticeFile() {
@@ -47,8 +54,49 @@ const QString& LatticeFile() {
     return path;
 }
 
-void BM_LoadData(benchmark::State& state) {
-    const QString& path = LatticeFile();
+// A decimal as typed: whole part and one to three decimals, never a binary fraction
+// (.5, .25, .125 …), read as the program reads what is typed.
+float TypedDecimal(std::mt19937& random, int decimals) {
+    const int scale = decimals == 1 ? 10 : decimals == 2 ? 100 : 1000;
+    int fraction = 0;
+    do {
+        fraction = std::uniform_int_distribution<int>(1, scale - 1)(random);
+    } while ((fraction * (1000 / scale)) % 125 == 0);
+    const std::string text =
+        std::to_string(std::uniform_int_distribution<int>(0, 299)(random)) + '.' +
+        QByteArray::number(fraction).rightJustified(decimals, '0').toStdString();
+    float value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+// Distinct segments whose every coordinate is such a decimal.
+const QString& DecimalFile() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        CZelkData data;
+        std::mt19937 random(32767);
+        for (int n = 0; data.NumberOfLines() < kSegments; ++n) {
+            float v[6];
+            for (int i = 0; i < 6; ++i) {
+                v[i] = TypedDecimal(random, 1 + (n + i) % 3);
+            }
+            data.AddLine(CLine{v[0], v[1], v[2], v[3], v[4], v[5]});
+        }
+        data.SetComment(QStringLiteral("小数"));
+        const QString p = dir.filePath(QStringLiteral("decimal.zlk"));
+        data.SaveData(p);
+        return p;
+    }();
+    return path;
+}
+
+const QString& FileOf(Data kind) {
+    return kind == Data::Lattice ? LatticeFile() : DecimalFile();
+}
+
+void BM_LoadData(benchmark::State& state, Data kind) {
+    const QString& path = FileOf(kind);
     for (auto _ : state) {
         CZelkData data;
         const bool ok = data.LoadData(path);
@@ -59,8 +107,8 @@ void BM_LoadData(benchmark::State& state) {
     }
 }
 
-void BM_BareFromCharsParse(benchmark::State& state) {
-    const QString& path = LatticeFile();
+void BM_BareFromCharsParse(benchmark::State& state, Data kind) {
+    const QString& path = FileOf(kind);
     for (auto _ : state) {
         QFile file(path);
         file.open(QIODevice::ReadOnly);
@@ -91,11 +139,12 @@ void BM_BareFromCharsParse(benchmark::State& state) {
     }
 }
 
-// The figure of the lattice file, loaded once.
-CZelkData& LatticeFigure() {
-    static CZelkData data;
+// The figure of each file, loaded once.
+CZelkData& FigureOf(Data kind) {
+    static CZelkData figures[2];
+    CZelkData& data = figures[kind == Data::Lattice ? 0 : 1];
     if (data.NumberOfLines() == 0) {
-        data.LoadData(LatticeFile());
+        data.LoadData(FileOf(kind));
     }
     return data;
 }
@@ -106,8 +155,8 @@ void Touch(CZelkData& data, int iteration) {
                                         : QStringLiteral("0,0,0.5,2.5,0,0.5"));
 }
 
-void BM_SaveData(benchmark::State& state) {
-    CZelkData& data = LatticeFigure();
+void BM_SaveData(benchmark::State& state, Data kind) {
+    CZelkData& data = FigureOf(kind);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("saved.zlk"));
     int i = 0;
@@ -119,15 +168,15 @@ void BM_SaveData(benchmark::State& state) {
     }
 }
 
-void BM_FormatOnly(benchmark::State& state) {
-    CZelkData& data = LatticeFigure();
+void BM_FormatOnly(benchmark::State& state, Data kind) {
+    CZelkData& data = FigureOf(kind);
     for (auto _ : state) {
         benchmark::DoNotOptimize(CZelkDataFileIOStratety_Ver100::FormatBody(data).constData());
     }
 }
 
 void BM_TouchOnly(benchmark::State& state) {
-    CZelkData& data = LatticeFigure();
+    CZelkData& data = FigureOf(Data::Lattice);
     int i = 0;
     for (auto _ : state) {
         Touch(data, ++i);
@@ -149,16 +198,16 @@ bool PlainWrite(const std::string& path, const QByteArray& bytes) {
 }
 
 // The bytes SaveData writes for the figure, as a file holds them.
-QByteArray SavedBytes(const QTemporaryDir& dir) {
-    LatticeFigure().SaveData(dir.filePath(QStringLiteral("model.zlk")));
+QByteArray SavedBytes(const QTemporaryDir& dir, Data kind) {
+    FigureOf(kind).SaveData(dir.filePath(QStringLiteral("model.zlk")));
     QFile model(dir.filePath(QStringLiteral("model.zlk")));
     model.open(QIODevice::ReadOnly);
     return model.readAll();
 }
 
-void BM_BareFwriteFsyncRename(benchmark::State& state) {
+void BM_BareFwriteFsyncRename(benchmark::State& state, Data kind) {
     QTemporaryDir dir;
-    const QByteArray bytes = SavedBytes(dir);
+    const QByteArray bytes = SavedBytes(dir, kind);
     const std::string path = dir.filePath(QStringLiteral("plain.zlk")).toStdString();
     for (auto _ : state) {
         if (!PlainWrite(path, bytes)) {
@@ -167,8 +216,8 @@ void BM_BareFwriteFsyncRename(benchmark::State& state) {
     }
 }
 
-void BM_SaveThreeFiles(benchmark::State& state) {
-    CZelkData& data = LatticeFigure();
+void BM_SaveThreeFiles(benchmark::State& state, Data kind) {
+    CZelkData& data = FigureOf(kind);
     QTemporaryDir dir;
     int i = 0;
     for (auto _ : state) {
@@ -183,9 +232,9 @@ void BM_SaveThreeFiles(benchmark::State& state) {
     }
 }
 
-void BM_BareThreeWrites(benchmark::State& state) {
+void BM_BareThreeWrites(benchmark::State& state, Data kind) {
     QTemporaryDir dir;
-    const QByteArray bytes = SavedBytes(dir);
+    const QByteArray bytes = SavedBytes(dir, kind);
     for (auto _ : state) {
         for (const char* name : {"a.zlk", "b.zlk", "c.zlk"}) {
             if (!PlainWrite(dir.filePath(QString::fromLatin1(name)).toStdString(), bytes)) {
@@ -195,14 +244,17 @@ void BM_BareThreeWrites(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_LoadData)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BareFromCharsParse)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SaveData)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FormatOnly)->Unit(benchmark::kMillisecond);
+#define ZELK_ON_BOTH(bench)                                                                        \
+    BENCHMARK_CAPTURE(bench, lattice, Data::Lattice)->Unit(benchmark::kMillisecond);               \
+    BENCHMARK_CAPTURE(bench, decimal, Data::Decimal)->Unit(benchmark::kMillisecond)
+ZELK_ON_BOTH(BM_LoadData);
+ZELK_ON_BOTH(BM_BareFromCharsParse);
+ZELK_ON_BOTH(BM_SaveData);
+ZELK_ON_BOTH(BM_FormatOnly);
 BENCHMARK(BM_TouchOnly)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BareFwriteFsyncRename)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SaveThreeFiles)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BareThreeWrites)->Unit(benchmark::kMillisecond);
+ZELK_ON_BOTH(BM_BareFwriteFsyncRename);
+ZELK_ON_BOTH(BM_SaveThreeFiles);
+ZELK_ON_BOTH(BM_BareThreeWrites);
 
 } // namespace
 
@@ -210,7 +262,10 @@ BENCHMARK(BM_BareThreeWrites)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     return RunWithRatios(argc, argv,
-                         {{"BM_LoadData", "BM_BareFromCharsParse", 2.0},
-                          {"BM_SaveData", "BM_BareFwriteFsyncRename", 2.0},
-                          {"BM_SaveThreeFiles", "BM_BareThreeWrites", 3.0}});
+                         {{"BM_LoadData/lattice", "BM_BareFromCharsParse/lattice", 2.0},
+                          {"BM_LoadData/decimal", "BM_BareFromCharsParse/decimal", 2.0},
+                          {"BM_SaveData/lattice", "BM_BareFwriteFsyncRename/lattice", 2.0},
+                          {"BM_SaveData/decimal", "BM_BareFwriteFsyncRename/decimal", 2.0},
+                          {"BM_SaveThreeFiles/lattice", "BM_BareThreeWrites/lattice", 3.0},
+                          {"BM_SaveThreeFiles/decimal", "BM_BareThreeWrites/decimal", 3.0}});
 }

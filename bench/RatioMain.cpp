@@ -18,7 +18,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
+            if (run.error_occurred) {
+                std::fprintf(stderr, "error in %s: %s\n", run.benchmark_name().c_str(),
+                             run.error_message.c_str());
+                ++errors;
+            } else if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
                 seconds[run.benchmark_name()].push_back(
                     run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit));
             }
@@ -28,6 +32,7 @@ public:
         }
     }
     std::map<std::string, std::vector<double>> seconds;
+    int errors = 0;
     bool print = true;
 };
 
@@ -58,10 +63,17 @@ std::string Load() {
 } // namespace
 
 int RunWithRatios(int argc, char** argv, const std::vector<RatioPair>& pairs) {
+    bool filtered = false;
+    for (int i = 1; i < argc; ++i) {
+        filtered = filtered || std::string(argv[i]).rfind("--benchmark_filter", 0) == 0;
+    }
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     // Every selected benchmark once, as the table shows it.
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    // A benchmark that reports an error, or a pair not measured, fails the program (and the
+    // script that runs it).
+    int failed = 0;
     // Then the pairs, side by side: measured, baseline, measured, baseline …
     reporter.print = false;
     for (const RatioPair& pair : pairs) {
@@ -82,6 +94,8 @@ int RunWithRatios(int argc, char** argv, const std::vector<RatioPair>& pairs) {
         if (a == reporter.seconds.end() || b == reporter.seconds.end()) {
             std::printf("ratio %s / %s: not measured\n", pair.measured.c_str(),
                         pair.baseline.c_str());
+            // With a filter of the user's own, a pair may be left out on purpose.
+            failed += filtered ? 0 : 1;
             continue;
         }
         const double base = Median(b->second);
@@ -101,5 +115,8 @@ int RunWithRatios(int argc, char** argv, const std::vector<RatioPair>& pairs) {
     }
     std::fflush(stdout);
     benchmark::Shutdown();
-    return 0;
+    if (reporter.errors > 0) {
+        std::fprintf(stderr, "%d benchmark run(s) reported an error\n", reporter.errors);
+    }
+    return failed > 0 || reporter.errors > 0 ? 1 : 0;
 }

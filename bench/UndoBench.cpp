@@ -1,5 +1,6 @@
-// Undo and redo of 1000 lines drawn with the pointers on a 32767-line figure, beside
-// drawing them: each history step must cost no more than twice the change itself.
+// Undo and redo of 1000 lines drawn with the pointers onto a figure of 31767 lines, which
+// they fill to the most a figure holds (32767), beside drawing them: each history step must
+// cost no more than twice the change itself.
 #include "CAppData.h"
 #include "CZelkController.h"
 #include "CZelkData.h"
@@ -33,14 +34,15 @@ struct Program {
         app = std::make_unique<Main_TheApp>(
             folder.path(), QStringList(), dialogs, sound, clock, [] {}, &clipboard);
         app->Start();
-        // A lattice of 32767 segments, saved and loaded as a user would.
+        // A lattice with room for the lines to be drawn, saved and loaded as a user would.
+        constexpr int kLattice = 32767 - kSteps;
         CZelkData lattice;
-        for (int i = 0; lattice.NumberOfLines() < 32767; ++i) {
+        for (int i = 0; lattice.NumberOfLines() < kLattice; ++i) {
             const float x = float(i % 40) * 5;
             const float y = float(i / 40 % 40) * 5;
             const float z = float(i / 1600) * 5;
             lattice.AddLine(CLine{x, y, z, x + 5, y, z});
-            if (lattice.NumberOfLines() < 32767) {
+            if (lattice.NumberOfLines() < kLattice) {
                 lattice.AddLine(CLine{x, y, z, x, y + 5, z});
             }
         }

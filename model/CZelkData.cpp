@@ -108,7 +108,10 @@ void CZelkData::KeepFileBody(QByteArray body) const {
 bool CZelkData::AddLine(const CLine& given) {
     // Stored as the file will keep it, so that lines differing only beyond the seventh
     // digit are refused now rather than merged silently by the next load.
-    const CLine line = Canonical(given);
+    return AddCanonicalLine(Canonical(given));
+}
+
+bool CZelkData::AddCanonicalLine(const CLine& line) {
     cursor_ = NumberOfLines();
     // The index's insertion is its duplicate check: one probe a line (a load adds 32767).
     if (IsFull() || IsZeroLengthLine(line) || !index_.Insert(KeyOf(line))) {

@@ -31,6 +31,8 @@ public:
     bool AddLine(const QString& A_Line);
     // The same rules as AddLine(text), for a segment already read as numbers.
     bool AddLine(const CLine& line) override;
+    // A line whose numbers are as a file keeps them already (read from one).
+    bool AddCanonicalLine(const CLine& line) override;
     bool AddLineTo(int32_t index, const QString& A_Line);
     bool DelLine(int32_t index);
 
@@ -75,7 +77,7 @@ public:
     // one with another, or a point, go. The number of lines that went.
     int32_t MoveBy(const Point& offset);
     // Room for n lines at once, for a figure about to be filled with many.
-    void Reserve(int32_t n);
+    void Reserve(int32_t n) override;
     // True when no more lines fit.
     bool IsFull() const { return NumberOfLines() >= kMaxLines; }
     // Segment lines the last load left out (zero length, repeated, not six numbers).

@@ -278,6 +278,7 @@ FileResult CZelkDataFileIOStratety_Ver100::Load(const QString& FileName) {
     }
     const auto count = static_cast<int16_t>(rounded);
 
+    data_->Reserve(count);
     int32_t skipped = 0;
     for (int k = 1; k <= count; ++k) {
         float v[6];
@@ -286,9 +287,9 @@ FileResult CZelkDataFileIOStratety_Ver100::Load(const QString& FileName) {
             if (!reader.Next(true, fb, fe)) {
                 return LoadFailed(pastEnd);
             }
-            numbers = numbers && NumberText::ToSingle(fb, fe, value);
+            numbers = numbers && NumberText::ToCanonicalSingle(fb, fe, value);
         }
-        if (!numbers || !data_->AddLine(CLine{v[0], v[1], v[2], v[3], v[4], v[5]})) {
+        if (!numbers || !data_->AddCanonicalLine(CLine{v[0], v[1], v[2], v[3], v[4], v[5]})) {
             ++skipped;
         }
     }

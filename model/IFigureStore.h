@@ -17,6 +17,10 @@ public:
     virtual bool ClearData() = 0;
     // The same rules as the figure's own: zero-length and repeated segments are refused.
     virtual bool AddLine(const CLine& line) = 0;
+    // The same for a line whose numbers are already as a file keeps them (read from one).
+    virtual bool AddCanonicalLine(const CLine& line) = 0;
+    // Room for n lines (a load knows how many come).
+    virtual void Reserve(int32_t n) = 0;
     virtual QString Comment() const = 0;
     virtual void SetComment(const QString& comment) = 0;
     virtual int32_t NumberOfLines() const = 0;

@@ -205,6 +205,35 @@ bool NumberText::ToSingle(const char* begin, const char* end, float& value) {
     return true;
 }
 
+bool NumberText::ToCanonicalSingle(const char* begin, const char* end, float& value) {
+    if (!ToSingle(begin, end, value)) {
+        return false;
+    }
+    // The value nearest a decimal t of seven significant digits is canonical: "%.7g" of it
+    // is the seven-digit decimal nearest it, t itself where decimals are coarser than
+    // floats, and otherwise one within half a float step, which reads back as the value.
+    // A text of seven characters has no more digits than that.
+    if (end - begin <= 7) {
+        value += 0.0F;
+        return true;
+    }
+    int significant = 0;
+    bool leading = true;
+    for (const char* p = begin; p < end; ++p) {
+        const char c = *p;
+        if (c >= '0' && c <= '9') {
+            leading = leading && c == '0';
+            significant += leading ? 0 : 1;
+        } else if (c != '.' && c != '-' && c != '+' && c != ' ' && c != '\t') {
+            // An exponent: its digits are not the number's; the long way.
+            significant = 8;
+            break;
+        }
+    }
+    value = significant <= 7 ? value + 0.0F : Canonical(value);
+    return true;
+}
+
 float NumberText::Canonical(float value) {
     uint32_t digits = 0;
     int decimals = 0;

@@ -25,6 +25,9 @@ public:
     static bool ToSingles(const QString& text, float* values, int count);
     // The value whose text (FromSingle) reads back as itself: what a file keeps of value.
     static float Canonical(float value);
+    // ToSingle, then Canonical: a plain decimal of at most seven significant digits (what
+    // files and typing hold) reads as its canonical value already, without the round trip.
+    static bool ToCanonicalSingle(const char* begin, const char* end, float& value);
     // The nearest whole number, halves to the even neighbour, kept inside 32 bits.
     static int32_t RoundHalfEven(float value);
 

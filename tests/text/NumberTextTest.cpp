@@ -125,6 +125,51 @@ TEST(NumberText, CanonicalIsTheFixedPointOfTheSevenDigitText) {
     }
 }
 
+// Reading a file's number straight to its canonical value gives what reading and then
+// taking the canonical value gives, bit for bit: typed decimals of one to nine significant
+// digits at every magnitude, exponents, zeros of both signs, leading and trailing zeros.
+TEST(NumberText, ACanonicalReadAgreesWithReadingThenCanonical) {
+    const auto agree = [](const std::string& text) {
+        float plain = 0;
+        float direct = 0;
+        const bool read = NumberText::ToSingle(text.data(), text.data() + text.size(), plain);
+        ASSERT_EQ(NumberText::ToCanonicalSingle(text.data(), text.data() + text.size(), direct),
+                  read)
+            << text;
+        if (read) {
+            const float canonical = NumberText::Canonical(plain);
+            ASSERT_EQ(std::memcmp(&direct, &canonical, sizeof direct), 0)
+                << text << " " << double(direct) << " " << double(canonical);
+        }
+    };
+    uint32_t state = 20261210;
+    for (int i = 0; i < 300000; ++i) {
+        state = state * 1664525U + 1013904223U;
+        const int digits = 1 + int(state % 9);
+        const int shift = int((state >> 4) % 24) - 12;
+        std::string mantissa = std::to_string((state >> 8) % 1000000000U);
+        mantissa = mantissa.substr(0, std::min<size_t>(mantissa.size(), size_t(digits)));
+        std::string text = mantissa;
+        if (shift < 0) {
+            const size_t at = size_t(-shift) >= text.size() ? 0 : text.size() - size_t(-shift);
+            text = at == 0 ? "0." + std::string(size_t(-shift) - text.size(), '0') + text
+                           : text.substr(0, at) + "." + text.substr(at);
+        } else if (shift > 0 && shift < 4) {
+            text += std::string(size_t(shift), '0');
+        } else if (shift >= 4) {
+            text += "e" + std::to_string(shift);
+        }
+        agree((state & 1U) != 0 ? "-" + text : text);
+    }
+    for (const char* text :
+         {"0",        "-0",        "+0",       "0.000",     "-0.0",       " 12.5 ", "\t-3.25",
+          "007.300",  "9999999",   "99999995", "1234567.8", "0.30000001", "1e-45",  "3.4e38",
+          "16777217", "8388608.5", "-.5",      "5.",        "1.5e3",      "x",      "",
+          "1..2",     "--1",       "+-1",      "1 2",       "inf",        "nan"}) {
+        agree(text);
+    }
+}
+
 // At every decade boundary, on both sides and with both signs, the text is what "%.7g"
 // says (0.01 is never "0.00" nor "0.009999999"); texts of any length read back.
 TEST(NumberText, DecadeBoundariesAndLongTexts) {
