@@ -13,11 +13,17 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <initializer_list>
+#include <map>
+#include <mutex>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -282,24 +288,84 @@ int TakeLeftover(const QByteArray& path) {
 
 // Removes the files named one of the prefixes + six characters (temporaries of the
 // program's) that no running copy holds. The prefixes share one folder, listed once.
+// The names in a folder that hold the temporary marker (the only ones a leftover can
+// have). Every load looks, and a folder of thousands of figures must not be read whole
+// each time: a reading is used again while the folder is unchanged since. A folder's time
+// of change may be as coarse as a clock tick, so only a folder last changed well before
+// the reading began counts as unchanged when that time is the same: any change after the
+// reading gives it a later time.
+std::vector<QByteArray> MarkedNames(const QByteArray& folder) {
+    struct Reading {
+        dev_t device = 0;
+        ino_t inode = 0;
+        timespec changed{};
+        timespec metaChanged{};
+        timespec readAt{};
+        std::vector<QByteArray> names;
+    };
+    static std::mutex mutex;
+    static std::map<QByteArray, Reading> readings;
+    const auto nanoseconds = [](const timespec& t) {
+        return static_cast<int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
+    };
+    const auto same = [](const timespec& a, const timespec& b) {
+        return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+    };
+    constexpr int64_t kQuiet = 200'000'000; // well beyond any clock tick of a file system
+    struct stat info {};
+    if (::stat(folder.constData(), &info) != 0) {
+        return {};
+    }
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        const auto found = readings.find(folder);
+        if (found != readings.end() && found->second.device == info.st_dev &&
+            found->second.inode == info.st_ino && same(found->second.changed, info.st_mtim) &&
+            same(found->second.metaChanged, info.st_ctim) &&
+            nanoseconds(found->second.readAt) - nanoseconds(info.st_mtim) > kQuiet) {
+            return found->second.names;
+        }
+    }
+    Reading reading;
+    reading.device = info.st_dev;
+    reading.inode = info.st_ino;
+    reading.changed = info.st_mtim;
+    reading.metaChanged = info.st_ctim;
+    ::clock_gettime(CLOCK_REALTIME, &reading.readAt);
+    DIR* dir = ::opendir(folder.constData());
+    if (dir == nullptr) {
+        return {};
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        if (std::strstr(entry->d_name, kTemporaryMarker) != nullptr) {
+            reading.names.emplace_back(entry->d_name);
+        }
+    }
+    ::closedir(dir);
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (readings.size() >= 64) {
+        readings.clear();
+    }
+    return readings.insert_or_assign(folder, std::move(reading)).first->second.names;
+}
+
 void RemoveUnlocked(std::initializer_list<QByteArray> prefixes) {
-    QStringList starts;
+    std::vector<QByteArray> starts;
     QByteArray folder;
     for (const QByteArray& prefix : prefixes) {
         const Split split = SplitPath(prefix);
         folder = split.folder;
-        starts << QFile::decodeName(split.base);
+        starts.push_back(split.base);
     }
-    const QDir dir(QFile::decodeName(folder));
-    // Compared by hand: a name may hold the characters of a wildcard ("a[1].zlk").
-    for (const QString& found : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        const bool ours = std::any_of(starts.begin(), starts.end(), [&](const QString& start) {
-            return found.size() == start.size() + 6 && found.startsWith(start);
+    for (const QByteArray& name : MarkedNames(folder)) {
+        // Compared by hand: a name may hold the characters of a wildcard ("a[1].zlk").
+        const bool ours = std::any_of(starts.begin(), starts.end(), [&](const QByteArray& start) {
+            return name.size() == start.size() + 6 && name.startsWith(start);
         });
         if (!ours) {
             continue;
         }
-        const QByteArray leftover = QFile::encodeName(dir.filePath(found));
+        const QByteArray leftover = folder + '/' + name;
         if (const int fd = TakeLeftover(leftover); fd >= 0) {
             ::unlink(leftover.constData());
             ::close(fd);

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
+#include <ctime>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -182,6 +184,16 @@ TEST_F(SafeSaving, SpecialAndHugeFilesAreRefusedWithoutReading) {
           ".notes.txt.zelk-tmp-a1B2c3", ".fig.zlk.zelk-tmp-toolong1", "fig.zlk.zelk-tmp-a1B2c3"}) {
         WriteBytes(Path(QString::fromLatin1(keep)), "keep");
     }
+    // A load tidies its own file's leftovers, also in a folder it read before, long after
+    // the folder last changed (a reading of a quiet folder is used again).
+    Fill(figure, 2);
+    ASSERT_TRUE(figure.SaveData(Path("quiet.zlk")));
+    const timespec hourAgo[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(dir.path()).constData(), hourAgo, 0), 0);
+    ASSERT_TRUE(figure.LoadData(Path("quiet.zlk")));
+    WriteBytes(Path(".quiet.zlk.zelk-tmp-Q1w2E3"), "half");
+    ASSERT_TRUE(figure.LoadData(Path("quiet.zlk")));
+    EXPECT_FALSE(QFile::exists(Path(".quiet.zlk.zelk-tmp-Q1w2E3")));
     EXPECT_EQ(SafeFile::RemoveLeftovers(dir.path(), {QStringLiteral(".zlk")}), 1);
     EXPECT_FALSE(QFile::exists(Path(".fig.zlk.zelk-tmp-a1B2c3")));
     for (const char* keep :
