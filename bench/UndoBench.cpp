@@ -20,6 +20,7 @@
 namespace {
 
 constexpr int kSteps = 1000;
+constexpr int kLattice = 32767 - kSteps;
 
 struct Program {
     QTemporaryDir folder;
@@ -35,7 +36,6 @@ struct Program {
             folder.path(), QStringList(), dialogs, sound, clock, [] {}, &clipboard);
         app->Start();
         // A lattice with room for the lines to be drawn, saved and loaded as a user would.
-        constexpr int kLattice = 32767 - kSteps;
         CZelkData lattice;
         for (int i = 0; lattice.NumberOfLines() < kLattice; ++i) {
             const float x = float(i % 40) * 5;
@@ -51,10 +51,60 @@ struct Program {
         Controller().LoadFigureFile(path);
         Send("DRAW_MODE");
         Send("DIFFICULTY_SUPER_SPECIAL");
-        // A path of its own, above the lattice.
-        Ctx().appData->SetPointerFromZ(997);
     }
     AppContext& Ctx() { return app->Context(); }
+    int Lines() { return Ctx().figure->NumberOfLines(); }
+    // The path's start, above the lattice, with the "from" pointer active: every drawing
+    // of the lines is the same.
+    void PathStart() {
+        CAppData& data = *Ctx().appData;
+        data.SetPointer(DrawingPointer::From);
+        data.SetPointerFromX(0);
+        data.SetPointerFromY(0);
+        data.SetPointerFromZ(997);
+        data.SetPointerToX(0);
+        data.SetPointerToY(0);
+        data.SetPointerToZ(997);
+    }
+    void Draw() {
+        PathStart();
+        for (int i = 0; i < kSteps; ++i) {
+            Send("APPLY");
+            Send(i % 2 == 0 ? "POINTER_MOVE_X" : "POINTER_MOVE_Y");
+            Send("APPLY");
+        }
+    }
+    void Undo() {
+        for (int i = 0; i < kSteps; ++i) {
+            Send("UNDO");
+        }
+    }
+    void Redo() {
+        for (int i = 0; i < kSteps; ++i) {
+            Send("REDO");
+        }
+    }
+    // Each measurement starts where it should, whatever ran before it (the ratios run
+    // each side several times): the lattice alone, or with the lines drawn, or with the
+    // lines undone and to be redone.
+    void ToLattice() {
+        while (Lines() > kLattice && Controller().History().canUndo()) {
+            Send("UNDO");
+        }
+    }
+    void ToDrawn() {
+        if (Lines() == kLattice) {
+            if (Controller().History().canRedo()) {
+                Redo();
+            } else {
+                Draw();
+            }
+        }
+    }
+    void ToUndone() {
+        ToDrawn();
+        Undo();
+    }
     CZelkController& Controller() { return *Ctx().controller; }
     void Send(const char* command) { Controller().SetCommand(QString::fromLatin1(command)); }
 };
@@ -75,36 +125,38 @@ Program& TheProgram() {
 // One line: fix its start, step the "to" pointer one millimetre, fix its end.
 void BM_DrawLines(benchmark::State& state) {
     Program& p = TheProgram();
+    p.ToLattice();
     for (auto _ : state) {
-        for (int i = 0; i < kSteps; ++i) {
-            p.Send("APPLY");
-            p.Send(i % 2 == 0 ? "POINTER_MOVE_X" : "POINTER_MOVE_Y");
-            p.Send("APPLY");
-        }
+        p.Draw();
     }
-    state.counters["figure_lines"] = p.Ctx().figure->NumberOfLines();
-    if (p.Controller().History().count() < kSteps || p.Ctx().figure->NumberOfLines() < 32767) {
-        const std::string why = "the figure or the lines are not all there: " +
-                                p.dialogs.MessageTexts().join(QStringLiteral(" | ")).toStdString();
+    state.counters["figure_lines"] = p.Lines();
+    if (p.Controller().History().count() < kSteps || p.Lines() != 32767) {
+        const std::string why =
+            "the figure or the lines are not all there: " + std::to_string(p.Lines()) + " lines, " +
+            std::to_string(p.Controller().History().count()) + " steps";
         state.SkipWithError(why.c_str());
     }
 }
 
 void BM_UndoLines(benchmark::State& state) {
     Program& p = TheProgram();
+    p.ToDrawn();
     for (auto _ : state) {
-        for (int i = 0; i < kSteps; ++i) {
-            p.Send("UNDO");
-        }
+        p.Undo();
+    }
+    if (p.Lines() != kLattice) {
+        state.SkipWithError("the lines were not all undone");
     }
 }
 
 void BM_RedoLines(benchmark::State& state) {
     Program& p = TheProgram();
+    p.ToUndone();
     for (auto _ : state) {
-        for (int i = 0; i < kSteps; ++i) {
-            p.Send("REDO");
-        }
+        p.Redo();
+    }
+    if (p.Lines() != 32767) {
+        state.SkipWithError("the lines were not all redone");
     }
 }
 
