@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -91,6 +92,20 @@ Box MirrorBox(const CZelkData& figure, int axis, HiddenLines::View view) {
 
 bool EdgeOn(const Box& plane) {
     return plane.right - plane.left < 1e-6 || plane.top - plane.bottom < 1e-6;
+}
+
+// A pane's picture: white, the view's painting in a font that suits its size.
+QImage Picture(QSize size, int scale, const std::function<void(QPainter&, const QRectF&)>& paint) {
+    QImage picture(size * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = painter.font();
+    font.setPixelSize(std::clamp(std::min(size.width(), size.height()) / 18, 10, 14));
+    painter.setFont(font);
+    paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return picture;
 }
 
 QString Millimetres(double value) {
@@ -250,16 +265,9 @@ void ExerciseViews::Draw(QPainter& painter, const Solid& target, const CZelkData
 
 QImage ExerciseViews::Pane(const Solid& target, const CZelkData* learner, View view, QSize size,
                            int scale) {
-    QImage picture(size * scale, QImage::Format_RGB32);
-    picture.setDevicePixelRatio(scale);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QFont font = painter.font();
-    font.setPixelSize(std::clamp(std::min(size.width(), size.height()) / 18, 10, 14));
-    painter.setFont(font);
-    PaintPane(painter, target, learner, view, QRectF(QPointF(0, 0), QSizeF(size)));
-    return picture;
+    return Picture(size, scale, [&](QPainter& painter, const QRectF& frame) {
+        PaintPane(painter, target, learner, view, frame);
+    });
 }
 
 void ExerciseViews::PaintPane(QPainter& painter, const Solid& target, const CZelkData* learner,
@@ -299,16 +307,9 @@ QString ExerciseViews::MirrorNote() {
 }
 
 QImage ExerciseViews::Blank(View view, QSize size, int scale) {
-    QImage picture(size * scale, QImage::Format_RGB32);
-    picture.setDevicePixelRatio(scale);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QFont font = painter.font();
-    font.setPixelSize(std::clamp(std::min(size.width(), size.height()) / 18, 10, 14));
-    painter.setFont(font);
-    PaintBlank(painter, view, QRectF(QPointF(0, 0), QSizeF(size)));
-    return picture;
+    return Picture(size, scale, [&](QPainter& painter, const QRectF& frame) {
+        PaintBlank(painter, view, frame);
+    });
 }
 
 void ExerciseViews::PaintBlank(QPainter& painter, View view, const QRectF& frame) {
