@@ -35,17 +35,6 @@ int Degrees(int quarters) {
     return q == 3 ? -90 : q * 90;
 }
 
-// The smallest corner of the points a figure's lines reach.
-template <typename T> std::array<T, 3> Lowest(const CZelkData& figure) {
-    std::array<T, 3> low{std::numeric_limits<T>::max(), std::numeric_limits<T>::max(),
-                         std::numeric_limits<T>::max()};
-    for (const CLine& l : figure.Lines()) {
-        low = {std::min({low[0], T(l.FromX), T(l.ToX)}), std::min({low[1], T(l.FromY), T(l.ToY)}),
-               std::min({low[2], T(l.FromZ), T(l.ToZ)})};
-    }
-    return figure.NumberOfLines() > 0 ? low : std::array<T, 3>{};
-}
-
 } // namespace
 
 QString ExerciseTask::PathOf(const QString& figurePath) {
@@ -127,16 +116,10 @@ template <typename T> std::array<T, 3> ExerciseTask::Moved(std::array<T, 3> p) c
 }
 
 CZelkData ExerciseTask::Answer(const CZelkData& given) const {
-    CZelkData answer;
-    answer.Reserve(given.NumberOfLines());
-    for (const CLine& l : given.Lines()) {
-        const auto a = Moved(std::array<float, 3>{l.FromX, l.FromY, l.FromZ});
-        const auto b = Moved(std::array<float, 3>{l.ToX, l.ToY, l.ToZ});
-        answer.AddLine(CLine{a[0], a[1], a[2], b[0], b[1], b[2]});
-    }
-    const std::array<float, 3> low = Lowest<float>(answer);
+    CZelkData answer =
+        FigureTransform::Mapped(given, [this](const std::array<float, 3>& p) { return Moved(p); });
+    const CZelkData::Point low = answer.MinPos();
     answer.MoveBy({-low[0] + 0.0F, -low[1] + 0.0F, -low[2] + 0.0F});
-    answer.SetComment(given.Comment());
     answer.SetDirty(false);
     return answer;
 }
@@ -145,13 +128,10 @@ std::vector<HiddenLines::Face>
 ExerciseTask::AnswerFaces(const CZelkData& given,
                           const std::vector<HiddenLines::Face>& faces) const {
     // Moved as the lines are: the answer's smallest corner is the moved given's.
-    CZelkData moved;
-    for (const CLine& l : given.Lines()) {
-        const auto a = Moved(std::array<float, 3>{l.FromX, l.FromY, l.FromZ});
-        const auto b = Moved(std::array<float, 3>{l.ToX, l.ToY, l.ToZ});
-        moved.AddLine(CLine{a[0], a[1], a[2], b[0], b[1], b[2]});
-    }
-    const std::array<double, 3> low = Lowest<double>(moved);
+    const CZelkData::Point low =
+        FigureTransform::Mapped(given, [this](const std::array<float, 3>& p) {
+            return Moved(p);
+        }).MinPos();
     std::vector<HiddenLines::Face> out;
     out.reserve(faces.size());
     for (const HiddenLines::Face& face : faces) {
@@ -166,9 +146,7 @@ ExerciseTask::AnswerFaces(const CZelkData& given,
 }
 
 CZelkData ExerciseTask::Undone(const CZelkData& learner) const {
-    CZelkData back;
-    back.Reserve(learner.NumberOfLines());
-    const auto undo = [this](std::array<float, 3> p) {
+    return FigureTransform::Mapped(learner, [this](std::array<float, 3> p) {
         if (kind == Kind::Rotation) {
             for (auto turn = turns.rbegin(); turn != turns.rend(); ++turn) {
                 p = FigureTransform::Turned(p, turn->axis, -turn->quarters);
@@ -177,13 +155,7 @@ CZelkData ExerciseTask::Undone(const CZelkData& learner) const {
             p = FigureTransform::Mirrored(p, mirror);
         }
         return p;
-    };
-    for (const CLine& l : learner.Lines()) {
-        const auto a = undo({l.FromX, l.FromY, l.FromZ});
-        const auto b = undo({l.ToX, l.ToY, l.ToZ});
-        back.AddLine(CLine{a[0], a[1], a[2], b[0], b[1], b[2]});
-    }
-    return back;
+    });
 }
 
 std::vector<StandardViews::View> ExerciseTask::Checked() const {

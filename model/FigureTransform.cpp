@@ -7,7 +7,10 @@ namespace {
 
 using Point = std::array<float, 3>;
 
-CZelkData Mapped(const CZelkData& figure, const std::function<Point(const Point&)>& map) {
+} // namespace
+
+CZelkData FigureTransform::Mapped(const CZelkData& figure,
+                                  const std::function<Point(const Point&)>& map) {
     CZelkData out;
     out.Reserve(figure.NumberOfLines());
     for (const CLine& l : figure.Lines()) {
@@ -21,8 +24,6 @@ CZelkData Mapped(const CZelkData& figure, const std::function<Point(const Point&
     out.SetDirty(false);
     return out;
 }
-
-} // namespace
 
 CZelkData FigureTransform::Turned(const CZelkData& figure, Axis axis, int quarters) {
     return Mapped(figure, [axis, quarters](const Point& p) { return Turned(p, axis, quarters); });

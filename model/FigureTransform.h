@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 
 // Turns and mirrors a figure as the exercises of turning and reflecting ask. A turn is by
 // quarter turns about an axis through the origin, positive by the right hand (a quarter
@@ -17,6 +18,10 @@ public:
     static CZelkData Turned(const CZelkData& figure, Axis axis, int quarters);
     // A copy of figure mirrored across axis.
     static CZelkData Mirrored(const CZelkData& figure, Axis across);
+    // A copy of figure with every end point mapped.
+    static CZelkData
+    Mapped(const CZelkData& figure,
+           const std::function<std::array<float, 3>(const std::array<float, 3>&)>& map);
 
     // The same for one point (a corner of a face).
     template <typename T>
