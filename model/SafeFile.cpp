@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include "SystemCalls.h"
 #include "SystemError.h"
@@ -692,14 +691,24 @@ bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString& erro
 }
 
 bool SafeFile::IsLeftoverName(const QString& fileName, const QStringList& suffixes) {
-    static const QRegularExpression pattern(QStringLiteral("^\\.(.+)") +
-                                            QRegularExpression::escape(kTemporaryMarker) +
-                                            QStringLiteral("[A-Za-z0-9]{6}$"));
-    const QRegularExpressionMatch match = pattern.match(fileName);
-    if (!match.hasMatch()) {
+    // ".<name>.zelk-tmp-XXXXXX", six letters or digits. Read by hand: a regular expression
+    // here compiled at every start, while another thread may hold the loader's lock.
+    constexpr qsizetype kMarker = qsizetype(sizeof kTemporaryMarker) - 1;
+    constexpr qsizetype kRandom = 6;
+    const qsizetype size = fileName.size();
+    if (size < 2 + kMarker + kRandom || !fileName.startsWith(u'.')) {
         return false;
     }
-    QString original = match.captured(1);
+    for (qsizetype i = size - kRandom; i < size; ++i) {
+        const char16_t c = fileName[i].unicode();
+        if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'))) {
+            return false;
+        }
+    }
+    if (!QStringView(fileName).first(size - kRandom).endsWith(QLatin1String(kTemporaryMarker))) {
+        return false;
+    }
+    QString original = fileName.mid(1, size - 1 - kMarker - kRandom);
     // An unfinished journal: ".<name>.zelk-journal" beside its file, or a spare one.
     if (original.startsWith(QLatin1String(kSpareJournalPrefix + 1))) {
         return true;

@@ -1,5 +1,6 @@
 #include "DeferredSoundBackend.h"
 
+#include <QFileInfo>
 #include <QtGlobal>
 
 #include <dlfcn.h>
@@ -8,17 +9,24 @@ namespace {
 using Create = SoundBackend* (*)();
 } // namespace
 
-DeferredSoundBackend::DeferredSoundBackend(QString library)
-    : opening_(std::async(std::launch::async, [library = std::move(library)] {
-          // Opened from the program's own code, so that the program's RUNPATH finds the
-          // library both in the build folder and where the package installs it.
-          Opened opened;
-          opened.handle = dlopen(library.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
-          if (opened.handle == nullptr) {
-              opened.error = dlerror();
-          }
-          return opened;
-      })) {}
+DeferredSoundBackend::DeferredSoundBackend(QString library) : library_(std::move(library)) {}
+
+void DeferredSoundBackend::Begin() {
+    if (begun_) {
+        return;
+    }
+    begun_ = true;
+    opening_ = std::async(std::launch::async, [library = library_] {
+        // Opened from the program's own code, so that the program's RUNPATH finds the
+        // library both in the build folder and where the package installs it.
+        Opened opened;
+        opened.handle = dlopen(library.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+        if (opened.handle == nullptr) {
+            opened.error = dlerror();
+        }
+        return opened;
+    });
+}
 
 // The library itself stays open until the program ends: the multimedia libraries keep
 // threads of their own.
@@ -27,6 +35,7 @@ DeferredSoundBackend::~DeferredSoundBackend() {
 }
 
 void DeferredSoundBackend::Release() {
+    begun_ = true;
     backend_.reset();
     if (opening_.valid()) {
         opening_.get();
@@ -34,6 +43,7 @@ void DeferredSoundBackend::Release() {
 }
 
 SoundBackend* DeferredSoundBackend::Backend() {
+    Begin();
     if (!opening_.valid()) {
         return backend_.get();
     }
@@ -52,12 +62,20 @@ SoundBackend* DeferredSoundBackend::Backend() {
 }
 
 void DeferredSoundBackend::PlayAsync(const QString& fileName) {
+    // A cue without its file is silent in any case: it need not wait for the library.
+    if (!QFileInfo(fileName).isFile()) {
+        return;
+    }
     if (SoundBackend* backend = Backend()) {
         backend->PlayAsync(fileName);
     }
 }
 
 void DeferredSoundBackend::PlaySync(const QString& fileName) {
+    // A cue without its file is silent in any case: it need not wait for the library.
+    if (!QFileInfo(fileName).isFile()) {
+        return;
+    }
     if (SoundBackend* backend = Backend()) {
         backend->PlaySync(fileName);
     }

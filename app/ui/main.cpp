@@ -20,6 +20,7 @@
 #include <QGuiApplication>
 #include <QScopeGuard>
 #include <QSessionManager>
+#include <QTimer>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
@@ -193,7 +194,7 @@ int main(int argc, char** argv) {
     }
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication application(argc, argv);
-    // The sound library opens on another core while the window is built.
+    // The sound library opens on another core once the window is up (or at a first cue).
     DeferredSoundBackend sound;
     // Sound ends before the application object it belongs to.
     const auto endSound = qScopeGuard([&sound] { sound.Release(); });
@@ -211,6 +212,7 @@ int main(int argc, char** argv) {
         qFatal("BOOT_ZELK failed");
     }
     dialogs.SetParent(app.Window());
+    QTimer::singleShot(0, &application, [&sound] { sound.Begin(); });
 
     // Logging out, or being told to stop: unsaved work goes to autosave.zlk for the next
     // start to recover, the settings are written, and the program ends.

@@ -179,10 +179,13 @@ TEST_F(SafeSaving, SpecialAndHugeFilesAreRefusedWithoutReading) {
     // Leftover temporaries of a killed save carry the program's own marker; look-alike
     // names of the user's are never taken for them.
     WriteBytes(Path(".fig.zlk.zelk-tmp-a1B2c3"), "half");
+    WriteBytes(Path(".Plan.ZLK.zelk-tmp-ZZZZZZ"), "half");
     for (const char* keep :
          {"fig.zlk.a1B2c3", "house.zlk.backup", "plan.zlk.v2copy", "notes.txt.a1B2c3",
-          ".notes.txt.zelk-tmp-a1B2c3", ".fig.zlk.zelk-tmp-toolong1", "fig.zlk.zelk-tmp-a1B2c3"}) {
-        WriteBytes(Path(QString::fromLatin1(keep)), "keep");
+          ".notes.txt.zelk-tmp-a1B2c3", ".fig.zlk.zelk-tmp-toolong1", "fig.zlk.zelk-tmp-a1B2c3",
+          ".fig.zlk.zelk-tmp-a1B2c", ".fig.zlk.zelk-tmp-a1B2c_", ".zlk.zelk-tmp-a1B2c3",
+          ".fig.zlk-zelk-tmp-a1B2c3", ".fig.zlk.zelk-tmp-a1B2c\u00e9"}) {
+        WriteBytes(Path(QString::fromUtf8(keep)), "keep");
     }
     // A load tidies its own file's leftovers, also in a folder it read before, long after
     // the folder last changed (a reading of a quiet folder is used again).
@@ -194,12 +197,15 @@ TEST_F(SafeSaving, SpecialAndHugeFilesAreRefusedWithoutReading) {
     WriteBytes(Path(".quiet.zlk.zelk-tmp-Q1w2E3"), "half");
     ASSERT_TRUE(figure.LoadData(Path("quiet.zlk")));
     EXPECT_FALSE(QFile::exists(Path(".quiet.zlk.zelk-tmp-Q1w2E3")));
-    EXPECT_EQ(SafeFile::RemoveLeftovers(dir.path(), {QStringLiteral(".zlk")}), 1);
+    EXPECT_EQ(SafeFile::RemoveLeftovers(dir.path(), {QStringLiteral(".zlk")}), 2);
     EXPECT_FALSE(QFile::exists(Path(".fig.zlk.zelk-tmp-a1B2c3")));
+    EXPECT_FALSE(QFile::exists(Path(".Plan.ZLK.zelk-tmp-ZZZZZZ")));
     for (const char* keep :
          {"fig.zlk.a1B2c3", "house.zlk.backup", "plan.zlk.v2copy", "notes.txt.a1B2c3",
-          ".notes.txt.zelk-tmp-a1B2c3", ".fig.zlk.zelk-tmp-toolong1", "fig.zlk.zelk-tmp-a1B2c3"}) {
-        EXPECT_TRUE(QFile::exists(Path(QString::fromLatin1(keep)))) << keep;
+          ".notes.txt.zelk-tmp-a1B2c3", ".fig.zlk.zelk-tmp-toolong1", "fig.zlk.zelk-tmp-a1B2c3",
+          ".fig.zlk.zelk-tmp-a1B2c", ".fig.zlk.zelk-tmp-a1B2c_", ".zlk.zelk-tmp-a1B2c3",
+          ".fig.zlk-zelk-tmp-a1B2c3", ".fig.zlk.zelk-tmp-a1B2c\u00e9"}) {
+        EXPECT_TRUE(QFile::exists(Path(QString::fromUtf8(keep)))) << keep;
     }
 }
 
