@@ -55,7 +55,6 @@ frmZelkWin::frmZelkWin(AppContext& context)
     BuildToolBar();
     BuildStatusBar();
     BuildSidePanel();
-    BuildProInterface();
 
     turningTimer_->setInterval(500);
     connect(turningTimer_, &QTimer::timeout, this, [this] { Send(CommandId::TurningTimerCall); });
@@ -173,8 +172,17 @@ void frmZelkWin::BuildSidePanel() {
                                           [this](CommandId command) { Send(command); });
 }
 
-void frmZelkWin::BuildProInterface() {
-    proPanel_ = new ProPanel(client_, [this](ProCommandId command) { SendPro(command); });
+ProPanel& frmZelkWin::Pro() const {
+    if (proPanel_ == nullptr) {
+        // Building is no change the caller sees: the window only grows a hidden part.
+        auto* self = const_cast<frmZelkWin*>(this);
+        proPanel_ = new ProPanel(client_, [self](ProCommandId command) { self->SendPro(command); });
+        proPanel_->SetDrawingControlsEnabled(proDrawingEnabled_);
+        if (proLaidOut_) {
+            self->LayoutProInterface();
+        }
+    }
+    return *proPanel_;
 }
 
 // ---------------------------------------------------------------- layouts
@@ -340,7 +348,10 @@ void frmZelkWin::LayoutSidePanel() {
 }
 
 void frmZelkWin::LayoutProInterface() {
-    proPanel_->Layout(PlaceSidePanel(proPanel_));
+    proLaidOut_ = true;
+    if (proPanel_ != nullptr) {
+        proPanel_->Layout(PlaceSidePanel(proPanel_));
+    }
 }
 
 void frmZelkWin::SetTAPMMode() {
@@ -388,7 +399,10 @@ void frmZelkWin::SetDrawingControlsEnabled(bool enabled) {
         Action(QString::fromLatin1(entry.menuItem))->setEnabled(enabled);
     }
     picSecondaryTools_->SetDrawingControlsEnabled(enabled);
-    proPanel_->SetDrawingControlsEnabled(enabled);
+    proDrawingEnabled_ = enabled;
+    if (proPanel_ != nullptr) {
+        proPanel_->SetDrawingControlsEnabled(enabled);
+    }
 }
 
 void frmZelkWin::SetViewMode() {
@@ -412,19 +426,23 @@ void frmZelkWin::SetDifficulty(DifficultyLevel level) {
 }
 
 void frmZelkWin::ShowProInterfacePanel(bool shown) {
-    proPanel_->setVisible(shown);
+    if (shown || proPanel_ != nullptr) {
+        Pro().setVisible(shown);
+    }
     picSecondaryTools_->setVisible(!shown);
 }
 
 void frmZelkWin::ChangeToProInterface() {
     picSecondaryTools_->hide();
-    proPanel_->show();
+    Pro().show();
     proPanel_->setFocus();
 }
 
 void frmZelkWin::ChangeToEasyInterface() {
     picSecondaryTools_->show();
-    proPanel_->hide();
+    if (proPanel_ != nullptr) {
+        proPanel_->hide();
+    }
     picSecondaryTools_->setFocus();
 }
 
@@ -495,7 +513,9 @@ void frmZelkWin::Retranslate() {
         }
     }
     picSecondaryTools_->Retranslate();
-    proPanel_->Retranslate();
+    if (proPanel_ != nullptr) {
+        proPanel_->Retranslate();
+    }
 }
 
 void frmZelkWin::SetContinuousTurnEnabled(bool enabled) {
@@ -541,29 +561,29 @@ void frmZelkWin::StartAutosaveTimer(int milliseconds) {
 }
 
 QString frmZelkWin::PosFieldText(int index) const {
-    return proPanel_->Field(index)->text();
+    return Pro().Field(index)->text();
 }
 
 void frmZelkWin::SetPosFieldText(int index, const QString& text) {
-    proPanel_->Field(index)->setText(text);
+    Pro().Field(index)->setText(text);
 }
 
 void frmZelkWin::SetLineScrollRange(int minimum, int maximum) {
     // Maximum first, then minimum, as the panel has always set them.
-    proPanel_->LineScroll()->setMaximum(maximum);
-    proPanel_->LineScroll()->setMinimum(minimum);
+    Pro().LineScroll()->setMaximum(maximum);
+    Pro().LineScroll()->setMinimum(minimum);
 }
 
 int frmZelkWin::LineScrollValue() const {
-    return proPanel_->LineScroll()->value();
+    return Pro().LineScroll()->value();
 }
 
 void frmZelkWin::SetLineScrollValue(int value) {
-    proPanel_->LineScroll()->setValue(value);
+    Pro().LineScroll()->setValue(value);
 }
 
 void frmZelkWin::SetLineNumberText(const QString& text) {
-    proPanel_->LineNumberLabel()->setText(text);
+    Pro().LineNumberLabel()->setText(text);
 }
 
 QAbstractButton* frmZelkWin::ToolBoxButton(int index) const {
@@ -571,7 +591,7 @@ QAbstractButton* frmZelkWin::ToolBoxButton(int index) const {
 }
 
 QAbstractButton* frmZelkWin::ProInterfaceButton(int index) const {
-    return proPanel_->Button(index);
+    return Pro().Button(index);
 }
 
 void frmZelkWin::closeEvent(QCloseEvent* event) {
@@ -655,26 +675,26 @@ bool frmZelkWin::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    if (proPanel_->OwnsKeysOf(focus)) {
-        return proPanel_->Key(focus, press);
+    if (proPanel_ != nullptr && proPanel_->OwnsKeysOf(focus)) {
+        return Pro().Key(focus, press);
     }
     return keys_->Filter(watched, press);
 }
 
 QLineEdit* frmZelkWin::PosField(int index) const {
-    return proPanel_->Field(index);
+    return Pro().Field(index);
 }
 
 QScrollBar* frmZelkWin::LineNumberScrollBar() const {
-    return proPanel_->LineScroll();
+    return Pro().LineScroll();
 }
 
 QLabel* frmZelkWin::LineNumberLabel() const {
-    return proPanel_->LineNumberLabel();
+    return Pro().LineNumberLabel();
 }
 
 QWidget* frmZelkWin::ProInterfacePanel() const {
-    return proPanel_;
+    return &Pro();
 }
 
 QAction* frmZelkWin::RecentItem(int index) const {

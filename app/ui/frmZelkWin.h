@@ -129,7 +129,8 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void BuildSidePanel();
-    void BuildProInterface();
+    // The detailed-input panel, built when first needed: most starts never show it.
+    ProPanel& Pro() const;
     void LayoutStatusBar();
     int PlaceSidePanel(QWidget* panel);
     void LayoutSidePanel();
@@ -170,7 +171,11 @@ private:
     QWidget* sbrCurrentCondition_ = nullptr;
     std::array<QLabel*, 2> panels_{};
     ToolBoxPanel* picSecondaryTools_ = nullptr;
-    ProPanel* proPanel_ = nullptr;
+    // Built by Pro(); until then only its enabled state and whether it was laid out are
+    // kept, and nothing else has touched it.
+    mutable ProPanel* proPanel_ = nullptr;
+    bool proDrawingEnabled_ = true;
+    bool proLaidOut_ = false;
     QLabel* picFrontView_;
     QLabel* picTopView_;
     QLabel* picSideView_;

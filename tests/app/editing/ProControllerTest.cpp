@@ -232,3 +232,74 @@ TEST_F(Detailed, TheKeysOfTheFormNeverReachTheView) {
 }
 
 } // namespace
+
+// The detailed-input panel is built when first needed; whatever the window was told
+// before (values, the mode, the language, the layout) is what it shows.
+class LazyPanel : public AppFixture {
+protected:
+    QWidget* Built() { return Window().findChild<QWidget*>(QStringLiteral("picProInterface")); }
+};
+
+TEST_F(LazyPanel, ValuesSetBeforeItWasFirstShownAreWhatItShows) {
+    ASSERT_EQ(Built(), nullptr) << "a start without the panel builds none";
+    // Only the mode, the language and a new layout reach it while it does not exist.
+    for (const char* command :
+         {"VIEW_MODE", "LANGUAGE_ENGLISH", "800x600", "DRAW_MODE", "VIEW_MODE"}) {
+        ASSERT_TRUE(Send(command)) << command;
+    }
+    ASSERT_EQ(Built(), nullptr);
+
+    // The controller's values build it, hidden.
+    IMainWindow& window = Window();
+    // (A new scroll value refreshes the fields from that line, as the user's choice does.)
+    window.SetLineScrollRange(1, 9);
+    window.SetLineScrollValue(7);
+    window.SetLineNumberText(QStringLiteral("LineNo. 7 / 9"));
+    window.SetPosFieldText(3, QStringLiteral("12.5"));
+    ASSERT_NE(Built(), nullptr);
+    EXPECT_FALSE(Built()->isVisible());
+    EXPECT_TRUE(Window().SecondaryTools()->isVisible());
+
+    window.ShowProInterfacePanel(true);
+    EXPECT_TRUE(Built()->isVisible());
+    EXPECT_FALSE(Window().SecondaryTools()->isVisible());
+    EXPECT_EQ(window.PosFieldText(3), QStringLiteral("12.5"));
+    EXPECT_EQ(window.LineScrollValue(), 7);
+    EXPECT_EQ(Window().LineNumberScrollBar()->maximum(), 9);
+    EXPECT_EQ(Window().LineNumberLabel()->text(), QStringLiteral("LineNo. 7 / 9"));
+    // In view mode nothing of it can be typed in; its words are English.
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_FALSE(Window().PosField(i)->isEnabled()) << i;
+    }
+    EXPECT_FALSE(Window().LineNumberScrollBar()->isEnabled());
+    EXPECT_EQ(Window().LineNumberScrollBar()->toolTip(),
+              QStringLiteral("Choose the line's number"));
+    // Laid out for the window as it is now: beside the view, under the tool bar, like the
+    // tool box it stands in for.
+    EXPECT_EQ(Built()->geometry(), Window().SecondaryTools()->geometry());
+    EXPECT_GT(Window().PosField(3)->width(), 10);
+    EXPECT_TRUE(Built()->geometry().intersects(
+        Window().PosField(3)->geometry().translated(Built()->pos())));
+}
+
+TEST_F(LazyPanel, ShownFromTheMenuInDrawingModeItTakesTheFigureAndTheKeys) {
+    ASSERT_TRUE(Send("DRAW_MODE"));
+    ASSERT_EQ(Built(), nullptr);
+    Window().Action(QStringLiteral("mnuOptionProInterface"))->trigger();
+    ASSERT_NE(Built(), nullptr);
+    EXPECT_TRUE(Built()->isVisible());
+    // Set up for the figure: its line count in the scroll bar and the label.
+    const int lines = Figure().NumberOfLines();
+    ASSERT_GT(lines, 0);
+    EXPECT_EQ(Window().LineNumberScrollBar()->maximum(), lines);
+    EXPECT_TRUE(Window().LineNumberLabel()->text().endsWith(QStringLiteral("/ %1").arg(lines)));
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_TRUE(Window().PosField(i)->isEnabled()) << i;
+    }
+    EXPECT_GT(Window().ProInterfaceButton(4)->width(), 0);
+    // Back to the tool box and again: the same panel, not a second one.
+    Window().Action(QStringLiteral("mnuOptionProInterface"))->trigger();
+    EXPECT_FALSE(Built()->isVisible());
+    Window().Action(QStringLiteral("mnuOptionProInterface"))->trigger();
+    EXPECT_EQ(Window().findChildren<QWidget*>(QStringLiteral("picProInterface")).size(), 1);
+}
