@@ -163,13 +163,20 @@ void ctlZelkView::ResizeSurfaces(int w, int h) {
         picView_.devicePixelRatio() == ratio) {
         return;
     }
+    const QColor back = ToQColor(BackColor());
     QImage view(qRound(w * ratio), qRound(h * ratio), QImage::Format_RGB32);
     view.setDevicePixelRatio(ratio);
-    view.fill(ToQColor(BackColor()));
+    view.fill(back);
+    // Shared until one of them is drawn on.
     QImage buffer = view;
-    if (!picView_.isNull()) {
+    // What was there stays in the corner; blank surfaces of the same colour add nothing
+    // (and copying them would touch every page of two more pictures at each new size).
+    if (!picView_.isNull() && blank_ != back.rgb()) {
         QPainter(&view).drawImage(0, 0, picView_);
         QPainter(&buffer).drawImage(0, 0, picBuffer_);
+        blank_.reset();
+    } else {
+        blank_ = back.rgb();
     }
     picView_ = view;
     picBuffer_ = buffer;
@@ -229,6 +236,7 @@ void ctlZelkView::SetViewPicture(const QImage& picture) {
     const qreal ratio = picView_.devicePixelRatio();
     picView_ = picture.convertToFormat(QImage::Format_RGB32)
                    .copy(0, 0, picView_.width(), picView_.height());
+    blank_.reset();
     picView_.setDevicePixelRatio(ratio);
     update();
 }
@@ -276,6 +284,7 @@ bool ctlZelkView::Draw() {
         ResizeSurfaces(width(), height());
     }
     renderer_.Render(picBuffer_);
+    blank_.reset();
     ++drawCount_;
     ShowBuffer();
     return true;
@@ -293,6 +302,7 @@ QImage ctlZelkView::CopyPicture() {
     const qreal ratio = picView_.devicePixelRatio();
     picView_ = QImage(picView_.size(), QImage::Format_RGB32);
     picView_.setDevicePixelRatio(ratio);
+    blank_.reset();
     Draw();
     return picView_;
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 // The 3D view control: the widget that shows what its FigureRenderer draws. Everything
 // crossing its own surface is a number, a colour (&HBBGGRR), a Boolean or a text. Draw
@@ -160,5 +161,8 @@ private:
     // The visible surface, and the buffer each picture is drawn on before it is shown.
     QImage picView_;
     QImage picBuffer_;
+    // Both surfaces hold nothing but this colour (nothing drawn or assigned since they
+    // were made): a new size need not copy them.
+    std::optional<QRgb> blank_;
     int64_t drawCount_ = 0;
 };

@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -59,7 +61,12 @@ bool frmAbout::ShowWithModePicSound(const QString& mode, const QString& picture,
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowCloseButtonHint);
     }
-    const bool loaded = picture_.load(picture);
+    // Read as what its name says: guessing from the content loads every image plugin
+    // there is (and its libraries) before the first window can show.
+    QImageReader reader(picture, QFileInfo(picture).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    picture_ = QPixmap::fromImage(reader.read());
+    const bool loaded = !picture_.isNull();
     for (QLabel* label : labels_) {
         label->hide();
     }

@@ -66,6 +66,50 @@ TEST(ctlZelkViewSurface, OnlyDrawChangesThePicture) {
     EXPECT_EQ(view->ViewImage(), fresh->ViewImage()) << "cleared: only axes and overlays";
 }
 
+// A new size keeps what was shown in the top-left corner until the next Draw, and what
+// is new is the background; a view never drawn on stays wholly its background.
+TEST(ctlZelkViewSurface, ANewSizeKeepsThePictureInTheCorner) {
+    const QColor white = Bgr(0xFFFFFF);
+    auto blank = PlainView(120, 80);
+    blank->SetControlWidth(300);
+    blank->SetControlHeight(200);
+    ASSERT_EQ(blank->ViewImage().size(), QSize(300, 200));
+    EXPECT_EQ(CountColour(blank->ViewImage(), blank->ViewImage().rect(), white), 300 * 200);
+    // Blank in the old colour: that colour stays in the corner, as any picture does.
+    blank->SetBackColor(0x0000FF);
+    blank->SetControlWidth(320);
+    EXPECT_EQ(CountColour(blank->ViewImage(), QRect(0, 0, 300, 200), white), 300 * 200);
+    EXPECT_EQ(CountColour(blank->ViewImage(), QRect(300, 0, 20, 200), Bgr(0x0000FF)), 20 * 200);
+    blank->SetControlHeight(240);
+    EXPECT_EQ(CountColour(blank->ViewImage(), QRect(0, 0, 300, 200), white), 300 * 200);
+    EXPECT_EQ(CountColour(blank->ViewImage(), blank->ViewImage().rect(), Bgr(0x0000FF)),
+              320 * 240 - 300 * 200);
+
+    auto view = PlainView(100, 100);
+    view->SetViewAxis(true);
+    view->SetLine(QStringLiteral("0,0,0,40,30,0"));
+    view->Draw();
+    const QImage drawn = view->ViewImage();
+    view->SetControlWidth(150);
+    view->SetControlHeight(130);
+    EXPECT_EQ(view->ViewImage().copy(0, 0, 100, 100), drawn);
+    EXPECT_EQ(CountColour(view->ViewImage(), QRect(100, 0, 50, 130), white), 50 * 130);
+    // Smaller and larger again: the part cut off is gone, the rest is kept.
+    view->SetControlWidth(60);
+    view->SetControlWidth(100);
+    EXPECT_EQ(view->ViewImage().copy(0, 0, 60, 100), drawn.copy(0, 0, 60, 100));
+    EXPECT_EQ(CountColour(view->ViewImage(), QRect(60, 0, 40, 100), white), 40 * 100);
+    // The next Draw fills the whole new size.
+    view->Draw();
+    auto fresh = PlainView(100, 130);
+    fresh->SetViewAxis(true);
+    fresh->SetControlScaleWidth(100);
+    fresh->SetControlScaleHeight(100);
+    fresh->SetLine(QStringLiteral("0,0,0,40,30,0"));
+    fresh->Draw();
+    EXPECT_EQ(view->ViewImage(), fresh->ViewImage());
+}
+
 TEST(ctlZelkViewSurface, LongitudeAndLatitudeAboveAFullTurnAreReducedInTheCallersVariable) {
     auto view = PlainView();
     int32_t value = 370;
