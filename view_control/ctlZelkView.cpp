@@ -148,36 +148,63 @@ void ctlZelkView::resizeEvent(QResizeEvent* event) {
 }
 
 QSize ctlZelkView::LogicalSize() const {
+    if (pending_) {
+        return (QSizeF(pending_->pixels) / pending_->ratio).toSize();
+    }
     return picView_.deviceIndependentSize().toSize();
 }
 
-// Both surfaces follow the control's size, in the screen's pixels (twice as many each
-// way at twice the scale, so that the picture is sharp); what was on them stays at the
-// top left.
+qreal ctlZelkView::SurfaceRatio() const {
+    return pending_ ? pending_->ratio : picView_.devicePixelRatio();
+}
+
+void ctlZelkView::Materialize() const {
+    if (!pending_) {
+        return;
+    }
+    QImage view(pending_->pixels, QImage::Format_RGB32);
+    view.setDevicePixelRatio(pending_->ratio);
+    view.fill(pending_->colour);
+    // Shared until one of them is drawn on.
+    picView_ = view;
+    picBuffer_ = view;
+    blank_ = pending_->colour;
+    pending_.reset();
+}
+
+const QImage& ctlZelkView::ViewImage() const {
+    Materialize();
+    return picView_;
+}
+
 void ctlZelkView::ResizeSurfaces(int w, int h) {
     w = std::max(w, 1);
     h = std::max(h, 1);
     renderer_.SetPictureSize(QSize(w, h));
     const qreal ratio = std::max<qreal>(devicePixelRatioF(), 1.0);
-    if (!picView_.isNull() && LogicalSize() == QSize(w, h) &&
-        picView_.devicePixelRatio() == ratio) {
+    const bool made = pending_ || !picView_.isNull();
+    if (made && LogicalSize() == QSize(w, h) && SurfaceRatio() == ratio) {
         return;
     }
-    const QColor back = ToQColor(BackColor());
-    QImage view(qRound(w * ratio), qRound(h * ratio), QImage::Format_RGB32);
+    const QRgb back = ToQColor(BackColor()).rgb();
+    const QSize pixels(qRound(w * ratio), qRound(h * ratio));
+    // Nothing to keep (blank surfaces of the same colour): only the new size is noted.
+    if (!made || (pending_ ? pending_->colour == back : blank_ == back)) {
+        pending_ = BlankSurfaces{pixels, ratio, back};
+        picView_ = QImage();
+        picBuffer_ = QImage();
+        blank_.reset();
+        return;
+    }
+    Materialize();
+    // What was there stays in the corner.
+    QImage view(pixels, QImage::Format_RGB32);
     view.setDevicePixelRatio(ratio);
     view.fill(back);
-    // Shared until one of them is drawn on.
     QImage buffer = view;
-    // What was there stays in the corner; blank surfaces of the same colour add nothing
-    // (and copying them would touch every page of two more pictures at each new size).
-    if (!picView_.isNull() && blank_ != back.rgb()) {
-        QPainter(&view).drawImage(0, 0, picView_);
-        QPainter(&buffer).drawImage(0, 0, picBuffer_);
-        blank_.reset();
-    } else {
-        blank_ = back.rgb();
-    }
+    QPainter(&view).drawImage(0, 0, picView_);
+    QPainter(&buffer).drawImage(0, 0, picBuffer_);
+    blank_.reset();
     picView_ = view;
     picBuffer_ = buffer;
 }
@@ -233,6 +260,7 @@ void ctlZelkView::SetControlScaleHeight(int32_t value) {
 }
 
 void ctlZelkView::SetViewPicture(const QImage& picture) {
+    Materialize();
     const qreal ratio = picView_.devicePixelRatio();
     picView_ = picture.convertToFormat(QImage::Format_RGB32)
                    .copy(0, 0, picView_.width(), picView_.height());
@@ -280,9 +308,10 @@ void ctlZelkView::ShowBuffer() {
 
 bool ctlZelkView::Draw() {
     // Moved to a screen of another scale: the surfaces follow.
-    if (picBuffer_.devicePixelRatio() != std::max<qreal>(devicePixelRatioF(), 1.0)) {
+    if (SurfaceRatio() != std::max<qreal>(devicePixelRatioF(), 1.0)) {
         ResizeSurfaces(width(), height());
     }
+    Materialize();
     renderer_.Render(picBuffer_);
     blank_.reset();
     ++drawCount_;
@@ -299,6 +328,7 @@ void ctlZelkView::CopyToClipboard() {
 
 QImage ctlZelkView::CopyPicture() {
     // Only what the control draws is copied, never an assigned picture.
+    Materialize();
     const qreal ratio = picView_.devicePixelRatio();
     picView_ = QImage(picView_.size(), QImage::Format_RGB32);
     picView_.setDevicePixelRatio(ratio);
@@ -308,6 +338,7 @@ QImage ctlZelkView::CopyPicture() {
 }
 
 void ctlZelkView::paintEvent(QPaintEvent* /*event*/) {
+    Materialize();
     QPainter painter(this);
     painter.drawImage(0, 0, picView_);
 }

@@ -133,7 +133,7 @@ public:
 
     // The visible picture as last shown, in the screen's pixels (its device pixel ratio
     // says how many to one of the control's).
-    const QImage& ViewImage() const { return picView_; }
+    const QImage& ViewImage() const;
     // Assigns a picture to the visible surface (shown until the next Draw).
     void SetViewPicture(const QImage& picture);
 
@@ -159,10 +159,23 @@ private:
     FigureRenderer renderer_;
     QString comment_;
     // The visible surface, and the buffer each picture is drawn on before it is shown.
-    QImage picView_;
-    QImage picBuffer_;
+    // Makes the surfaces a new size asked for while they were blank.
+    void Materialize() const;
+    qreal SurfaceRatio() const;
+
+    // Made when first needed: a control that is sized several times before it is shown
+    // touches no picture's memory until then.
+    mutable QImage picView_;
+    mutable QImage picBuffer_;
     // Both surfaces hold nothing but this colour (nothing drawn or assigned since they
     // were made): a new size need not copy them.
-    std::optional<QRgb> blank_;
+    mutable std::optional<QRgb> blank_;
+    // Blank surfaces of this size (in device pixels), scale and colour, not yet made.
+    struct BlankSurfaces {
+        QSize pixels;
+        qreal ratio = 1.0;
+        QRgb colour = 0;
+    };
+    mutable std::optional<BlankSurfaces> pending_;
     int64_t drawCount_ = 0;
 };
