@@ -80,6 +80,47 @@ bool NumberText::SevenDigits(double a, int64_t& digits, int& decimals) {
     return digits >= 1000000 && digits < 10000000;
 }
 
+int NumberText::ShortDecimal(float value, char* buffer) {
+    const double a = std::fabs(static_cast<double>(value));
+    if (!(a < 1e4)) {
+        return 0;
+    }
+    // Exact: a float's 24 bits times the 10 of 1000 fit a double.
+    const double scaled = a * 1000.0;
+    const auto thousandths = static_cast<uint32_t>(static_cast<int64_t>(scaled + 0.5));
+    if (thousandths == 0) {
+        return 0;
+    }
+    // "%.7g" rounds a at its seventh digit, 10^(e - 6) for 10^e <= a < 10^(e + 1);
+    // thousandths is that rounding (with zeros after it) when a lies less than half such
+    // a unit from it: below 0.5 * 10^(e - 3) thousandths. 0.4 keeps well away from a
+    // rounding half. The decade is counted by compares, without branches.
+    static constexpr double kNear[] = {4e-8, 4e-7, 4e-6, 4e-5, 4e-4, 4e-3, 4e-2, 4e-1};
+    const int decade = int(a >= 1e-3) + int(a >= 1e-2) + int(a >= 1e-1) + int(a >= 1.0) +
+                       int(a >= 1e1) + int(a >= 1e2) + int(a >= 1e3);
+    if (!(std::fabs(scaled - static_cast<double>(thousandths)) < kNear[decade])) {
+        return 0;
+    }
+    int n = 0;
+    if (value < 0) {
+        buffer[n++] = '-';
+    }
+    n = static_cast<int>(std::to_chars(buffer + n, buffer + kMaxChars, thousandths / 1000).ptr -
+                         buffer);
+    const uint32_t fraction = thousandths % 1000;
+    if (fraction != 0) {
+        buffer[n++] = '.';
+        buffer[n++] = static_cast<char>('0' + fraction / 100);
+        if (fraction % 100 != 0) {
+            buffer[n++] = static_cast<char>('0' + fraction / 10 % 10);
+            if (fraction % 10 != 0) {
+                buffer[n++] = static_cast<char>('0' + fraction % 10);
+            }
+        }
+    }
+    return n;
+}
+
 int NumberText::FixedForm(float value, char* buffer) {
     int64_t digits = 0;
     int decimals = 0;
@@ -163,6 +204,9 @@ int NumberText::FromSingle(float value, char* buffer) {
             fraction /= 10;
         }
         return n + decimals;
+    }
+    if (const int n = ShortDecimal(value, buffer); n > 0) {
+        return n;
     }
     if (const int n = FixedForm(value, buffer); n > 0) {
         return n;

@@ -36,6 +36,9 @@ private:
     // fraction) and has at most seven digits is written exactly: digits / 10^decimals.
     static bool ShortFraction(float value, uint32_t& digits, int& decimals);
     static int FixedForm(float value, char* buffer);
+    // A value within a hair of a decimal of at most three places (12.6, 0.35, 1234.125),
+    // as people type and models carry them, written as that decimal; 0 for any other.
+    static int ShortDecimal(float value, char* buffer);
     // The seven significant digits of a (1e-4 <= a < 1e7) as a whole number, and how many
     // of them follow the point; false outside that range or too near a rounding half.
     static bool SevenDigits(double a, int64_t& digits, int& decimals);

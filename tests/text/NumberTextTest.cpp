@@ -2,10 +2,12 @@
 
 #include "TestPrinters.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -62,6 +64,43 @@ TEST(NumberText, AgreesWithTheGeneralFormatForManyValues) {
     EXPECT_EQ(NumberText::FromSingle(-1234567.0F), QStringLiteral("-1234567"));
     EXPECT_EQ(NumberText::FromSingle(10000000.0F), QStringLiteral("1e+07"));
     EXPECT_EQ(NumberText::FromSingle(0.00001F), QStringLiteral("1e-05"));
+}
+
+// Decimals of one to three places, as typed and as imported models carry them, in every
+// decade the short form covers and at its edges (where a float's error nears a unit of
+// the seventh digit): the text is still exactly the C library's.
+TEST(NumberText, TypedDecimalsOfEveryDecadeAgreeWithTheCLibrary) {
+    const auto check = [](float value) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.7g", double(value));
+        const QString expected = value == 0.0F ? QStringLiteral("0") : QString::fromLatin1(text);
+        return NumberText::FromSingle(value) == expected;
+    };
+    uint32_t state = 777;
+    int wrong = 0;
+    for (int i = 0; i < 300000; ++i) {
+        state = state * 1664525U + 1013904223U;
+        const int places = 1 + int(state % 3);
+        const int whole = int((state >> 4) % 10000) / (1 << ((state >> 20) % 14));
+        const int fraction = int((state >> 8) % 1000) % (places == 1   ? 10
+                                                         : places == 2 ? 100
+                                                                       : 1000);
+        const std::string typed =
+            ((state >> 31) != 0U ? "-" : "") + std::to_string(whole) + '.' +
+            QByteArray::number(fraction).rightJustified(places, '0').toStdString();
+        float value = 0;
+        std::from_chars(typed.data(), typed.data() + typed.size(), value);
+        wrong += check(value) ? 0 : 1;
+        // Its neighbours: a hair off the decimal, as a computed coordinate is.
+        wrong += check(std::nextafter(value, 1e9F)) ? 0 : 1;
+        wrong += check(std::nextafter(value, -1e9F)) ? 0 : 1;
+    }
+    EXPECT_EQ(wrong, 0);
+    for (const float value : {0.001F, 0.0005F, 0.0015F, 0.999F, 0.9995F, 9.9995F, 99.9995F,
+                              999.9995F, 8191.999F, 8192.001F, 9999.999F, 9999.9995F, 10000.001F,
+                              1023.999F, 63.999F, 64.001F, -0.001F, -9999.999F}) {
+        EXPECT_TRUE(check(value)) << double(value);
+    }
 }
 
 // Halves, quarters … 64ths (the steps people draw on) are written and read without the
