@@ -156,6 +156,53 @@ TEST_F(FileFormat, OnePassFormattingMatchesTheLineByLineFormAndFollowsEveryEdit)
     EXPECT_EQ(expected(), ReadBytes(path).left(expected().size()));
 }
 
+// A large figure of typed decimals (whose numbers the remembered texts rarely hold) is the
+// line-by-line text, in order, and reads back exactly.
+TEST_F(FileFormat, ALargeFigureOfTypedDecimalsIsWrittenInOrderAndReadsBackExactly) {
+    CZelkData data;
+    uint32_t state = 2026;
+    auto typed = [&state] {
+        state = state * 1664525U + 1013904223U;
+        const int places = int(state % 4); // 0 to 3 decimals
+        const int whole = int((state >> 8) % 600) - 300;
+        const int fraction = int((state >> 20) % 1000) / (places == 0   ? 1000
+                                                          : places == 1 ? 100
+                                                          : places == 2 ? 10
+                                                                        : 1);
+        return QStringLiteral("%1%2.%3")
+            .arg(whole < 0 ? QStringLiteral("-") : QString())
+            .arg(std::abs(whole))
+            .arg(fraction, places, 10, QLatin1Char('0'));
+    };
+    // An odd count: the halves differ in length.
+    while (data.NumberOfLines() < 20001) {
+        QStringList six;
+        for (int i = 0; i < 6; ++i) {
+            six << typed();
+        }
+        data.AddLine(six.join(u','));
+    }
+    QString text =
+        CZelkDataFileIOStratety_Ver100::FormatHeader(data.GetMaxSize(), data.NumberOfLines()) +
+        QStringLiteral("\r\n");
+    for (int k = 1; k <= data.NumberOfLines(); ++k) {
+        text +=
+            CZelkDataFileIOStratety_Ver100::FormatSegment(data.GetLine(k)) + QStringLiteral("\r\n");
+    }
+    EXPECT_EQ(CZelkDataFileIOStratety_Ver100::FormatBody(data), text.toLatin1());
+
+    ASSERT_TRUE(data.SaveData(Path("decimals.zlk")));
+    CZelkData back;
+    ASSERT_TRUE(back.LoadData(Path("decimals.zlk")));
+    ASSERT_EQ(back.NumberOfLines(), data.NumberOfLines());
+    int differ = 0;
+    for (int k = 1; k <= data.NumberOfLines(); ++k) {
+        differ += back.GetLine(k) == data.GetLine(k) ? 0 : 1;
+    }
+    EXPECT_EQ(differ, 0);
+    EXPECT_EQ(back.GetLine(20001), data.GetLine(20001));
+}
+
 TEST_F(FileFormat, FreeFormatReadingOfHandWrittenFiles) {
     // Commas in the header, LF line ends, blanks, a zero-length and a repeated segment,
     // a UTF-8 comment with a comma; a line after the comment is never read.
