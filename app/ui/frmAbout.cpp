@@ -67,6 +67,10 @@ bool frmAbout::ShowWithModePicSound(const QString& mode, const QString& picture,
     reader.setAutoDetectImageFormat(false);
     picture_ = QPixmap::fromImage(reader.read());
     const bool loaded = !picture_.isNull();
+    // A picture that covers the whole window needs no background painted under it first.
+    const QSize covered = picture_.deviceIndependentSize().toSize();
+    setAttribute(Qt::WA_OpaquePaintEvent,
+                 loaded && covered.width() >= width() && covered.height() >= height());
     for (QLabel* label : labels_) {
         label->hide();
     }
