@@ -34,6 +34,15 @@ TEST_F(About, SplashAndVersionModes) {
     splash.ShowWithModePicSound("SPLASH", Folder() + "/pic/ZelkSplash.bmp", "x.wav");
     EXPECT_TRUE(splash.isVisible());
     EXPECT_FALSE(splash.OkButton()->isVisible());
+    // The picture, read as the bitmap its name says, covers the window: what is painted
+    // is the picture, with no background painted under it first.
+    ASSERT_EQ(splash.Picture().size(), QSize(320, 240));
+    EXPECT_TRUE(splash.testAttribute(Qt::WA_OpaquePaintEvent));
+    const QImage painted = splash.grab().toImage();
+    const QImage shown = splash.Picture().toImage();
+    for (const QPoint at : {QPoint(0, 0), QPoint(160, 120), QPoint(319, 239)}) {
+        EXPECT_EQ(painted.pixelColor(at), shown.pixelColor(at)) << at.x() << "," << at.y();
+    }
     splash.Terminate();
     EXPECT_FALSE(splash.isVisible());
 
@@ -49,6 +58,7 @@ TEST_F(About, SplashAndVersionModes) {
     EXPECT_FALSE(broken.ShowWithModePicSound("VERSION", Folder() + "/pic/none.bmp", "x.wav"));
     EXPECT_TRUE(broken.isVisible());
     EXPECT_EQ(dialogs.calls.size(), messages + 1);
+    EXPECT_FALSE(broken.testAttribute(Qt::WA_OpaquePaintEvent)) << "its background is painted";
 }
 
 TEST_F(About, VersionCommandOpensTheDialogBesideTheWindow) {
