@@ -30,6 +30,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -213,9 +214,13 @@ void ExerciseRoom::ShowExercisePanes(bool hint) {
     const int scale = std::max(1, qRound(view.devicePixelRatioF()));
     const ActiveExercise& exercise = *controller_.Document().Exercise();
     const ExerciseTask& task = exercise.entry.task;
-    // The learner's figure taken back to the given solid's pose, laid over its views.
-    const CZelkData back = task.Undone(*context_.figure);
-    const CZelkData* learner = hint ? &back : nullptr;
+    // The learner's figure taken back to the given solid's pose, laid over its views: made
+    // only for the hint, as every refresh of the panes comes here.
+    std::optional<CZelkData> back;
+    if (hint) {
+        back.emplace(task.Undone(*context_.figure));
+    }
+    const CZelkData* learner = back ? &*back : nullptr;
     const ExerciseViews::Solid given{exercise.given, exercise.givenFaces, MirrorOf(task)};
     context_.window->SetPanePicture(
         IMainWindow::Pane::Front,
