@@ -38,6 +38,18 @@ QMargins FrameOf(const QWidget* window) {
             outer.bottom() - inner.bottom()};
 }
 
+// True when the window's size, frame included, fits its screen's free area.
+bool OnScreen(const QWidget* window, const QMargins& frame) {
+    const QScreen* screen =
+        window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return true;
+    }
+    const QSize outer = window->size().grownBy(frame);
+    const QRect area = screen->availableGeometry();
+    return outer.width() <= area.width() && outer.height() <= area.height();
+}
+
 } // namespace
 
 void ScreenFit::Install() {
@@ -107,7 +119,11 @@ bool ScreenFit::eventFilter(QObject* watched, QEvent* event) {
     static const char* const kFrame = "zelkFittedFrame";
     const QMargins frame = FrameOf(window);
     const QVariant fitted = window->property(kFrame);
-    if (type != QEvent::Show && fitted.isValid() && fitted.value<QMargins>() == frame) {
+    // A window that grows by itself after it was fitted (a file dialog that has read its
+    // folder) is fitted again; one only moved is not.
+    const bool grownPast = type == QEvent::Resize && !OnScreen(window, frame);
+    if (type != QEvent::Show && fitted.isValid() && fitted.value<QMargins>() == frame &&
+        !grownPast) {
         return false;
     }
     window->setProperty(kFrame, QVariant::fromValue(frame));
