@@ -193,6 +193,37 @@ TEST_F(Screens, TheMenuBarKeepsItsKeysWhileInUse) {
     EXPECT_NE(AppData().Latitude(), latitude) << "outside the menus the keys turn again";
 }
 
+// A dialog that grows past the screen by itself after it was first fitted (a file dialog
+// that has read its folder) is fitted again; one the user only moves stays where it is.
+TEST_F(Screens, ADialogThatGrowsByItselfIsFittedAgain) {
+    Window().show();
+    QApplication::processEvents();
+    const QRect area = Window().screen()->availableGeometry();
+    QDialog dialog(&Window());
+    dialog.resize(200, 150);
+    dialog.show();
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+    }
+    ASSERT_TRUE(area.contains(dialog.frameGeometry()));
+    dialog.resize(area.width() + 300, area.height() + 200);
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+    }
+    EXPECT_TRUE(area.contains(dialog.frameGeometry()))
+        << dialog.frameGeometry().width() << "x" << dialog.frameGeometry().height() << " on "
+        << area.width() << "x" << area.height();
+    // Smaller again, and moved within the screen: it stays as it is put.
+    dialog.resize(160, 120);
+    const QPoint put = area.topLeft() + QPoint(area.width() / 3, area.height() / 3);
+    dialog.move(put);
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(dialog.pos(), put);
+    EXPECT_EQ(dialog.size(), QSize(160, 120));
+}
+
 // Every window and dialog of the program lies wholly on the screen's available area, on
 // any screen the test runs on (the test command runs it on small screens at 1x and 2x).
 TEST_F(Screens, EveryWindowAndDialogLiesOnTheScreen) {
