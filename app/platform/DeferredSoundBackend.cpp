@@ -61,22 +61,19 @@ SoundBackend* DeferredSoundBackend::Backend() {
     return backend_.get();
 }
 
-void DeferredSoundBackend::PlayAsync(const QString& fileName) {
+SoundBackend* DeferredSoundBackend::BackendFor(const QString& fileName) {
     // A cue without its file is silent in any case: it need not wait for the library.
-    if (!QFileInfo(fileName).isFile()) {
-        return;
-    }
-    if (SoundBackend* backend = Backend()) {
+    return QFileInfo(fileName).isFile() ? Backend() : nullptr;
+}
+
+void DeferredSoundBackend::PlayAsync(const QString& fileName) {
+    if (SoundBackend* backend = BackendFor(fileName)) {
         backend->PlayAsync(fileName);
     }
 }
 
 void DeferredSoundBackend::PlaySync(const QString& fileName) {
-    // A cue without its file is silent in any case: it need not wait for the library.
-    if (!QFileInfo(fileName).isFile()) {
-        return;
-    }
-    if (SoundBackend* backend = Backend()) {
+    if (SoundBackend* backend = BackendFor(fileName)) {
         backend->PlaySync(fileName);
     }
 }

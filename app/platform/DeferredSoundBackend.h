@@ -30,6 +30,9 @@ public:
     void Release();
 
 private:
+    // The backend for a cue of this file; nullptr, without waiting, when there is none.
+    SoundBackend* BackendFor(const QString& fileName);
+
     struct Opened {
         void* handle = nullptr;
         QByteArray error; // the dynamic linker's reason, said on its own thread

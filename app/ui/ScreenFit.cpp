@@ -38,10 +38,14 @@ QMargins FrameOf(const QWidget* window) {
             outer.bottom() - inner.bottom()};
 }
 
+// The screen a window is on (the primary one before it has one); null without screens.
+const QScreen* ScreenOf(const QWidget* window) {
+    return window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+}
+
 // True when the window's size, frame included, fits its screen's free area.
 bool OnScreen(const QWidget* window, const QMargins& frame) {
-    const QScreen* screen =
-        window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = ScreenOf(window);
     if (screen == nullptr) {
         return true;
     }
@@ -64,8 +68,7 @@ void ScreenFit::Fit(QWidget* window) {
     if (!IsFitted(window)) {
         return;
     }
-    const QScreen* screen =
-        window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = ScreenOf(window);
     if (screen == nullptr) {
         return;
     }
