@@ -10,7 +10,7 @@ packages=(
     # the English translation: lupdate and lrelease with their CMake functions
     qt6-l10n-tools qt6-tools-dev
     # exchange with other 3D programs: model import, animated GIF export
-    libassimp-dev libgif-dev libdxflib-dev
+    libassimp-dev libgif-dev
     # the program: Japanese glyphs, Qt's own dialogs in Japanese
     fonts-ipafont-gothic qt6-translations-l10n
     # tests: GoogleTest, the real program on its own X display, PDF text, locales

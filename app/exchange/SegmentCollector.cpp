@@ -63,6 +63,13 @@ bool SegmentCollector::Add(const std::optional<Point>& a, const std::optional<Po
     return true;
 }
 
+void SegmentCollector::Expect(size_t more) {
+    const size_t limit = static_cast<size_t>(kLimit) + 1;
+    const size_t total = std::min(seen_.Size() + std::min(more, limit), limit);
+    seen_.Reserve(total);
+    segments_.reserve(std::min(segments_.size() + more, static_cast<size_t>(kLimit)));
+}
+
 bool SegmentCollector::AddPolygon(const std::vector<std::array<double, 3>>& corners, bool closed) {
     const size_t n = corners.size();
     if (n < 2) {

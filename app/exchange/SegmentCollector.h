@@ -37,6 +37,9 @@ public:
     std::optional<Point> Prepare(double x, double y, double z) const;
     // The edge between two prepared corners (nothing: counted as not finite).
     bool Add(const std::optional<Point>& a, const std::optional<Point>& b);
+    // Room for this many more segments without growing: a reader that knows how many
+    // may come (a block about to be inserted) says so. Never more than the limit.
+    void Expect(size_t more);
     // A thing of the model that gives no segment (e.g. "TEXT" of a drawing).
     void Skip(const std::string& kind) { ++skipped_[kind]; }
     // Edges of polygons: each pair of neighbouring corners, closing back to the first.
