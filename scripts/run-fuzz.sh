@@ -18,7 +18,7 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DZELK_FUZZ=ON -DZELK_BUILD_TESTS=OFF
 cmake --build build-fuzz -j2 --target fuzz_zlk_reader fuzz_model_edits fuzz_view_draw fuzz_settings \
-    fuzz_session
+    fuzz_session fuzz_dxf_reader
 
 mkdir -p build-fuzz/findings
 export ASAN_OPTIONS=detect_leaks=0
@@ -46,7 +46,7 @@ fuzz_one() {
     grep -E '^Done [0-9]+ runs' "build-fuzz/$target.log" | tail -n 1 | sed "s/^/   $target: /"
 }
 failed=0
-for pair in "fuzz_zlk_reader fuzz_model_edits" "fuzz_view_draw fuzz_settings" "fuzz_session"; do
+for pair in "fuzz_zlk_reader fuzz_model_edits" "fuzz_view_draw fuzz_settings" "fuzz_session fuzz_dxf_reader"; do
     pids=()
     for target in $pair; do
         fuzz_one "$target" &

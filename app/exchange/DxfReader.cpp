@@ -4,7 +4,6 @@
 #include "SegmentCollector.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <array>
 #include <bitset>
 #include <cmath>
@@ -104,11 +103,14 @@ public:
         } else if (type == "3DFACE") {
             Face(r);
         } else if (type == "ARC") {
-            double sweep = r.Real(51) - r.Real(50);
-            while (sweep <= 0) {
+            // Counter-clockwise from the start to the end angle, at most one turn.
+            double sweep = std::fmod(r.Real(51) - r.Real(50), 360.0);
+            if (sweep <= 0) {
                 sweep += 360.0;
             }
-            Chords(r.At(10), r.Real(40), r.Real(50), sweep);
+            if (std::isfinite(sweep)) {
+                Chords(r.At(10), r.Real(40), r.Real(50), sweep);
+            }
         } else if (type == "CIRCLE") {
             Chords(r.At(10), r.Real(40), 0.0, 360.0);
         } else if (type == "INSERT") {
@@ -236,8 +238,19 @@ private:
             collector_.Expect(block.segments.size() * static_cast<size_t>(rows) *
                               static_cast<size_t>(cols));
         }
+        // Copies of blocks of copies can ask for billions of segments. Past this many from
+        // one insert, all but a few in a hundred would repeat one another or pass the
+        // figure's limit: the rest is left out, and said so.
+        constexpr size_t kMostCopied = 64 * (static_cast<size_t>(SegmentCollector::kLimit) + 1);
+        size_t copied = 0;
         for (int row = 0; row < rows; ++row) {
             for (int col = 0; col < cols; ++col) {
+                if ((copied += block.segments.size()) > kMostCopied) {
+                    if (block_ == nullptr) {
+                        collector_.Skip("INSERT (too many copies)");
+                    }
+                    return;
+                }
                 // Rows and columns run along the insert's own turned axes.
                 const double ox = col * colSp * c - row * rowSp * s;
                 const double oy = col * colSp * s + row * rowSp * c;
@@ -383,18 +396,14 @@ private:
 } // namespace
 
 bool DxfReader::Recognises(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    // Group codes and values alternate line by line; comments (999) may come first.
-    for (int pairs = 0; pairs < 64 && !file.atEnd(); ++pairs) {
-        const QByteArray code = file.readLine(256).trimmed();
-        const QByteArray value = file.readLine(256).trimmed();
-        if (code == "999") {
-            continue;
+    DxfGroups groups(path);
+    int code = 0;
+    std::string_view value;
+    // Comments (999) of any length may come first.
+    for (int pairs = 0; pairs < 64 && groups.Next(code, value); ++pairs) {
+        if (code != 999) {
+            return code == 0 && value == "SECTION";
         }
-        return code == "0" && value == "SECTION";
     }
     return false;
 }

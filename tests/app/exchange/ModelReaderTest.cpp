@@ -278,11 +278,15 @@ TEST_F(ModelReading, EachDxfEntityGivesItsSegments) {
         {"arc of no sweep", arc("90", "90"), 72, ""},
         {"arc across 0°", arc("350", "10"), 4, "9.848078,-1.736482,0,9.961947,-0.8715574,0"},
         {"odd arc", arc("0", "7"), 2, ""},
+        {"arc given past a full turn", arc("0", "450"), 18, "10,0,0,9.961947,0.8715574,0"},
         {"a segment twice, either way", line("0", "10") + line("10", "0") + line("0", "10"), 1,
          "0,0,0,10,0,0"},
         {"insert turned +90°", insert("90"), 1, "100,0,0,100,10,0"},
         {"insert turned -90°", insert("-90"), 1, "100,0,0,100,-10,0"},
         {"insert turned 180°", insert("180"), 1, "100,0,0,90,0,0"},
+        {"ten billion copies in one place",
+         Group({{0, "INSERT"}, {8, "0"}, {2, "B"}, {70, "100000"}, {71, "100000"}}), 1,
+         "0,0,0,10,0,0"},
     };
     for (const Case& c : cases) {
         const QByteArray dxf = block + Group({{0, "SECTION"}, {2, "ENTITIES"}}) + c.entities +
@@ -373,6 +377,63 @@ TEST_F(ModelReading, DxfMeshesGiveEachEdgeOnce) {
             << name << ": " << error.toStdString();
         EXPECT_EQ(figure.NumberOfLines(), count) << name;
     }
+}
+
+// DXF text as drawing programs write it: CR LF, codes padded with blanks, a decimal comma
+// and a plus sign, a comment longer than any read at once, thousands of entities across
+// many reads, a 2D polyline at the elevation of its own point, and no newline at the end.
+TEST_F(ModelReading, DxfTextIsReadAsProgramsWriteIt) {
+    QByteArray dxf = Group({{999, QByteArray(100000, 'c').constData()}});
+    dxf += Group({{0, "SECTION"}, {2, "ENTITIES"}});
+    dxf += Group({{0, "LINE"},
+                  {8, "0"},
+                  {10, "1,5"},
+                  {20, "+2"},
+                  {30, "0"},
+                  {11, "10"},
+                  {21, "0"},
+                  {31, "0"}})
+               .replace("\n", "\r\n")
+               .replace("10\r\n", "  10\r\n");
+    dxf += Group({{0, "POLYLINE"},
+                  {8, "0"},
+                  {66, "1"},
+                  {10, "0"},
+                  {20, "0"},
+                  {30, "7"},
+                  {70, "0"},
+                  {0, "VERTEX"},
+                  {8, "0"},
+                  {10, "0"},
+                  {20, "50"},
+                  {30, "0"},
+                  {0, "VERTEX"},
+                  {8, "0"},
+                  {10, "20"},
+                  {20, "50"},
+                  {30, "0"},
+                  {0, "SEQEND"},
+                  {8, "0"}});
+    for (int i = 1; i <= 3000; ++i) {
+        const QByteArray y = QByteArray::number(100 + i);
+        dxf += Group({{0, "LINE"},
+                      {8, "0"},
+                      {10, "0"},
+                      {20, y.constData()},
+                      {30, "0"},
+                      {11, "5"},
+                      {21, y.constData()},
+                      {31, "0"}});
+    }
+    dxf += Group({{0, "ENDSEC"}, {0, "EOF"}});
+    dxf.chop(1);
+    Write(QStringLiteral("written.dxf"), dxf);
+    ASSERT_TRUE(Import(QStringLiteral("written.dxf"))) << error.toStdString();
+    ASSERT_EQ(figure.NumberOfLines(), 1 + 1 + 3000);
+    EXPECT_EQ(figure.GetLine(1), QStringLiteral("1.5,2,0,10,0,0"));
+    EXPECT_EQ(figure.GetLine(2), QStringLiteral("0,50,7,20,50,7")) << "the elevation";
+    EXPECT_EQ(figure.GetLine(3002), QStringLiteral("0,3100,0,5,3100,0"));
+    EXPECT_TRUE(report.leftOut.empty());
 }
 
 TEST_F(ModelReading, ZUpModelsStandUpAndMessagesSayWhatIsWrong) {
