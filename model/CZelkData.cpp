@@ -86,23 +86,20 @@ CZelkData::SegmentKey CZelkData::KeyOf(const CLine& l) {
 void CZelkData::Changed() {
     dirty_ = true;
     extentsValid_ = false;
-    fileBody_.clear();
+    body_.Changed();
 }
 
 QByteArray CZelkData::FileBody() const {
-    if (fileBody_.isEmpty()) {
-        fileBody_ = CZelkDataFileIOStratety_Ver100::FormatBody(*this);
-    }
-    return fileBody_;
+    return body_.Make(*this);
 }
 
 QByteArray CZelkData::TakeFileBody() const {
-    FileBody();
-    return std::exchange(fileBody_, QByteArray());
+    body_.Make(*this);
+    return body_.Take();
 }
 
 void CZelkData::KeepFileBody(QByteArray body) const {
-    fileBody_ = std::move(body);
+    body_.Keep(std::move(body));
 }
 
 bool CZelkData::AddLine(const CLine& given) {
@@ -315,7 +312,7 @@ bool CZelkData::ClearData() {
     dirty_ = false;
     lines_.clear();
     index_.Clear();
-    fileBody_.clear();
+    body_.Clear();
     RecalcExtents();
     cursor_ = 0;
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CLine.h"
+#include "FigureBodyText.h"
 #include "FileResult.h"
 #include "IFigureStore.h"
 #include "IZelkDataFileIO.h"
@@ -99,8 +100,8 @@ public:
     static QString LineText(const CLine& line);
     // The segments in order (line k is element k - 1).
     const std::vector<CLine>& Lines() const override { return lines_; }
-    // The file's header and segment lines, formatted once after each change of the lines:
-    // the several files of one save share them.
+    // The file's header and segment lines, formatted once after each change of the lines
+    // (the several files of one save share them), unchanged lines copied from the last.
     QByteArray FileBody() const;
     // The same bytes handed out for one write and given back after it, so that the
     // comment can be put behind them without copying the whole body.
@@ -137,6 +138,6 @@ private:
     int32_t skippedLines_ = 0;
     bool moreAfterComment_ = false;
     bool restored_ = false;
-    mutable QByteArray fileBody_;
+    mutable FigureBodyText body_;
     SegmentSet index_;
 };

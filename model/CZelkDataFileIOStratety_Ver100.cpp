@@ -1,6 +1,7 @@
 #include "CZelkDataFileIOStratety_Ver100.h"
 
 #include "CStringUtil.h"
+#include "FigureBodyText.h"
 #include "IFigureStore.h"
 #include "ModelNotice.h"
 #include "NumberText.h"
@@ -8,14 +9,12 @@
 #include "TextEncoding.h"
 
 #include <QCoreApplication>
-#include <array>
-#include <bit>
 #include <cmath>
 #include <cstring>
 
 namespace {
 
-constexpr int kZoneWidth = 14;
+constexpr int kZoneWidth = CZelkDataFileIOStratety_Ver100::kZoneWidth;
 
 // Free-format field input: blanks before a field are skipped; a field ends at a
 // comma or the end of its line, a number also at a blank; a quoted field is taken
@@ -160,54 +159,8 @@ QString CZelkDataFileIOStratety_Ver100::FormatSegment(const QString& lineText) {
 }
 
 QByteArray CZelkDataFileIOStratety_Ver100::FormatBody(const IFigureStore& data) {
-    const QByteArray header =
-        FormatHeader(data.GetMaxSize(), data.NumberOfLines()).toLatin1() + "\r\n";
-    const std::vector<CLine>& lines = data.Lines();
-    // A number takes at most kMaxChars and its padding at most a zone: room for the
-    // longest line, written straight into the buffer.
-    constexpr qsizetype kLongestLine = 6 * (NumberText::kMaxChars + kZoneWidth) + 2;
-    QByteArray out(header.size() + static_cast<qsizetype>(lines.size()) * kLongestLine,
-                   Qt::Uninitialized);
-    char* p = out.data();
-    std::memcpy(p, header.constData(), static_cast<size_t>(header.size()));
-    p += header.size();
-    // A figure's numbers repeat (end points are shared, coordinates lie on a few grid
-    // values), so each text is kept in a small table by its value's bits and copied.
-    struct Remembered {
-        // Every slot starts as the text of +0, which is right for its bits.
-        uint32_t bits = 0;
-        int length = 1;
-        char text[NumberText::kMaxChars] = {'0'};
-    };
-    std::array<Remembered, 256> remembered{};
-    for (const CLine& l : lines) {
-        char* lineStart = p;
-        const float v[6] = {l.FromX, l.FromY, l.FromZ, l.ToX, l.ToY, l.ToZ};
-        for (int i = 0; i < 6; ++i) {
-            const auto bits = std::bit_cast<uint32_t>(v[i]);
-            Remembered& slot = remembered[(bits * 2654435761U) >> 24];
-            if (slot.bits != bits) {
-                slot.length = NumberText::FromSingle(v[i], slot.text);
-                slot.bits = bits;
-            }
-            std::memcpy(p, slot.text, NumberText::kMaxChars);
-            p += slot.length;
-            if (i < 5) {
-                // Print zones of 14 columns, always at least one blank.
-                const auto column = static_cast<int>(p - lineStart);
-                const int pad = (column / kZoneWidth + 1) * kZoneWidth - column;
-                // A fixed-size fill is one store, where a fill of `pad` is a library call;
-                // the line's room (kLongestLine) takes the blanks past the pad.
-                static_assert(kZoneWidth <= 16);
-                std::memset(p, ' ', 16);
-                p += pad;
-            }
-        }
-        *p++ = '\r';
-        *p++ = '\n';
-    }
-    out.truncate(p - out.constData());
-    return out;
+    FigureBodyText text;
+    return text.Make(data);
 }
 
 FileResult CZelkDataFileIOStratety_Ver100::Load(const QString& FileName) {

@@ -28,11 +28,14 @@ public:
     bool IsDirty() const override;
     QString FileName() const override;
 
+    // Numbers stand in print zones of this many columns.
+    static constexpr int kZoneWidth = 14;
     // The header line (without line end) from the MaxSize text and the line count.
     static QString FormatHeader(const QString& maxSize, int32_t lineCount);
     // One segment line (without line end) from a line text.
     static QString FormatSegment(const QString& lineText);
-    // Header and segment lines of a figure (each ending in CR LF), formatted in one pass.
+    // Header and segment lines of a figure (each ending in CR LF), formatted in one pass
+    // (FigureBodyText keeps them between saves).
     static QByteArray FormatBody(const IFigureStore& data);
 
     static QString LoadErrorTitle() {

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <clocale>
 #include <csignal>
+#include <functional>
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -154,6 +155,38 @@ TEST_F(FileFormat, OnePassFormattingMatchesTheLineByLineFormAndFollowsEveryEdit)
     EXPECT_EQ(savedLines(), QStringList{QStringLiteral("0,0,0,1,0,0")}) << "cleared";
     EXPECT_TRUE(ReadBytes(path).startsWith("1             0             0              1 \r\n"));
     EXPECT_EQ(expected(), ReadBytes(path).left(expected().size()));
+
+    // A larger figure: after each edit the lines as they were are copied from the last
+    // text, each where it now stands, and the rest written anew.
+    data.ClearData();
+    for (int k = 0; k < 300; ++k) {
+        ASSERT_TRUE(data.AddLine(QStringLiteral("%1.25,0.3,%2,1,2,3").arg(k).arg(k * 0.1)));
+    }
+    EXPECT_EQ(data.FileBody(), expected());
+    const QString middle = data.GetLine(150);
+    const std::pair<const char*, std::function<bool()>> edits[] = {
+        {"overwritten",
+         [&] { return data.OverWriteLine(150, QStringLiteral("7,7,7,0.1,0.2,0.3")); }},
+        {"put back", [&] { return data.OverWriteLine(150, middle); }},
+        {"inserted first", [&] { return data.AddLineTo(1, QStringLiteral("0.7,0,0,0,0,0.7")); }},
+        {"inserted", [&] { return data.AddLineTo(100, QStringLiteral("0.9,0,0,0,0,0.9")); }},
+        {"deleted first", [&] { return data.DelLine(1); }},
+        {"deleted last", [&] { return data.DelLine(data.NumberOfLines()); }},
+        {"two deleted apart", [&] { return data.DelLine(10) && data.DelLine(200); }},
+        {"deleted and inserted",
+         [&] { return data.DelLine(5) && data.AddLineTo(50, QStringLiteral("3,3,3,0,0,0.5")); }},
+        {"added", [&] { return data.AddLine(QStringLiteral("-1,-1,-1,1,1,1")); }},
+        {"all moved",
+         [&] {
+             return data.MoveBy({0.5F, 0, 0}) == 0;
+         }},
+        {"handed out and not given back", [&] { return !data.TakeFileBody().isEmpty(); }},
+        {"emptied", [&] { return data.ClearData(); }},
+    };
+    for (const auto& [what, edit] : edits) {
+        ASSERT_TRUE(edit()) << what;
+        EXPECT_EQ(data.FileBody(), expected()) << what;
+    }
 }
 
 // A large figure of typed decimals (whose numbers the remembered texts rarely hold) is the
