@@ -150,23 +150,17 @@ private:
         return found != kinds.end() ? found->second : nullptr;
     }
 
+    // Its corners as a polyline's, at its elevation; its edges as a polyline's.
     void Lightweight(const Record& r) {
-        const double elevation = r.Real(38);
-        std::vector<Point> corners = r.Corners();
-        for (Point& p : corners) {
-            if (p[2] == 0.0) {
-                p[2] = elevation;
-            }
+        polyline_ = true;
+        kind_ = Kind::Line;
+        closed_ = (r.Integer(70) & 1) != 0;
+        elevation_ = r.Real(38);
+        corners_.clear();
+        for (const Point& p : r.Corners()) {
+            corners_.push_back({p[0], p[1], p[2] != 0.0 ? p[2] : elevation_});
         }
-        const size_t n = corners.size();
-        const size_t edges = (r.Integer(70) & 1) != 0 && n > 2 ? n : (n > 0 ? n - 1 : 0);
-        for (size_t i = 0; i < edges; ++i) {
-            const Point& p = corners[i];
-            const Point& q = corners[(i + 1) % n];
-            if (!Emit({p[0], p[1], p[2], q[0], q[1], q[2]})) {
-                return;
-            }
-        }
+        FlushPolyline();
     }
 
     void Polyline(const Record& r) {
