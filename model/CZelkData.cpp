@@ -52,35 +52,15 @@ bool CZelkData::IsZeroLengthLine(const CLine& l) {
 }
 
 bool CZelkData::IsDuplicateLine(const CLine& line) const {
-    return index_.Contains(KeyOf(line));
+    return index_.Find(KeyOf(line), lines_) >= 0;
 }
 
 int32_t CZelkData::IndexOf(const CLine& given) const {
-    const CLine line = Canonical(given);
-    if (!IsDuplicateLine(line)) {
-        return 0;
-    }
-    const SegmentKey key = KeyOf(line);
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        if (KeyOf(lines_[i]) == key) {
-            return static_cast<int32_t>(i + 1);
-        }
-    }
-    return 0;
+    return index_.Find(KeyOf(Canonical(given)), lines_) + 1;
 }
 
 bool CZelkData::IsValidLine(const CLine& line) const {
     return !IsZeroLengthLine(line) && !IsDuplicateLine(line);
-}
-
-CZelkData::SegmentKey CZelkData::KeyOf(const CLine& l) {
-    // +0.0F turns -0 into 0, which compares equal to it anyway.
-    std::array<float, 3> a{l.FromX + 0.0F, l.FromY + 0.0F, l.FromZ + 0.0F};
-    std::array<float, 3> b{l.ToX + 0.0F, l.ToY + 0.0F, l.ToZ + 0.0F};
-    if (b < a) {
-        std::swap(a, b);
-    }
-    return SegmentKey{{a[0], a[1], a[2], b[0], b[1], b[2]}};
 }
 
 void CZelkData::Changed() {
@@ -111,7 +91,8 @@ bool CZelkData::AddLine(const CLine& given) {
 bool CZelkData::AddCanonicalLine(const CLine& line) {
     cursor_ = NumberOfLines();
     // The index's insertion is its duplicate check: one probe a line (a load adds 32767).
-    if (IsFull() || IsZeroLengthLine(line) || !index_.Insert(KeyOf(line))) {
+    if (IsFull() || IsZeroLengthLine(line) ||
+        !index_.Insert(KeyOf(line), static_cast<uint32_t>(lines_.size()), lines_)) {
         return false;
     }
     lines_.push_back(line);
@@ -136,7 +117,7 @@ int32_t CZelkData::MoveBy(const Point& offset) {
     std::vector<CLine> lines;
     lines.swap(lines_);
     index_.Clear();
-    index_.Reserve(lines.size());
+    index_.Reserve(lines.size(), lines_);
     lines_.reserve(lines.size());
     extentsValid_ = false;
     int32_t dropped = 0;
@@ -165,7 +146,8 @@ bool CZelkData::AddLineTo(int32_t index, const QString& A_Line) {
         const int32_t n = NumberOfLines();
         const int32_t at = index > n ? n + 1 : index;
         lines_.insert(lines_.begin() + (at - 1), line);
-        index_.Insert(KeyOf(line));
+        index_.Shift(static_cast<uint32_t>(at - 1), 1);
+        index_.Insert(KeyOf(line), static_cast<uint32_t>(at - 1), lines_);
         Changed();
     }
     cursor_ = NumberOfLines();
@@ -181,9 +163,9 @@ bool CZelkData::OverWriteLine(int32_t index, const QString& NewLine) {
     const bool ok = index >= 1 && ParseLine(NewLine, line) && IsValidLine(line);
     if (ok) {
         CLine& stored = lines_[static_cast<size_t>(index - 1)];
-        index_.Erase(KeyOf(stored));
+        index_.Erase(KeyOf(stored), lines_);
         stored = line;
-        index_.Insert(KeyOf(line));
+        index_.Insert(KeyOf(line), static_cast<uint32_t>(index - 1), lines_);
         Changed();
     }
     cursor_ = NumberOfLines();
@@ -194,8 +176,9 @@ bool CZelkData::DelLine(int32_t index) {
     const bool ok = index >= 1 && index <= NumberOfLines();
     if (ok) {
         const auto it = lines_.begin() + (index - 1);
-        index_.Erase(KeyOf(*it));
+        index_.Erase(KeyOf(*it), lines_);
         lines_.erase(it);
+        index_.Shift(static_cast<uint32_t>(index), -1);
         Changed();
     }
     cursor_ = NumberOfLines();
@@ -281,7 +264,7 @@ QString CZelkData::GetMinPos() const {
 void CZelkData::Reserve(int32_t n) {
     const auto count = static_cast<size_t>(std::clamp(n, 0, kMaxLines));
     lines_.reserve(count);
-    index_.Reserve(count);
+    index_.Reserve(count, lines_);
 }
 
 void CZelkData::Swap(CZelkData& other) noexcept {

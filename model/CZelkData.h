@@ -6,7 +6,7 @@
 #include "IFigureStore.h"
 #include "IZelkDataFileIO.h"
 #include "IZelkDataIterator.h"
-#include "SegmentSet.h"
+#include "LineIndex.h"
 
 #include <QByteArray>
 #include <QList>
@@ -111,8 +111,8 @@ public:
 private:
     // A segment without direction: its two end points in a fixed order, so that a
     // segment and its reverse have the same key.
-    using SegmentKey = SegmentSet::Key;
-    static SegmentKey KeyOf(const CLine& line);
+    using SegmentKey = LineIndex::Key;
+    static SegmentKey KeyOf(const CLine& line) { return LineIndex::KeyOf(line); }
 
     FileResult Done(FileResult result, const QString& FileName);
     bool ParseLine(const QString& text, CLine& line) const;
@@ -139,5 +139,5 @@ private:
     bool moreAfterComment_ = false;
     bool restored_ = false;
     mutable FigureBodyText body_;
-    SegmentSet index_;
+    LineIndex index_;
 };
