@@ -72,6 +72,11 @@ public:
         segments_.push_back(s);
         segmentsRotated_ = false;
     }
+    // All segments at once, in place of those there were.
+    void AdoptSegments(std::vector<Segment>&& segments) {
+        segments_ = std::move(segments);
+        segmentsRotated_ = false;
+    }
     const std::vector<Segment>& Segments() const { return segments_; }
     void SetBounds(const Point& size, const Point& min, const Point& max);
     const Point& Size() const { return maxSize_; }

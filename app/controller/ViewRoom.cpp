@@ -387,7 +387,7 @@ void ViewRoom::ToggleDataPathFixed() {
 void ViewRoom::RebuildView() {
     CAppData& app = *context_.appData;
     ctlZelkView& view = *context_.view;
-    FigureView::Send(*context_.figure, view.Renderer());
+    FigureView::Send(*context_.figure, view.Renderer(), context_.preload);
     // A learner's figure stays in sight as it grows.
     controller_.Exercises().FitExerciseZoom();
     int32_t lon = app.Longitude();

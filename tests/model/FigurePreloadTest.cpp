@@ -29,6 +29,21 @@ TEST(FigurePreload, HandsOverOnlyWhatTheFileStillHolds) {
     EXPECT_EQ(figure.Comment(), QStringLiteral("start"));
     CZelkData again;
     EXPECT_FALSE(preload.Take(path, again)) << "handed over once";
+    // The segments for the view come with the figure taken, and with nothing else.
+    EXPECT_TRUE(preload.TakeSegments(again.Lines()).empty());
+    CZelkData moved;
+    moved.Swap(figure);
+    const FigurePreload::Segments segments = preload.TakeSegments(moved.Lines());
+    EXPECT_EQ(segments, (FigurePreload::Segments{{0, 0, 0, 10, 0, 0}, {0, 0, 0, 0, 10, 0}}));
+    EXPECT_TRUE(preload.TakeSegments(moved.Lines()).empty()) << "handed over once";
+
+    // Lines changed after the figure was taken get no segments that would draw the old.
+    FigurePreload edited;
+    edited.Start(path);
+    CZelkData taken;
+    ASSERT_TRUE(edited.Take(path, taken));
+    ASSERT_TRUE(taken.OverWriteLine(2, QStringLiteral("0,0,0,0,0,10")));
+    EXPECT_TRUE(edited.TakeSegments(taken.Lines()).empty());
 
     // Changed after the read began: the old lines are not handed over.
     FigurePreload changed;

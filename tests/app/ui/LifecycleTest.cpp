@@ -26,6 +26,19 @@ TEST_F(Lifecycle, QuotedCommandLineNameOpensThatFile) {
     EXPECT_EQ(Window().windowTitle(), UserDialogs::ProgramTitle() + "[" + name + "]");
 }
 
+// The figure read ahead while the window is built reaches the view whole (its segments
+// copied on the reading thread).
+TEST_F(Lifecycle, TheViewDrawsTheFigureNamedAtStart) {
+    const QString name = programDir.filePath("start.zlk");
+    WriteFigure(name, "0 0 0 3\r\n0 0 0 5 5 5\r\n1 2 3 -4 5.5 6\r\n7 0 0 0 0 0.25\r\nstart\r\n");
+    arguments = {name};
+    Boot();
+    const auto segments = [this] { return Ctx().view->Renderer().Segments(); };
+    ASSERT_EQ(Figure().NumberOfLines(), 3);
+    EXPECT_EQ(segments(), (std::vector<FigureRenderer::Segment>{
+                              {0, 0, 0, 5, 5, 5}, {1, 2, 3, -4, 5.5F, 6}, {7, 0, 0, 0, 0, 0.25F}}));
+}
+
 TEST_F(Lifecycle, AutosaveAfterACrashIsRecovered) {
     WriteFigure(Data("autosave.zlk"), "0 0 0 2\r\n0 0 0 9 9 9\r\n1 1 1 2 2 2\r\ncrash\r\n");
     Boot();
