@@ -11,6 +11,7 @@
 #include "CZelkInitialData_zelk01.h"
 #include "Clock.h"
 #include "CopySlots.h"
+#include "FigurePreload.h"
 #include "FileRoom.h"
 #include "IMainWindow.h"
 #include "IWindowFactory.h"
@@ -84,9 +85,15 @@ void LifeRoom::Boot() {
     controller_.HoldDrawing(true);
     controller_.StartServices();
 
-    context_.windows->ShowSplash(context_.Folders().Pictures() + QStringLiteral("/ZelkSplash.bmp"),
+    context_.windows->ShowSplash(context_.Folders().SplashPicture(),
                                  controller_.SoundFile(QStringLiteral("Splash.wav")));
 
+    // The figure named at start is read on another thread while the settings are applied
+    // and the window laid out: not sooner, as beside the splash's first drawing (the
+    // display server's work too) it held up both.
+    if (context_.preload != nullptr) {
+        context_.preload->Start(CommandLineFile(context_.arguments));
+    }
     ReadSettings();
     // The language the settings name (Japanese unless English was chosen), before any
     // text is shown; Qt's own dialogs follow.

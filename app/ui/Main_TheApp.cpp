@@ -16,6 +16,7 @@
 #include "ScreenFit.h"
 #include "UserDialogs.h"
 #include "WindowFactory.h"
+#include "frmAbout.h"
 #include "frmZelkWin.h"
 
 #include <QApplication>
@@ -80,12 +81,14 @@ bool Main_TheApp::Start() {
         SafeFile::RemoveLeftovers(data + QStringLiteral("/DataHistory"), suffixes);
         SafeFile::RemoveLeftovers(settingsFolder, {QStringLiteral(".ini")});
     }
-    // The figure named on the command line is read while the window is built.
+    // The figure named on the command line is read on another thread once the splash is
+    // up (the start begins it).
     if (!context_.arguments.isEmpty()) {
         preload_ = std::make_unique<FigurePreload>();
-        preload_->Start(CZelkController::CommandLineFile(context_.arguments));
         context_.preload = preload_.get();
     }
+    // The splash picture is read while the window is built.
+    splashAhead_.Start(context_.Folders().SplashPicture(), &frmAbout::ReadPicture);
     languages_ =
         std::make_unique<Languages>(context_.folders.Resources() + QStringLiteral("/translations"));
     context_.languages = languages_.get();
@@ -100,7 +103,7 @@ bool Main_TheApp::Start() {
     ScreenFit::Install();
     window_ = std::make_unique<frmZelkWin>(context_);
     context_.window = window_.get();
-    windows_ = std::make_unique<WindowFactory>(context_, window_.get());
+    windows_ = std::make_unique<WindowFactory>(context_, window_.get(), &splashAhead_);
     context_.windows = windows_.get();
     figure_ = std::make_unique<CZelkData>();
     context_.figure = figure_.get();

@@ -21,7 +21,11 @@ public:
     // Shows the dialog for the mode, plays the sound to its end and returns with the
     // dialog left open. Any other mode shows nothing. False when the picture could
     // not be loaded (the dialog is shown without it).
-    bool ShowWithModePicSound(const QString& mode, const QString& picture, const QString& sound);
+    // ready: the picture already read (read here when null).
+    bool ShowWithModePicSound(const QString& mode, const QString& picture, const QString& sound,
+                              QImage ready = QImage());
+    // Reads a picture as its name says (any thread).
+    static QImage ReadPicture(const QString& picture);
     void Terminate();
 
     QPushButton* OkButton() const { return bot_; }
