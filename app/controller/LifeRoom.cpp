@@ -85,7 +85,7 @@ void LifeRoom::Boot() {
     controller_.HoldDrawing(true);
     controller_.StartServices();
 
-    context_.windows->ShowSplash(context_.Folders().SplashPicture(),
+    context_.windows->ShowSplash(context_.Folders().Pictures() + QStringLiteral("/ZelkSplash.bmp"),
                                  controller_.SoundFile(QStringLiteral("Splash.wav")));
 
     // The figure named at start is read on another thread while the settings are applied

@@ -20,7 +20,6 @@ public:
     // Read-only data: pic/, sound/, help/.
     QString Resources() const { return resources_; }
     QString Pictures() const { return resources_ + QStringLiteral("/pic"); }
-    QString SplashPicture() const { return Pictures() + QStringLiteral("/ZelkSplash.bmp"); }
     QString Sounds() const { return resources_ + QStringLiteral("/sound"); }
     QString Help() const { return resources_ + QStringLiteral("/help/ZW33.html"); }
     // Figures, autosave.zlk, zelk01.zlk, DataHistory/ and the lock.

@@ -16,7 +16,6 @@
 #include "ScreenFit.h"
 #include "UserDialogs.h"
 #include "WindowFactory.h"
-#include "frmAbout.h"
 #include "frmZelkWin.h"
 
 #include <QApplication>
@@ -87,8 +86,6 @@ bool Main_TheApp::Start() {
         preload_ = std::make_unique<FigurePreload>();
         context_.preload = preload_.get();
     }
-    // The splash picture is read while the window is built.
-    splashAhead_.Start(context_.Folders().SplashPicture(), &frmAbout::ReadPicture);
     languages_ =
         std::make_unique<Languages>(context_.folders.Resources() + QStringLiteral("/translations"));
     context_.languages = languages_.get();
@@ -103,7 +100,7 @@ bool Main_TheApp::Start() {
     ScreenFit::Install();
     window_ = std::make_unique<frmZelkWin>(context_);
     context_.window = window_.get();
-    windows_ = std::make_unique<WindowFactory>(context_, window_.get(), &splashAhead_);
+    windows_ = std::make_unique<WindowFactory>(context_, window_.get());
     context_.windows = windows_.get();
     figure_ = std::make_unique<CZelkData>();
     context_.figure = figure_.get();

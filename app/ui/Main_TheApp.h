@@ -1,7 +1,6 @@
 #pragma once
 
 #include "AppContext.h"
-#include "PictureReadAhead.h"
 
 #include <functional>
 #include <memory>
@@ -46,8 +45,6 @@ private:
     AppContext context_;
     std::function<void()> quit_;
     bool ended_ = false;
-    // Before the windows, which take from it: it outlives them.
-    PictureReadAhead splashAhead_;
     std::unique_ptr<CZelkController> controller_;
     std::unique_ptr<CZelkProController> proController_;
     std::unique_ptr<CAppData> appData_;

@@ -1,20 +1,17 @@
 #include "WindowFactory.h"
 
 #include "CHelp.h"
-#include "PictureReadAhead.h"
 #include "frmAbout.h"
 #include "frmPreView.h"
 
-WindowFactory::WindowFactory(AppContext& context, QWidget* mainWindow,
-                             PictureReadAhead* splashAhead)
-    : context_(context), mainWindow_(mainWindow), splashAhead_(splashAhead) {}
+WindowFactory::WindowFactory(AppContext& context, QWidget* mainWindow)
+    : context_(context), mainWindow_(mainWindow) {}
 
 WindowFactory::~WindowFactory() = default;
 
 void WindowFactory::ShowSplash(const QString& picture, const QString& sound) {
     splash_ = std::make_unique<frmAbout>(*context_.sound, *context_.dialogs);
-    splash_->ShowWithModePicSound(QStringLiteral("SPLASH"), picture, sound,
-                                  splashAhead_ != nullptr ? splashAhead_->Take(picture) : QImage());
+    splash_->ShowWithModePicSound(QStringLiteral("SPLASH"), picture, sound);
 }
 
 void WindowFactory::CloseSplash() {

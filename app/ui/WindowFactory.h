@@ -9,15 +9,12 @@
 class QWidget;
 class frmAbout;
 class frmPreView;
-class PictureReadAhead;
 
 // The program's other windows: splash and version dialog (frmAbout), the thumbnail
 // browser (frmPreView) and the help window, owned by or parented to the main window.
 class WindowFactory : public IWindowFactory {
 public:
-    // splashAhead: where the splash picture may already be read.
-    WindowFactory(AppContext& context, QWidget* mainWindow,
-                  PictureReadAhead* splashAhead = nullptr);
+    WindowFactory(AppContext& context, QWidget* mainWindow);
     ~WindowFactory() override;
     WindowFactory(const WindowFactory&) = delete;
     WindowFactory& operator=(const WindowFactory&) = delete;
@@ -35,7 +32,6 @@ public:
 private:
     AppContext& context_;
     QPointer<QWidget> mainWindow_;
-    PictureReadAhead* splashAhead_;
     std::unique_ptr<frmAbout> splash_;
     QPointer<frmPreView> preview_;
 };

@@ -28,16 +28,8 @@ frmAbout::frmAbout(SoundBackend& sound, UserDialogs& dialogs, QWidget* parent)
     }
 }
 
-QImage frmAbout::ReadPicture(const QString& picture) {
-    // Read as what its name says: guessing from the content loads every image plugin
-    // there is (and its libraries) before the first window can show.
-    QImageReader reader(picture, QFileInfo(picture).suffix().toLatin1());
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
 bool frmAbout::ShowWithModePicSound(const QString& mode, const QString& picture,
-                                    const QString& sound, QImage ready) {
+                                    const QString& sound) {
     CWavePlay player(sound_);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     setFixedSize(kClientWidth, kClientHeight);
@@ -69,7 +61,11 @@ bool frmAbout::ShowWithModePicSound(const QString& mode, const QString& picture,
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowCloseButtonHint);
     }
-    picture_ = QPixmap::fromImage(ready.isNull() ? ReadPicture(picture) : std::move(ready));
+    // Read as what its name says: guessing from the content loads every image plugin
+    // there is (and its libraries) before the first window can show.
+    QImageReader reader(picture, QFileInfo(picture).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    picture_ = QPixmap::fromImage(reader.read());
     const bool loaded = !picture_.isNull();
     // A picture that covers the whole window needs no background painted under it first.
     const QSize covered = picture_.deviceIndependentSize().toSize();

@@ -21,11 +21,7 @@ public:
     // Shows the dialog for the mode, plays the sound to its end and returns with the
     // dialog left open. Any other mode shows nothing. False when the picture could
     // not be loaded (the dialog is shown without it).
-    // ready: the picture already read (read here when null).
-    bool ShowWithModePicSound(const QString& mode, const QString& picture, const QString& sound,
-                              QImage ready = QImage());
-    // Reads a picture as its name says (any thread).
-    static QImage ReadPicture(const QString& picture);
+    bool ShowWithModePicSound(const QString& mode, const QString& picture, const QString& sound);
     void Terminate();
 
     QPushButton* OkButton() const { return bot_; }

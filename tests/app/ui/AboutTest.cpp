@@ -1,5 +1,4 @@
 #include "AppFixture.h"
-#include "PictureReadAhead.h"
 #include "frmAbout.h"
 
 #include <QApplication>
@@ -60,26 +59,6 @@ TEST_F(About, SplashAndVersionModes) {
     EXPECT_TRUE(broken.isVisible());
     EXPECT_EQ(dialogs.calls.size(), messages + 1);
     EXPECT_FALSE(broken.testAttribute(Qt::WA_OpaquePaintEvent)) << "its background is painted";
-}
-
-// The splash picture is read on another thread while the main window is built, for its
-// own name and once; the splash shows the picture handed to it.
-TEST_F(About, TheSplashShowsThePictureReadAhead) {
-    const QString path = Folder() + "/pic/ZelkSplash.bmp";
-    PictureReadAhead ahead;
-    ahead.Start(path, &frmAbout::ReadPicture);
-    EXPECT_TRUE(ahead.Take(Folder() + "/pic/ZelkVersion.bmp").isNull());
-    const QImage read = ahead.Take(path);
-    ASSERT_FALSE(read.isNull());
-    EXPECT_EQ(read, frmAbout::ReadPicture(path));
-    EXPECT_TRUE(ahead.Take(path).isNull()) << "taken once";
-
-    QImage red(320, 240, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    frmAbout splash(sound, dialogs);
-    EXPECT_TRUE(splash.ShowWithModePicSound("SPLASH", path, "x.wav", red));
-    EXPECT_EQ(splash.Picture().toImage().pixelColor(160, 120), QColor(Qt::red));
-    splash.Terminate();
 }
 
 TEST_F(About, VersionCommandOpensTheDialogBesideTheWindow) {
