@@ -37,9 +37,6 @@ SafeFile::ReadResult FileBlockReader::Open(const QString& path, qint64 limit, QS
 }
 
 bool FileBlockReader::Fill(size_t keep) {
-    if (buffer_ == nullptr) {
-        return false; // never opened
-    }
     std::memmove(buffer_.get(), buffer_.get() + keep, end_ - keep);
     end_ -= keep;
     pos_ -= keep;
