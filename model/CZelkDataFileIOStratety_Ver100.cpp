@@ -2,7 +2,6 @@
 
 #include "CStringUtil.h"
 #include "FigureBodyText.h"
-#include "FileBlockReader.h"
 #include "IFigureStore.h"
 #include "ModelNotice.h"
 #include "NumberText.h"
@@ -16,6 +15,82 @@
 namespace {
 
 constexpr int kZoneWidth = CZelkDataFileIOStratety_Ver100::kZoneWidth;
+
+// Free-format field input: blanks before a field are skipped; a field ends at a
+// comma or the end of its line, a number also at a blank; a quoted field is taken
+// verbatim; an empty line is one empty field.
+class FieldReader {
+public:
+    FieldReader(const char* begin, const char* end) : p_(begin), end_(end) {}
+
+    // False when the file has no more data.
+    bool Next(bool numeric, const char*& fieldBegin, const char*& fieldEnd) {
+        while (p_ < end_ && IsBlank(*p_)) {
+            ++p_;
+        }
+        if (p_ == end_) {
+            return false;
+        }
+        if (*p_ == '"') {
+            fieldBegin = ++p_;
+            while (p_ < end_ && *p_ != '"' && !IsLineEnd(*p_)) {
+                ++p_;
+            }
+            fieldEnd = p_;
+            if (p_ < end_ && *p_ == '"') {
+                ++p_;
+            }
+        } else {
+            fieldBegin = p_;
+            while (p_ < end_ && *p_ != ',' && !IsLineEnd(*p_) && !(numeric && IsBlank(*p_))) {
+                ++p_;
+            }
+            fieldEnd = p_;
+        }
+        SkipDelimiter();
+        return true;
+    }
+
+    // True when anything but blanks and line ends follows the line that holds from.
+    bool MoreLinesAfter(const char* from) const {
+        const char* p = from;
+        while (p < end_ && !IsLineEnd(*p)) {
+            ++p;
+        }
+        for (; p < end_; ++p) {
+            if (!IsBlank(*p) && !IsLineEnd(*p)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+    static bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+    void SkipDelimiter() {
+        while (p_ < end_ && IsBlank(*p_)) {
+            ++p_;
+        }
+        if (p_ == end_) {
+            return;
+        }
+        if (*p_ == ',') {
+            ++p_;
+        } else if (*p_ == '\r') {
+            ++p_;
+            if (p_ < end_ && *p_ == '\n') {
+                ++p_;
+            }
+        } else if (*p_ == '\n') {
+            ++p_;
+        }
+    }
+
+    const char* p_;
+    const char* end_;
+};
 
 // Writes values into print zones of 14 columns, always leaving at least one blank.
 void AppendZoned(QString& out, qsizetype lineStart, const QString& value, bool last) {
@@ -47,21 +122,6 @@ QString FieldExcerpt(const char* begin, const char* end) {
 
 FileResult LoadFailed(const QString& description) {
     return FileResult::Failed(CZelkDataFileIOStratety_Ver100::LoadErrorTitle(), description);
-}
-
-FileResult TooLarge(const QString& FileName) {
-    return LoadFailed(
-        QCoreApplication::translate("CZelkDataFileIOStratety_Ver100",
-                                    "ファイルが大きすぎるため読み込めません（図形ファイルは %1 MB "
-                                    "までです）。\r\n")
-            .arg(SafeFile::kFigureSizeLimit / (1024 * 1024)) +
-        FileName);
-}
-
-FileResult Unreadable(const QString& FileName, const QString& why) {
-    return LoadFailed(QCoreApplication::translate("CZelkDataFileIOStratety_Ver100",
-                                                  "ファイルを読み込めません。\r\n") +
-                      FileName + u' ' + why);
 }
 
 FileResult SaveFailed(const QString& description) {
@@ -109,9 +169,9 @@ FileResult CZelkDataFileIOStratety_Ver100::Load(const QString& FileName) {
     // A rewrite of this file that was cut short is undone first.
     const bool restored = SafeFile::Tidy(FileName) == SafeFile::Restored::Yes;
     data_->SetRestored(restored);
-    FileBlockReader reader;
+    QByteArray bytes;
     QString why;
-    switch (reader.Open(FileName, SafeFile::kFigureSizeLimit, why)) {
+    switch (SafeFile::Read(FileName, SafeFile::kFigureSizeLimit, bytes, why)) {
     case SafeFile::ReadResult::Ok:
         break;
     case SafeFile::ReadResult::Missing:
@@ -124,34 +184,35 @@ FileResult CZelkDataFileIOStratety_Ver100::Load(const QString& FileName) {
                                         "通常のファイルではないため読み込めません。\r\n") +
             FileName);
     case SafeFile::ReadResult::TooLarge:
-        return TooLarge(FileName);
+        return LoadFailed(QCoreApplication::translate(
+                              "CZelkDataFileIOStratety_Ver100",
+                              "ファイルが大きすぎるため読み込めません（図形ファイルは %1 MB "
+                              "までです）。\r\n")
+                              .arg(SafeFile::kFigureSizeLimit / (1024 * 1024)) +
+                          FileName);
     case SafeFile::ReadResult::Failed:
-        return Unreadable(FileName, why);
+        return LoadFailed(QCoreApplication::translate("CZelkDataFileIOStratety_Ver100",
+                                                      "ファイルを読み込めません。\r\n") +
+                          FileName + u' ' + why);
     }
     // A byte order mark says UTF-8 (written so when Shift-JIS cannot hold the comment).
-    const bool utf8Marked = reader.Utf8Marked();
+    const bool utf8Marked = bytes.startsWith("\xEF\xBB\xBF");
+    const qsizetype skip = utf8Marked ? 3 : 0;
+
+    FieldReader reader(bytes.constData() + skip, bytes.constData() + bytes.size());
     const char* fb = nullptr;
     const char* fe = nullptr;
-    // The file is read as it is parsed: a failing read ends the load with its reason.
-    const auto ended = [&reader, &FileName] {
-        if (reader.Failure() == SafeFile::ReadResult::TooLarge) {
-            return TooLarge(FileName);
-        }
-        if (reader.Failed()) {
-            return Unreadable(FileName, reader.FailureReason());
-        }
-        return LoadFailed(QCoreApplication::translate("CZelkDataFileIOStratety_Ver100",
-                                                      "ファイルにこれ以上データがありません。"));
-    };
+    const QString pastEnd = QCoreApplication::translate("CZelkDataFileIOStratety_Ver100",
+                                                        "ファイルにこれ以上データがありません。");
 
     // The stored size is recomputed from the lines; only the count matters.
     for (int i = 0; i < 3; ++i) {
         if (!reader.Next(true, fb, fe)) {
-            return ended();
+            return LoadFailed(pastEnd);
         }
     }
     if (!reader.Next(true, fb, fe)) {
-        return ended();
+        return LoadFailed(pastEnd);
     }
     float countValue = 0.0F;
     if (!NumberText::ToSingle(fb, fe, countValue)) {
@@ -177,7 +238,7 @@ FileResult CZelkDataFileIOStratety_Ver100::Load(const QString& FileName) {
         bool numbers = true;
         for (float& value : v) {
             if (!reader.Next(true, fb, fe)) {
-                return ended();
+                return LoadFailed(pastEnd);
             }
             numbers = numbers && NumberText::ToCanonicalSingle(fb, fe, value);
         }
@@ -187,15 +248,12 @@ FileResult CZelkDataFileIOStratety_Ver100::Load(const QString& FileName) {
     }
 
     if (!reader.Next(false, fb, fe)) {
-        return ended();
+        return LoadFailed(pastEnd);
     }
     data_->SetComment(TextEncoding::FromFigureBytes(fb, fe - fb, utf8Marked));
     data_->SetSkippedLines(skipped);
     // Lines after the comment line are never read; that there are any is told.
-    data_->SetMoreAfterComment(reader.MoreLinesAfterLastField());
-    if (reader.Failed()) {
-        return ended();
-    }
+    data_->SetMoreAfterComment(reader.MoreLinesAfter(fe));
     return FileResult{};
 }
 

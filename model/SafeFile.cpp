@@ -91,24 +91,23 @@ SafeFile::ReadResult SafeFile::Read(const QString& path, qint64 limit, QByteArra
     return Read(path, limit, bytes, error, SystemCalls::Real());
 }
 
-SafeFile::ReadResult SafeFile::OpenToRead(const QString& path, qint64 limit, int& fd, qint64& size,
-                                          QString& error, SystemCalls& calls) {
-    fd = -1;
-    size = 0;
+SafeFile::ReadResult SafeFile::Read(const QString& path, qint64 limit, QByteArray& bytes,
+                                    QString& error, SystemCalls& calls) {
+    bytes.clear();
     const QByteArray name = QFile::encodeName(path);
     if (path.isEmpty() || name.contains('\0')) {
         error = Reason(ENOENT);
         return ReadResult::Missing;
     }
     // Non-blocking, so that a FIFO never stalls the program before it is refused.
-    Descriptor file(calls.Open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK), calls);
-    if (!file.ok()) {
+    Descriptor fd(calls.Open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK), calls);
+    if (!fd.ok()) {
         const int code = errno;
         error = Reason(code);
         return code == ENOENT ? ReadResult::Missing : ReadResult::Failed;
     }
     struct stat info {};
-    if (calls.Fstat(file.get(), &info) != 0) {
+    if (calls.Fstat(fd.get(), &info) != 0) {
         error = Reason(errno);
         return ReadResult::Failed;
     }
@@ -120,24 +119,8 @@ SafeFile::ReadResult SafeFile::OpenToRead(const QString& path, qint64 limit, int
         error = Reason(EFBIG);
         return ReadResult::TooLarge;
     }
-    fd = file.get();
-    size = info.st_size;
-    file.Release();
-    return ReadResult::Ok;
-}
-
-SafeFile::ReadResult SafeFile::Read(const QString& path, qint64 limit, QByteArray& bytes,
-                                    QString& error, SystemCalls& calls) {
-    bytes.clear();
-    int opened = -1;
-    qint64 size = 0;
-    if (const ReadResult result = OpenToRead(path, limit, opened, size, error, calls);
-        result != ReadResult::Ok) {
-        return result;
-    }
-    Descriptor fd(opened, calls);
     // Read up to one byte past the limit: a file that grows meanwhile is still refused.
-    bytes.resize(static_cast<qsizetype>(size));
+    bytes.resize(static_cast<qsizetype>(info.st_size));
     qint64 got = 0;
     for (;;) {
         if (got == bytes.size()) {

@@ -25,12 +25,6 @@ public:
     static ReadResult Read(const QString& path, qint64 limit, QByteArray& bytes, QString& error,
                            SystemCalls& calls);
 
-    // Opens a file to read as Read does, with its checks, for a reader that takes it a
-    // block at a time: when the result is Ok, fd is the caller's to close and size is the
-    // file's size as opened.
-    static ReadResult OpenToRead(const QString& path, qint64 limit, int& fd, qint64& size,
-                                 QString& error, SystemCalls& calls);
-
     // Replaces path with bytes: afterwards the file holds either exactly bytes (true)
     // or exactly what it held before (false, with the system's reason in error).
     // The new file is written beside the old one and renamed over it, keeping owner,
